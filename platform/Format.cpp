@@ -1,0 +1,74 @@
+#include "platform/Format.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace platform {
+namespace {
+
+locale_t cLocale() {
+  static locale_t loc = newlocale(LC_ALL_MASK, "C", nullptr);
+  return loc;
+}
+
+// Runs f with the calling thread switched to the C locale.
+template <typename F>
+auto inCLocale(F f) {
+  locale_t old = uselocale(cLocale());
+  auto result = f();
+  uselocale(old);
+  return result;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::string FormatC(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string out = inCLocale([&] {
+    va_list copy;
+    va_copy(copy, args);
+    int n = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string s(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0) std::vsnprintf(s.data(), s.size() + 1, format, args);
+    return s;
+  });
+  va_end(args);
+  return out;
+}
+
+std::optional<double> ParseDoubleC(std::string_view text) {
+  std::string s(trim(text));
+  if (s.empty()) return std::nullopt;
+  return inCLocale([&]() -> std::optional<double> {
+    char* end = nullptr;
+    errno = 0;
+    double v = std::strtod(s.c_str(), &end);
+    if (end != s.c_str() + s.size() || errno == ERANGE) return std::nullopt;
+    return v;
+  });
+}
+
+std::optional<long> ParseLongC(std::string_view text, int base) {
+  std::string s(trim(text));
+  if (s.empty()) return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  long v = std::strtol(s.c_str(), &end, base);
+  if (end != s.c_str() + s.size() || errno == ERANGE) return std::nullopt;
+  return v;
+}
+
+}  // namespace platform

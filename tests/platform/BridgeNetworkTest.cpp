@@ -1,0 +1,78 @@
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "platform/Network.h"
+#include "platform/UiBridge.h"
+#include "support/UiFixture.h"
+
+using namespace std::chrono;
+
+TEST(UiBridge, SendRunsOnUiThreadAndWaits) {
+  std::atomic<bool> ran{false}, onUi{false}, result{false};
+  std::jthread worker([&](std::stop_token stop) {
+    result = platform::UiSend([&] { onUi = platform::OnUiThread(); ran = true; }, stop);
+  });
+  EXPECT_TRUE(testsupport::WaitFor([&] { return result.load(); }));
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(onUi);
+}
+
+TEST(UiBridge, BlockedSendReturnsPromptlyOnStopWhileUiIsBusy) {
+  std::atomic<bool> returned{false}, handled{false}, ran{false};
+  std::stop_source stop;
+  std::jthread worker([&] {
+    handled = platform::UiSend([&] { ran = true; }, stop.get_token());
+    returned = true;
+  });
+  // The UI thread is busy (not processing events) while the stop is requested.
+  std::this_thread::sleep_for(50ms);
+  auto asked = steady_clock::now();
+  stop.request_stop();
+  while (!returned && steady_clock::now() - asked < 1s) std::this_thread::sleep_for(1ms);
+  EXPECT_TRUE(returned);
+  EXPECT_LT(steady_clock::now() - asked, 200ms);
+  EXPECT_FALSE(handled);
+  worker.join();
+  testsupport::RunEventLoop(20);  // the abandoned call never runs
+  EXPECT_FALSE(ran);
+}
+
+TEST(UiBridge, PostIsQueued) {
+  std::atomic<int> count{0};
+  std::jthread worker([&] { platform::UiPost([&] { ++count; }); });
+  worker.join();
+  EXPECT_EQ(count, 0);
+  EXPECT_TRUE(testsupport::WaitFor([&] { return count == 1; }));
+}
+
+TEST(NetworkGuard, RefusesDestinationsOutsideLoopback) {
+  ASSERT_TRUE(platform::LoopbackOnly());
+  QUdpSocket socket;
+  ASSERT_TRUE(socket.bind(QHostAddress::LocalHost, 0));
+  QString error;
+  EXPECT_FALSE(platform::SendDatagram(socket, "x", QHostAddress("192.168.1.101"), 39030, &error));
+  EXPECT_TRUE(error.contains("192.168.1.101")) << error.toStdString();
+  EXPECT_FALSE(platform::MaySendTo(QHostAddress("239.254.50.123")));
+  EXPECT_TRUE(platform::MaySendTo(QHostAddress("127.0.0.20")));
+
+  QUdpSocket receiver;
+  ASSERT_TRUE(receiver.bind(QHostAddress::LocalHost, 0));
+  EXPECT_TRUE(platform::SendDatagram(socket, "ok", QHostAddress::LocalHost, receiver.localPort()));
+  EXPECT_TRUE(testsupport::WaitFor([&] { return receiver.hasPendingDatagrams(); }));
+}
+
+TEST(NetworkEndpoints, DefaultsAndLoopback) {
+  platform::NetworkEndpoints e;
+  EXPECT_EQ(e.multicastGroup.toString(), "239.254.50.123");
+  EXPECT_EQ(e.multicastPort, 39030);
+  EXPECT_EQ(e.broadcastPort, 30303);
+  EXPECT_EQ(e.tcpPort, 9761);
+  EXPECT_EQ(e.defaultProcessorAddress, "192.168.1.101");
+  auto l = platform::NetworkEndpoints::Loopback(1, 2, 3, 4);
+  EXPECT_TRUE(platform::MaySendTo(l.multicastGroup));
+  EXPECT_TRUE(platform::MaySendTo(l.broadcastAddress));
+}

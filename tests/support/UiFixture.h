@@ -1,0 +1,56 @@
+// Helpers for widget tests: run the event loop for a while, click controls by
+// name, wait for a condition, and record the frames a program submits.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/Form.h"
+
+namespace testsupport {
+
+// Processes events for the given time.
+void RunEventLoop(int milliseconds);
+// Processes events until the condition holds or the time runs out; returns it.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000);
+
+// A left click in the middle of the widget.
+void Click(QWidget* widget);
+// Finds a control of the form by name and clicks it; false when not found.
+template <typename Base>
+bool ClickControl(const platform::FormT<Base>& form, const QString& name) {
+  QWidget* w = form.template FindControl<QWidget>(name);
+  if (!w) return false;
+  Click(w);
+  return true;
+}
+
+// Frames in the order they were submitted; thread-safe.
+class FrameRecorder {
+ public:
+  void Record(std::vector<std::uint8_t> frame);
+  std::function<void(const std::vector<std::uint8_t>&)> Sink();
+  std::vector<std::vector<std::uint8_t>> Frames() const;
+  // "10 02 00 01 01 12 10 03 13" for each frame.
+  std::vector<std::string> HexFrames() const;
+  void Clear();
+
+ private:
+  mutable std::mutex lock_;
+  std::vector<std::vector<std::uint8_t>> frames_;
+};
+
+std::string Hex(const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> Bytes(const std::string& hex);
+
+// Where tests write pictures and other output; created on first use.
+std::string OutputPath(const std::string& fileName);
+
+}  // namespace testsupport

@@ -1,0 +1,23 @@
+// Test main for programs that need a QApplication (offscreen, no display).
+// Sockets may reach loopback only, and no real modal message box ever opens.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/Dialogs.h"
+#include "platform/Network.h"
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  platform::SetLoopbackOnly(true);
+  platform::SetMessageProvider([](const platform::MessageRequest& r) {
+    std::fprintf(stderr, "[message box] %s\n", r.text.toUtf8().constData());
+    return r.yesNo ? int(platform::mrYes) : int(platform::mrOk);
+  });
+  platform::SetFileProvider([](const platform::FileRequest&) { return std::optional<QString>(); });
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
