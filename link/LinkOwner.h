@@ -1,0 +1,31 @@
+// What a link reports to its owner (the main window), and how.
+//
+// OnFrame is the reply hand-over (the window message WM_LINK_FRAME): it runs
+// on the UI thread while the link's worker waits for it to return, and it may
+// submit further frames to the same link or even close it. OnStatus is a
+// change of link state (WM_LINK_STATUS), posted to the UI thread. OnTraffic
+// gets one traffic-monitor line per frame written or received, posted to the
+// UI thread. Each callback gets its data by value; empty callbacks are skipped.
+#pragma once
+
+#include "link/Lcmd.h"
+
+#include <functional>
+#include <string>
+
+inline constexpr unsigned WM_LINK_FRAME = 0x550;
+inline constexpr unsigned WM_LINK_STATUS = 0x551;
+
+// Status codes of WM_LINK_STATUS.
+enum LinkStatus : int {
+  kLinkNoReply = 0,         // no reply after the retry limit; value: device ID of the frame
+  kLinkPortFailed = 1,      // serial: waiting for port events failed; the worker has ended
+  kLinkCloseTimedOut = 5,   // kept for the code table; Close always joins its worker
+  kLinkWaitFailed = 6,      // serial: the worker's wait failed; the worker has ended
+};
+
+struct LinkOwner {
+  std::function<void(const Bytes& frame)> OnFrame;
+  std::function<void(int status, int value)> OnStatus;
+  std::function<void(const std::string& line)> OnTraffic;
+};

@@ -1,0 +1,169 @@
+// The one request/reply discipline of the serial, USB and Ethernet links.
+//
+// One frame is in flight at a time and waits for its reply; frames submitted
+// meanwhile wait in a queue. An unforced frame whose code equals that of the
+// frame submitted just before it takes the place of the last unforced frame
+// still waiting; every other frame is appended. While a frame awaits its
+// reply, each reply time-out writes it again, up to RetryLimit resends; then
+// status 0 is posted and the frame is not written again (the queue stays
+// blocked until a reply comes or the owner closes the link). Once a frame is
+// answered no time-out writes it again: a store or a factory reset never runs
+// twice. A keep-alive 0x12 goes out PollInterval after the latest submission
+// while nothing is in flight or waiting.
+//
+// Threads: the owner's (UI) thread opens and closes the link, submits frames,
+// changes the settings and runs the keep-alive timer; one worker per open
+// link writes, resends, reads the transport, assembles replies and hands each
+// one to the owner synchronously through the UI bridge, then writes the next
+// waiting frame. The worker holds no lock while it waits for the hand-over,
+// so the owner's reply handler may submit frames to this link or close it.
+// Close stops the worker (its hand-over is abortable) and joins it before
+// anything is freed.
+//
+// A link is this class plus a LinkTransport; the links (LCommProc, and the
+// USB and Ethernet links) differ only in the transport and a LinkProfile.
+// The worker calls TrafficLine, so a derived link calls Close in its own
+// destructor.
+#pragma once
+
+#include "link/FrameAssembler.h"
+#include "link/Lcmd.h"
+#include "link/LinkOwner.h"
+#include "link/LinkTransport.h"
+
+#include <atomic>
+#include <chrono>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <thread>
+#include <vector>
+
+class QTimer;
+
+struct LinkProfile {
+  std::string TrafficTag = "COM";       // traffic lines: "<tag> W ..." and "<tag> R ..."
+  std::size_t SendBufSize = 1024;       // longest frame the link writes
+  int KeepAliveReplyTimeout = 2000;     // ms, set by every keep-alive
+  int FailureTimeouts = 1;              // time-outs after the last resend before status 0
+  bool GraceResends = false;            // serial: extra uncounted resends on request
+  int TransportFailedStatus = kLinkPortFailed;  // -1: no status, the worker just ends
+  int WaitFailedStatus = kLinkWaitFailed;       // -1: no status, the worker just ends
+};
+
+class RequestReplyDiscipline {
+ public:
+  static constexpr std::uint8_t kKeepAliveCode = 0x12;
+
+  RequestReplyDiscipline(LinkOwner owner, LinkProfile profile, std::uint8_t pollDeviceId);
+  virtual ~RequestReplyDiscipline();
+  RequestReplyDiscipline(const RequestReplyDiscipline&) = delete;
+  RequestReplyDiscipline& operator=(const RequestReplyDiscipline&) = delete;
+
+  // Starts the keep-alive timer and the worker over an opened transport (UI
+  // thread). False when the link was opened before: a link never reopens.
+  bool OpenTransport(std::unique_ptr<LinkTransport> transport);
+
+  // Submits one serialised frame (UI thread). Dropped when the link is not
+  // open, when it is empty or when it is longer than the send buffer.
+  void QueueFrame(Bytes frame, bool force);
+  // Same rule as QueueFrame with force false.
+  void SendFrame(Bytes frame) { QueueFrame(std::move(frame), false); }
+  void SendBuffer(const std::uint8_t* bytes, std::size_t length) { SendFrame(Bytes(bytes, bytes + length)); }
+
+  // Stops the keep-alive, discards the waiting frames, stops and joins the
+  // worker and releases the transport. Safe to call twice, and from inside
+  // the owner's OnFrame. Never call it on the worker thread.
+  void Close();
+  // True from a successful open until the worker ends.
+  bool IsOpen() const { return isOpen_.load(); }
+
+  // Bytes received outside the worker (USB reports, network reads): queued
+  // for the worker's assembler. Any thread.
+  void DeliverReceived(std::span<const std::uint8_t> bytes);
+
+  void SetReplyTimeout(int ms) { replyTimeout_.store(ms); }
+  int ReplyTimeout() const { return replyTimeout_.load(); }
+  void SetRetryLimit(int n) { retryLimit_.store(n); }
+  int RetryLimit() const { return retryLimit_.load(); }
+  void SetPollSuspended(bool suspended) { pollSuspended_.store(suspended); }
+  bool PollSuspended() const { return pollSuspended_.load(); }
+  void SetPollDeviceId(std::uint8_t id) { pollDeviceId_.store(id); }
+  std::uint8_t PollDeviceId() const { return pollDeviceId_.load(); }
+  // Keep-alive interval in ms; takes effect at the next submission or open.
+  void SetPollInterval(int ms) { pollInterval_.store(ms); }
+  int PollInterval() const { return pollInterval_.load(); }
+
+  // The keep-alive's tick, run by the timer every PollInterval (UI thread).
+  void PollTimerTick();
+
+  // Views of the queue for the owner and for tests.
+  bool IsBusy() const;
+  std::vector<Bytes> PendingFrames() const;
+
+ protected:
+  void SetGraceResendsImpl(int n) { graceResends_.store(n); }
+  // The traffic-monitor line of a frame written (write) or received.
+  virtual std::string TrafficLine(bool write, const Bytes& frame) const;
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  void Run(std::stop_token stop);
+  // The frame becomes the frame in flight; the worker writes it (any thread).
+  // The caller puts the traffic line out once it holds no lock.
+  void WriteFrame(const Bytes& frame);
+  void SendNextQueued();
+  void OnFrameComplete(const Bytes& frame, std::stop_token stop);
+  void OnReplyTimeout();
+  void WriteSendBuf();
+  void Wake(int fd);
+  void Post(int status, int value);
+  void Trace(bool write, const Bytes& frame);
+  void RestartPollTimer();
+
+  const LinkOwner owner_;
+  const LinkProfile profile_;
+
+  // Queue state: Pending, LastUnforced, LastCode, Busy.
+  mutable std::mutex queueLock_;
+  std::list<Bytes> pending_;
+  std::optional<std::list<Bytes>::iterator> lastUnforced_;
+  std::uint8_t lastCode_ = 0;
+  bool busy_ = false;
+
+  // The frame in flight, filled on either thread, written by the worker.
+  std::mutex sendLock_;
+  Bytes sendBuf_;
+  bool sendRequested_ = false;
+
+  // Bytes delivered from outside for the worker.
+  std::mutex rxLock_;
+  Bytes rxBuf_;
+
+  // Worker-only state.
+  FrameAssembler assembler_;
+  bool awaitingReply_ = false;
+  bool frameAbandoned_ = false;  // given up after the retries: never written again
+  Clock::time_point lastWrite_{};
+  int retryCount_ = 0;
+  int failTimeouts_ = 0;
+
+  std::atomic<int> replyTimeout_{800};
+  std::atomic<int> retryLimit_{2};
+  std::atomic<int> graceResends_{0};
+  std::atomic<bool> pollSuspended_{false};
+  std::atomic<std::uint8_t> pollDeviceId_;
+  std::atomic<int> pollInterval_{2000};
+
+  std::atomic<bool> isOpen_{false};
+  bool started_ = false;
+  int wakeFd_ = -1;  // eventfd: send request or delivered bytes
+  int stopFd_ = -1;  // eventfd: signalled once by Close, never drained
+  std::unique_ptr<LinkTransport> transport_;
+  std::unique_ptr<QTimer> pollTimer_;
+  std::jthread worker_;
+};

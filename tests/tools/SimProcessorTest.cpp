@@ -1,0 +1,181 @@
+// The simulated processor: its answers, its state and its fault knobs.
+#include "link/Lcmd.h"
+#include "simproc/SimProcessor.h"
+#include "simproc/SimReplyShaper.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// Requests as the editor writes them (ID in byte 3).
+Bytes Request(const LCmd& cmd) { return cmd.BuildFrame(1); }
+
+struct Reply {
+  int id = -1;
+  int code = -1;
+  Bytes payload;
+};
+
+Reply Ask(SimProcessor& sim, const LCmd& cmd) {
+  std::optional<Bytes> frame = sim.Answer(Request(cmd));
+  if (!frame) return {};
+  std::optional<LCmd> read = ReadFrame(*frame);
+  EXPECT_TRUE(read) << "reply is a readable frame";
+  if (!read) return {};
+  return {read->GetDeviceId(), read->GetCode(), read->GetPayload()};
+}
+
+std::string Text(const Bytes& bytes, std::size_t from = 0) { return std::string(bytes.begin() + from, bytes.end()); }
+
+TEST(SimProcessorTest, AnswersTheConnectAndUploadRequests) {
+  SimProcessor sim(9);
+  sim.StorePreset(5);
+  struct Case {
+    LCmd request;
+    int replyCode;
+    std::size_t payloadSize;
+  } cases[] = {
+      {CM_MCS_CMD(1, 0x10), 0x10, 0},     {CM_MCS_CMD(1, 0x13), 0x13, 11},   {CM_MCS_CMD(1, 0x14), 0x14, 1},
+      {CM_MCS_CMD(1, 0x22), 0x22, 21},    {CM_MCS_CMD(1, 0x29, 5), 0x29, 15}, {CM_MCS_CMD(1, 0x6C, 0), 0x6C, 24},
+      {CM_MCS_CMD(1, 0x27, 30), 0x24, 51}, {CM_MCS_CMD(1, 0xB0), 0xB0, 4},    {CM_MCS_CMD(1, 0x12), 0x01, 0},
+      {CM_MCS_CMD(1, 0x11), 0x01, 0},     {CM_MCS_GAIN(1, 0, 280), 0x01, 0}, {CM_MCS_CMD(1, 0x40), 0x40, 33},
+      {CM_MCS_CMD(1, 0x0F), 0x0F, 0},     {CM_MCS_CMD(1, 0x24, 6), 0x01, 0}, {CM_MCS_CMD(1, 0x28, 0), 0x28, 51},
+  };
+  for (const Case& c : cases) {
+    const Reply reply = Ask(sim, c.request);
+    EXPECT_EQ(reply.id, 9) << "request 0x" << std::hex << int(c.request.GetCode());
+    EXPECT_EQ(reply.code, c.replyCode) << "request 0x" << std::hex << int(c.request.GetCode());
+    EXPECT_EQ(reply.payload.size(), c.payloadSize) << "request 0x" << std::hex << int(c.request.GetCode());
+  }
+  EXPECT_EQ(Text(Ask(sim, CM_MCS_CMD(1, 0x13)).payload), "QRV512 V011");
+  const Bytes flags = Ask(sim, CM_MCS_CMD(1, 0x22)).payload;
+  EXPECT_EQ(std::count(flags.begin(), flags.end(), 255), 1);
+  EXPECT_EQ(flags[5], 255);
+  EXPECT_EQ(Text(Ask(sim, CM_MCS_CMD(1, 0x29, 5)).payload, 1), "Default Preset");
+  EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, 0x6C, 0)).payload[3], 100) << "group volume 100 %";
+  EXPECT_EQ(sim.Requests().size(), std::size(cases) + 4);
+}
+
+TEST(SimProcessorTest, BlocksCarryTheDefaultStream) {
+  SimProcessor sim;
+  const SimProcessor::Stream s = SimProcessor::DefaultStream();
+  EXPECT_EQ(std::string(s.begin() + 2, s.begin() + 16), "Default Preset");
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(s.data() + 16 + 72 * 2)), "In3");
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(s.data() + 708 + 94 * 7)), "Out8");
+  EXPECT_EQ(s[16 + 72 * 3 + 70], 8) << "input D links itself";
+  EXPECT_EQ(s[708 + 86] | (s[708 + 87] << 8), 280) << "output 1 gain 0 dB";
+  EXPECT_EQ(s[592 + 12], 55) << "effect volume";
+  EXPECT_EQ(s[1514], 1) << "memorize mode";
+  Bytes all;
+  for (int n = 0; n < SimProcessor::kBlocks; ++n) {
+    const Reply block = Ask(sim, CM_MCS_CMD(1, 0x27, static_cast<std::uint8_t>(n)));
+    ASSERT_EQ(block.payload[0], n);
+    all.insert(all.end(), block.payload.begin() + 1, block.payload.end());
+  }
+  EXPECT_TRUE(std::equal(all.begin(), all.end(), s.begin(), s.end()));
+}
+
+TEST(SimProcessorTest, StoreRecallAndStoredPresetReads) {
+  SimProcessor sim;
+  const std::uint8_t name[14] = {'L', 'e', 'c', 't', 'u', 'r', 'e', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+  Ask(sim, CM_MCS_GAIN(1, 9, 300));
+  Ask(sim, CM_MCS_PRESETNAME(1, name));
+  Ask(sim, CM_MCS_MUTE(1, 2, 1));
+  EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, 0x21, 3)).code, 0x01);
+  EXPECT_TRUE(sim.IsStored(2));
+  EXPECT_EQ(sim.PresetName(2), "Lecture       ");
+  EXPECT_EQ(sim.CurrentPreset(), 3);
+
+  Ask(sim, CM_MCS_CMD(1, 0x20, 0));  // factory preset
+  EXPECT_EQ(sim.CurrentStream(), SimProcessor::DefaultStream());
+  Ask(sim, CM_MCS_CMD(1, 0x20, 3));
+  const SimProcessor::Stream s = sim.CurrentStream();
+  EXPECT_EQ(s[708 + 94 + 86] | (s[708 + 94 + 87] << 8), 300);
+  EXPECT_EQ(s[1460], 0x04) << "input C muted";
+
+  Ask(sim, CM_MCS_CMD(1, 0x24, 3));
+  const Reply block = Ask(sim, CM_MCS_CMD(1, 0x28, 0));
+  EXPECT_EQ(block.payload[1], 0xFF) << "stored marker";
+  EXPECT_EQ(Text(Bytes(block.payload.begin() + 3, block.payload.begin() + 17)), "Lecture       ");
+
+  const Bytes data(50, 0x77);
+  EXPECT_EQ(Ask(sim, CM_MCS_DOWNLOAD(1, 20, 4, 50, data)).payload, Bytes{4});
+  EXPECT_EQ(sim.StoredStream(20)[200], 0x77);
+  Ask(sim, CM_MCS_WRITE_EEPROM(1, 1, 3, Bytes{7, 8, 9}));
+  EXPECT_EQ(Ask(sim, CM_MCS_READ_EEPROM(1, 0, 4)).payload, (Bytes{0, 7, 8, 9}));
+  Ask(sim, CM_MCS_CMD(1, 0xBB, 7));
+  EXPECT_EQ(sim.DeviceId(), 7);
+  Ask(sim, CM_MCS_CMD(1, 0x23));
+  EXPECT_FALSE(sim.IsStored(2));
+}
+
+TEST(SimProcessorTest, PasswordAndMeters) {
+  SimProcessor sim;
+  const std::uint8_t pass[4] = {'a', 'b', 'c', 'd'};
+  const std::uint8_t wrong[4] = {'a', 'b', 'c', 'x'};
+  Ask(sim, CM_MCS_SET_LOCK(1, pass));
+  EXPECT_EQ(Ask(sim, CM_MCS_PASS_SUBMIT(1, 0, wrong)).payload, (Bytes{0, 0}));
+  EXPECT_EQ(Ask(sim, CM_MCS_PASS_SUBMIT(1, 0, pass)).payload, (Bytes{0, 1}));
+  const Bytes first = Ask(sim, CM_MCS_CMD(1, 0x40)).payload;
+  const Bytes second = Ask(sim, CM_MCS_CMD(1, 0x40)).payload;
+  EXPECT_NE(first, second) << "levels move";
+  for (std::size_t c = 0; c < 17; ++c) EXPECT_LE(static_cast<std::int8_t>(first[c]), 0);
+}
+
+TEST(SimProcessorTest, FaultsAndByteStream) {
+  SimProcessor sim(3);
+  const Bytes connect = Request(CM_MCS_CMD(1, 0x10));
+  // Requests may arrive in any pieces, several at once.
+  Bytes two = connect;
+  two.insert(two.end(), connect.begin(), connect.end());
+  EXPECT_TRUE(sim.Receive(std::span(two).first(4)).empty());
+  EXPECT_EQ(sim.Receive(std::span(two).subspan(4)).size(), 2u);
+
+  SimFaults faults;
+  faults.ReplyDeviceId = 8;
+  sim.SetFaults(faults);
+  EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, 0x10)).id, 8);
+  faults.Silent = true;
+  sim.SetFaults(faults);
+  EXPECT_FALSE(sim.Answer(connect));
+  EXPECT_EQ(sim.Requests().size(), 4u) << "silence still hears";
+}
+
+TEST(SimReplyShaperTest, PiecesRunTogetherGarbageAndDelay) {
+  const Bytes a = SimProcessor::ReplyFrame(1, 0x10);
+  const Bytes b = SimProcessor::ReplyFrame(1, 0x13, Bytes{'Q', 'R', 'V'});
+  SimReplyShaper shaper;
+  SimFaults faults;
+  faults.SplitPieces = 3;
+  faults.PieceGapMs = 7;
+  faults.DelayMs = 40;
+  auto chunks = shaper.Shape({b}, faults);
+  ASSERT_EQ(chunks.size(), 3u);
+  EXPECT_EQ(chunks[0].DelayMs, 40);
+  EXPECT_EQ(chunks[2].DelayMs, 7);
+  Bytes joined;
+  for (const auto& c : chunks) joined.insert(joined.end(), c.Data.begin(), c.Data.end());
+  EXPECT_EQ(joined, b);
+
+  faults = SimFaults();
+  faults.RunTogether = 2;
+  EXPECT_TRUE(shaper.Shape({a}, faults).empty());
+  EXPECT_EQ(shaper.Held(), 1u);
+  chunks = shaper.Shape({b}, faults);
+  ASSERT_EQ(chunks.size(), 1u);
+  Bytes both = a;
+  both.insert(both.end(), b.begin(), b.end());
+  EXPECT_EQ(chunks[0].Data, both);
+
+  faults = SimFaults();
+  faults.GarbageBytes = 500;
+  chunks = shaper.Shape({a}, faults);
+  ASSERT_EQ(chunks.size(), 1u);
+  ASSERT_EQ(chunks[0].Data.size(), 500 + a.size());
+  EXPECT_EQ(std::count(chunks[0].Data.begin(), chunks[0].Data.begin() + 500, 0x10), 0);
+  EXPECT_TRUE(std::equal(a.begin(), a.end(), chunks[0].Data.begin() + 500));
+}
+
+}  // namespace

@@ -1,0 +1,428 @@
+#include "simproc/SimProcessor.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Parameter-stream geometry.
+constexpr int kInputBase = 16;
+constexpr int kInputSize = 72;
+constexpr int kEffectBase = 592;
+constexpr int kOutputBase = 708;
+constexpr int kOutputSize = 94;
+constexpr int kInputMuteMask = 1460;
+constexpr int kEffectMute = 1462;
+constexpr int kOutputMuteMask = 1464;
+constexpr int kTestSource = 1508;
+constexpr int kSineIndex = 1510;
+constexpr int kDelayUnit = 1512;
+constexpr int kMemorizeMode = 1514;
+constexpr int kEffectChannel = 18;
+
+void Put16(SimProcessor::Stream& s, int at, unsigned v) {
+  s[at] = static_cast<std::uint8_t>(v);
+  s[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+void PutWords(SimProcessor::Stream& s, int at, std::initializer_list<unsigned> words) {
+  for (unsigned w : words) {
+    Put16(s, at, w);
+    at += 2;
+  }
+}
+
+void PutText(SimProcessor::Stream& s, int at, const char* text, int size, char pad) {
+  const int n = static_cast<int>(std::strlen(text));
+  for (int i = 0; i < size; ++i) s[at + i] = static_cast<std::uint8_t>(i < n ? text[i] : pad);
+}
+
+void PutBands(SimProcessor::Stream& s, int at, std::initializer_list<unsigned> frequencies) {
+  for (unsigned f : frequencies) {
+    PutWords(s, at, {120, f});
+    s[at + 4] = 25;  // Q
+    s[at + 5] = 0;   // type
+    at += 6;
+  }
+}
+
+bool IsInput(int ch) { return ch >= 0 && ch < 8; }
+bool IsOutput(int ch) { return ch >= 8 && ch < 16; }
+int InputAt(int ch, int field) { return kInputBase + kInputSize * ch + field; }
+int OutputAt(int ch, int field) { return kOutputBase + kOutputSize * (ch - 8) + field; }
+
+void SetBit(SimProcessor::Stream& s, int at, int bit, bool on) {
+  unsigned word = s[at] | (s[at + 1] << 8);
+  word = on ? (word | (1u << bit)) : (word & ~(1u << bit));
+  Put16(s, at, word);
+}
+
+}  // namespace
+
+SimProcessor::SimProcessor(std::uint8_t deviceId) : deviceId_(deviceId), current_(DefaultStream()) {
+  for (auto& name : names_) name.fill(' ');
+  for (int g = 0; g < 8; ++g) groups_[g * 3] = 100;
+}
+
+SimProcessor::Stream SimProcessor::DefaultStream() {
+  Stream s{};
+  PutText(s, 2, "Default Preset", kNameSize, ' ');
+  static const char* const kInNames[] = {"In1", "In2", "In3", "In4", "In5", "In6", "In7", "In8"};
+  static const char* const kOutNames[] = {"Out1", "Out2", "Out3", "Out4", "Out5", "Out6", "Out7", "Out8"};
+  for (int i = 0; i < 8; ++i) {
+    const int base = kInputBase + kInputSize * i;
+    PutText(s, base, kInNames[i], 8, '\0');
+    PutWords(s, base + 12, {0, 2999, 0});
+    PutWords(s, base + 18, {0, 49, 499, 180, 180});
+    PutBands(s, base + 28, {49, 101, 148, 200, 255});
+    PutWords(s, base + 62, {0, 300});
+    PutWords(s, base + 70, {1u << i});
+  }
+  {
+    const int base = kEffectBase;
+    PutText(s, base, "Aux", 8, '\0');
+    PutWords(s, base + 12, {55, 1});
+    for (int i = 0; i < 8; ++i) Put16(s, base + 18 + 2 * i, 280);
+    PutWords(s, base + 34, {26, 0, 0, 0, 0});
+    PutWords(s, base + 44, {99, 2999, 180, 1, 0});
+    PutBands(s, base + 54, {49, 101, 148, 200, 255});
+    PutWords(s, base + 84, {10, 200, 60, 80});
+    PutWords(s, base + 92, {50, 12, 139, 30});
+    PutWords(s, base + 100, {0, 49, 199, 220});
+    const std::uint8_t aec[] = {0, 0, 2, 4, 0, 0};
+    std::copy(std::begin(aec), std::end(aec), s.begin() + base + 108);
+    Put16(s, base + 114, 280);
+  }
+  for (int k = 0; k < 8; ++k) {
+    const int base = kOutputBase + kOutputSize * k;
+    PutText(s, base, kOutNames[k], 8, '\0');
+    Put16(s, base + 8, 1u << k);
+    for (int src = 0; src < 9; ++src) Put16(s, base + 10 + 2 * src, 280);
+    PutWords(s, base + 32, {0, 300});
+    PutBands(s, base + 36, {31, 71, 118, 161, 200, 240, 270});
+    PutWords(s, base + 78, {0, 49, 199, 220});
+    Put16(s, base + 86, 280);
+    Put16(s, base + 92, 1u << k);
+  }
+  PutWords(s, 1500, {100, 0, 100, 0});
+  Put16(s, kMemorizeMode, 1);
+  return s;
+}
+
+Bytes SimProcessor::ReplyFrame(std::uint8_t id, std::uint8_t code, std::span<const std::uint8_t> payload) {
+  const std::size_t n = std::min(payload.size(), kMaxPayload);
+  Bytes frame{0x10, 0x02, id, 0x00, static_cast<std::uint8_t>(n + 1), code};
+  frame.insert(frame.end(), payload.begin(), payload.begin() + static_cast<std::ptrdiff_t>(n));
+  frame.push_back(0x10);
+  frame.push_back(0x03);
+  std::uint8_t check = 0;
+  for (std::uint8_t b : frame) check ^= b;
+  frame.push_back(check);
+  return frame;
+}
+
+std::vector<Bytes> SimProcessor::Receive(std::span<const std::uint8_t> bytes) {
+  std::vector<Bytes> frames;
+  {
+    std::lock_guard guard(lock_);
+    frames = requests_.Push(bytes);
+  }
+  std::vector<Bytes> replies;
+  for (const Bytes& frame : frames) {
+    if (std::optional<Bytes> reply = Answer(frame)) replies.push_back(std::move(*reply));
+  }
+  return replies;
+}
+
+std::optional<Bytes> SimProcessor::Answer(std::span<const std::uint8_t> request) {
+  std::optional<LCmd> cmd = ReadFrame(request);
+  if (!cmd) return std::nullopt;
+  std::lock_guard guard(lock_);
+  const std::uint8_t id = request[3];  // requests carry the ID in byte 3
+  log_.emplace_back(id, cmd->GetCode(), cmd->GetPayload());
+  std::optional<Bytes> reply = AnswerLocked(id, cmd->GetCode(), cmd->GetPayload());
+  if (faults_.Silent) return std::nullopt;
+  return reply;
+}
+
+Bytes SimProcessor::Reply(std::uint8_t code, std::span<const std::uint8_t> payload) const {
+  const std::uint8_t id =
+      faults_.ReplyDeviceId >= 0 ? static_cast<std::uint8_t>(faults_.ReplyDeviceId) : deviceId_;
+  return ReplyFrame(id, code, payload);
+}
+
+std::optional<Bytes> SimProcessor::AnswerLocked(std::uint8_t, std::uint8_t code, const Bytes& p) {
+  auto arg = [&p](std::size_t i) -> int { return i < p.size() ? p[i] : 0; };
+  switch (code) {
+    case 0x10:
+      return Reply(0x10);
+    case 0x13: {
+      const std::string text = kIdentity;
+      return Reply(0x13, Bytes(text.begin(), text.end()));
+    }
+    case 0x14:
+      return Reply(0x14, Bytes{static_cast<std::uint8_t>(currentPreset_)});
+    case 0x22: {
+      Bytes flags;
+      for (const Stream& s : stored_) flags.push_back(s[0] == 0xFF ? 255 : 0);
+      return Reply(0x22, flags);
+    }
+    case 0x29: {
+      const int n = arg(0);
+      Bytes out{static_cast<std::uint8_t>(n)};
+      if (n < kPresets) {
+        out.insert(out.end(), names_[n].begin(), names_[n].end());
+      } else {
+        out.insert(out.end(), kNameSize, ' ');
+      }
+      return Reply(0x29, out);
+    }
+    case 0x6C:
+      return Reply(0x6C, groups_);
+    case 0x27:
+    case 0x28: {
+      const int n = arg(0);
+      const Stream& source = code == 0x27 ? current_ : stored_[selectedSlot_ - 1];
+      Bytes out{static_cast<std::uint8_t>(n)};
+      if (n < kBlocks) out.insert(out.end(), source.begin() + n * kBlockSize, source.begin() + (n + 1) * kBlockSize);
+      return Reply(code == 0x27 ? 0x24 : 0x28, out);
+    }
+    case 0x24:
+      if (arg(0) >= 1 && arg(0) <= kPresets) selectedSlot_ = arg(0);
+      return Reply(0x01);
+    case 0x19: {
+      const int address = arg(0) | (arg(1) << 8);
+      Bytes out;
+      for (int i = 0; i < arg(2); ++i) out.push_back(address + i < kMemorySize ? memory_[address + i] : 0);
+      return Reply(0x19, out);
+    }
+    case 0x1A: {
+      const int address = arg(0) | (arg(1) << 8);
+      for (int i = 0; i < arg(2) && 3 + static_cast<std::size_t>(i) < p.size(); ++i) {
+        if (address + i < kMemorySize) memory_[address + i] = p[3 + i];
+      }
+      return Reply(0x01);
+    }
+    case 0x25: {
+      const int block = arg(0);
+      const int slot = arg(1);
+      if (slot < kPresets && block < kBlocks) {
+        for (std::size_t i = 2; i < p.size() && (i - 2) < static_cast<std::size_t>(kBlockSize); ++i) {
+          stored_[slot][block * kBlockSize + (i - 2)] = p[i];
+        }
+        if (block == 0) std::copy_n(stored_[slot].begin() + 2, kNameSize, names_[slot].begin());
+      }
+      return Reply(0x25, Bytes{static_cast<std::uint8_t>(block)});
+    }
+    case 0x20: {
+      const int n = arg(0);
+      if (n == 0) {
+        current_ = DefaultStream();
+      } else if (n <= kPresets && stored_[n - 1][0] == 0xFF) {
+        current_ = stored_[n - 1];
+        current_[0] = 0;
+      }
+      if (n <= kPresets) currentPreset_ = n;
+      return Reply(0x01);
+    }
+    case 0x21:
+      if (arg(0) >= 1 && arg(0) <= kPresets) {
+        const int slot = arg(0) - 1;
+        stored_[slot] = current_;
+        stored_[slot][0] = 0xFF;
+        std::copy_n(current_.begin() + 2, kNameSize, names_[slot].begin());
+        currentPreset_ = arg(0);
+      }
+      return Reply(0x01);
+    case 0x23:
+      stored_ = {};
+      for (auto& name : names_) name.fill(' ');
+      current_ = DefaultStream();
+      return Reply(0x01);
+    case 0x0F:
+      return Reply(0x0F);
+    case 0x40:
+      return Reply(0x40, MeterPayload());
+    case 0xB0:
+      return Reply(0xB0, ip_);
+    case 0xB8:
+      if (p.size() >= 4) std::copy_n(p.begin(), 4, ip_.begin());
+      return Reply(0x01);
+    case 0xBB:
+      if (arg(0) >= 1 && arg(0) <= 250) deviceId_ = static_cast<std::uint8_t>(arg(0));
+      return Reply(0x01);
+    case 0x2F:
+      for (int i = 0; i < 4; ++i) password_[i] = static_cast<std::uint8_t>(arg(i));
+      locked_ = true;
+      return Reply(0x01);
+    case 0x2D: {
+      const bool match = p.size() >= 5 && std::equal(password_.begin(), password_.end(), p.begin() + 1);
+      if (match) locked_ = false;
+      return Reply(0x2D, Bytes{0, static_cast<std::uint8_t>(match ? 1 : 0)});
+    }
+    case 0x54:
+      if (arg(0) == 1) return Reply(0x54, Bytes{codec_[arg(1)]});
+      codec_[arg(1)] = static_cast<std::uint8_t>(arg(2));
+      return Reply(0x01);
+    case 0x5E:
+      aec_[(arg(0) | (arg(1) << 8)) % aec_.size()] = static_cast<std::uint16_t>(arg(2) | (arg(3) << 8));
+      return Reply(0x01);
+    case 0x5F: {
+      const std::uint16_t v = aec_[(arg(0) | (arg(1) << 8)) % aec_.size()];
+      return Reply(0x5F, Bytes{static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)});
+    }
+    default:
+      ApplyParameter(code, p);
+      return Reply(0x01);
+  }
+}
+
+void SimProcessor::ApplyParameter(std::uint8_t code, const Bytes& p) {
+  auto arg = [&p](std::size_t i) -> unsigned { return i < p.size() ? p[i] : 0; };
+  const int ch = static_cast<int>(arg(0));
+  const unsigned word = arg(1) | (arg(2) << 8);
+  Stream& s = current_;
+  switch (code) {
+    case 0x26:
+      for (int i = 0; i < kNameSize; ++i) s[2 + i] = static_cast<std::uint8_t>(arg(i));
+      break;
+    case 0x34:  // gain
+      if (IsInput(ch)) Put16(s, InputAt(ch, 66), word);
+      if (IsOutput(ch)) Put16(s, OutputAt(ch, 86), word);
+      if (ch == kEffectChannel) Put16(s, kEffectBase + 114, word);
+      break;
+    case 0x35:  // mute
+      if (IsInput(ch)) SetBit(s, kInputMuteMask, ch, arg(1) != 0);
+      if (IsOutput(ch)) SetBit(s, kOutputMuteMask, ch - 8, arg(1) != 0);
+      if (ch == kEffectChannel) Put16(s, kEffectMute, arg(1));
+      break;
+    case 0x36:  // polarity
+      if (IsInput(ch)) Put16(s, InputAt(ch, 68), arg(1));
+      if (IsOutput(ch)) Put16(s, OutputAt(ch, 88), arg(1));
+      break;
+    case 0x38:  // delay
+      if (IsOutput(ch)) Put16(s, OutputAt(ch, 90), word);
+      break;
+    case 0x3A:  // routing
+      if (IsOutput(ch)) Put16(s, OutputAt(ch, 8), word);
+      if (ch == kEffectChannel) Put16(s, kEffectBase + 8, word & 0xFF);
+      break;
+    case 0x3D: {  // channel name
+      int at = -1;
+      if (IsInput(ch)) at = InputAt(ch, 0);
+      if (IsOutput(ch)) at = OutputAt(ch, 0);
+      if (ch == kEffectChannel) at = kEffectBase;
+      if (at >= 0) {
+        for (int i = 0; i < 8; ++i) s[at + i] = static_cast<std::uint8_t>(arg(1 + i));
+      }
+      break;
+    }
+    case 0x6B:  // group control
+      if (ch < 8) {
+        for (int i = 0; i < 3; ++i) groups_[ch * 3 + i] = static_cast<std::uint8_t>(arg(1 + i));
+      }
+      break;
+    case 0x39:  // test signal
+      Put16(s, kTestSource, arg(0));
+      Put16(s, kSineIndex, arg(1));
+      break;
+    case 0x15:
+      Put16(s, kDelayUnit, arg(0));
+      break;
+    case 0x6A:
+      Put16(s, kMemorizeMode, arg(0));
+      break;
+    default:
+      break;
+  }
+}
+
+Bytes SimProcessor::MeterPayload() {
+  // Levels sweep through the meters' range so every bar moves between polls.
+  ++meterPhase_;
+  auto level = [this](unsigned channel) {
+    return static_cast<std::uint8_t>(static_cast<std::int8_t>(-66 + static_cast<int>((meterPhase_ * 5 + channel * 9) % 64)));
+  };
+  Bytes m(33, 0);
+  for (unsigned c = 0; c < 17; ++c) m[c] = level(c);
+  m[17] = 0;
+  m[18] = static_cast<std::uint8_t>(~(1u << (meterPhase_ % 8)));  // one input active at a time
+  m[19] = static_cast<std::uint8_t>(((meterPhase_ % 8) + 1) << 4);
+  for (unsigned c = 0; c < 4; ++c) m[20 + c] = level(20 + c);
+  for (unsigned c = 0; c < 8; ++c) m[25 + c] = level(25 + c);
+  return m;
+}
+
+void SimProcessor::SetFaults(const SimFaults& faults) {
+  std::lock_guard guard(lock_);
+  faults_ = faults;
+}
+
+SimFaults SimProcessor::Faults() const {
+  std::lock_guard guard(lock_);
+  return faults_;
+}
+
+std::uint8_t SimProcessor::DeviceId() const {
+  std::lock_guard guard(lock_);
+  return deviceId_;
+}
+
+void SimProcessor::SetDeviceId(std::uint8_t id) {
+  std::lock_guard guard(lock_);
+  deviceId_ = id;
+}
+
+int SimProcessor::CurrentPreset() const {
+  std::lock_guard guard(lock_);
+  return currentPreset_;
+}
+
+SimProcessor::Stream SimProcessor::CurrentStream() const {
+  std::lock_guard guard(lock_);
+  return current_;
+}
+
+bool SimProcessor::IsStored(int slot) const {
+  std::lock_guard guard(lock_);
+  return slot >= 0 && slot < kPresets && stored_[slot][0] == 0xFF;
+}
+
+SimProcessor::Stream SimProcessor::StoredStream(int slot) const {
+  std::lock_guard guard(lock_);
+  return slot >= 0 && slot < kPresets ? stored_[slot] : Stream{};
+}
+
+void SimProcessor::StorePreset(int slot) {
+  std::lock_guard guard(lock_);
+  if (slot < 0 || slot >= kPresets) return;
+  stored_[slot] = current_;
+  stored_[slot][0] = 0xFF;
+  std::copy_n(current_.begin() + 2, kNameSize, names_[slot].begin());
+}
+
+std::string SimProcessor::PresetName(int slot) const {
+  std::lock_guard guard(lock_);
+  if (slot < 0 || slot >= kPresets) return {};
+  return std::string(names_[slot].begin(), names_[slot].end());
+}
+
+std::array<std::uint8_t, SimProcessor::kGroupBytes> SimProcessor::GroupControls() const {
+  std::lock_guard guard(lock_);
+  return groups_;
+}
+
+std::array<std::uint8_t, SimProcessor::kMemorySize> SimProcessor::Memory() const {
+  std::lock_guard guard(lock_);
+  return memory_;
+}
+
+std::vector<LCmd> SimProcessor::Requests() const {
+  std::lock_guard guard(lock_);
+  return log_;
+}
+
+void SimProcessor::ClearRequests() {
+  std::lock_guard guard(lock_);
+  log_.clear();
+}

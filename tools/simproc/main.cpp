@@ -1,0 +1,92 @@
+// dspsim: the simulated processor on a pseudo-terminal or a serial port.
+//
+//   dspsim --pty [options]          prints the slave path to open, then serves
+//   dspsim --serial PATH [options]  serves a serial port
+// Options: --id N (device ID, default 1), --silent, --reply-id N, --split N,
+// --gap MS, --together N, --delay MS, --garbage N. Runs until interrupted.
+#include "simproc/SimSerialServer.h"
+
+#include "platform/Format.h"
+
+#include <csignal>
+#include <pthread.h>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: dspsim (--pty | --serial PATH) [--id N] [--silent] [--reply-id N] [--split N]\n"
+               "              [--gap MS] [--together N] [--delay MS] [--garbage N]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool pty = false;
+  std::string serialPath;
+  int deviceId = 1;
+  SimFaults faults;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto number = [&](int& out, long lo, long hi) {
+      if (i + 1 >= argc) return false;
+      std::optional<long> v = platform::ParseLongC(argv[++i]);
+      if (!v || *v < lo || *v > hi) return false;
+      out = static_cast<int>(*v);
+      return true;
+    };
+    bool ok = true;
+    if (arg == "--pty") {
+      pty = true;
+    } else if (arg == "--serial" && i + 1 < argc) {
+      serialPath = argv[++i];
+    } else if (arg == "--id") {
+      ok = number(deviceId, 1, 250);
+    } else if (arg == "--silent") {
+      faults.Silent = true;
+    } else if (arg == "--reply-id") {
+      ok = number(faults.ReplyDeviceId, 0, 255);
+    } else if (arg == "--split") {
+      ok = number(faults.SplitPieces, 1, 64);
+    } else if (arg == "--gap") {
+      ok = number(faults.PieceGapMs, 0, 10000);
+    } else if (arg == "--together") {
+      ok = number(faults.RunTogether, 1, 16);
+    } else if (arg == "--delay") {
+      ok = number(faults.DelayMs, 0, 60000);
+    } else if (arg == "--garbage") {
+      ok = number(faults.GarbageBytes, 0, 1000);
+    } else {
+      ok = false;
+    }
+    if (!ok) return Usage();
+  }
+  if (pty == !serialPath.empty()) return Usage();
+
+  // Blocked before any thread starts, so only sigwait below takes them.
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+  auto processor = std::make_shared<SimProcessor>(static_cast<std::uint8_t>(deviceId));
+  processor->SetFaults(faults);
+  SimSerialServer server(processor);
+  if (!(pty ? server.StartPty() : server.StartSerial(serialPath))) {
+    std::fprintf(stderr, "dspsim: %s\n", server.LastError().c_str());
+    return 1;
+  }
+  std::printf("%s\n", pty ? server.SlavePath().c_str() : serialPath.c_str());
+  std::fflush(stdout);
+
+  int received = 0;
+  sigwait(&signals, &received);
+  server.Stop();
+  return 0;
+}
