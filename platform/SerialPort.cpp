@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -45,6 +46,10 @@ std::vector<SerialPortInfo> ListSerialPorts(const std::string& sysClassTty, cons
   for (fs::directory_iterator it(sysClassTty, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code linkEc;
     if (!fs::exists(it->path() / "device", linkEc)) continue;
+    // A UART slot the kernel reserves without hardware behind it has type 0.
+    std::ifstream type(it->path() / "type");
+    int uartType = -1;
+    if (type >> uartType && uartType == 0) continue;
     SerialPortInfo info;
     info.name = it->path().filename().string();
     info.path = (fs::path(devDir) / info.name).string();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <fcntl.h>
 #include <filesystem>
 #include <poll.h>
@@ -19,12 +21,14 @@ TEST(SerialPortTest, ListHoldsTtysWithADeviceOrderedByNumber) {
   fs::remove_all(root);
   const fs::path device = root / "devices" / "serial";
   fs::create_directories(device);
-  for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "tty0", "console", "ttyACM"}) {
+  for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "tty0", "console", "ttyACM", "ttyS3"}) {
     fs::create_directories(root / "class" / name);
   }
-  for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM"}) {
+  for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM", "ttyS3"}) {
     fs::create_directory_symlink(device, root / "class" / name / "device");
   }
+  std::ofstream(root / "class" / "ttyS2" / "type") << "4\n";
+  std::ofstream(root / "class" / "ttyS3" / "type") << "0\n";  // a slot without a UART
   const auto ports = platform::ListSerialPorts((root / "class").string(), "/dev");
   std::vector<std::string> names;
   for (const auto& p : ports) names.push_back(p.name);
