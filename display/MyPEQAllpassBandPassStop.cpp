@@ -23,23 +23,7 @@
 
 namespace peqgrid {
 
-// The processor's Q steps; the same table the parameter codecs decode with.
-const std::array<double, kQIndexMax + 1> kQTable = {
-    0.4,  0.42, 0.45, 0.47, 0.5,  0.53, 0.56, 0.59, 0.63, 0.67,   //  0- 9
-    0.71, 0.75, 0.79, 0.84, 0.89, 0.94, 1.0,  1.06, 1.12, 1.19,   // 10-19
-    1.26, 1.3,  1.4,  1.5,  1.6,  1.7,  1.8,  1.9,  2.0,  2.1,    // 20-29
-    2.2,  2.4,  2.5,  2.7,  2.8,  3.0,  3.2,  3.4,  3.6,  3.8,    // 30-39
-    4.0,  4.2,  4.5,  4.8,  5.0,  5.3,  5.7,  6.0,  6.3,  6.7,    // 40-49
-    7.1,  7.6,  8.0,  8.5,  9.0,  9.5,  10.1, 10.7, 11.3, 12.0,   // 50-59
-    12.7, 13.5, 14.0, 15.0, 16.0, 17.0, 18.0, 19.0, 20.0, 21.0,   // 60-69
-    23.0, 24.0, 25.0, 27.0, 29.0, 30.0, 32.0, 34.0, 36.0, 38.0,   // 70-79
-    40.0, 43.0, 45.0, 48.0, 51.0, 54.0, 57.0, 60.0, 64.0, 68.0,   // 80-89
-    72.0, 76.0, 81.0, 85.0, 91.0, 96.0, 102.0, 108.0, 114.0, 121.0, 128.0,  // 90-100
-};
-
 namespace {
-constexpr double kQReference = 128.0;
-constexpr double kQStepRatio = 1.0596;
 constexpr int kFrequencyCode1k = 170;
 constexpr int kFrequencyCodeMax = 300;
 
@@ -52,18 +36,6 @@ double RoundSignificant3(double x) { return ParseOr(platform::FormatC("%.3g", x)
 }  // namespace
 
 double PositionToFrequency(int p) { return 1000.0 * std::pow(kFreqStepRatio, static_cast<double>(p)); }
-
-int QToIndex(double q) {
-  if (!(q > 0.0)) return 0;  // zero, negative or NaN
-  const double r = std::log(kQReference / q) / std::log(kQStepRatio);
-  if (!(r > 0.0)) return kQIndexMax;
-  // Half up on 15 significant digits, so a ratio a hair below .5 counts as .5.
-  const double r15 = ParseOr(platform::FormatC("%.15g", r), r);
-  double d = std::trunc(r15);
-  if (r15 - d >= 0.5) d += 1.0;
-  if (d >= kQIndexMax) return 0;
-  return kQIndexMax - static_cast<int>(d);
-}
 
 int EditFrequencyToCode(double x, bool kHz) {
   const double f = kHz ? x * 1000.0 : x;

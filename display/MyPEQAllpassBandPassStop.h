@@ -39,6 +39,7 @@
 #pragma once
 
 #include "controls/UxGroupBox.h"
+#include "model/Codecs.h"
 
 #include <QColor>
 #include <QPoint>
@@ -59,13 +60,13 @@ inline constexpr int kFreqPosMin = -170, kFreqPosMax = 130;
 inline constexpr int kQIndexMax = 100;
 inline constexpr double kFreqStepRatio = 1.023373891996775;  // 2^(1/30)
 
-// The processor's 101 Q values, indexed by the Q code.
-extern const std::array<double, kQIndexMax + 1> kQTable;
+// The processor's 101 Q values, indexed by the Q code (the parameter codecs').
+using ::kQTable;
 
 // Frequency of position p: 1000 * 2^(p/30) Hz.
 double PositionToFrequency(int p);
 // The Q code of a Q value (nearest table step on the processor's scale), 0 ... 100.
-int QToIndex(double q);
+inline int QToIndex(double q) { return ::QToCode(q); }
 // The frequency code (0 ... 300) of a typed number, in kHz when kHz is set.
 int EditFrequencyToCode(double x, bool kHz);
 // The position a frequency in Hz takes when written into a row; a grid

@@ -1,9 +1,15 @@
-// dspsim: the simulated processor on a pseudo-terminal or a serial port.
+// dspsim: the simulated processor on a pseudo-terminal, a serial port or the
+// network.
 //
 //   dspsim --pty [options]          prints the slave path to open, then serves
 //   dspsim --serial PATH [options]  serves a serial port
+//   dspsim --net ADDRESS [options]  answers discovery and serves TCP 9761 and
+//                                   UDP 39030/30303 on ADDRESS (0.0.0.0: all);
+//                                   --log FILE writes each TCP request's code
+//                                   there, one hex byte a line
 // Options: --id N (device ID, default 1), --silent, --reply-id N, --split N,
 // --gap MS, --together N, --delay MS, --garbage N. Runs until interrupted.
+#include "simproc/SimNetServer.h"
 #include "simproc/SimSerialServer.h"
 
 #include "platform/Format.h"
@@ -19,7 +25,7 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: dspsim (--pty | --serial PATH) [--id N] [--silent] [--reply-id N] [--split N]\n"
+               "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
                "              [--gap MS] [--together N] [--delay MS] [--garbage N]\n");
   return 2;
 }
@@ -29,6 +35,8 @@ int Usage() {
 int main(int argc, char** argv) {
   bool pty = false;
   std::string serialPath;
+  std::string netAddress;
+  std::string logPath;
   int deviceId = 1;
   SimFaults faults;
   for (int i = 1; i < argc; ++i) {
@@ -45,6 +53,10 @@ int main(int argc, char** argv) {
       pty = true;
     } else if (arg == "--serial" && i + 1 < argc) {
       serialPath = argv[++i];
+    } else if (arg == "--net" && i + 1 < argc) {
+      netAddress = argv[++i];
+    } else if (arg == "--log" && i + 1 < argc) {
+      logPath = argv[++i];
     } else if (arg == "--id") {
       ok = number(deviceId, 1, 250);
     } else if (arg == "--silent") {
@@ -66,7 +78,7 @@ int main(int argc, char** argv) {
     }
     if (!ok) return Usage();
   }
-  if (pty == !serialPath.empty()) return Usage();
+  if (int(pty) + int(!serialPath.empty()) + int(!netAddress.empty()) != 1) return Usage();
 
   // Blocked before any thread starts, so only sigwait below takes them.
   sigset_t signals;
@@ -77,6 +89,29 @@ int main(int argc, char** argv) {
 
   auto processor = std::make_shared<SimProcessor>(static_cast<std::uint8_t>(deviceId));
   processor->SetFaults(faults);
+  if (!netAddress.empty()) {
+    SimNetServer net(processor);
+    std::FILE* log = logPath.empty() ? nullptr : std::fopen(logPath.c_str(), "w");
+    if (log)
+      net.SetRequestLog([log](const Bytes& frame) {
+        if (frame.size() > 5) std::fprintf(log, "%02X\n", frame[5]);
+        std::fflush(log);
+      });
+    SimNetConfig config;
+    config.Address = netAddress;
+    if (!net.Start(config)) {
+      std::fprintf(stderr, "dspsim: %s\n", net.LastError().c_str());
+      return 1;
+    }
+    std::printf("serving %s\n", netAddress.c_str());
+    std::fflush(stdout);
+    int received = 0;
+    sigwait(&signals, &received);
+    net.Stop();
+    if (log) std::fclose(log);
+    return 0;
+  }
+
   SimSerialServer server(processor);
   if (!(pty ? server.StartPty() : server.StartSerial(serialPath))) {
     std::fprintf(stderr, "dspsim: %s\n", server.LastError().c_str());

@@ -1,0 +1,100 @@
+#include "dialogs/FCamera.h"
+
+#include <QLabel>
+
+#include "controls/ExTrackBar.h"
+#include "controls/RoundEdit.h"
+#include "controls/UxBmpButton.h"
+#include "controls/UxComboBox.h"
+#include "controls/UxGroupBox.h"
+#include "controls/wLed.h"
+#include "dialogs/DialogLook.h"
+#include "mainwindow/FMain.h"
+
+TfmCamera* fmCamera = nullptr;
+
+namespace {
+
+struct CameraFader {
+  const char* role;
+  int min, max;
+  const char* key;
+  const char* text;
+};
+constexpr CameraFader kFaders[3] = {
+    {"Threshold", -100, 0, "SID_COMP_THRESHOLD", "-100.0dB"},
+    {"Attack", 0, 4999, "SID_COMP_ATTACK", "  1ms"},
+    {"Release", 0, 4999, "SID_COMP_RELEASE", "  1ms"},
+};
+
+}  // namespace
+
+TfmCamera::TfmCamera() {
+  setObjectName(QStringLiteral("fmCamera"));
+  setWindowTitle(QStringLiteral("Camera Setting"));
+  setFixedSize(333, 299);
+  dialogs::ApplyDialogLook(this);
+
+  auto label = [this](QWidget* parent, const QString& name, const QRect& r, const QString& text) {
+    auto* l = Create<QLabel>(parent, name);
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignCenter);
+    l->setText(text);
+    return l;
+  };
+
+  auto* position = Create<TUxGroupBox>(this, "uxgCameraPos");
+  dialogs::StyleGroupBox(position, QRect(8, 8, 317, 40));
+  label(position, "lbNameCameraPos", QRect(8, 10, 140, 20), dialogs::DesignText("SID_CAMERA_POS"));
+  label(position, "lbCameraPos", QRect(160, 10, 140, 20), QStringLiteral("None"));
+
+  for (int i = 0; i < 3; ++i) {
+    const CameraFader& f = kFaders[i];
+    const QString role = QString::fromLatin1(f.role);
+    auto* group = Create<TUxGroupBox>(this, "uxg" + role);
+    dialogs::StyleGroupBox(group, QRect(8 + i * 72, 54, 68, 237));
+    label(group, "lb" + role, QRect(2, 6, 64, 20), dialogs::DesignText(f.key));
+    auto* fader = Create<TExTrackBar>(group, "is" + role);
+    dialogs::SetupFader(fader, QRect(14, 30, 40, 168), f.min, f.max, f.min, i);
+    auto* box = Create<TRoundEdit>(group, "cvd" + role);
+    dialogs::SetupValueBox(box, QRect(2, 204, 64, 24), QString::fromLatin1(f.text));
+  }
+
+  auto* select = Create<TUxGroupBox>(this, "uxgSel");
+  dialogs::StyleGroupBox(select, QRect(224, 54, 101, 237));
+  label(select, "lbMatrix", QRect(2, 6, 97, 20), dialogs::DesignText("SID_CH_SELECT"));
+  for (int ch = 0; ch < 8; ++ch) {
+    const QString x(QChar('A' + ch));
+    auto* button = Create<TUxBmpButton>(select, "uxb" + x + "Matrix");
+    dialogs::SetButtonFaces(button, QRect(8, 30 + ch * 25, 60, 22));
+    button->SetCaption(QStringLiteral("In%1").arg(ch + 1));
+    button->SetTag(ch);
+    button->SetGroupIndex(ch + 1);
+    button->SetAllowAllUp(true);
+    auto* led = Create<TwLedRound>(select, "wledIn" + x);
+    led->setGeometry(76, 35 + ch * 25, 12, 12);
+    led->SetTag(ch);
+  }
+
+  auto* fallback = Create<TUxGroupBox>(this, "uxgCameraDefault");
+  dialogs::StyleGroupBox(fallback, QRect(8, 54, 212, 40));
+  label(fallback, "lbNameCameraDefault", QRect(8, 10, 90, 20), dialogs::DesignText("SID_CAMERA_DEFAULT"));
+  auto* camera = Create<TUxComboBox>(fallback, "uxcCameraDefault");
+  camera->SetStyle(csDropDown);
+  camera->SetColor(QColor(223, 255, 255));
+  for (int ch = 0; ch < 8; ++ch) camera->Add(QStringLiteral("In") + QChar('A' + ch));
+  camera->SetItemIndex(0);
+  camera->setGeometry(104, 8, 96, 24);
+  fallback->setVisible(false);
+}
+
+void TfmCamera::FormShow() {
+  if (!fmMain) return;
+  setWindowTitle(fmMain->TranslateSid("SID_CAMERA_TITLE"));
+  const std::pair<const char*, const char*> captions[] = {
+      {"lbNameCameraPos", "SID_CAMERA_POS"},   {"lbThreshold", "SID_COMP_THRESHOLD"},
+      {"lbAttack", "SID_COMP_ATTACK"},         {"lbRelease", "SID_COMP_RELEASE"},
+      {"lbMatrix", "SID_CH_SELECT"},           {"lbNameCameraDefault", "SID_CAMERA_DEFAULT"}};
+  for (auto [name, key] : captions)
+    if (auto* l = FindControl<QLabel>(QString::fromLatin1(name))) l->setText(fmMain->TranslateSid(key));
+}

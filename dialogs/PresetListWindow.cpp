@@ -1,0 +1,50 @@
+#include "dialogs/PresetListWindow.h"
+
+#include <QHeaderView>
+
+#include "controls/UxBmpButton.h"
+#include "dialogs/DialogLook.h"
+#include "mainwindow/FMain.h"
+
+TPresetListWindow::TPresetListWindow(bool withFactory, const char* titleKey, const QString& title)
+    : titleKey_(titleKey) {
+  setWindowTitle(title);
+  setFixedSize(240, 380);
+  dialogs::ApplyDialogLook(this);
+  lPresetSelect = Create<QLabel>(this, "lPresetSelect");
+  lPresetSelect->setGeometry(12, 8, 216, 24);
+  lPresetSelect->setAlignment(Qt::AlignCenter);
+  lPresetSelect->setText(title);
+
+  vledPresetName = Create<QTableWidget>(this, "vledPresetName");
+  vledPresetName->setGeometry(12, 36, 216, 290);
+  vledPresetName->setColumnCount(2);
+  vledPresetName->setHorizontalHeaderLabels({QStringLiteral("  Number"), QStringLiteral("    Name")});
+  vledPresetName->verticalHeader()->setVisible(false);
+  vledPresetName->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  vledPresetName->setColumnWidth(0, 69);
+  vledPresetName->setColumnWidth(1, 126);
+  vledPresetName->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  vledPresetName->setSelectionMode(QAbstractItemView::SingleSelection);
+  vledPresetName->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  const int rows = withFactory ? 22 : 21;
+  vledPresetName->setRowCount(rows);
+  for (int r = 0; r < rows; ++r) {
+    const int user = withFactory ? r : r + 1;
+    const QString key = user == 0 ? QStringLiteral("F00") : QStringLiteral("U%1").arg(user, 2, 10, QLatin1Char('0'));
+    vledPresetName->setItem(r, 0, new QTableWidgetItem(QStringLiteral("     ") + key));
+    vledPresetName->setItem(r, 1, new QTableWidgetItem(QStringLiteral("  Default Preset")));
+    vledPresetName->setRowHeight(r, 20);
+  }
+
+  bnCancel = Create<TUxBmpButton>(this, "bnCancel");
+  dialogs::SetButtonFaces(bnCancel, QRect(75, 336, 90, 30));
+}
+
+void TPresetListWindow::FormShow() {
+  if (!fmMain) return;
+  setWindowTitle(fmMain->TranslateSid(titleKey_));
+  lPresetSelect->setText(fmMain->TranslateSid(titleKey_));
+  bnCancel->SetCaption(fmMain->TranslateSid("SID_CANCEL"));
+  vledPresetName->setHorizontalHeaderLabels({fmMain->TranslateSid("SID_NUMBER"), fmMain->TranslateSid("SID_NAME")});
+}

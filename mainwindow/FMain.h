@@ -1,0 +1,285 @@
+// The main window: the hub of the editor. It owns the parameter image, the 19
+// response-plot models and, while a connection is open, the link object. Its
+// pages are built in code (FMainForm*.cpp, one file per page family), its
+// texts come from the two language tables (FMainLanguage.cpp), its menu
+// commands live in FMainMenu.cpp and its start-up and shutdown in FMain.cpp.
+#pragma once
+
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+
+#include "link/Lcmd.h"
+#include "model/UnitControlHost.h"
+#include "platform/Form.h"
+#include "platform/Network.h"
+
+class LUnitControl;
+namespace display {
+class LMyFFTDrawHpLp6dB;
+class Plot;
+class ResponsePlotModel;
+}  // namespace display
+class LCommProc;
+class LUsbProc;
+class LNetProc;
+class LUsbDevice;
+class RequestReplyDiscipline;
+class THidDeviceController;
+class THidDevice;
+struct LinkOwner;
+class QUdpSocket;
+class QTcpSocket;
+class QMenuBar;
+class QMenu;
+
+namespace platform {
+class HidBackend;
+class Timer;
+class MenuItem;
+}  // namespace platform
+
+class TfmMain : public platform::MainForm, public UnitControlHost {
+ public:
+  // Shared constants of every window.
+  static constexpr const char* kWindowTitle = "VELMORA QRV-512 DSP Processor Editor";
+  static constexpr const char* kVersionText = "V1.1";
+  static constexpr const char* kApplicationTitle = "KOVAS DSP Processor Editor V1.1";
+  static constexpr const char* kDefaultProcessorAddress = "192.168.1.101";
+  static constexpr double kSamplesPerMs = 48.0;
+  static const char* const kRatioTexts[16];
+
+  // Where the sockets send; set before the window is created (tests give
+  // loopback endpoints).
+  static platform::NetworkEndpoints StartEndpoints;
+
+  TfmMain();
+  ~TfmMain() override;
+
+  void FormCreate() override;
+  void FormClose(platform::CloseAction& action) override;
+
+  // --- Shared state ------------------------------------------------------
+  std::unique_ptr<LUnitControl> UnitControl;
+  std::array<std::unique_ptr<display::Plot>, 19> Plots;
+  std::unique_ptr<LCommProc> CommProc;
+  std::unique_ptr<LUsbProc> UsbProc;
+  std::unique_ptr<LNetProc> NetProc;
+  QString ComPortName;
+  QString Language = QStringLiteral("English");
+  int DeviceId = 0;
+  bool IdentityAccepted = false;
+  bool Connecting = false;
+  bool Online = false;
+  bool Updating = false;
+  int LinkState = 0;
+  int CurrentPreset = 0;
+  int CurrentPage = 0;
+  int CurrentChannel = 0;
+  int EditChannel = 0;
+  int DragPoint = 0;
+  int CompChannel = 0;
+  int GateChannel = 0;
+  int AgcChannel = 0;
+  int AgcRedrawChannel = 0;
+  int ExtraHeight = 0;
+  int MenuScrollStep = 0;
+  int DelayDragging = 0;
+  std::array<std::uint32_t, 18> OverlayDirty{};
+  struct PendingCurveRecord {
+    int channel = 0;
+    int point = 0;
+    double frequency = 0;
+    double gain = 0;
+  } PendingCurve;
+  std::array<std::uint8_t, 4> DeviceIp{};
+  bool Initialising = false;
+  bool ExitConfirmed = false;
+  // Link and transfer bookkeeping.
+  QHostAddress UdpTarget;
+  quint16 UdpTargetPort = 0;
+  QString LocalIpText;
+  QString BroadcastText;
+
+  platform::NetworkEndpoints Endpoints;
+  QUdpSocket* UdpServer = nullptr;
+  QTcpSocket* ClientSocket = nullptr;
+
+  // --- Timers ------------------------------------------------------------
+  platform::Timer* tmStartConnect = nullptr;
+  platform::Timer* tmClose = nullptr;
+  platform::Timer* tmDisconnect = nullptr;
+  platform::Timer* tmInLevelDet = nullptr;
+  platform::Timer* tmProcessShow = nullptr;
+  platform::Timer* tmUpload = nullptr;
+  platform::Timer* tmComScan = nullptr;
+
+  // --- Start-up and shutdown --------------------------------------------
+  // The model of response plot i: 0-7 fftDrawInA..H, 8-15 fftDrawOut1..8,
+  // 16 fftDrawGainIn, 17 fftDrawGainOut, 18 fftDrawEff (null when missing).
+  display::ResponsePlotModel* PlotModel(int index) const;
+  display::LMyFFTDrawHpLp6dB* PlotWidget(int index) const;
+  static QString PlotName(int index);
+  void DrawTransferCurveStartPoints();
+  void CopyTemplatePictures();
+  void SetUpdating(int flag) { Updating = flag != 0; }
+  void SetExitConfirmed(bool confirmed) { ExitConfirmed = confirmed; }
+  void tmCloseTimer(QObject* Sender);
+
+  // --- Link services (FMainLink.cpp, FMainDispatch.cpp) ------------------
+  // The open link: serial first, then USB, then Ethernet; null when none.
+  RequestReplyDiscipline* OpenLink() const;
+  void SetLinkRetries(int n);
+  void SetPollSuspended(bool suspended);
+  void ConnectCom();
+  void ConnectUsb();
+  void ConnectNet();
+  void Disconnect();
+  void SetComPortName(const QString& name);
+  void OnConnectReply(std::uint8_t id, const Bytes& payload);
+  void OnIdentityReply(std::uint8_t id, const Bytes& payload);
+  void OnLinkStateMessage(int status);
+  void OnDeviceReply(const Bytes& frame);
+  void uxbMenuLinkClick(QObject* Sender);
+  void tmStartConnectTimer(QObject* Sender);
+  void tmDisconnectTimer(QObject* Sender);
+  void tmComScanTimer(QObject* Sender);
+  // The reply dispatcher's table: the handler of each reply code, called with
+  // the reply's device ID and a copy of its payload.
+  using ReplyHandler = std::function<void(std::uint8_t id, const Bytes& payload)>;
+  void SetReplyHandler(std::uint8_t code, ReplyHandler handler);
+  // The handlers of the connect-time upload (FMainUpload.cpp) and of the
+  // meters (FMainMeters.cpp) put themselves into the table.
+  void InstallUploadHandlers();
+  void InstallMeterHandlers();
+  // The connect-time upload's reply handlers (FMainUpload.cpp); the block
+  // reply also serves the recall of a preset.
+  void OnUploadStartReply(std::uint8_t id, const Bytes& payload);
+  void OnCurrentPresetReply(std::uint8_t id, const Bytes& payload);
+  void OnDeviceIpReply(std::uint8_t id, const Bytes& payload);
+  void OnPresetNameReply(std::uint8_t id, const Bytes& payload);
+  void OnGroupCtrlReply(std::uint8_t id, const Bytes& payload);
+  void OnParameterBlockReply(std::uint8_t id, const Bytes& payload);
+  // Opens the progress window modally once the reply handler has returned.
+  void tmProcessShowTimer(QObject* Sender);
+  // How many transfers have ended with the refresh of every control.
+  int UploadRefreshCount = 0;
+  // Meters (FMainMeters.cpp): the poll tick and the meter, gate-level and
+  // echo-canceller register replies.
+  void tmInLevelDetTimer(QObject* Sender);
+  void OnMeterReply(const Bytes& payload);
+  void OnGateLevelReply(const Bytes& payload);
+  void OnAecRegisterReply(const Bytes& payload);
+
+  std::uint8_t GetDeviceId() const override { return static_cast<std::uint8_t>(DeviceId); }
+  bool IsOnline() const { return Online; }
+  void SetDeviceId(int id);
+  // Frames (when framed) and queues the command on the open link: serial
+  // first, then USB, then Ethernet; without a link nothing is sent.
+  void SendCommand(const LCmd& cmd, bool force, bool framed);
+  void SendCommand(const LCmd& cmd, bool force) override { SendCommand(cmd, force, true); }
+  bool IsUpdating() const override { return Updating; }
+  void MarkCurveDirty(int channel) override;
+  // Where tests watch what is submitted (every frame SendCommand hands on).
+  std::function<void(const Bytes& frame, bool force)> OnSubmit;
+
+  // --- Language ----------------------------------------------------------
+  QString TranslateSid(const QString& key) const;
+  void ApplyLanguage();
+  void ChineseSimplifiedClick(QObject* Sender);
+  void EnglishClick(QObject* Sender);
+
+  // --- Menu commands -----------------------------------------------------
+  void ExitClick(QObject* Sender);
+  void AboutClick(QObject* Sender);
+  void SendFactoryReset();
+
+  // --- Pages ----------------------------------------------------------------
+  // Gives every control of every page the value of the parameter image.
+  void ApplyUnitModel();
+  void ClearEqSelection();
+  void RefreshGainOverlays();
+
+  // --- Network (FMainNetwork.cpp) ------------------------------------------
+  void OpenSockets();
+  void FindLocalAddress();
+  void SendDiscovery();
+  QString DeviceIpText() const;
+  // Reply time-out of the open link (the keep-alive sets it back).
+  void SetLinkTimeout(int ms);
+  // Ethernet: the worker's write of every frame (any thread), the TCP
+  // client's activation, and the socket events.
+  bool WriteNetFrame(std::span<const std::uint8_t> frame);
+  void ActivateClientSocket();
+  void ClientSocketRead();
+  void UdpServerUDPRead();
+  void sbIpScanClick(QObject* Sender);
+  void uxcIpAddressChange(QObject* Sender);
+  // The processor's new address, first dotted byte in the high byte.
+  void SetDeviceIp(std::uint32_t address);
+  void AddDiscoveredAddress(const QHostAddress& address);
+  void PointAtDeviceIp();
+  void NetworkSetupClick(QObject* Sender);
+  QString ClientSocketAddress;
+  quint16 ClientSocketPort = 0;
+  // USB (FMainUsb.cpp): the controller, the processor's device, and the
+  // controller's event handlers.
+  static std::shared_ptr<platform::HidBackend> StartHidBackend;  // null: Linux hidraw
+  THidDeviceController* HidCtl = nullptr;
+  std::unique_ptr<LUsbDevice> HidDevice;
+  bool WriteUsbFrame(std::span<const std::uint8_t> frame);
+  void RecheckoutHidDevice();
+  void RescanUsbDevices();
+  bool HasUsbProcessor() const;
+  // Every level, gate-level and limit meter to zero.
+  void ResetMeters();
+
+  // --- Services the dialogs call ------------------------------------------
+  // Clears every routing of the matrix in the image and the processor.
+  void ClearMatrix();
+  // Loads the channel's default equaliser bands (and sends them).
+  void ResetChannelEq(int channel);
+
+  // --- Form ----------------------------------------------------------------
+  QMenuBar* MainMenu = nullptr;
+  platform::MenuItem* MenuItem(const QString& name) const;
+
+ private:
+  LinkOwner NewLinkOwner();
+  void CloseLinks();
+  void StartConnect(RequestReplyDiscipline& link, int replyTimeout);
+  void AddTrafficLine(const QString& line);
+  void InstallReplyHandlers();
+  void BindLinkControls();
+  void SetCaption(const QString& name, const QString& text);
+  int linkGeneration_ = 0;
+  std::map<std::uint8_t, ReplyHandler> replyHandlers_;
+
+  void CreateHidController();
+  void LanguageItemClick(QObject* Sender);
+  bool ApplyCaption(const QString& name, const char* key, const char* upKey);
+  bool ApplyGridLanguage(QObject* control);
+  QString DynamicsTitle(const char* prefix, int number, const char* separator, const char* key) const;
+
+  // The form: menus and timers (FMain.cpp), then the controls of each part of
+  // the window, built in code with their design geometry (FMainForm*.cpp).
+  void BuildMenus();
+  void BuildTimers();
+  platform::MenuItem* AddMenuItem(QMenu* menu, const QString& name, const QString& caption, int tag = 0);
+  void BuildForm();          // FMainForm.cpp: frame, top bar, page buttons, preset bar; calls the rest
+  void BuildGainPage();      // FMainFormGain.cpp
+  void BuildChannelPages();  // FMainFormChannel.cpp: plots and the shared input/output panels
+  void BuildEffectPage();    // FMainFormEffect.cpp
+  void BuildDelayPage();     // FMainFormDelay.cpp
+  void BuildDynamicsPages(); // FMainFormDynamics.cpp: Comp, Gate, AGC
+  void BuildMatrixPage();    // FMainFormMatrix.cpp
+};
+
+extern TfmMain* fmMain;

@@ -1,0 +1,177 @@
+// Factories of the main window's form: one call creates a control, names and
+// registers it with the form, places it and gives it the console look.
+#include "mainwindow/FMainFormKit.h"
+
+#include <QLabel>
+#include <QSpinBox>
+
+#include "controls/ExTrackBar.h"
+#include "controls/RoundEdit.h"
+#include "controls/UxBmpButton.h"
+#include "controls/UxGroupBox.h"
+#include "controls/UxPanel.h"
+#include "display/LMyFFTDrawHpLp6dB.h"
+#include "display/LProgressBar.h"
+#include "mainwindow/FMain.h"
+
+namespace mainform {
+
+namespace {
+
+template <typename T>
+T* Place(T* control, const QRect& r) {
+  control->setGeometry(r);
+  control->show();
+  return control;
+}
+
+void SetTextColour(QWidget* w, const QColor& colour) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::WindowText, colour);
+  w->setPalette(pal);
+}
+
+}  // namespace
+
+QLabel* Label(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QString& text,
+              Qt::Alignment align, const QColor& colour) {
+  auto* label = form.Create<QLabel>(parent, name);
+  label->setText(text);
+  label->setAlignment(align);
+  SetTextColour(label, colour.isValid() ? colour : Colours().text);
+  return Place(label, r);
+}
+
+QLabel* Caption(QWidget* parent, const QRect& r, const QString& text, Qt::Alignment align, bool bold) {
+  auto* label = new QLabel(text, parent);
+  label->setAlignment(align);
+  SetTextColour(label, Colours().text);
+  if (bold) {
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+  }
+  return Place(label, r);
+}
+
+TUxGroupBox* Group(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, bool framed) {
+  auto* group = form.Create<TUxGroupBox>(parent, name);
+  group->SetGroupStyle(gsCustom);
+  group->SetTransparent(true);
+  group->SetBorderOuter(framed ? fsFlat : fsNone);
+  group->SetFlatColor(Colours().groupEdge);
+  return Place(group, r);
+}
+
+TUxPanel* Panel(TfmMain& form, QWidget* parent, const QString& name, const QRect& r) {
+  auto* panel = form.Create<TUxPanel>(parent, name);
+  panel->SetTransparent(true);
+  panel->SetBorderOuter(fsNone);
+  return Place(panel, r);
+}
+
+TUxBmpButton* Button(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QString& caption,
+                     const QColor& lit, ButtonKind kind, int group, int tag) {
+  auto* button = form.Create<TUxBmpButton>(parent, name);
+  ApplyFaces(button, KeyFaces(r.size(), lit));
+  button->SetCaption(caption);
+  button->SetFontColor(Colours().caption);
+  button->SetTag(tag);
+  button->SetShowFocus(false);
+  if (kind != ButtonKind::Push) {
+    button->SetGroupIndex(group);
+    button->SetAllowAllUp(kind == ButtonKind::Toggle);
+  }
+  return Place(button, r);
+}
+
+TExTrackBar* Fader(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, int min, int max,
+                   int pageSize, int position, int tag, bool blueThumb) {
+  auto* fader = form.Create<TExTrackBar>(parent, name);
+  fader->SetOrientation(trVertical);
+  fader->SetMin(min);
+  fader->SetMax(max);
+  fader->SetPageSize(pageSize);
+  fader->SetPosition(position);
+  fader->SetTag(tag);
+  fader->SetShowFocus(false);
+  ApplyThumb(fader, blueThumb);
+  return Place(fader, r);
+}
+
+TRoundEdit* ValueBox(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QString& text,
+                     bool readOnly, int tag) {
+  auto* box = form.Create<TRoundEdit>(parent, name);
+  box->SetText(text);
+  box->SetReadOnly(readOnly);
+  box->SetAlignment(Qt::AlignCenter);
+  box->SetTag(tag);
+  return Place(box, QRect(r.topLeft(), QSize(r.width(), kBoxHeight)));
+}
+
+TUxComboBox* Combo(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QStringList& items,
+                   int index, TComboBoxStyle style, int tag) {
+  auto* combo = form.Create<TUxComboBox>(parent, name);
+  combo->SetStyle(style);
+  for (const QString& item : items) combo->Add(item);
+  combo->SetItemIndex(index);
+  combo->SetColor(Colours().comboFace);
+  combo->SetTag(tag);
+  return Place(combo, r);
+}
+
+QSpinBox* UpDown(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, int min, int max, int tag) {
+  auto* spin = form.Create<QSpinBox>(parent, name);
+  spin->setRange(min, max);
+  spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  spin->setFrame(false);
+  platform::SetTag(spin, tag);
+  return Place(spin, r);
+}
+
+LProgressBar* Meter(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, MeterKind kind) {
+  auto* meter = form.Create<LProgressBar>(parent, name);
+  switch (kind) {
+    case MeterKind::Input:
+      meter->SetFirstNum(1), meter->SetSecondNum(2), meter->SetThirdNum(6), meter->SetMax(9);
+      break;
+    case MeterKind::Output:
+      meter->SetFirstNum(1), meter->SetSecondNum(3), meter->SetThirdNum(4), meter->SetMax(8);
+      break;
+    case MeterKind::Limiter:
+      meter->SetFirstNum(0), meter->SetSecondNum(1), meter->SetThirdNum(0), meter->SetMax(1);
+      meter->SetSecondColor(QColor(155, 78, 0));
+      meter->SetLSecondColor(QColor(255, 163, 70));
+      break;
+  }
+  return Place(meter, r);
+}
+
+display::LMyFFTDrawHpLp6dB* ResponsePlot(TfmMain& form, QWidget* parent, const QString& name, const QRect& r,
+                                         int tag) {
+  auto* plot = form.Create<display::LMyFFTDrawHpLp6dB>(parent, name);
+  plot->SetTag(tag);
+  display::ResponsePlotModel& model = plot->Model();
+  model.SetXAutoScale(false);
+  model.SetYAutoScale(false);
+  model.SetXMin(966);
+  model.SetXMax(3840);
+  model.SetYMin(-18);
+  model.SetYMax(18);
+  return Place(plot, r);
+}
+
+QStringList SlopeItems() {
+  return {"BW -6",  "BL -6",  "BW -12", "BL -12", "LK -12", "BW -18", "BL -18", "BW -24", "BL -24", "LK -24",
+          "BW -30", "BL -30", "BW -36", "BL -36", "LK -36", "BW -42", "BL -42", "BW -48", "BL -48", "LK -48"};
+}
+
+QStringList LevelItems() {
+  // Item i is 50 - i dB; one-digit values keep the column with a blank.
+  QStringList items;
+  for (int db = 50; db >= 0; --db)
+    items << (db >= 10 ? QStringLiteral("%1dB").arg(db) : QStringLiteral("%1 dB").arg(db));
+  return items;
+}
+
+}  // namespace mainform

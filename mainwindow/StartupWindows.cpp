@@ -1,0 +1,3 @@
+#include "mainwindow/StartupWindows.h"
+
+void CreateStartupWindows(platform::Application& application) { CreateStartupWindowsWith(application); }

@@ -1,0 +1,22 @@
+// The editor's main routine: the application with its title, every window
+// created in its fixed order, then the message loop. An exception escaping
+// creation or the loop is shown and the program still returns 0.
+#include <stdexcept>
+
+#include "mainwindow/FMain.h"
+#include "mainwindow/StartupWindows.h"
+#include "platform/Application.h"
+
+int main(int argc, char** argv) {
+  platform::Application application(argc, argv);
+  try {
+    application.SetTitle(QString::fromLatin1(TfmMain::kApplicationTitle));
+    CreateStartupWindows(application);
+    application.Run();
+  } catch (const std::exception& error) {
+    platform::Application::ShowException(error);
+  } catch (...) {
+    platform::Application::ShowException(std::runtime_error(""));
+  }
+  return 0;
+}

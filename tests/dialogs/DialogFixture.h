@@ -1,0 +1,53 @@
+// A main window on loopback endpoints (its start-connect timer stopped, so no
+// connect dialog opens during a test) and the dialogs a test asks for.
+#pragma once
+
+#include <QTcpServer>
+#include <QTimer>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "mainwindow/FMain.h"
+#include "platform/Network.h"
+#include "platform/Timer.h"
+#include "support/FormCreator.h"
+
+class DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(multicast.bind(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(broadcast.bind(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(udpCommands.bind(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(processor.listen(QHostAddress::LocalHost, 0));
+    TfmMain::StartEndpoints = platform::NetworkEndpoints::Loopback(
+        multicast.localPort(), broadcast.localPort(), processor.serverPort(), udpCommands.localPort());
+    forms.CreateForm(fmMain);
+    fmMain->tmStartConnect->SetEnabled(false);
+  }
+
+  // Runs the window modally; `during` runs once the loop is up and must end
+  // it. A guard ends the loop after two seconds whatever happens.
+  template <typename Form>
+  int RunModal(Form* form, const std::function<void()>& during) {
+    QTimer step;
+    step.setSingleShot(true);
+    QObject::connect(&step, &QTimer::timeout, form, during);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, form, [form] {
+      ADD_FAILURE() << "modal window still open";
+      form->SetModalResult(platform::mrCancel);
+    });
+    step.start(50);
+    guard.start(2000);
+    return form->ShowModal();
+  }
+
+  QUdpSocket multicast;
+  QUdpSocket broadcast;
+  QUdpSocket udpCommands;
+  QTcpServer processor;
+  testsupport::FormCreator forms;
+};

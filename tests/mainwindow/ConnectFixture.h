@@ -1,0 +1,75 @@
+// Every start-up window created as the program does, with the network on
+// loopback, a fake USB backend and the serial port list under the test's
+// control; the start-connect timer is stopped so each test starts the
+// connection itself.
+#pragma once
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "link/LComm.h"
+#include "mainwindow/StartupWindows.h"
+#include "platform/HidFake.h"
+#include "platform/Network.h"
+#include "platform/Timer.h"
+#include "support/FormCreator.h"
+#include "support/UiFixture.h"
+
+class ConnectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    hid = std::make_shared<platform::HidFakeBackend>();
+    TfmMain::StartHidBackend = hid;
+    TfmMain::StartEndpoints = platform::NetworkEndpoints::Loopback(1, 2, 3, 4);
+    TfmNetwork::PortLister = [this] { return ports; };
+    creator = std::make_unique<testsupport::FormCreator>();
+    CreateStartupWindowsWith(*creator);
+    fmMain->tmStartConnect->SetEnabled(false);
+    fmMain->OnSubmit = [this](const Bytes& frame, bool) { frames.Record(frame); };
+  }
+  void TearDown() override {
+    creator.reset();
+    TfmMain::StartHidBackend.reset();
+    TfmNetwork::PortLister = [] { return platform::ListSerialPorts(); };
+  }
+
+  // The codes of the frames submitted so far, in order.
+  std::vector<int> Codes() const {
+    std::vector<int> codes;
+    for (const auto& f : frames.Frames())
+      if (f.size() > 5) codes.push_back(f[5]);
+    return codes;
+  }
+  // Presses the link button (which shows the connect dialog modally) from the
+  // event loop and waits until the condition holds.
+  bool PressLinkAndWait(const std::function<bool()>& condition, int ms) {
+    QTimer::singleShot(0, fmMain, [] { fmMain->uxbMenuLinkClick(fmMain); });
+    return testsupport::WaitFor(condition, ms);
+  }
+  // The connect dialog runs modally, so its state is watched from inside its
+  // own loop: once the condition holds there, the dialog is closed (as with
+  // its Demo button) and true is returned.
+  bool WaitForDialog(const std::function<bool()>& condition, int ms) {
+    bool seen = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      if (seen || !condition()) return;
+      seen = true;
+      if (fmNetwork->isVisible()) fmNetwork->SetModalResult(platform::mrCancel);
+    });
+    watch.start(10);
+    return testsupport::WaitFor([&] { return seen && !fmNetwork->isVisible(); }, ms);
+  }
+  // Closes the information box (shown modally) shortly after it opens.
+  void AnswerInformationBox() {
+    QTimer::singleShot(20, fmInformation, [] { fmInformation->SetModalResult(platform::mrOk); });
+  }
+
+  std::shared_ptr<platform::HidFakeBackend> hid;
+  std::vector<platform::SerialPortInfo> ports;
+  std::unique_ptr<testsupport::FormCreator> creator;
+  testsupport::FrameRecorder frames;
+};

@@ -1,0 +1,147 @@
+#include <QLabel>
+#include <QTcpServer>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
+
+#include <map>
+
+#include "controls/UxBmpButton.h"
+#include "controls/UxComboBox.h"
+#include "ConnectFixture.h"
+#include "link/Lnet.h"
+#include "simproc/SimNetServer.h"
+
+namespace {
+
+// A TCP port free on all three simulator addresses.
+std::uint16_t FreePort(const std::vector<std::string>& addresses) {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress(QString::fromStdString(addresses[0])), 0)) continue;
+    const quint16 port = probe.serverPort();
+    probe.close();
+    bool free = true;
+    for (const std::string& a : addresses) {
+      QTcpServer other;
+      free = free && other.listen(QHostAddress(QString::fromStdString(a)), port);
+    }
+    if (free) return port;
+  }
+  return 0;
+}
+
+// Three simulated processors on loopback addresses; discovery reaches them
+// through a relay standing where the multicast group would be.
+class NetConnectTest : public ConnectTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(relay.bind(QHostAddress::LocalHost, 0));
+    const std::vector<std::string> addresses = {"127.0.0.20", "127.0.0.5", "127.0.0.9"};
+    tcpPort = FreePort(addresses);
+    udpPort = FreePort(addresses);
+    ASSERT_NE(tcpPort, 0);
+    ConnectTest::SetUp();
+    fmMain->Endpoints = platform::NetworkEndpoints::Loopback(relay.localPort(), relay.localPort(), tcpPort, udpPort);
+    for (const std::string& address : addresses) {
+      auto sim = std::make_unique<SimNetServer>();
+      SimNetConfig config;
+      config.Address = address;
+      config.TcpPort = tcpPort;
+      config.UdpPort = udpPort;
+      config.BroadcastPort = 0;
+      config.MulticastGroup.clear();
+      ASSERT_TRUE(sim->Start(config)) << sim->LastError();
+      sims[address] = std::move(sim);
+    }
+  }
+  void TearDown() override {
+    ConnectTest::TearDown();
+    sims.clear();
+  }
+  // The editor's discovery arrives at the relay; each simulator answers it,
+  // in the order given.
+  void AnswerDiscovery(const std::vector<std::string>& order) {
+    ASSERT_TRUE(testsupport::WaitFor([&] { return relay.hasPendingDatagrams(); }));
+    QHostAddress from;
+    quint16 port = 0;
+    QByteArray datagram(int(relay.pendingDatagramSize()), '\0');
+    relay.readDatagram(datagram.data(), datagram.size(), &from, &port);
+    while (relay.hasPendingDatagrams()) relay.receiveDatagram();
+    EXPECT_EQ(datagram, QByteArray("Discovery: Who is out there?", 29));
+    for (const std::string& address : order) {
+      ASSERT_TRUE(sims[address]->Announce("127.0.0.1", port));
+      testsupport::RunEventLoop(30);
+    }
+  }
+  QStringList Listed() const {
+    QStringList out;
+    auto* list = fmMain->FindControl<TUxComboBox>("uxcIpAddress");
+    for (int i = 0; i < list->Count(); ++i) out << list->Item(i);
+    return out;
+  }
+
+  QUdpSocket relay;
+  quint16 tcpPort = 0;
+  quint16 udpPort = 0;
+  std::map<std::string, std::unique_ptr<SimNetServer>> sims;
+};
+
+}  // namespace
+
+TEST_F(NetConnectTest, DiscoveryAnswersAreListedInOrderAndTheEditorConnectsOverTcp) {
+  fmMain->SendDiscovery();
+  AnswerDiscovery({"127.0.0.20", "127.0.0.5", "127.0.0.9"});
+  EXPECT_EQ(Listed(), (QStringList{"127.0.0.5", "127.0.0.9", "127.0.0.20"}));
+  EXPECT_EQ(fmMain->FindControl<TUxComboBox>("uxcIpAddress")->ItemIndex(), 0);
+  EXPECT_EQ(fmMain->DeviceIpText(), "127.0.0.5");
+
+  // An answer from a listed address selects it and changes nothing else.
+  fmMain->AddDiscoveredAddress(QHostAddress("127.0.0.9"));
+  EXPECT_EQ(fmMain->FindControl<TUxComboBox>("uxcIpAddress")->ItemIndex(), 1);
+  EXPECT_EQ(fmMain->DeviceIpText(), "127.0.0.5");
+
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 6000));
+  SimNetServer& sim = *sims["127.0.0.5"];
+  EXPECT_TRUE(sim.TcpConnected());
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIp")->text(), "IP : 127.0.0.5");
+  // With an entry selected, each frame also reaches the processor's UDP port.
+  std::vector<int> udpCodes;
+  for (const Bytes& f : sim.UdpFrames())
+    if (f.size() > 5) udpCodes.push_back(f[5]);
+  ASSERT_GE(udpCodes.size(), 3u);
+  EXPECT_EQ(std::vector<int>(udpCodes.begin(), udpCodes.begin() + 3), (std::vector<int>{0x10, 0x13, 0x22}));
+  EXPECT_FALSE(fmMain->FindControl<TUxComboBox>("uxcIpAddress")->isEnabled());
+}
+
+TEST_F(NetConnectTest, RepliesSplitAcrossReadsOrRunTogetherAreEachHandledOnce) {
+  fmMain->SendDiscovery();
+  AnswerDiscovery({"127.0.0.9"});
+  SimNetServer& sim = *sims["127.0.0.9"];
+  SimFaults faults;
+  faults.SplitPieces = 3;
+  faults.PieceGapMs = 15;
+  sim.Processor().SetFaults(faults);
+  std::map<int, int> handled;
+  for (int code : {0x10, 0x13, 0x01}) {
+    fmMain->SetReplyHandler(static_cast<std::uint8_t>(code), [&handled, code](std::uint8_t id, const Bytes& p) {
+      ++handled[code];
+      if (code == 0x10) fmMain->OnConnectReply(id, p);
+    });
+  }
+  fmMain->ConnectNet();
+  ASSERT_TRUE(testsupport::WaitFor([&] { return handled[0x13] == 1; }, 4000));
+  EXPECT_EQ(handled[0x10], 1);
+
+  // Two acknowledgements (0x01) in one TCP write (the simulator holds the
+  // first until the resend brings a second request): both are handed over,
+  // once each.
+  faults.SplitPieces = 1;
+  faults.RunTogether = 2;
+  sim.Processor().SetFaults(faults);
+  fmMain->SetLinkTimeout(300);
+  fmMain->SendCommand(CM_MCS_CMD(1, 0x12), true, true);
+  fmMain->SendCommand(CM_MCS_CMD(1, 0x12), true, true);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return handled[0x01] == 2; }, 4000));
+  EXPECT_EQ(handled[0x13], 1);
+  EXPECT_EQ(handled[0x10], 1);
+}

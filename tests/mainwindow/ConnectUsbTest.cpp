@@ -1,0 +1,82 @@
+#include <QLabel>
+#include <QLineEdit>
+
+#include "controls/UxBmpButton.h"
+#include "ConnectFixture.h"
+#include "link/Lusb.h"
+#include "simproc/SimProcessor.h"
+
+namespace {
+
+// A processor on the fake USB backend: every output report goes to a
+// simulated processor whose replies come back as input reports.
+class UsbConnectTest : public ConnectTest {
+ protected:
+  void SetUp() override {
+    ConnectTest::SetUp();
+    device = hid->Plug();
+    hid->SetResponder(device, [this](std::span<const std::uint8_t> data) {
+      std::vector<std::vector<std::uint8_t>> replies;
+      for (Bytes& reply : sim.Receive(data)) replies.push_back(std::move(reply));
+      return replies;
+    });
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->HasUsbProcessor(); }, 3000));
+  }
+  SimProcessor sim{9};
+  std::string device;
+};
+
+}  // namespace
+
+TEST_F(UsbConnectTest, ScanConnectsOverUsbAndAdoptsTheProcessorsId) {
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  EXPECT_NE(fmMain->UsbProc, nullptr);
+  EXPECT_EQ(fmMain->DeviceId, 9);
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIdNumber")->text(), "ID : 9");
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIp")->text(), "USB");
+  const auto written = hid->Written(device);
+  ASSERT_FALSE(written.empty());
+  std::vector<std::uint8_t> connect(written.front().begin(), written.front().begin() + 10);
+  EXPECT_EQ(testsupport::Hex(connect), "00 10 02 00 01 01 10 10 03 11");
+  EXPECT_EQ(written.front().size(), 65u);
+}
+
+TEST_F(UsbConnectTest, SettingIdAndAddressSendsBothCommandsForTheNewId) {
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  fmMain->SetDeviceId(1);
+  frames.Clear();
+  fmNetworkSetup->FormShow();
+  fmNetworkSetup->edId->setText("7");
+  const char* address[] = {"192", "168", "1", "50"};
+  for (int i = 0; i < 4; ++i) fmNetworkSetup->edIp[i]->setText(address[i]);
+  fmNetworkSetup->bnSetClick(fmNetworkSetup->bnSet);
+  EXPECT_EQ(frames.HexFrames(), (std::vector<std::string>{"10 02 00 07 02 BB 07 10 03 B8",
+                                                          "10 02 00 07 05 B8 C0 A8 01 32 10 03 E0"}));
+  EXPECT_EQ(fmMain->DeviceId, 7);
+  // The same address again sends no 0xB8.
+  frames.Clear();
+  fmNetworkSetup->bnSetClick(fmNetworkSetup->bnSet);
+  EXPECT_EQ(frames.HexFrames(), (std::vector<std::string>{"10 02 00 07 02 BB 07 10 03 B8"}));
+}
+
+TEST_F(ConnectTest, AddressFieldsAndIdAreLimitedNotWrapped) {
+  QLineEdit* field = fmNetworkSetup->edIp[0];
+  field->setText("300");
+  emit field->returnPressed();
+  EXPECT_EQ(field->text(), "255");
+  fmNetworkSetup->edId->setText("999");
+  emit fmNetworkSetup->edId->returnPressed();
+  EXPECT_EQ(fmNetworkSetup->edId->text(), "250");
+  fmNetworkSetup->edId->setText("0");
+  emit fmNetworkSetup->edId->returnPressed();
+  EXPECT_EQ(fmNetworkSetup->edId->text(), "1");
+}
+
+TEST_F(ConnectTest, DeviceIdOnlyChangesWithinRange) {
+  for (int id : {0, 251, 1}) {
+    fmMain->SetDeviceId(id);
+    EXPECT_EQ(fmMain->DeviceId, 1) << id;
+  }
+  fmMain->SetDeviceId(7);
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIdNumber")->text(), "ID : 7");
+}

@@ -1,0 +1,69 @@
+#include <QLabel>
+
+#include "display/Plot.h"
+#include "mainwindow/LanguageTables.h"
+#include "MainWindowFixture.h"
+#include "platform/MenuItem.h"
+#include "platform/Timer.h"
+#include "support/UiFixture.h"
+
+TEST_F(MainWindowTest, StartsInItsStartingState) {
+  TfmMain* main = CreateMain();
+  EXPECT_EQ(main->windowTitle(), "VELMORA QRV-512 DSP Processor Editor V1.1");
+  ASSERT_NE(main->FindControl<QLabel>("lbShowIdNumber"), nullptr);
+  EXPECT_EQ(main->FindControl<QLabel>("lbShowIdNumber")->text(), "ID : 1");
+  EXPECT_EQ(main->DeviceId, 1);
+  EXPECT_EQ(main->CurrentPage, 21);
+  EXPECT_EQ(main->DragPoint, -1);
+  EXPECT_EQ(main->CompChannel, 8);
+  EXPECT_FALSE(main->Initialising);
+  EXPECT_EQ(main->width(), 1126);
+  EXPECT_EQ(main->height(), 725);
+
+  EXPECT_TRUE(main->MenuItem("English")->Checked());
+  EXPECT_FALSE(main->MenuItem("ChineseSimplified")->Checked());
+  EXPECT_FALSE(main->MenuItem("ChineseTraditional")->Checked());
+  EXPECT_TRUE(main->MenuItem("NetworkSetup")->Visible());
+
+  for (const auto& plot : main->Plots) {
+    ASSERT_NE(plot, nullptr);
+    EXPECT_EQ(plot->PhaseMode, 0);
+  }
+  EXPECT_TRUE(main->tmStartConnect->Enabled());
+  EXPECT_EQ(main->tmStartConnect->Interval(), 300);
+  EXPECT_FALSE(main->tmClose->Enabled());
+}
+
+TEST_F(MainWindowTest, SendsOneDiscoveryToTheInjectedTargetsOnly) {
+  CreateMain();
+  const QByteArray expected("Discovery: Who is out there?\0", 29);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return multicast.hasPendingDatagrams() && broadcast.hasPendingDatagrams(); }));
+  testsupport::RunEventLoop(50);
+  EXPECT_EQ(Datagrams(multicast), QList<QByteArray>{expected});
+  EXPECT_EQ(Datagrams(broadcast), QList<QByteArray>{expected});
+}
+
+TEST_F(MainWindowTest, TranslateSidFollowsTheActiveLanguage) {
+  TfmMain* main = CreateMain();
+  struct Case {
+    const char* key;
+    const char* english;
+    const char* chinese;
+  };
+  const Case cases[] = {
+      {"SID_EXIT", "Exit", "取消"},
+      {"sid_mute", "Mute", "静音"},
+      {"SID_LANGUAGE", "语言", "Language"},
+      {"SID_NO_SUCH_KEY", "//---------------------- Menu ------------------------",
+       "//---------------------- Menu ------------------------"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(main->TranslateSid(c.key), QString::fromUtf8(c.english)) << c.key;
+  main->MenuItem("ChineseSimplified")->Click();
+  EXPECT_EQ(main->Language, "ChineseGB");
+  EXPECT_TRUE(main->MenuItem("ChineseSimplified")->Checked());
+  EXPECT_FALSE(main->MenuItem("English")->Checked());
+  for (const Case& c : cases) EXPECT_EQ(main->TranslateSid(c.key), QString::fromUtf8(c.chinese)) << c.key;
+  EXPECT_EQ(main->MenuItem("File")->Caption(), "文件");
+  main->MenuItem("English")->Click();
+  EXPECT_EQ(main->MenuItem("File")->Caption(), "File");
+}

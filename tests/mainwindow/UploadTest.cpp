@@ -1,0 +1,409 @@
+// The connect-time upload: each reply handler on its own, then the whole
+// chain against the simulated processor over a pseudo-terminal (serial) and
+// over a USB link whose writer feeds the simulator directly, followed by the
+// meter polling it starts.
+#include <QElapsedTimer>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <set>
+
+#include "controls/ExProgressBar.h"
+#include "controls/UxBmpButton.h"
+#include "dialogs/FProcess.h"
+#include "dialogs/FRecallPreset.h"
+#include "dialogs/FStorePreset.h"
+#include "display/LProgressBar.h"
+#include "link/Lnet.h"
+#include "link/Lusb.h"
+#include "MainWindowFixture.h"
+#include "model/Lunitcontrol.h"
+#include "platform/MenuItem.h"
+#include "platform/Timer.h"
+#include "simproc/SimSerialServer.h"
+#include "support/UiFixture.h"
+
+namespace {
+
+struct Submitted {
+  std::uint8_t code;
+  Bytes payload;
+  bool force;
+  qint64 ms;  // since the recording started
+};
+
+// The main window with the progress window and both preset lists. Every
+// frame the window submits is recorded.
+class UploadTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    CreateMain();
+    fmMain->tmStartConnect->SetEnabled(false);
+    fmProcess = new TfmProcess();
+    fmRecallPreset = new TfmRecallPreset();
+    fmStorePreset = new TfmStorePreset();
+    clock.start();
+    fmMain->OnSubmit = [this](const Bytes& frame, bool force) {
+      submitted.push_back({frame[5], Bytes(frame.begin() + 6, frame.end() - 3), force, clock.elapsed()});
+    };
+    // A progress window left open by a failing chain must not hang the test.
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+      if (fmProcess && fmProcess->isVisible()) fmProcess->SetModalResult(0);
+    });
+    guard.start(15000);
+  }
+  void TearDown() override {
+    guard.stop();
+    fmMain->tmProcessShow->SetEnabled(false);
+    MainWindowTest::TearDown();  // closes the link first
+    delete fmProcess;
+    delete fmRecallPreset;
+    delete fmStorePreset;
+    fmProcess = nullptr;
+    fmRecallPreset = nullptr;
+    fmStorePreset = nullptr;
+  }
+
+  // A link that takes every frame and answers none: enough to see what the
+  // handlers ask for next.
+  void AttachSilentLink(bool usb) {
+    auto swallow = [](std::span<const std::uint8_t>) { return true; };
+    if (usb) {
+      fmMain->UsbProc = std::make_unique<LUsbProc>(LinkOwner{}, 1, swallow);
+      ASSERT_TRUE(fmMain->UsbProc->Open());
+    } else {
+      fmMain->NetProc = std::make_unique<LNetProc>(LinkOwner{}, 1, swallow);
+      ASSERT_TRUE(fmMain->NetProc->Open());
+    }
+  }
+  // A USB link answered by the simulated processor.
+  void AttachSimulatedUsb() {
+    LinkOwner owner;
+    owner.OnFrame = [](const Bytes& frame) { fmMain->OnDeviceReply(frame); };
+    fmMain->UsbProc = std::make_unique<LUsbProc>(owner, 1, [this](std::span<const std::uint8_t> frame) {
+      for (const Bytes& reply : processor->Receive(frame)) usbLink.load()->DeliverReceived(reply);
+      return true;
+    });
+    usbLink = fmMain->UsbProc.get();
+    ASSERT_TRUE(fmMain->UsbProc->Open());
+  }
+
+  std::vector<Submitted> Taken() {
+    std::vector<Submitted> out;
+    out.swap(submitted);
+    return out;
+  }
+  static QString RowName(TPresetListWindow* list, int row) {
+    QTableWidgetItem* item = list->vledPresetName->item(row, 1);
+    return item ? item->text().trimmed() : QString();
+  }
+  // Gives the simulated processor a state of its own: a stored preset, a
+  // current preset that differs from the default, and group controls.
+  static void Personalise(SimProcessor& sim) {
+    auto send = [&sim](const LCmd& cmd) { sim.Answer(cmd.BuildFrame(1)); };
+    const std::string name = "Board Room 3  ";
+    send(LCmd(1, 0x26, Bytes(name.begin(), name.end())));
+    sim.StorePreset(2);
+    send(CM_MCS_CMD(1, 0x20, 3));               // recall U03: current preset number 3
+    send(CM_MCS_CMD(1, 0x34, 1, 0x2C, 0x01));  // input B gain 300
+    send(CM_MCS_CMD(1, 0x35, 10, 1));           // output 3 muted
+    send(CM_MCS_CMD(1, 0x38, 12, 0x40, 0x02));  // output 5 delay 576
+    send(CM_MCS_CMD(1, 0x3A, 18, 0x05, 0x00));  // inputs A and C on the effect bus
+    send(CM_MCS_CMD(1, 0x6B, 2, 77, 1, 0x0C));  // group 2: 77 %, muted, C and D
+  }
+
+  QElapsedTimer clock;
+  std::vector<Submitted> submitted;
+  QTimer guard;
+  std::shared_ptr<SimProcessor> processor = std::make_shared<SimProcessor>();
+  std::unique_ptr<SimSerialServer> server;  // outlives the window's link
+  std::atomic<RequestReplyDiscipline*> usbLink{nullptr};
+};
+
+std::vector<std::uint8_t> Codes(const std::vector<Submitted>& frames) {
+  std::vector<std::uint8_t> codes;
+  for (const Submitted& s : frames) codes.push_back(s.code);
+  return codes;
+}
+
+// The requests of one upload after the identity check.
+std::vector<std::uint8_t> ExpectedChain(bool usb) {
+  std::vector<std::uint8_t> codes{0x22, 0x14};
+  if (usb) codes.push_back(0xB0);
+  codes.insert(codes.end(), 21, 0x29);
+  codes.push_back(0x6C);
+  codes.insert(codes.end(), 31, 0x27);
+  codes.push_back(0x12);
+  return codes;
+}
+
+// The block and name numbers asked for, and the force flags: everything
+// forced but the closing 0x12.
+void ExpectChainDetails(const std::vector<Submitted>& chain) {
+  int name = 0, block = 0;
+  for (const Submitted& s : chain) {
+    if (s.code == 0x29) {
+      EXPECT_EQ(s.payload, Bytes{static_cast<std::uint8_t>(name++)});
+    } else if (s.code == 0x27) {
+      EXPECT_EQ(s.payload, Bytes{static_cast<std::uint8_t>(block++)});
+    } else if (s.code == 0x6C) {
+      EXPECT_EQ(s.payload, Bytes{0});
+    }
+    if (s.code != 0x22) {
+      EXPECT_EQ(s.force, s.code != 0x12) << int(s.code);
+    }
+  }
+}
+
+void ExpectImageEqualsProcessor(const LUnitControl& image, const SimProcessor& sim) {
+  const StreamBytes mine = image.EncodeStream();
+  const SimProcessor::Stream theirs = sim.CurrentStream();
+  for (std::size_t i = kStreamNameOffset; i < kStreamSize; ++i)
+    ASSERT_EQ(mine[i], theirs[i]) << "stream byte " << i;
+  const auto groups = sim.GroupControls();
+  for (int n = 0; n < 8; ++n) {
+    const GroupCtrlEntry e = image.GetGroupCtrl(n);
+    EXPECT_EQ(e.Volume, groups[3 * n]) << n;
+    EXPECT_EQ(e.Mute, groups[3 * n + 1]) << n;
+    EXPECT_EQ(e.Members, groups[3 * n + 2]) << n;
+  }
+  for (int n = 0; n < kPresetCount; ++n) EXPECT_EQ(image.IsPresetStored(n), sim.IsStored(n)) << n;
+}
+
+}  // namespace
+
+// ---- The handlers one by one -------------------------------------------------
+
+TEST_F(UploadTest, StartReplyMarksStoredPresetsResetsNamesAndPreparesProgress) {
+  AttachSilentLink(false);
+  fmRecallPreset->vledPresetName->item(4, 1)->setText("old");
+  fmStorePreset->vledPresetName->item(20, 1)->setText("old");
+  fmProcess->ProgressBar->SetMax(2);
+  fmProcess->ProgressBar->SetPosition(2);
+  Bytes flags(21, 0);
+  flags[5] = 255;
+  flags[6] = 254;
+  fmMain->OnUploadStartReply(1, flags);
+
+  const auto sent = Taken();
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0].code, 0x14);
+  EXPECT_TRUE(sent[0].force);
+  for (int n = 0; n < 21; ++n) EXPECT_EQ(fmMain->UnitControl->IsPresetStored(n), n == 5) << n;
+  EXPECT_EQ(RowName(fmRecallPreset, 4), "Default Preset");
+  EXPECT_EQ(RowName(fmStorePreset, 20), "Default Preset");
+  EXPECT_EQ(fmProcess->StatusBar->currentMessage(), "Upload parameters now , please wait...");
+  EXPECT_EQ(fmProcess->ProgressBar->Position(), 0);
+  EXPECT_EQ(fmProcess->ProgressBar->Max(), 31);
+  // The window itself opens from the timer, after the handler has returned.
+  EXPECT_FALSE(fmProcess->isVisible());
+  EXPECT_TRUE(fmMain->tmProcessShow->Enabled());
+}
+
+TEST_F(UploadTest, CurrentPresetReplyAsksForTheAddressOnlyOverUsb) {
+  struct Case {
+    bool usb;
+    std::uint8_t next;
+    Bytes payload;
+  };
+  const Case cases[] = {{false, 0x29, {0}}, {true, 0xB0, {}}};
+  for (const Case& c : cases) {
+    AttachSilentLink(c.usb);
+    fmMain->OnCurrentPresetReply(1, Bytes{7});
+    EXPECT_EQ(fmMain->CurrentPreset, 7);
+    const auto sent = Taken();
+    ASSERT_EQ(sent.size(), 1u) << c.usb;
+    EXPECT_EQ(sent[0].code, c.next) << c.usb;
+    EXPECT_EQ(sent[0].payload, c.payload) << c.usb;
+    fmMain->UsbProc.reset();
+    fmMain->NetProc.reset();
+  }
+}
+
+TEST_F(UploadTest, EmptyCurrentPresetReplyKeepsTheNumberAndGoesOn) {
+  AttachSilentLink(false);
+  fmMain->CurrentPreset = 4;
+  fmMain->OnCurrentPresetReply(1, {});
+  EXPECT_EQ(fmMain->CurrentPreset, 4);
+  EXPECT_EQ(Codes(Taken()), std::vector<std::uint8_t>{0x29});
+}
+
+TEST_F(UploadTest, AddressReplyStoresTheAddressUnlessShort) {
+  AttachSilentLink(true);
+  fmMain->OnDeviceIpReply(1, Bytes{10, 0, 0, 7});
+  EXPECT_EQ(fmMain->DeviceIp, (std::array<std::uint8_t, 4>{10, 0, 0, 7}));
+  fmMain->OnDeviceIpReply(1, Bytes{192, 168});
+  EXPECT_EQ(fmMain->DeviceIp, (std::array<std::uint8_t, 4>{10, 0, 0, 7}));
+  const auto sent = Taken();
+  ASSERT_EQ(Codes(sent), (std::vector<std::uint8_t>{0x29, 0x29}));
+  EXPECT_EQ(sent[0].payload, Bytes{0});
+}
+
+TEST_F(UploadTest, NameRepliesFillBothListsAndAskForTheNext) {
+  AttachSilentLink(false);
+  fmMain->CurrentPreset = 3;
+  auto reply = [](int n, const std::string& name) {
+    Bytes p{static_cast<std::uint8_t>(n)};
+    p.insert(p.end(), name.begin(), name.end());
+    return p;
+  };
+
+  const std::string before = fmMain->UnitControl->GetPresetNameText();
+  fmMain->OnPresetNameReply(1, reply(0, std::string("Lec\0ure Hall  ", 14)));
+  EXPECT_EQ(RowName(fmRecallPreset, 1), "Lec ure Hall");
+  EXPECT_EQ(RowName(fmStorePreset, 0), "Lec ure Hall");
+  EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), before);
+
+  fmMain->OnPresetNameReply(1, reply(3, "Training Room "));
+  EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), "Training Room");
+  EXPECT_EQ(RowName(fmRecallPreset, 4), "Training Room");
+
+  fmMain->OnPresetNameReply(1, reply(20, "Last One      "));
+  EXPECT_EQ(RowName(fmRecallPreset, 21), "Last One");
+  EXPECT_EQ(RowName(fmStorePreset, 20), "Last One");
+
+  const auto sent = Taken();
+  ASSERT_EQ(Codes(sent), (std::vector<std::uint8_t>{0x29, 0x29, 0x6C}));
+  EXPECT_EQ(sent[0].payload, Bytes{1});
+  EXPECT_EQ(sent[1].payload, Bytes{4});
+  EXPECT_EQ(sent[2].payload, Bytes{0});
+}
+
+TEST_F(UploadTest, NameRepliesPastTheListOrWithoutNumberEndTheChain) {
+  AttachSilentLink(false);
+  fmMain->OnPresetNameReply(1, Bytes{22, 'x'});
+  fmMain->OnPresetNameReply(1, {});
+  EXPECT_TRUE(Taken().empty());
+  // 21 still closes the names (it has no row of its own).
+  fmMain->OnPresetNameReply(1, Bytes{21});
+  EXPECT_EQ(Codes(Taken()), std::vector<std::uint8_t>{0x6C});
+}
+
+TEST_F(UploadTest, BlocksAdvanceTheProgressAndBlock30EndsTheTransfer) {
+  AttachSilentLink(false);
+  fmProcess->ProgressBar->SetMax(31);
+  auto block = [](int n) {
+    Bytes p{static_cast<std::uint8_t>(n)};
+    p.resize(51, 0);
+    return p;
+  };
+  fmMain->OnParameterBlockReply(1, block(0));
+  EXPECT_EQ(fmProcess->ProgressBar->Position(), 0);
+  fmMain->OnParameterBlockReply(1, block(29));
+  EXPECT_EQ(fmProcess->ProgressBar->Position(), 29);
+  auto sent = Taken();
+  ASSERT_EQ(Codes(sent), (std::vector<std::uint8_t>{0x27, 0x27}));
+  EXPECT_EQ(sent[1].payload, Bytes{30});
+
+  // Nothing ends on an empty reply or a block number past the last.
+  fmMain->OnParameterBlockReply(1, {});
+  fmMain->OnParameterBlockReply(1, block(31));
+  EXPECT_TRUE(Taken().empty());
+  EXPECT_EQ(fmMain->UploadRefreshCount, 0);
+
+  auto* link = fmMain->FindControl<TUxBmpButton>("uxbMenuLink");
+  ASSERT_NE(link, nullptr);
+  link->SetEnabled(false);
+  fmMain->tmProcessShow->SetEnabled(true);  // the window has not opened yet
+  fmMain->OnParameterBlockReply(1, block(30));
+  sent = Taken();
+  ASSERT_EQ(Codes(sent), std::vector<std::uint8_t>{0x12});
+  EXPECT_FALSE(sent[0].force);
+  EXPECT_EQ(fmProcess->ProgressBar->Position(), 31);
+  EXPECT_FALSE(fmMain->tmProcessShow->Enabled());
+  EXPECT_EQ(fmMain->UploadRefreshCount, 1);
+  EXPECT_TRUE(fmMain->tmInLevelDet->Enabled());
+  EXPECT_TRUE(link->isEnabled());
+  EXPECT_TRUE(link->Down());
+  fmMain->tmInLevelDet->SetEnabled(false);
+}
+
+// ---- The whole chain against the simulated processor ------------------------
+
+TEST_F(UploadTest, SerialConnectReadsTheProcessorAndStartsThePolls) {
+  server = std::make_unique<SimSerialServer>(processor);
+  Personalise(*processor);
+  // Slow replies keep the transfer running long enough for its window.
+  SimFaults faults;
+  faults.DelayMs = 4;
+  processor->SetFaults(faults);
+  ASSERT_TRUE(server->StartPty()) << server->LastError();
+
+  bool windowSeen = false;
+  std::set<int> inputALevels;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    windowSeen = windowSeen || fmProcess->isVisible();
+    if (auto* bar = fmMain->FindControl<LProgressBar>("pbLevelBackupInA")) inputALevels.insert(bar->LitCount());
+  });
+  watch.start(10);
+
+  fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
+  fmMain->ConnectCom();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+  const qint64 ended = clock.elapsed();
+  inputALevels.clear();
+  testsupport::RunEventLoop(2000);
+  watch.stop();
+
+  // What the processor was asked, after the identity check.
+  std::vector<std::uint8_t> asked;
+  for (const LCmd& c : processor->Requests()) asked.push_back(c.GetCode());
+  const auto identity = std::find(asked.begin(), asked.end(), 0x13);
+  ASSERT_NE(identity, asked.end());
+  const std::vector<std::uint8_t> expected = ExpectedChain(false);
+  ASSERT_GE(asked.end() - identity - 1, static_cast<std::ptrdiff_t>(expected.size()));
+  EXPECT_EQ(std::vector<std::uint8_t>(identity + 1, identity + 1 + expected.size()), expected);
+  for (auto it = identity + 1 + expected.size(); it != asked.end(); ++it) EXPECT_EQ(*it, 0x40);
+
+  const auto sent = Taken();
+  std::vector<Submitted> chain, polls;
+  for (const Submitted& s : sent) {
+    if (s.code == 0x40) polls.push_back(s);
+    else if (s.code != 0x10 && s.code != 0x13) chain.push_back(s);
+  }
+  EXPECT_EQ(Codes(chain), expected);
+  ExpectChainDetails(chain);
+
+  ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
+  EXPECT_EQ(fmMain->CurrentPreset, 3);
+  EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), "Board Room 3");
+  EXPECT_EQ(RowName(fmRecallPreset, 3), "Board Room 3");
+  EXPECT_EQ(fmMain->UploadRefreshCount, 1);
+  EXPECT_TRUE(windowSeen);
+  EXPECT_FALSE(fmProcess->isVisible());
+  EXPECT_EQ(fmProcess->ProgressBar->Position(), 31);
+
+  // Polls: unforced, every 300 ms from the end of the transfer.
+  ASSERT_GE(polls.size(), 5u);
+  for (const Submitted& p : polls) EXPECT_FALSE(p.force);
+  EXPECT_NEAR(polls.front().ms - ended, 300, 40);
+  for (std::size_t i = 1; i < polls.size(); ++i) EXPECT_NEAR(polls[i].ms - polls[i - 1].ms, 300, 40) << i;
+  const double mean = double(polls.back().ms - polls.front().ms) / double(polls.size() - 1);
+  EXPECT_NEAR(mean, 300, 16);
+  // The simulated levels move, and so does the bar.
+  EXPECT_GE(inputALevels.size(), 2u);
+}
+
+TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
+  Personalise(*processor);
+  AttachSimulatedUsb();
+  fmMain->SendCommand(CM_MCS_CMD(1, 0x22), false, true);
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+
+  std::vector<Submitted> chain;
+  for (const Submitted& s : Taken())
+    if (s.code != 0x40) chain.push_back(s);
+  EXPECT_EQ(Codes(chain), ExpectedChain(true));
+  ExpectChainDetails(chain);
+  EXPECT_EQ(fmMain->DeviceIp, (std::array<std::uint8_t, 4>{192, 168, 1, 101}));
+  ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
+  EXPECT_EQ(fmMain->UploadRefreshCount, 1);
+}
