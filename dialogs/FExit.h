@@ -5,23 +5,16 @@
 // window refuses to close again until a new OK.
 #pragma once
 
-#include <QLabel>
+#include "dialogs/ConfirmationForm.h"
 
-#include "platform/Form.h"
-
-class TUxBmpButton;
-
-class TfmExit : public platform::Form {
+class TfmExit : public TConfirmationForm {
  public:
   TfmExit();
-  void FormShow() override;
-  void btnOKClick(QObject* Sender);
-  void bnCancelClick(QObject* Sender);
+  void btnOKClick(QObject* Sender) override;
+  void bnCancelClick(QObject* Sender) override;
 
-  QLabel* lbExit;
-  TUxBmpButton* btnOK;
-  TUxBmpButton* btnCancel;
-  QLabel* Image1;
+  QLabel* const lbExit = Message;
+  TUxBmpButton* const btnCancel = Cancel;
 };
 
 extern TfmExit* fmExit;

@@ -2,23 +2,15 @@
 // connected: OK asks the main window to send the factory reset, then closes.
 #pragma once
 
-#include <QLabel>
+#include "dialogs/ConfirmationForm.h"
 
-#include "platform/Form.h"
-
-class TUxBmpButton;
-
-class TfmFactory : public platform::Form {
+class TfmFactory : public TConfirmationForm {
  public:
   TfmFactory();
-  void FormShow() override;
-  void btnOKClick(QObject* Sender);
-  void bnCancelClick(QObject* Sender);
+  void btnOKClick(QObject* Sender) override;
 
-  QLabel* lbMessage;
-  TUxBmpButton* btnOK;
-  TUxBmpButton* bnCancel;
-  QLabel* Image1;
+  QLabel* const lbMessage = Message;
+  TUxBmpButton* const bnCancel = Cancel;
 };
 
 extern TfmFactory* fmFactory;

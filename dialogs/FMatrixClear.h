@@ -2,23 +2,15 @@
 // gone before the main window clears every routing, then closes it.
 #pragma once
 
-#include <QLabel>
+#include "dialogs/ConfirmationForm.h"
 
-#include "platform/Form.h"
-
-class TUxBmpButton;
-
-class TfmMatrixClear : public platform::Form {
+class TfmMatrixClear : public TConfirmationForm {
  public:
   TfmMatrixClear();
-  void FormShow() override;
-  void btnOKClick(QObject* Sender);
-  void bnCancelClick(QObject* Sender);
+  void btnOKClick(QObject* Sender) override;
 
-  QLabel* lbReset;
-  TUxBmpButton* btnOK;
-  TUxBmpButton* btnCancel;
-  QLabel* Image1;
+  QLabel* const lbReset = Message;
+  TUxBmpButton* const btnCancel = Cancel;
 };
 
 extern TfmMatrixClear* fmMatrixClear;

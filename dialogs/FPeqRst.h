@@ -3,26 +3,18 @@
 // channel's equaliser through the main window, then closes.
 #pragma once
 
-#include <QLabel>
+#include "dialogs/ConfirmationForm.h"
 
-#include "platform/Form.h"
-
-class TUxBmpButton;
-
-class TfmPeqRst : public platform::Form {
+class TfmPeqRst : public TConfirmationForm {
  public:
   TfmPeqRst();
-  void FormShow() override;
-  void btnOKClick(QObject* Sender);
-  void bnCancelClick(QObject* Sender);
+  void btnOKClick(QObject* Sender) override;
   // The channel OK resets (0-15, 18 the effect channel).
   void SetChannel(int channel) { Channel = channel; }
   int Channel = 0;
 
-  QLabel* lbReset;
-  TUxBmpButton* btnOK;
-  TUxBmpButton* btnCancel;
-  QLabel* Image1;
+  QLabel* const lbReset = Message;
+  TUxBmpButton* const btnCancel = Cancel;
 };
 
 extern TfmPeqRst* fmPeqRst;
