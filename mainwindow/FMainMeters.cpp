@@ -192,7 +192,9 @@ void TfmMain::OnMeterReply(const Bytes& p) {
     for (const char* role : {"pbLimitCompOut", "pbLimitBackupOut"})
       if (!SetMeter(*this, role + suffix, limiting)) return;
     if (c == CurrentChannel && !SetMeter(*this, "pbLimitOut1", limiting)) return;
-    if (c == CompChannel && !(SetMeter(*this, "pbLimitCompOut", limiting) && SetMeter(*this, "pbLevelCompOut", position))) return;
+    if (c == CompChannel) {
+      if (!SetMeter(*this, "pbLimitCompOut", limiting) || !SetMeter(*this, "pbLevelCompOut", position)) return;
+    }
   }
 
   const bool automixOn = UnitControl->GetAutoMix().On != 0;

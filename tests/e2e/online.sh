@@ -2,14 +2,14 @@
 # Whole-program run with the real defaults inside a private two-host network
 # (netns-run): the simulated processor at 192.168.1.101, the editor at
 # 192.168.1.10 under Xvfb. Nothing reaches the host's network. Passes when the
-# editor discovered, connected to and accepted the processor: its TCP requests
-# reach the end-of-identity request 0x22 (and, with the given extra codes,
-# those too). Writes a screenshot of the connected editor.
+# editor discovered, connected to and accepted the processor, read its state
+# and polls the meters: its TCP requests begin 10 13 22, then the transfer
+# 14, 29 x 21, 6C, 27 x 31, 12, then meter polls 40. Writes a screenshot of
+# the connected editor with its moving meters.
 #
-#   online.sh EDITOR SIMULATOR SCREENSHOT_TOOL OUTPUT_PNG [HEX_CODE...]
+#   online.sh EDITOR SIMULATOR SCREENSHOT_TOOL OUTPUT_PNG
 set -u
 editor=$1 sim=$2 shot=$3 png=$4
-shift 4
 netns_run=${DSP_NETNS_RUN:-$(cd "$(dirname "$0")/../../.." && pwd)/shared/tools/netns-run}
 if [ "$(id -u)" -ne 0 ]; then
   echo "needs root for network namespaces"; exit 77
@@ -25,12 +25,15 @@ mkdir -p "$(dirname "$png")"
 bash "$netns_run" --device "exec '$sim' --net 0.0.0.0 --log '$log'" -- \
   xvfb-run -a -s "-screen 0 1200x800x24" bash -c "
     '$editor' & pid=\$!
-    for i in \$(seq 1 300); do grep -qx 22 '$log' && break; sleep 0.1; done
-    sleep ${DSP_E2E_SETTLE:-4}
+    for i in \$(seq 1 300); do grep -qx 40 '$log' && break; sleep 0.1; done
+    sleep 2
     '$shot' '$png'
     kill \$pid; wait \$pid 2>/dev/null; exit 0"
-echo "requests over TCP: $(tr '\n' ' ' < "$log")"
-for code in 10 13 22 "$@"; do
-  grep -qx "$code" "$log" || { echo "missing request $code"; exit 1; }
-done
+seen=$(tr '\n' ' ' < "$log")
+echo "requests over TCP: $seen"
+expected="10 13 22 14 $(printf '29 %.0s' $(seq 21))6C $(printf '27 %.0s' $(seq 31))12 40 40 "
+case "$seen" in
+  "$expected"*) ;;
+  *) echo "expected the requests to begin: $expected"; exit 1 ;;
+esac
 echo "screenshot: $png"
