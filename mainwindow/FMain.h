@@ -56,8 +56,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   static constexpr double kSamplesPerMs = 48.0;
   static const char* const kRatioTexts[16];
 
-  // Where the sockets send; set before the window is created (tests give
-  // loopback endpoints).
+  // Where the sockets send; set before the window is created: the main
+  // routine reads the PC's address into the defaults, tests give loopback
+  // endpoints.
   static platform::NetworkEndpoints StartEndpoints;
 
   TfmMain();

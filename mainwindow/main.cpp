@@ -6,11 +6,13 @@
 #include "mainwindow/FMain.h"
 #include "mainwindow/StartupWindows.h"
 #include "platform/Application.h"
+#include "platform/Network.h"
 
 int main(int argc, char** argv) {
   platform::Application application(argc, argv);
   try {
     application.SetTitle(QString::fromLatin1(TfmMain::kApplicationTitle));
+    TfmMain::StartEndpoints = platform::NetworkEndpoints::FromSystem();
     CreateStartupWindows(application);
     application.Run();
   } catch (const std::exception& error) {
