@@ -67,12 +67,6 @@ QPixmap HandlePicture() {
   return QPixmap::fromImage(image);
 }
 
-void SetColour(QWidget* w, const QColor& colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, colour);
-  w->setPalette(pal);
-}
-
 // An opaque framed panel: the two sides lie at one place, so the front one
 // must hide the other completely.
 void MakeOpaque(TUxPanel* panel) {

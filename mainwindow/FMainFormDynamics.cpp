@@ -69,12 +69,6 @@ constexpr int kRowPanelLeft = 659;
 constexpr int kRowPanelStep = 53;
 constexpr int kRowPanelWidth = 50;
 
-// The framework up-down is a spin box narrowed to its arrows; its number
-// would show as a sliver beside them, and the value box shows the value.
-void ArrowsOnly(QSpinBox* spin) {
-  if (auto* edit = spin->findChild<QLineEdit*>()) edit->hide();
-}
-
 QFont SmallFont(const QWidget* w, int points, bool bold = false) {
   QFont f = w->font();
   f.setPointSize(points);
@@ -248,7 +242,6 @@ void BuildParam(TfmMain& form, QWidget* column, const QString& middle, const QSt
     QSpinBox* ud =
         UpDown(form, column, "ud" + tail, QRect(x + kSlotWidth - 17, top + 18, 16, kBoxHeight), p.min, p.max, ch);
     ud->setValue(p.position);
-    ArrowsOnly(ud);
   }
 }
 

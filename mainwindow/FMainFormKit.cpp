@@ -3,6 +3,7 @@
 #include "mainwindow/FMainFormKit.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 
 #include "controls/ExTrackBar.h"
@@ -125,6 +126,9 @@ QSpinBox* UpDown(TfmMain& form, QWidget* parent, const QString& name, const QRec
   spin->setRange(min, max);
   spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   spin->setFrame(false);
+  // The framework up-down is a spin box narrowed to its arrows; its number
+  // would show as a sliver beside them (the value box beside it shows it).
+  if (auto* edit = spin->findChild<QLineEdit*>()) edit->hide();
   platform::SetTag(spin, tag);
   return Place(spin, r);
 }
