@@ -135,3 +135,15 @@ TEST_F(SerialConnectTest, AStatusFromAClosedLinkDoesNotDropTheNextLink) {
   ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 3000));
   EXPECT_NE(fmMain->CommProc, nullptr);
 }
+
+TEST_F(SerialConnectTest, DisconnectAlwaysEndsTheOnlineState) {
+  fmMain->SetComPortName(QString::fromStdString(sim.SlavePath()));
+  fmMain->ConnectCom();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online; }, 3000));
+  // No processor answered the dialog's last try (LinkOk 0): the captions
+  // stay, but the link is closed and the editor is no longer online.
+  fmNetwork->LinkOk = 0;
+  fmMain->Disconnect();
+  EXPECT_EQ(fmMain->OpenLink(), nullptr);
+  EXPECT_FALSE(fmMain->Online);
+}
