@@ -2,9 +2,7 @@
 // connect dialog opens during a test) and the dialogs a test asks for.
 #pragma once
 
-#include <QTcpServer>
 #include <QTimer>
-#include <QUdpSocket>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,16 +11,13 @@
 #include "platform/Network.h"
 #include "platform/Timer.h"
 #include "support/FormCreator.h"
+#include "support/LoopbackNetwork.h"
 
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(multicast.bind(QHostAddress::LocalHost, 0));
-    ASSERT_TRUE(broadcast.bind(QHostAddress::LocalHost, 0));
-    ASSERT_TRUE(udpCommands.bind(QHostAddress::LocalHost, 0));
-    ASSERT_TRUE(processor.listen(QHostAddress::LocalHost, 0));
-    TfmMain::StartEndpoints = platform::NetworkEndpoints::Loopback(
-        multicast.localPort(), broadcast.localPort(), processor.serverPort(), udpCommands.localPort());
+    ASSERT_TRUE(network.Open());
+    TfmMain::StartEndpoints = network.Endpoints();
     forms.CreateForm(fmMain);
     fmMain->tmStartConnect->SetEnabled(false);
   }
@@ -45,9 +40,6 @@ class DialogTest : public ::testing::Test {
     return form->ShowModal();
   }
 
-  QUdpSocket multicast;
-  QUdpSocket broadcast;
-  QUdpSocket udpCommands;
-  QTcpServer processor;
+  testsupport::LoopbackNetwork network;
   testsupport::FormCreator forms;
 };

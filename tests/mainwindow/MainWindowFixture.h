@@ -10,14 +10,13 @@
 
 #include "mainwindow/FMain.h"
 #include "platform/Network.h"
+#include "support/LoopbackNetwork.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(multicast.bind(QHostAddress::LocalHost, 0));
-    ASSERT_TRUE(broadcast.bind(QHostAddress::LocalHost, 0));
-    TfmMain::StartEndpoints =
-        platform::NetworkEndpoints::Loopback(multicast.localPort(), broadcast.localPort(), 1, 2);
+    ASSERT_TRUE(network.Open());
+    TfmMain::StartEndpoints = network.Endpoints();
   }
   void TearDown() override {
     delete fmMain;
@@ -39,6 +38,7 @@ class MainWindowTest : public ::testing::Test {
     return out;
   }
 
-  QUdpSocket multicast;
-  QUdpSocket broadcast;
+  testsupport::LoopbackNetwork network;
+  QUdpSocket& multicast = network.multicast;
+  QUdpSocket& broadcast = network.broadcast;
 };

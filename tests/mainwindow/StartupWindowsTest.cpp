@@ -12,6 +12,7 @@
 #include "platform/Timer.h"
 #include "plot/wXYPlot.h"
 #include "support/FormCreator.h"
+#include "support/LoopbackNetwork.h"
 
 namespace {
 
@@ -103,16 +104,11 @@ const std::vector<WindowCase>& Windows() {
 class StartupWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(multicast.bind(QHostAddress::LocalHost, 0));
-    ASSERT_TRUE(broadcast.bind(QHostAddress::LocalHost, 0));
-    ASSERT_TRUE(udpCommands.bind(QHostAddress::LocalHost, 0));
-    ASSERT_TRUE(processor.listen(QHostAddress::LocalHost, 0));
-    TfmMain::StartEndpoints = platform::NetworkEndpoints::Loopback(
-        multicast.localPort(), broadcast.localPort(), processor.serverPort(), udpCommands.localPort());
+    ASSERT_TRUE(network.Open());
+    TfmMain::StartEndpoints = network.Endpoints();
   }
 
-  QUdpSocket multicast, broadcast, udpCommands;
-  QTcpServer processor;
+  testsupport::LoopbackNetwork network;
 };
 
 TEST_F(StartupWindowsTest, CreatesEveryWindowInOrderWithItsCaptionAndControls) {
