@@ -261,6 +261,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void BindLinkControls();
   void SetCaption(const QString& name, const QString& text);
   int linkGeneration_ = 0;
+  QString clientTarget_;  // "address:port" the TCP client was last activated for
   std::map<std::uint8_t, ReplyHandler> replyHandlers_;
 
   void CreateHidController();

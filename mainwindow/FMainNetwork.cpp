@@ -85,7 +85,12 @@ void TfmMain::PointAtDeviceIp() {
 
 void TfmMain::ActivateClientSocket() {
   if (!ClientSocket) return;
+  // Activating an active client changes nothing, unless it was pointed at
+  // another processor meanwhile.
+  const QString target = ClientSocketAddress + ':' + QString::number(ClientSocketPort);
+  if (ClientSocket->state() != QAbstractSocket::UnconnectedState && clientTarget_ == target) return;
   ClientSocket->abort();
+  clientTarget_ = target;
   platform::ConnectTcp(*ClientSocket, QHostAddress(ClientSocketAddress), ClientSocketPort);
 }
 
@@ -98,7 +103,12 @@ bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
     auto* list = FindControl<TUxComboBox>("uxcIpAddress");
     if (UdpServer && list && list->ItemIndex() >= 0)
       platform::SendDatagram(*UdpServer, bytes, UdpTarget, UdpTargetPort);
-    if (ClientSocket && ClientSocket->state() == QAbstractSocket::ConnectedState) ClientSocket->write(bytes);
+    // A frame written while the connection is still being made waits in the
+    // socket and goes out once it is made.
+    if (ClientSocket && (ClientSocket->state() == QAbstractSocket::ConnectedState ||
+                         ClientSocket->state() == QAbstractSocket::ConnectingState ||
+                         ClientSocket->state() == QAbstractSocket::HostLookupState))
+      ClientSocket->write(bytes);
   });
   return true;
 }

@@ -3,6 +3,7 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <map>
 
 #include "controls/UxBmpButton.h"
@@ -111,6 +112,19 @@ TEST_F(NetConnectTest, DiscoveryAnswersAreListedInOrderAndTheEditorConnectsOverT
   ASSERT_GE(udpCodes.size(), 3u);
   EXPECT_EQ(std::vector<int>(udpCodes.begin(), udpCodes.begin() + 3), (std::vector<int>{0x10, 0x13, 0x22}));
   EXPECT_FALSE(fmMain->FindControl<TUxComboBox>("uxcIpAddress")->isEnabled());
+}
+
+TEST_F(NetConnectTest, WithoutADiscoveryAnswerTheConnectGoesOverTcpOnly) {
+  // No entry selected: no UDP copies; the connect command goes over TCP,
+  // also when it is written while the connection is still being made.
+  fmMain->DeviceIp = {127, 0, 0, 20};
+  fmMain->PointAtDeviceIp();
+  fmMain->ConnectNet();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 3000));
+  EXPECT_TRUE(sims["127.0.0.20"]->UdpFrames().empty());
+  const std::vector<int> codes = Codes();
+  EXPECT_EQ(codes.front(), 0x10);
+  EXPECT_EQ(std::count(codes.begin(), codes.end(), 0x10), 1);
 }
 
 TEST_F(NetConnectTest, RepliesSplitAcrossReadsOrRunTogetherAreEachHandledOnce) {
