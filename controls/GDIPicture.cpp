@@ -36,14 +36,44 @@ QByteArray EncodePng(const QImage& image) {
   return bytes;
 }
 
+void ImageBytes::Set(const QByteArray& bytes) {
+  data_ = bytes;
+  cacheValid_ = false;
+  cache_ = QImage();
+  if (!Measure()) width_ = height_ = 0;
+}
+
+bool ImageBytes::Measure() {
+  const QImage img = Image();
+  if (img.isNull()) return false;
+  width_ = img.width();
+  height_ = img.height();
+  return true;
+}
+
+QImage ImageBytes::Image() const {
+  if (!cacheValid_) {
+    cache_ = Decode(data_);
+    if (keyBmp_ && IsBmp(data_)) cache_ = KeyBottomLeft(cache_);
+    cacheValid_ = true;
+  }
+  return cache_;
+}
+
+void ImageBytes::Draw(QPainter& painter, const QRectF& r) const {
+  const QImage img = Image();
+  if (img.isNull() || r.isEmpty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(r, img);
+  painter.restore();
+}
+
 }  // namespace picturebytes
 
 TGDIPPicture::TGDIPPicture(QObject* parent) : QObject(parent) {}
 
-void TGDIPPicture::LoadFromData(const QByteArray& bytes) {
-  FData = bytes;
-  Changed();
-}
+void TGDIPPicture::LoadFromData(const QByteArray& bytes) { SetBytes(bytes); }
 
 bool TGDIPPicture::LoadFromFile(const QString& fileName) {
   QFile f(fileName);
@@ -54,50 +84,17 @@ bool TGDIPPicture::LoadFromFile(const QString& fileName) {
 
 void TGDIPPicture::Assign(const TGDIPPicture* source) {
   if (source == this) return;
-  FData = source ? source->FData : QByteArray();
-  Changed();
+  SetBytes(source ? source->Data() : QByteArray());
 }
 
-void TGDIPPicture::Assign(const QImage& bitmap) {
-  FData = picturebytes::EncodePng(bitmap);
-  Changed();
-}
+void TGDIPPicture::Assign(const QImage& bitmap) { SetBytes(picturebytes::EncodePng(bitmap)); }
 
 void TGDIPPicture::Clear() {
-  if (FData.isEmpty()) return;
-  FData.clear();
-  Changed();
+  if (Data().isEmpty()) return;
+  SetBytes(QByteArray());
 }
 
-bool TGDIPPicture::GetImageSizes() {
-  const QImage img = Image();
-  if (img.isNull()) return false;
-  FWidth = img.width();
-  FHeight = img.height();
-  return true;
-}
-
-QImage TGDIPPicture::Image() const {
-  if (!FCacheValid) {
-    FCache = picturebytes::Decode(FData);
-    if (picturebytes::IsBmp(FData)) FCache = picturebytes::KeyBottomLeft(FCache);
-    FCacheValid = true;
-  }
-  return FCache;
-}
-
-void TGDIPPicture::Draw(QPainter& canvas, const QRectF& r) const {
-  const QImage img = Image();
-  if (img.isNull() || r.isEmpty()) return;
-  canvas.save();
-  canvas.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  canvas.drawImage(r, img);
-  canvas.restore();
-}
-
-void TGDIPPicture::Changed() {
-  FCacheValid = false;
-  FCache = QImage();
-  if (!GetImageSizes()) FWidth = FHeight = 0;
+void TGDIPPicture::SetBytes(const QByteArray& bytes) {
+  FBytes.Set(bytes);
   if (OnChange) OnChange(this);
 }

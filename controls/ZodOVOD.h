@@ -11,6 +11,8 @@
 
 #include <functional>
 
+#include "controls/GDIPicture.h"
+
 class QPainter;
 
 class TZodOVODPicture : public QObject {
@@ -19,30 +21,26 @@ class TZodOVODPicture : public QObject {
   explicit TZodOVODPicture(QObject* parent = nullptr);
 
   void LoadFromData(const QByteArray& bytes);
-  const QByteArray& Data() const { return FData; }
+  const QByteArray& Data() const { return FBytes.Data(); }
 
   // Copies another picture's bytes (nullptr clears) and fires OnChange.
   void Assign(const TZodOVODPicture* source);
   void Assign(const QImage& bitmap);
 
-  bool Empty() const { return FData.isEmpty(); }
+  bool Empty() const { return FBytes.Data().isEmpty(); }
   // Decodes the bytes to learn Width and Height; false when that fails.
-  bool GetImageSizes();
-  int Width() const { return FWidth; }
-  int Height() const { return FHeight; }
+  bool GetImageSizes() { return FBytes.Measure(); }
+  int Width() const { return FBytes.Width(); }
+  int Height() const { return FBytes.Height(); }
 
-  QImage Image() const;
+  QImage Image() const { return FBytes.Image(); }
   // Draws the picture stretched into r; nothing when empty or undecodable.
-  void GDIPDraw(QPainter& graphics, const QRectF& r) const;
+  void GDIPDraw(QPainter& graphics, const QRectF& r) const { FBytes.Draw(graphics, r); }
 
   std::function<void(QObject* Sender)> OnChange;
 
  private:
-  void Changed();
+  void SetBytes(const QByteArray& bytes);
 
-  QByteArray FData;
-  int FWidth = 0;
-  int FHeight = 0;
-  mutable QImage FCache;
-  mutable bool FCacheValid = false;
+  picturebytes::ImageBytes FBytes{false};
 };
