@@ -203,22 +203,20 @@ void ReplicateStrip(QImage& bitmap, int x0, int y0, int w, int h, int stripWidth
   }
 }
 
+// The quadrant holds the centre row and column of an odd size; the halves
+// are copied unscaled, pixel for pixel, so both mirror lines are exact.
 void MirrorQuadrant(QImage& bitmap, int x0, int y0, int w, int h) {
-  const int hw = w / 2, hh = h / 2, odd = hw % 2;
+  const int hw = w / 2, hh = h / 2;
   QPainter p(&bitmap);
-  if (hw > 0 && hh > 0) {
+  if (hh > 0 && w - hw > 0) {
     // The upper-left quadrant, upside down, into the lower left.
-    const QImage lower = bitmap.copy(x0, y0, hw, hh)
-                             .mirrored(false, true)
-                             .scaled(hw + 1, hh, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage lower = bitmap.copy(x0, y0, w - hw, hh).mirrored(false, true);
     p.drawImage(QPoint(x0, y0 + h - hh), lower);
   }
-  if (hw - odd > 0 && h > 0) {
+  if (hw > 0 && h > 0) {
     // The left half, left to right, into the right half.
-    const QImage right = bitmap.copy(x0, y0, hw - odd, h)
-                             .mirrored(true, false)
-                             .scaled(hw + odd, h, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    p.drawImage(QPoint(x0 + w - (hw + odd), y0), right);
+    const QImage right = bitmap.copy(x0, y0, hw, h).mirrored(true, false);
+    p.drawImage(QPoint(x0 + w - hw, y0), right);
   }
 }
 
