@@ -5,6 +5,9 @@
 #include "support/UiFixture.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -421,6 +424,86 @@ TEST(UxDrawText, DropDownArrow) {
     DrawDropDownArrow(c, {0, 0, 16, 20}, 2, true);
   }
   EXPECT_EQ(Px(img, 8, 8), Grey(105));
+}
+
+// ---- the parent background ----
+
+class Striped : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    for (int x = 0; x < width(); ++x) p.fillRect(x, 0, 1, height(), QColor(x * 4, 0, 255 - x * 4));
+  }
+};
+
+TEST(UxDrawParent, RendersTheParentsOwnPaintingUnderTheControl) {
+  Striped parent;
+  parent.resize(50, 30);
+  QWidget* control = new QWidget(&parent);
+  control->setGeometry(5, 7, 20, 10);
+  control->setAutoFillBackground(true);  // the control's own face must not appear
+  QWidget* sibling = new QWidget(&parent);
+  sibling->setGeometry(10, 7, 5, 5);
+  sibling->setAutoFillBackground(true);
+  control->setProperty("Transparent", true);
+  QImage img = Page(20, 10, clLime);
+  {
+    Canvas c(&img);
+    PaintParentBackgroundToCanvas(control, c, true);
+  }
+  EXPECT_EQ(img.pixelColor(0, 0), QColor(5 * 4, 0, 255 - 5 * 4));
+  EXPECT_EQ(img.pixelColor(19, 9), QColor(24 * 4, 0, 255 - 24 * 4));
+  EXPECT_EQ(img.pixelColor(6, 1), QColor(11 * 4, 0, 255 - 11 * 4));  // no sibling over it
+
+  // Without a parent nothing is drawn.
+  QWidget orphan;
+  img = Page(4, 4, clLime);
+  {
+    Canvas c(&img);
+    PaintParentBackgroundToCanvas(&orphan, c, false);
+  }
+  EXPECT_EQ(Px(img, 0, 0), clLime);
+}
+
+// ---- a sheet to look at ----
+
+// Frames in both colourings, the gradient layouts and a keyed bitmap, written
+// to the test output for a person to judge.
+TEST(UxDrawSheet, WritesThePicture) {
+  QImage sheet = Page(10 * 66 + 6, 3 * 46 + 50 + 6, clBtnFace);
+  {
+    Canvas c(&sheet);
+    for (int s = fsNone; s <= fsFlatRounded; ++s) {
+      const auto style = TFrameStyleEx(s);
+      const TRect system = Bounds(6 + s * 50, 6, 44, 30), tinted = Bounds(6 + s * 50, 42, 44, 30);
+      c.Brush.Color = clBtnFace;
+      c.FillRect(system);
+      DrawPanelFrame(c, system, style, false, false, clBtnFace, clBtnFace, 0, clBtnShadow, clBtnShadow,
+                     clBtnHighlight, clBtnFace, 1, AllSides, 0, fsNone);
+      c.Brush.Color = kFace;
+      c.FillRect(tinted);
+      DrawTintedFrame(c, tinted, kFace, style);
+    }
+    for (int d = gdDiagonalUp; d <= gdBigSquareBox; ++d)
+      DrawGradientRect(c, Bounds(6 + d * 66, 82, 60, 40), TGradientDirection(d), platform::RGB(30, 60, 160),
+                       platform::RGB(240, 245, 255), 1);
+    for (int x = 0; x < 60; x += 6)
+      for (int y = 0; y < 40; y += 6) {
+        c.Brush.Color = (x + y) % 12 ? clWhite : clSilver;
+        c.FillRect(Bounds(6 + x, 130 + y, 6, 6));
+      }
+    StretchBitmapTransparent(c, Keyed(), Bounds(6, 130, 40, 40), clTeal);
+    DrawGradientRing(c, Bounds(72, 130, 60, 40), gdVerticalEnd, clRed, clBlue);
+    DrawDropDownArrow(c, Bounds(140, 130, 16, 20), 2, true);
+  }
+  const std::string path = testsupport::OutputPath("drawing-routines.png");
+  // Twice the size, pixel for pixel, so single-pixel bands can be judged.
+  EXPECT_TRUE(sheet.scaled(sheet.size() * 2).save(QString::fromStdString(path)));
+  EXPECT_EQ(Px(sheet, 6 + 6 * 50, 6), Grey(227));  // fsRaised's outer corner
+  EXPECT_EQ(Px(sheet, 6, 130), clSilver);         // the keyed ring shows the pattern
 }
 
 }  // namespace
