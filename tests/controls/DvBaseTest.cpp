@@ -157,8 +157,9 @@ TEST(DvGraphicControl, UpdateBracketsGiveOneRepaintOnColor) {
 
 TEST(DvGraphicControl, TransparentShowsTheParent) {
   Shown s;
+  s.probe->paints = 0;
   s.probe->SetTransparent(true);
-  testsupport::RunEventLoop(50);
+  EXPECT_TRUE(testsupport::WaitFor([&] { return s.probe->paints > 0; }));
   const QImage shot = s.parent.grab().toImage();
   EXPECT_EQ(shot.pixelColor(25, 25), QColor(Qt::red));
   EXPECT_EQ(shot.pixelColor(10, 10), QColor(Qt::blue));
