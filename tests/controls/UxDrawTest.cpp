@@ -468,6 +468,33 @@ TEST(UxDrawParent, RendersTheParentsOwnPaintingUnderTheControl) {
   EXPECT_EQ(Px(img, 0, 0), clLime);
 }
 
+class PaintCounter : public QWidget {
+ public:
+  using QWidget::QWidget;
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+TEST(UxDrawParent, InvalidatesOnlyTransparentChildren) {
+  QWidget parent;
+  parent.resize(60, 20);
+  auto* clear = new PaintCounter(&parent);
+  clear->setGeometry(0, 0, 20, 20);
+  clear->setProperty("Transparent", true);
+  auto* solid = new PaintCounter(&parent);
+  solid->setGeometry(30, 0, 20, 20);
+  solid->setProperty("Transparent", false);
+  parent.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+  testsupport::WaitFor([&] { return clear->paints > 0 && solid->paints > 0; });
+  clear->paints = solid->paints = 0;
+  InvalidateTransparentChildren(&parent);
+  EXPECT_TRUE(testsupport::WaitFor([&] { return clear->paints > 0; }));
+  EXPECT_EQ(solid->paints, 0);
+}
+
 // ---- a sheet to look at ----
 
 // Frames in both colourings, the gradient layouts and a keyed bitmap, written
