@@ -206,7 +206,7 @@ TEST(InstrumentPaint, TransparentControlShowsItsParent) {
 
 TEST(InstrumentPaint, PolarPointRoundsEachOffset) {
   struct Case { double degrees; TPoint expected; };
-  for (const Case& c : {Case{90, {0, -10}}, Case{0, {10, 0}}, Case{45, {7, -7}}, Case{180, {-10, 0}}})
+  for (const Case& c : {Case{90, {0, -10}}, Case{0, {10, 0}}, Case{45, {7, -7}}, Case{180, {-10, 0}}, Case{30, {9, -5}}})
     EXPECT_EQ(TwComponent::PolarPoint({0, 0}, 10, c.degrees), c.expected) << c.degrees;
   Probe p;
   p.resize(41, 30);
