@@ -179,7 +179,9 @@ void TwWinComponent::wPaintToDC(QPainter& Painter, int X, int Y, bool Transparen
       ~Unlocker() { c->Unlock(); }
     } unlocker{this};
     Canvas canvas(Painter);
-    PaintUncached(canvas);
+    // A transparent control has no image of its parent to show here: its
+    // background is BackGroundColor, as in an export.
+    PaintExport(canvas);
   } catch (const std::exception&) {
   }
   FPaintDCTransparent = false;

@@ -306,6 +306,14 @@ TEST(InstrumentWindow, PaintToPainterAtOffsetWithOrWithoutBackground) {
     EXPECT_EQ(At(img, 20, 20), QColor(Qt::green));
   }
   EXPECT_TRUE(p.CachedDrawing());
+  p.SetTransparent(true);  // no parent image to show: BackGroundColor
+  QImage img(40, 40, QImage::Format_RGB32);
+  img.fill(Qt::green);
+  {
+    QPainter painter(&img);
+    p.wPaintToDC(painter, 10, 10, false);
+  }
+  EXPECT_EQ(At(img, 15, 15), QColor(240, 240, 240));
 }
 
 TEST(InstrumentWindow, ByteExportsCarryTheirFormats) {
