@@ -142,6 +142,44 @@ TEST(InstrumentRoutines, DisabledTextInBlackIsDrawnOnce) {
   EXPECT_LT(darkest, 216);
 }
 
+// The extent of the pixels that are not white.
+QRect Ink(const QImage& img) {
+  QRect r;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
+  return r;
+}
+
+TEST(InstrumentRoutines, RotatedTextStaysInItsOutRect) {
+  for (TwRotationAngle angle : {ira090, ira180, ira270}) {
+    QImage img = Page(80, 80);
+    TRect out;
+    {
+      Canvas canvas(&img);
+      canvas.Font.Color = clBlack;
+      DrawTextRotated(canvas, "Level", {0, 0, 80, 80}, out, clBlack, true, iahCenter, angle);
+    }
+    const QRect ink = Ink(img);
+    ASSERT_FALSE(ink.isEmpty()) << angle;
+    EXPECT_TRUE(ToQRect(out.Inflated(2, 2)).contains(ink)) << angle;
+    if (angle == ira180)
+      EXPECT_GT(ink.width(), ink.height());
+    else
+      EXPECT_GT(ink.height(), ink.width()) << angle;
+  }
+  // At ira000 a text with a CR keeps its two lines.
+  auto inkHeight = [](const QString& text) {
+    QImage img = Page(80, 80);
+    Canvas canvas(&img);
+    canvas.Font.Color = clBlack;
+    TRect out;
+    DrawTextRotated(canvas, text, {0, 0, 80, 80}, out, clBlack, true, iahLeft, ira000);
+    return Ink(img).height();
+  };
+  EXPECT_GT(inkHeight("Ab\rCd"), inkHeight("AbCd") + 5);
+}
+
 TEST(InstrumentRoutines, ThreeDBordersHaveTwoBands) {
   struct Case { int kind; QPoint at; QColor expected; };
   const Case cases[] = {
