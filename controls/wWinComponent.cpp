@@ -196,6 +196,7 @@ void TwWinComponent::SaveImageToMetaFile(const QString& FileName) {
   svg.setSize(QSize(std::max(width(), 1), std::max(height(), 1)));
   svg.setViewBox(QRect(0, 0, std::max(width(), 1), std::max(height(), 1)));
   svg.setTitle(QStringLiteral("Tavrin"));
+  svg.setDescription(QString());
   Lock();
   struct Unlocker {
     TwWinComponent* c;
