@@ -405,7 +405,6 @@ TGPPathGradientBrush::TGPPathGradientBrush(const TGPGraphicsPath* path) : TGPBru
   nativeBrush->ellipseRect = path->Native()->ellipseRect;
   nativeBrush->pathPointCount = path->GetPointCount();
   nativeBrush->centerPoint = path->Path().boundingRect().center();
-  nativeBrush->centerColor = 0xFF000000;
   nativeBrush->surroundColors = {0xFFFFFFFF};
 }
 

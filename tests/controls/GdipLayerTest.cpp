@@ -1,5 +1,6 @@
 // The GDI+ object layer: colour conversions, the status rule, gradients,
 // paths, matrices, pixel placement and text, on QImage targets at 96 dpi.
+#include "controls/CustomImageList.h"
 #include "controls/GdipColors.h"
 #include "controls/GdipObjects.h"
 #include "controls/ZodOVOD.h"
@@ -261,6 +262,53 @@ TEST(GdipLayer, TextMeasuresAsGdiPlus) {
   q.end();
   EXPECT_EQ(img, exact);
   EXPECT_NE(exact, White(200, 60));
+}
+
+TEST(GdipLayer, BitmapsAndImageLists) {
+  TGPBitmap bmp(4, 2, PixelFormat32bppARGB);
+  {
+    TGPGraphics g(&bmp);
+    TGPSolidBrush red(0xFFFF0000);
+    EXPECT_EQ(g.FillRectangle(&red, 0.0f, 0.0f, 1.0f, 1.0f), Ok);
+  }
+  ARGB c = 0;
+  bmp.GetPixel(0, 0, c);
+  EXPECT_EQ(c, 0xFFFF0000u);
+  bmp.GetPixel(1, 0, c);
+  EXPECT_EQ(c, 0u) << "a new bitmap is transparent black";
+  EXPECT_EQ(bmp.RotateFlip(Rotate90FlipNone), Ok);
+  EXPECT_EQ(bmp.GetWidth(), 2u);
+  EXPECT_EQ(bmp.GetHeight(), 4u);
+  bmp.GetPixel(1, 0, c);
+  EXPECT_EQ(c, 0xFFFF0000u) << "turned clockwise";
+  std::unique_ptr<TGPImage> thumb(bmp.GetThumbnailImage(8, 16));
+  EXPECT_EQ(thumb->GetWidth(), 8u);
+
+  // A colour key makes a range of colours invisible.
+  TGPImageAttributes keyed;
+  keyed.SetColorKey(0xFFFF0000, 0xFFFF0000);
+  EXPECT_EQ(keyed.SetOutputChannel(0), NotImplemented);
+  QImage canvas = White(4, 4);
+  QPainter p(&canvas);
+  TGPGraphics g(p);
+  g.DrawImage(&bmp, TGPRectF{0, 0, 2, 4}, 0, 0, 2, 4, UnitPixel, &keyed);
+  p.end();
+  EXPECT_EQ(canvas.pixelColor(1, 0), QColor(Qt::white));
+
+  TCustomImageList list(16, 16);
+  QImage strip(40, 16, QImage::Format_ARGB32);
+  strip.fill(QColor(0, 0, 255));
+  EXPECT_EQ(list.Add(strip), 0);
+  EXPECT_EQ(list.Count(), 2) << "one image per 16 pixels of the strip";
+  QImage drawn = White(32, 16);
+  QPainter q(&drawn);
+  list.Draw(q, 0, 0, 1, true);
+  list.Draw(q, 16, 0, 1, false);
+  list.Draw(q, 0, 0, 5, true);
+  q.end();
+  EXPECT_EQ(drawn.pixelColor(4, 4), QColor(0, 0, 255));
+  const QColor grey = drawn.pixelColor(20, 4);
+  EXPECT_EQ(grey.red(), grey.blue()) << "disabled images are greyed";
 }
 
 }  // namespace
