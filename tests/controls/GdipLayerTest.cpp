@@ -292,8 +292,15 @@ TEST(GdipLayer, BitmapsAndImageLists) {
   QPainter p(&canvas);
   TGPGraphics g(p);
   g.DrawImage(&bmp, TGPRectF{0, 0, 2, 4}, 0, 0, 2, 4, UnitPixel, &keyed);
+  // A GDI-style canvas on the same painter.
+  Canvas* dc = g.GetHDC();
+  ASSERT_NE(dc, nullptr);
+  dc->Brush.Color = clLime;
+  dc->FillRect(TRect{3, 3, 4, 4});
+  g.ReleaseHDC(dc);
   p.end();
   EXPECT_EQ(canvas.pixelColor(1, 0), QColor(Qt::white));
+  EXPECT_EQ(canvas.pixelColor(3, 3), QColor(0, 255, 0));
 
   TCustomImageList list(16, 16);
   QImage strip(40, 16, QImage::Format_ARGB32);
