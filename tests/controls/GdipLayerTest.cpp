@@ -318,4 +318,33 @@ TEST(GdipLayer, BitmapsAndImageLists) {
   EXPECT_EQ(grey.red(), grey.blue()) << "disabled images are greyed";
 }
 
+TEST(GdipLayer, StringFormatsAlignAndPathsTakeText) {
+  TGPFont font(QStringLiteral("Tahoma"), 10.0f);
+  ASSERT_EQ(font.GetLastStatus(), Ok);
+  QImage img = White(10, 10);
+  QPainter p(&img);
+  TGPGraphics g(p);
+  TGPStringFormat centred;
+  centred.SetAlignment(StringAlignmentCenter);
+  centred.SetLineAlignment(StringAlignmentFar);
+  TGPRectF near, box;
+  g.MeasureString("abc", -1, &font, TGPRectF{0, 0, 200, 50}, nullptr, near);
+  g.MeasureString("abc", -1, &font, TGPRectF{0, 0, 200, 50}, &centred, box);
+  EXPECT_NEAR(box.X, (200 - near.Width) / 2, 0.01);
+  EXPECT_NEAR(box.Y + box.Height, 50, 0.01);
+  TGPStringFormat hidden;
+  hidden.SetHotkeyPrefix(HotkeyPrefixHide);
+  TGPRectF prefixed;
+  g.MeasureString("&abc", -1, &font, TGPRectF{0, 0, 200, 50}, &hidden, prefixed);
+  EXPECT_FLOAT_EQ(prefixed.Width, near.Width) << "the prefix mark takes no room";
+  p.end();
+
+  TGPGraphicsPath path;
+  path.AddString("abc", -1, TGPFontFamily::GenericSansSerif(), FontStyleRegular, 20, TGPRectF{10, 10, 0, 0}, nullptr);
+  const QRectF bounds = path.Path().boundingRect();
+  EXPECT_FALSE(bounds.isEmpty());
+  EXPECT_GT(bounds.left(), 10);
+  EXPECT_LT(bounds.bottom(), 40);
+}
+
 }  // namespace
