@@ -40,7 +40,22 @@ TStatus TGPGraphicsPath::GetLastStatus() {
   return s;
 }
 
-int TGPGraphicsPath::GetPointCount() const { return nativePath ? nativePath->path.elementCount() : 0; }
+int TGPGraphicsPath::GetPointCount() const {
+  if (!nativePath) return 0;
+  // GDI+ keeps no point for the line that closes a figure.
+  const QPainterPath& path = nativePath->path;
+  int count = path.elementCount();
+  int start = 0;
+  for (int i = 0; i <= path.elementCount(); ++i) {
+    if (i < path.elementCount() && (i == 0 || !path.elementAt(i).isMoveTo())) continue;
+    const int last = i - 1;
+    if (last - start >= 2 && path.elementAt(last).isLineTo() &&
+        QPointF(path.elementAt(last)) == QPointF(path.elementAt(start)))
+      --count;
+    start = i;
+  }
+  return count;
+}
 
 void TGPGraphicsPath::JoinTo(const QPointF& p) {
   QPainterPath& path = nativePath->path;

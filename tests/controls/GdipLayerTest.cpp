@@ -66,6 +66,10 @@ TEST(GdipLayer, ConversionsAndStatus) {
   int count = 3;
   EXPECT_EQ(pg.SetSurroundColors(colors, count), InvalidParameter);
   EXPECT_EQ(count, 3);
+  TGPGraphicsPath shapes;
+  shapes.AddRectangle(TGPRectF{0, 0, 4, 4});
+  shapes.AddEllipse(0.0f, 0.0f, 4.0f, 4.0f);
+  EXPECT_EQ(shapes.GetPointCount(), 4 + 13);
 
   struct FormatCase {
     QByteArray bytes;
