@@ -208,6 +208,19 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void ClearEqSelection();
   void RefreshGainOverlays();
 
+  // --- Channel panel and strips (FMainPanelLoad.cpp, FMainStrips.cpp) -------
+  // Loads channel 0-15 into the shared panel (InA for inputs, Out1 for
+  // outputs): feedback button, low and high cut, line/mic and phantom, gain,
+  // polarity and mute. Values outside a control's list skip that control;
+  // only a missing control stops it (false). Leaves Updating and
+  // CurrentChannel to the caller.
+  bool SetPanelFromImage(int channel);
+  // The text of a gain fader position -280..120 ("+0.0dB", "-20.5dB").
+  static QString FormatGain(int position);
+  // The text of a frequency code ("1.00KHz", "977.2Hz").
+  static QString FrequencyText(int code);
+  QString PhaseCaption(bool inverted) const;
+
   // --- Network (FMainNetwork.cpp) ------------------------------------------
   void OpenSockets();
   void FindLocalAddress();
@@ -260,6 +273,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void InstallReplyHandlers();
   void BindLinkControls();
   void SetCaption(const QString& name, const QString& text);
+  bool SetPanelCut(const QString& role, const QString& suffix, std::uint32_t pair);
   int linkGeneration_ = 0;
   QString clientTarget_;  // "address:port" the TCP client was last activated for
   std::map<std::uint8_t, ReplyHandler> replyHandlers_;
