@@ -476,7 +476,8 @@ void TMyPEQAllpassBandPassStop::SetTopBottomSpace(int v) {
 }
 
 void TMyPEQAllpassBandPassStop::SetChannelNumber(int v) {
-  v = std::clamp(v, 0, kRowSlots);
+  // The layout divides by the row count: fewer than one row counts as one.
+  v = std::clamp(v, 1, kRowSlots);
   if (v == FChannelNumber) return;
   FChannelNumber = v;
   InvalidateLayout();

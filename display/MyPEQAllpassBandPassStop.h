@@ -100,7 +100,8 @@ class TMyPEQAllpassBandPassStop : public TUxGroupBox {
   // Room above the first row (below the titles) and below the last.
   int GetTopBottomSpace() const { return FTopBottomSpace; }
   void SetTopBottomSpace(int v);
-  // Shown rows, at most 50; a change fires OnChange.
+  // Shown rows, 1 ... 50 (values beyond are kept in range); a change fires
+  // OnChange.
   int GetChannelNumber() const { return FChannelNumber; }
   void SetChannelNumber(int v);
   QColor GetLabelColor() const { return FLabelColor; }

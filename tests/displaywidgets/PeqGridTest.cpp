@@ -358,6 +358,10 @@ TEST_F(GridFixture, ChannelNumberLimitsAndHidesRows) {
   grid.SetChannelNumber(5);
   grid.SetColor(7, Qt::red);  // not shown: ignored
   EXPECT_EQ(TextColour(grid.QEdit(7)), TextColour(grid.QEdit(6)));
+  for (int fewer : {0, -3}) {  // the layout divides by the row count
+    grid.SetChannelNumber(fewer);
+    EXPECT_EQ(grid.GetChannelNumber(), 1) << fewer;
+  }
 }
 
 TEST(PeqGridLayout, FormSizes) {

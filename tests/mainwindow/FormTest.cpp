@@ -216,6 +216,10 @@ TEST_F(FormTest, ChannelControlsCarryTheirChannelBandAndGroup) {
     EXPECT_EQ(main->FindControl(QStringLiteral("uxbEq%1").arg(bands + 1) + s), nullptr);
   }
   EXPECT_EQ(Get<display::LMyFFTDrawHpLp6dB>("fftDrawEff")->Tag(), 18);
+  // The grids' face stands in as WenQuanYi, 13 pixels high.
+  const QFont gridFont = Get<QWidget>("peqPeqOut4")->font();
+  EXPECT_EQ(gridFont.families().value(0), "WenQuanYi Micro Hei");
+  EXPECT_EQ(gridFont.pixelSize(), 13);
   for (int b = 1; b <= 5; ++b) EXPECT_EQ(Get<TUxBmpButton>(QStringLiteral("uxbEq%1Eff").arg(b))->GroupIndex(), 19);
   for (int k = 0; k < 5; ++k) {
     auto* level = Get<TUxBmpButton>(QStringLiteral("uxbFbtLevel%1InA").arg(k));
