@@ -81,8 +81,8 @@ QString FormatGain(double db);       // "0dB", "-0.3dB", "2.5dB"
 }  // namespace peqgrid
 
 class TPeqEdit;
-class TPeqUpDown;
 class TPeqFrame;
+class TUpDown;
 class TUxComboBox;
 class TUxButton;
 
@@ -175,7 +175,7 @@ class TMyPEQAllpassBandPassStop : public TUxGroupBox {
   TUxComboBox* TypeList(int row) const;
   TUxButton* BypassButton(int row) const;
   TUxLabel* RowNumber(int row) const;
-  QWidget* UpDown(int row, int field) const;  // field 0 frequency, 1 Q, 2 gain
+  TUpDown* UpDown(int row, int field) const;  // field 0 frequency, 1 Q, 2 gain
   TUxLabel* Title(int i) const { return FTitles[i]; }
 
   std::function<void(QObject* Sender)> OnChange;
