@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -105,13 +104,13 @@ TEST_F(FormTest, EveryNamedControlOfTheseFamiliesHasItsClass) {
       // Frame, top bar and preset bar.
       {{"uxgFunction", "uxgMain", "uxgPreset"}, Is<TUxGroupBox>(), "group box"},
       {{"plMenuBlock", "plMenuSel"}, Is<TUxPanel>(), "panel"},
-      {{"uxbMenuLeft", "uxbMenuRight", "uxbMenuLink", "bStore", "bRecall"}, Is<TUxBmpButton>(), "bitmap button"},
+      {{"uxbMenuLeft", "uxbMenuRight", "uxbMenuLink", "sbIpScan", "bStore", "bRecall"}, Is<TUxBmpButton>(),
+       "bitmap button"},
       {{"lbShowIdNumber", "lbShowIp", "lbStatus", "lbIp", "lAddress", "lPreset", "lbPstNum", "lbPstName",
         "imLeftUpBase", "imRightUpBase", "imLeftDownBase", "imRightDownBase"},
        Is<QLabel>(),
        "label"},
       {{"uxcIpAddress"}, Is<TUxComboBox>(), "combo"},
-      {{"sbIpScan"}, Is<QToolButton>(), "speed button"},
       {{"isBlue"}, Is<TExTrackBar>(), "fader"},
       // Page containers.
       {Inputs("uxgFftIn") + Outputs("uxgFftOut") +

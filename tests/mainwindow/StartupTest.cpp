@@ -1,4 +1,8 @@
 #include <QLabel>
+#include <QTest>
+
+#include "controls/UxBmpButton.h"
+#include "controls/UxComboBox.h"
 
 #include "display/Plot.h"
 #include "mainwindow/LanguageTables.h"
@@ -41,6 +45,27 @@ TEST_F(MainWindowTest, SendsOneDiscoveryToTheInjectedTargetsOnly) {
   testsupport::RunEventLoop(50);
   EXPECT_EQ(Datagrams(multicast), QList<QByteArray>{expected});
   EXPECT_EQ(Datagrams(broadcast), QList<QByteArray>{expected});
+}
+
+TEST_F(MainWindowTest, ScanEmptiesTheListAndSendsDiscoveryAgain) {
+  TfmMain* main = CreateMain();
+  ASSERT_TRUE(testsupport::WaitFor([&] { return multicast.hasPendingDatagrams() && broadcast.hasPendingDatagrams(); }));
+  testsupport::RunEventLoop(50);
+  Datagrams(multicast);  // the discovery of the start
+  Datagrams(broadcast);
+  auto* scan = main->FindControl<TUxBmpButton>("sbIpScan");
+  ASSERT_NE(scan, nullptr);
+  EXPECT_FALSE(scan->isEnabled());
+  main->AddDiscoveredAddress(QHostAddress("127.0.0.9"));  // a processor answered
+  ASSERT_TRUE(scan->isEnabled());
+
+  QTest::mouseClick(scan, Qt::LeftButton);
+  const QByteArray expected("Discovery: Who is out there?\0", 29);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return multicast.hasPendingDatagrams() && broadcast.hasPendingDatagrams(); }));
+  testsupport::RunEventLoop(50);
+  EXPECT_EQ(Datagrams(multicast), QList<QByteArray>{expected});
+  EXPECT_EQ(Datagrams(broadcast), QList<QByteArray>{expected});
+  EXPECT_EQ(main->FindControl<TUxComboBox>("uxcIpAddress")->Count(), 0);
 }
 
 TEST_F(MainWindowTest, TranslateSidFollowsTheActiveLanguage) {
