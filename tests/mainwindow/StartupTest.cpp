@@ -1,5 +1,8 @@
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
+#include <QToolTip>
 
 #include "controls/UxBmpButton.h"
 #include "controls/UxComboBox.h"
@@ -45,6 +48,22 @@ TEST_F(MainWindowTest, SendsOneDiscoveryToTheInjectedTargetsOnly) {
   testsupport::RunEventLoop(50);
   EXPECT_EQ(Datagrams(multicast), QList<QByteArray>{expected});
   EXPECT_EQ(Datagrams(broadcast), QList<QByteArray>{expected});
+}
+
+TEST_F(MainWindowTest, KeepsItsHintButShowsNoTooltip) {
+  TfmMain* main = CreateMain();
+  EXPECT_EQ(main->Hint, "VELMORA QRV-512 DSP Processor Editor");
+  main->show();
+  // A tooltip request over a plot goes up to the window when no control
+  // on the way has a tooltip of its own.
+  for (const char* name : {"fftDrawGainIn", "uxgFftGain"}) {
+    QWidget* control = main->FindControl<QWidget>(name);
+    ASSERT_NE(control, nullptr);
+    QHelpEvent help(QEvent::ToolTip, QPoint(100, 100), control->mapToGlobal(QPoint(100, 100)));
+    QApplication::sendEvent(control, &help);
+    EXPECT_FALSE(QToolTip::isVisible()) << name << ": " << QToolTip::text().toStdString();
+    QToolTip::hideText();
+  }
 }
 
 TEST_F(MainWindowTest, ScanEmptiesTheListAndSendsDiscoveryAgain) {
