@@ -54,7 +54,7 @@ void TfmMain::BuildTimers() {
 void TfmMain::FormCreate() {
   // 1-3
   setWindowTitle(QString::fromLatin1(kWindowTitle) + " " + kVersionText);
-  setToolTip(QString::fromLatin1(kWindowTitle));
+  Hint = QString::fromLatin1(kWindowTitle);
   SetDeviceId(1);
   DragPoint = -1;
   CurrentPage = 21;

@@ -64,6 +64,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // endpoints.
   static platform::NetworkEndpoints StartEndpoints;
 
+  // The window's hint text; the form shows no hints, so it is never a tooltip.
+  QString Hint;
+
   TfmMain();
   ~TfmMain() override;
 

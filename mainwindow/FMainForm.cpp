@@ -10,7 +10,6 @@
 // order among themselves. The geometry is the design at 1126 × 725; FormResize
 // spreads any extra size.
 #include <QLabel>
-#include <QToolButton>
 
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
@@ -166,10 +165,8 @@ void TfmMain::BuildForm() {
   // The list and its label appear with the first processor that answers discovery.
   Label(*this, preset, "lbIp", QRect(76, 13, 22, 18), "IP", Qt::AlignLeft | Qt::AlignVCenter, ink)->hide();
   Combo(*this, preset, "uxcIpAddress", QRect(100, 11, 150, 22), {}, -1, csOwnerDrawFixed)->hide();
-  auto* scan = Create<QToolButton>(preset, "sbIpScan");
-  scan->setText(QStringLiteral("Scan"));
-  scan->setGeometry(254, 11, 52, 22);
-  scan->setEnabled(false);
+  // Rescan: enabled with the first processor that answers discovery.
+  Button(*this, preset, "sbIpScan", QRect(254, 11, 52, 22), "Scan", Keys().select)->setEnabled(false);
 
   Label(*this, preset, "lPreset", QRect(340, 13, 56, 18), "Preset", Qt::AlignLeft | Qt::AlignVCenter, ink);
   auto plate = [&](const char* name, const QRect& r, const QString& text) {

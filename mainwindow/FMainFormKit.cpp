@@ -152,12 +152,23 @@ display::LMyFFTDrawHpLp6dB* ResponsePlot(TfmMain& form, QWidget* parent, const Q
   auto* plot = form.Create<display::LMyFFTDrawHpLp6dB>(parent, name);
   plot->SetTag(tag);
   display::ResponsePlotModel& model = plot->Model();
+  // The curves' grid: 4096 points up to 48 kHz, which the axis labels and the
+  // vertical grid must share.
+  model.SetFFTNuimber(display::TFFTNumber::n4096);
+  model.SetSampleRate(display::TSampleRate::n96000);
   model.SetXAutoScale(false);
   model.SetYAutoScale(false);
   model.SetXMin(966);
   model.SetXMax(3840);
   model.SetYMin(-18);
   model.SetYMax(18);
+  display::PlotFont font;  // Tahoma, 11 pixels, lime
+  model.SetPlotTitleFont(font);
+  model.SetAxisTitleFont(font);
+  model.SetMouseCoordFont(font);
+  font.Color = platform::clActiveBorder;
+  model.SetAxisLabelFont(font);
+  if (name == QLatin1String("fftDrawInA")) model.SetYTitle("°");
   return Place(plot, r);
 }
 

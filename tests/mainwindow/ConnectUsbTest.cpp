@@ -1,5 +1,8 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
 
 #include "controls/UxBmpButton.h"
 #include "ConnectFixture.h"
@@ -70,6 +73,37 @@ TEST_F(ConnectTest, AddressFieldsAndIdAreLimitedNotWrapped) {
   fmNetworkSetup->edId->setText("0");
   emit fmNetworkSetup->edId->returnPressed();
   EXPECT_EQ(fmNetworkSetup->edId->text(), "1");
+}
+
+// Online over serial or Ethernet the ID and address can be seen but not
+// changed: the fields are disabled and their text stays dark on the silver.
+TEST_F(ConnectTest, DisabledIdAndAddressFieldsStayReadable) {
+  fmMain->FindControl<TUxBmpButton>("uxbMenuLink")->SetCaption(fmMain->TranslateSid("SID_ONLINE"));
+  std::vector<QLineEdit*> fields(fmNetworkSetup->edIp.begin(), fmNetworkSetup->edIp.end());
+  fields.push_back(fmNetworkSetup->edId);
+  std::vector<QImage> shots;
+  bool anyEnabled = false;
+  QTimer::singleShot(50, fmNetworkSetup, [&] {
+    for (QLineEdit* field : fields) {
+      anyEnabled = anyEnabled || field->isEnabled();
+      shots.push_back(field->grab().toImage());
+    }
+    fmNetworkSetup->SetModalResult(platform::mrCancel);
+  });
+  fmMain->NetworkSetupClick(fmMain);
+  EXPECT_FALSE(anyEnabled);
+  ASSERT_EQ(shots.size(), fields.size());
+  for (std::size_t i = 0; i < shots.size(); ++i) {
+    const QImage& shot = shots[i];
+    int darkest = 255, lightest = 0;
+    for (int y = 4; y < shot.height() - 4; ++y)
+      for (int x = 4; x < shot.width() - 4; ++x) {
+        darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+        lightest = std::max(lightest, qGray(shot.pixel(x, y)));
+      }
+    EXPECT_GE(lightest - darkest, 120) << fields[i]->objectName().toStdString() << " text " << darkest
+                                       << " on " << lightest;
+  }
 }
 
 TEST_F(ConnectTest, DeviceIdOnlyChangesWithinRange) {
