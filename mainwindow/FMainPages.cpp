@@ -121,6 +121,8 @@ void TfmMain::ClearEqSelection() {}
 
 void TfmMain::RefreshGainOverlays() {}
 
+void TfmMain::RefreshChannelOverlays(int channel) { (void)channel; }
+
 void TfmMain::ClearMatrix() {}
 
 void TfmMain::ResetChannelEq(int channel) { (void)channel; }
