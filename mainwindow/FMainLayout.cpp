@@ -1,12 +1,16 @@
 // The window's resize handler: the rules of MainLayout.h applied to the form.
 // Below the design size in a direction, the content keeps its last size in
 // that direction and the scroll area around it scrolls.
+#include <QLabel>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QVariant>
 
 #include "controls/ExTrackBar.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/FMainFormKit.h"
 #include "mainwindow/MainLayout.h"
 
 using mainlayout::Field;
@@ -22,6 +26,27 @@ void Apply(QWidget* w, Field field, int value) {
     case Field::Height: r.setHeight(value); break;
   }
   if (r != w->geometry()) w->setGeometry(r);
+}
+
+// The row of captions and switches under a response plot (channel, Aux and
+// Gain pages): the plot grows by dh, so the row moves down by dh with the
+// bottom of its container and stays in front of the plot. A child whose
+// design top is at or below the plots' design bottom belongs to the row.
+void MovePlotRow(QWidget* upper, int dh) {
+  constexpr int kPlotBottom = 256;
+  const QObjectList children = upper->children();  // raise() reorders the live list
+  for (QObject* o : children) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w) continue;
+    QVariant design = w->property("designTop");
+    if (!design.isValid()) {
+      design = w->y() >= kPlotBottom ? w->y() : -1;
+      w->setProperty("designTop", design);
+    }
+    if (design.toInt() < 0) continue;
+    w->move(w->x(), design.toInt() + dh);
+    w->raise();
+  }
 }
 
 }  // namespace
@@ -60,6 +85,19 @@ void TfmMain::FormResize(QObject*) {
 
   for (const Rule& rule : Rules(dw, dh))
     if (auto* control = FindControl<QWidget>(rule.name)) Apply(control, rule.field, rule.value);
+  // The frame pieces are pictures drawn for their size.
+  const std::pair<const char*, bool> frames[] = {
+      {"imLeftUpBase", true}, {"imRightUpBase", false}, {"imLeftDownBase", true}, {"imRightDownBase", false}};
+  for (auto [name, leftPiece] : frames)
+    if (auto* image = FindControl<QLabel>(QString::fromLatin1(name)); image && image->pixmap().size() != image->size())
+      image->setPixmap(QPixmap::fromImage(mainform::FramePicture(image->size(), leftPiece)));
+  if (dh >= 0) {
+    for (int ch = 0; ch < 16; ++ch)
+      if (auto* upper = FindControl<QWidget>(platform::ComposedName(ch < 8 ? "uxgFftIn" : "uxgFftOut", ch)))
+        MovePlotRow(upper, dh);
+    for (const char* page : {"uxgFftEff", "uxgFftGain"})
+      if (auto* upper = FindControl<QWidget>(QString::fromLatin1(page))) MovePlotRow(upper, dh);
+  }
 
   // The delay indicators follow their sliders along the (new) line width.
   for (int ch = 0; ch < 16; ++ch) {

@@ -133,6 +133,10 @@ TEST_F(LayoutWindowTest, LargerSpreadsTheRulesAndBelowTheDesignOnlyTheWidthRules
   EXPECT_EQ(Geometry("fftDrawOut5").size(), QSize(1224, 555));
   EXPECT_EQ(Geometry("uxgParamOut1").topLeft(), QPoint(97, 591));
   EXPECT_EQ(Geometry("pbLevelGateInA").top(), 65);
+  // The row under each response plot stays under it.
+  for (const char* row : {"rbShowGainOut5", "uxgFftShowChOut5", "vrbEqResetOut5", "lbFftChannelOut5",
+                          "vrbEqBypassEff", "lbFftGainIn", "uxgFftShowChOut"})
+    EXPECT_GE(Geometry(row).top(), 1 + 555) << row;
 
   ResizeTo(1200, 700);
   EXPECT_TRUE(ScrollBarsOn());
