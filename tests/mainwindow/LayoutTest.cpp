@@ -114,6 +114,13 @@ class LayoutWindowTest : public MainWindowTest {
   TfmMain* main = nullptr;
 };
 
+TEST_F(LayoutWindowTest, EveryRuleNamesAControlOfTheForm) {
+  QStringList missing;
+  for (const auto& rule : mainlayout::Rules(0, 0))
+    if (!main->FindControl<QWidget>(rule.name) && !missing.contains(rule.name)) missing << rule.name;
+  EXPECT_TRUE(missing.isEmpty()) << missing.join(' ').toStdString();
+}
+
 TEST_F(LayoutWindowTest, TheDesignContentFitsTheDesignSize) {
   EXPECT_EQ(main->size(), QSize(1126, 725));
   EXPECT_FALSE(ScrollBarsOn());
