@@ -29,6 +29,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BuildForm();
   BindLinkControls();
   BindNavigation();
+  BindStripHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();

@@ -41,7 +41,9 @@ void TfmMain::LoadChannelToPanel(int channel) {
   if (channel < 0 || channel > 15) return;
   CurrentChannel = channel;
   Updating = true;
+  const bool loaded = SetPanelFromImage(channel);
   Updating = false;
+  if (!loaded) return;
 
   // The band selected in the channel's own grid; a grid without a current
   // band (cleared selection: -1 or 15) leaves the band faders as they are.
