@@ -5,7 +5,11 @@
 #include <memory>
 
 #include "MainWindowFixture.h"
+#include "controls/ExTrackBar.h"
+#include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
+#include "controls/UxComboBox.h"
+#include "display/MyPEQAllpassBandPassStop.h"
 #include "display/LMyFFTDrawHpLp6dB.h"
 #include "display/Plot.h"
 #include "link/LComm.h"
@@ -199,6 +203,136 @@ TEST_F(NavigationTest, TheOverviewLabelsSelectTheirPages) {
   main->lbMatrixGainInAClick(nullptr);
   EXPECT_EQ(main->CurrentPage, 21);
   EXPECT_TRUE(Button("uxbMenuGain")->Down());
+}
+
+}  // namespace
+
+namespace {
+
+// The panel loader, online on the serial link: it only shows values.
+class PanelLoaderTest : public NavigationTest {
+ protected:
+  void SetUp() override {
+    NavigationTest::SetUp();
+    OpenSerialLink();
+    main->Online = true;
+    main->OnSubmit = [this](const Bytes& frame, bool) { frames.Record(frame); };
+  }
+  template <typename T>
+  T* Get(const char* name) const {
+    return main->FindControl<T>(QString::fromLatin1(name));
+  }
+  int Position(const char* fader) const { return Get<TExTrackBar>(fader)->Position(); }
+  QString Text(const char* box) const { return Get<TRoundEdit>(box)->Text(); }
+  QString Item(const char* combo) const { return Get<TUxComboBox>(combo)->currentText(); }
+  bool Down(const char* button) const { return Get<TUxBmpButton>(button)->Down(); }
+  testsupport::FrameRecorder frames;
+};
+
+TEST_F(PanelLoaderTest, ShowsTheChannelsValuesAndSendsNothing) {
+  PresetImage& image = main->UnitControl->MutablePresetImage();
+  InputChannelRecord& b = image.Inputs[1];
+  auto load = [&](int channel) {
+    main->LoadChannelToPanel(channel);
+    EXPECT_EQ(main->CurrentChannel, channel);
+    EXPECT_FALSE(main->Updating);
+  };
+
+  // Cut slopes: 1-20 pick the item with bypass up; 0, and a slope past the
+  // list, put bypass down and keep the item shown before.
+  struct SlopeCase {
+    int slope;
+    const char* item;
+    bool bypass;
+  };
+  const SlopeCase slopes[] = {{20, "LK -48", false}, {3, "BW -12", false}, {0, "BW -12", true},
+                              {1, "BW -6", false},   {25, "BW -6", true}};
+  for (const SlopeCase& c : slopes) {
+    SCOPED_TRACE(c.slope);
+    b.LowCut = {static_cast<std::uint16_t>(c.slope), 169};
+    load(1);
+    EXPECT_EQ(Item("uxcLowCutSlopInA"), c.item);
+    EXPECT_EQ(Down("uxbLowCutBypassInA"), c.bypass);
+  }
+  EXPECT_EQ(Position("isLowCutFreqInA"), 169);
+  EXPECT_EQ(Text("cvdLowCutFreqInA"), "977.2Hz");
+
+  // Level: line shows "0 dB" with phantom up and disabled, even when on.
+  struct LevelCase {
+    int sensitivity;
+    const char* item;
+    const char* caption;
+    bool phantomEnabled;
+  };
+  const LevelCase levels[] = {{0, "0 dB", "Line", false}, {1, "0 dB", "Mic", true}, {51, "50dB", "Mic", true}};
+  b.Phantom = 1;
+  for (const LevelCase& c : levels) {
+    SCOPED_TRACE(c.sensitivity);
+    b.Sensitivity = static_cast<std::uint8_t>(c.sensitivity);
+    load(1);
+    EXPECT_EQ(Item("uxcLineInA"), c.item);
+    EXPECT_EQ(Get<TUxBmpButton>("uxbLineInA")->Caption(), c.caption);
+    EXPECT_EQ(Get<TUxBmpButton>("uxbPhantomInA")->isEnabled(), c.phantomEnabled);
+    EXPECT_EQ(Down("uxbPhantomInA"), c.phantomEnabled);
+  }
+
+  // Gain: code 0 is the fader's bottom, -60 dB.
+  b.Gain = 0;
+  load(1);
+  EXPECT_EQ(Position("isGainInA"), -280);
+  EXPECT_EQ(Text("cvdGainInA"), "-60.0dB");
+
+  // The band selected in the channel's own grid goes onto the band faders.
+  b.Peq[2] = PeqBand{150, 100, 30, 0};
+  main->PeqGridOf(1)->SetNowIndex(2);
+  load(1);
+  EXPECT_EQ(Position("isEqFreqInA"), 100);
+  EXPECT_EQ(Position("isEqGainInA"), 150);
+  EXPECT_EQ(Position("isEqBwInA"), 30);
+  EXPECT_EQ(Text("cvdEqGainInA"), "+3.0dB");
+
+  // With no band selected nothing is read: the band faders stay. A feedback
+  // level past the buttons skips only those: the rest still loads.
+  main->ClearEqSelection();
+  b.Peq[0] = PeqBand{0, 0, 0, 0};
+  b.FeedbackLevel = 7;
+  b.Gain = 400;
+  load(1);
+  EXPECT_EQ(Position("isEqFreqInA"), 100);
+  EXPECT_EQ(Position("isEqGainInA"), 150);
+  EXPECT_EQ(Position("isGainInA"), 120);
+  EXPECT_EQ(Text("cvdGainInA"), "+12.0dB");
+
+  // Output 3 fills only the Out1 controls, with its own grid's band.
+  image.Outputs[2].Gain = 280;
+  image.Outputs[2].Peq[4] = PeqBand{100, 200, 40, 0};
+  main->PeqGridOf(10)->SetNowIndex(4);
+  load(10);
+  EXPECT_EQ(Position("isGainOut1"), 0);
+  EXPECT_EQ(Text("cvdGainOut1"), "+0.0dB");
+  EXPECT_EQ(Position("isEqFreqOut1"), 200);
+  EXPECT_EQ(Text("cvdEqGainOut1"), "-2.0dB");
+  EXPECT_EQ(Position("isGainInA"), 120) << "the input panel keeps input B";
+
+  // Pages without a panel change nothing; the Aux page only records 18.
+  main->LoadChannelToPanel(19);
+  EXPECT_EQ(main->CurrentChannel, 10);
+  main->LoadChannelToPanel(18);
+  EXPECT_EQ(main->CurrentChannel, 18);
+
+  testsupport::RunEventLoop(50);
+  EXPECT_TRUE(frames.Frames().empty());
+}
+
+TEST_F(PanelLoaderTest, APageChangeLoadsTheClickedChannelNotItsHead) {
+  main->UnitControl->MutablePresetImage().Inputs[0].LinkMask = 0x0003;
+  main->UnitControl->MutablePresetImage().Inputs[1].LinkMask = 0;
+  main->UnitControl->MutablePresetImage().Inputs[0].Gain = 100;
+  main->UnitControl->MutablePresetImage().Inputs[1].Gain = 300;
+  Click("uxbMenuInB");
+  EXPECT_EQ(main->EditChannel, 0);
+  EXPECT_EQ(Position("isGainInA"), 20);
+  EXPECT_TRUE(frames.Frames().empty());
 }
 
 }  // namespace
