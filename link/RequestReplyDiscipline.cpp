@@ -168,9 +168,12 @@ void RequestReplyDiscipline::WriteSendBuf() {
 
 void RequestReplyDiscipline::OnReplyTimeout() {
   lastWrite_ = Clock::now();  // the next time-out counts from here
+  // The UI thread may set a new grace between our read and write: take one
+  // only from the value still there.
   int grace = graceResends_.load();
+  while (profile_.GraceResends && grace > 0 && !graceResends_.compare_exchange_weak(grace, grace - 1)) {
+  }
   if (profile_.GraceResends && grace > 0) {
-    graceResends_.store(grace - 1);
     if (!frameAbandoned_) WriteSendBuf();
     return;
   }

@@ -106,6 +106,7 @@ class RequestReplyDiscipline {
 
  protected:
   void SetGraceResendsImpl(int n) { graceResends_.store(n); }
+  int GraceResendsImpl() const { return graceResends_.load(); }
   // The traffic-monitor line of a frame written (write) or received.
   virtual std::string TrafficLine(bool write, const Bytes& frame) const;
 

@@ -28,6 +28,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   CreateHidController();
   BuildForm();
   BindLinkControls();
+  BindNavigation();
   BindStripHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
@@ -66,6 +67,7 @@ void TfmMain::FormCreate() {
   if (auto* w = FindControl<QWidget>("uxgFftInA")) w->setVisible(true);
   if (auto* w = FindControl<QWidget>("uxgParamGain")) w->setVisible(true);
   resize(1126, 725);
+  FormResize(this);  // a hidden window gets its resize event only when shown
   if (auto* w = FindControl<QWidget>("uxgPreset")) w->move(w->x(), 624);
   ExtraHeight = 0;
 

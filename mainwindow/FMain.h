@@ -39,6 +39,7 @@ class QUdpSocket;
 class QTcpSocket;
 class QMenuBar;
 class QMenu;
+class QResizeEvent;
 class TMyPEQAllpassBandPassStop;
 class TUxBmpButton;
 class TUxComboBox;
@@ -276,6 +277,31 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // a level byte (0 line, 1-51 mic).
   void SetLevelControls(TUxBmpButton* line, TUxComboBox* combo, TUxBmpButton* phantom, QWidget* step, int level);
 
+  // --- Navigation (FMainNavigation.cpp) ------------------------------------
+  // The page buttons' click (the new page is the Sender's Tag), the bar's
+  // arrows, and the Matrix page's overview labels (Tag = channel).
+  void uxbMenuInAClick(QObject* Sender);
+  void uxbMenuLeftClick(QObject* Sender);
+  void lbMatrixPeqInAClick(QObject* Sender);
+  void lbMatrixHpLpInAClick(QObject* Sender);
+  void lbMatrixDelayInAClick(QObject* Sender);
+  void lbMatrixCompOut1Click(QObject* Sender);
+  void lbMatrixGainInAClick(QObject* Sender);
+  // The channel's 16-bit link mask (channels 0-15; 0 otherwise).
+  int GetLinkMask(int channel) const;
+  // The head of a channel page's link group (any other page: the page).
+  int PageHead(int page) const;
+  static QString PageButtonName(int page);
+  // Fills the shared input or output panel with channel's values (0-15);
+  // 18 only records the channel.
+  void LoadChannelToPanel(int channel);
+  // Puts one band on the side's three band faders and boxes.
+  void ShowEqBandControls(int channel, bool enabled, double q, double gain, double frequency);
+
+  // --- Layout (FMainLayout.cpp) ---------------------------------------------
+  // Lays the pages out for the window's size (the window's resize calls it).
+  void FormResize(QObject* Sender);
+
   // --- Network (FMainNetwork.cpp) ------------------------------------------
   void OpenSockets();
   void FindLocalAddress();
@@ -320,13 +346,20 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   QMenuBar* MainMenu = nullptr;
   platform::MenuItem* MenuItem(const QString& name) const;
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  int extraWidth_ = 0;  // the last extra width the layout was made for
   LinkOwner NewLinkOwner();
   void CloseLinks();
   void StartConnect(RequestReplyDiscipline& link, int replyTimeout);
   void AddTrafficLine(const QString& line);
   void InstallReplyHandlers();
   void BindLinkControls();
+  void BindNavigation();
+  void StackPageButtons(QWidget* selected);
+  void SelectPageByButton(const QString& buttonName);
   void SetCaption(const QString& name, const QString& text);
   bool SetPanelCut(const QString& role, const QString& suffix, std::uint32_t pair);
   void BindStripHandlers();

@@ -10,6 +10,7 @@
 // order among themselves. The geometry is the design at 1126 × 725; FormResize
 // spreads any extra size.
 #include <QLabel>
+#include <QScrollArea>
 
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
@@ -59,13 +60,18 @@ const char* const kLowerPages[] = {"InA", "Out1", "Gain", "Delay", "Comp", "Gate
 
 void TfmMain::BuildForm() {
   auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("fmMainClient"));
+  Register(client, QStringLiteral("fmMainClient"));
   client->setAutoFillBackground(true);
   QPalette pal = client->palette();
   pal.setColor(QPalette::Window, Colours().form);
   pal.setColor(QPalette::WindowText, Colours().text);
   client->setPalette(pal);
-  setCentralWidget(client);
+  // Below the design size the window scrolls over the content.
+  auto* scroll = Create<QScrollArea>(this, QStringLiteral("fmMainScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setPalette(pal);
+  scroll->setWidget(client);
+  setCentralWidget(scroll);
 
   // ---- Top bar: page tabs with their scroll arrows, link state, link button.
   TUxGroupBox* bar = Group(*this, client, "uxgFunction", kFunctionBar);
