@@ -188,3 +188,20 @@ TEST_F(StartupWindowsTest, CreatesEveryWindowInOrderWithItsCaptionAndControls) {
   EXPECT_EQ(fmNetworkSetup->size(), QSize(280, 220));
   EXPECT_EQ(fmHidData->size(), QSize(939, 274));
 }
+
+// A button without an Up face would show only its caption.
+TEST_F(StartupWindowsTest, EveryBitmapButtonOfEveryWindowHasAnUpFace) {
+  testsupport::FormCreator forms;
+  CreateStartupWindowsWith(forms);
+  fmMain->tmStartConnect->SetEnabled(false);
+  int buttons = 0;
+  for (const auto& form : forms.Forms()) {
+    ASSERT_NE(form.data(), nullptr);
+    for (TUxBmpButton* b : form->findChildren<TUxBmpButton*>()) {
+      ++buttons;
+      EXPECT_FALSE(b->Bitmaps()->Up().isNull()) << form->objectName().toStdString() << " "
+                                                << b->objectName().toStdString();
+    }
+  }
+  EXPECT_GT(buttons, 400);
+}
