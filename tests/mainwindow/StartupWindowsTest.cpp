@@ -13,6 +13,7 @@
 #include "plot/wXYPlot.h"
 #include "support/FormCreator.h"
 #include "support/LoopbackNetwork.h"
+#include "support/UiFixture.h"
 
 namespace {
 
@@ -204,4 +205,15 @@ TEST_F(StartupWindowsTest, EveryBitmapButtonOfEveryWindowHasAnUpFace) {
     }
   }
   EXPECT_GT(buttons, 400);
+}
+
+// A picture of the link dialog for a look by eye: DSP_TEST_OUT/link-dialog.png.
+TEST_F(StartupWindowsTest, PictureOfTheLinkDialog) {
+  testsupport::FormCreator forms;
+  CreateStartupWindowsWith(forms);
+  fmMain->tmStartConnect->SetEnabled(false);
+  fmLinkSel->Show();
+  const QImage shot = fmLinkSel->grab().toImage();
+  EXPECT_TRUE(shot.save(QString::fromStdString(testsupport::OutputPath("link-dialog.png"))));
+  fmLinkSel->hide();
 }
