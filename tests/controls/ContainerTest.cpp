@@ -178,6 +178,38 @@ TEST(GroupBox, FlatStyleOutlineHasCutCorners) {
   EXPECT_EQ(box.contentsRect().left(), 1);
 }
 
+TEST(GroupBox, ClientRectangleByGroupStyleAndTheCaptionFont) {
+  TUxGroupBox box;
+  box.resize(100, 80);
+  box.SetCaption("Levels");
+  const int h = QFontMetrics(box.font()).height();
+  struct Case { TUxGroupBoxStyle style; int banner; QRect client; };
+  const Case cases[] = {
+      {gsStandard, 0, QRect(2, h + 2, 96, 80 - h - 4)}, {gsFlat, 0, QRect(1, h + 1, 98, 80 - h - 2)},
+      {gsTopLine, 0, QRect(0, h, 100, 80 - h)},         {gsBanner, 0, QRect(0, h + 8, 100, 80 - h - 8)},
+      {gsBanner, 20, QRect(0, 20, 100, 60)},            {gsUnderline, 0, QRect(0, h + 4, 100, 80 - h - 4)},
+  };
+  for (const Case& c : cases) {
+    box.SetGroupStyle(c.style);
+    box.SetBannerHeight(c.banner);
+    EXPECT_EQ(box.contentsRect(), c.client) << int(c.style) << "/" << c.banner;
+  }
+
+  // The caption font follows the font until it is set on its own.
+  QFont big = box.font();
+  big.setPixelSize(30);
+  box.setFont(big);
+  EXPECT_EQ(box.CaptionFont().pixelSize(), 30);
+  EXPECT_FALSE(box.CaptionFontChanged());
+  QFont small = big;
+  small.setPixelSize(9);
+  box.SetCaptionFont(small);
+  big.setPixelSize(40);
+  box.setFont(big);
+  EXPECT_EQ(box.CaptionFont().pixelSize(), 9);
+  EXPECT_TRUE(box.CaptionFontChanged());
+}
+
 TEST(GroupBox, CaptionAcceleratorFocusesTheFirstChild) {
   QWidget window;
   auto* box = new TUxGroupBox(&window);
