@@ -165,6 +165,7 @@ void TfmMain::BuildForm() {
   preset->SetColor(Colours().presetBar);
   preset->SetBorderOuter(fsFlat);
   preset->SetFlatColor(QColor(96, 96, 96));
+  preset->SetFlatColorAdjustment(0);
   preset->setGeometry(kPreset);
   const QColor ink = Colours().presetText;
   Label(*this, preset, "lAddress", QRect(12, 13, 60, 18), "Address", Qt::AlignLeft | Qt::AlignVCenter, ink);

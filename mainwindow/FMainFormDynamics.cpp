@@ -80,6 +80,7 @@ TUxPanel* MeterPanel(TfmMain& form, QWidget* parent, const QString& name, const 
   TUxPanel* panel = Panel(form, parent, name, r);
   panel->SetBorderOuter(fsFlat);
   panel->SetFlatColor(Colours().groupEdge);
+  panel->SetFlatColorAdjustment(0);
   return panel;
 }
 

@@ -61,6 +61,7 @@ TUxGroupBox* Group(TfmMain& form, QWidget* parent, const QString& name, const QR
   group->SetTransparent(true);
   group->SetBorderOuter(framed ? fsFlat : fsNone);
   group->SetFlatColor(Colours().groupEdge);
+  group->SetFlatColorAdjustment(0);
   return Place(group, r);
 }
 
