@@ -71,6 +71,7 @@ LinkOwner TfmMain::NewLinkOwner() {
   owner.OnTraffic = [this, generation](const std::string& line) {
     if (generation == linkGeneration_) AddTrafficLine(QString::fromStdString(line));
   };
+  owner.Receiver = uiReceiver_.Guard();
   return owner;
 }
 
@@ -120,7 +121,9 @@ void TfmMain::ConnectUsb() {
     UsbProc.reset();
   }
   UsbProc = std::make_unique<LUsbProc>(NewLinkOwner(), GetDeviceId(),
-                                       [this](std::span<const std::uint8_t> frame) { return WriteUsbFrame(frame); });
+                                       [this](std::span<const std::uint8_t> frame, int stopFd) {
+                                         return WriteUsbFrame(frame, stopFd);
+                                       });
   if (!UsbProc->Open()) {
     ++linkGeneration_;
     UsbProc.reset();

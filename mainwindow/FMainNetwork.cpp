@@ -98,7 +98,7 @@ bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
   // Runs on the Ethernet worker; the sockets belong to the UI thread, which
   // writes the frame in the order the worker produced it.
   QByteArray bytes(reinterpret_cast<const char*>(frame.data()), int(frame.size()));
-  platform::UiPost([this, bytes] {
+  platform::UiPost(uiReceiver_.Guard(), [this, bytes] {
     if (!NetProc) return;
     auto* list = FindControl<TUxComboBox>("uxcIpAddress");
     if (UdpServer && list && list->ItemIndex() >= 0)

@@ -110,7 +110,7 @@ TEST_F(HidRawTest, WithoutTheNodeOnlyQueryAccessRemains) {
   ASSERT_TRUE(query->ReportDescriptor(descriptor, error)) << error;
   EXPECT_EQ(descriptor, platform::ProcessorReportDescriptor());
   const std::uint8_t report[65] = {};
-  EXPECT_EQ(query->Write(report).status, platform::HidIo::Failed);
+  EXPECT_EQ(query->Write(report, -1).status, platform::HidIo::Failed);
 }
 
 TEST_F(HidRawTest, ReadsPrependReportIdZeroAndEndOnInterruptOrHangUp) {
