@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -138,13 +138,14 @@ class RawConnection : public HidConnection {
     if (report.empty()) return {HidIo::Failed, 0, EINVAL, "empty report for " + path_};
     // The node is non-blocking: a device that takes no report is waited for
     // here, where the stop request is seen.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
     for (;;) {
       const ssize_t n = ::write(fd_, report.data(), report.size());
       if (n >= 0) return {HidIo::Ok, std::size_t(n), 0, {}};
       if (errno == EINTR) continue;
       if (errno != EAGAIN) return failure(errno, "cannot write to ");
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
       if (left.count() <= 0) return {HidIo::Timeout, 0, ETIMEDOUT, path_ + " takes no report"};
       pollfd fds[2] = {{fd_, POLLOUT, 0}, {stopFd, POLLIN, 0}};
       if (::poll(fds, stopFd >= 0 ? 2 : 1, int(left.count())) < 0 && errno != EINTR) {
