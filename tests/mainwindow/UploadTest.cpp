@@ -79,7 +79,7 @@ class UploadTest : public MainWindowTest {
   // A link that takes every frame and answers none: enough to see what the
   // handlers ask for next.
   void AttachSilentLink(bool usb) {
-    auto swallow = [](std::span<const std::uint8_t>) { return true; };
+    auto swallow = [](std::span<const std::uint8_t>, int = -1) { return true; };
     if (usb) {
       fmMain->UsbProc = std::make_unique<LUsbProc>(LinkOwner{}, 1, swallow);
       ASSERT_TRUE(fmMain->UsbProc->Open());
@@ -92,7 +92,7 @@ class UploadTest : public MainWindowTest {
   void AttachSimulatedUsb() {
     LinkOwner owner;
     owner.OnFrame = [](const Bytes& frame) { fmMain->OnDeviceReply(frame); };
-    fmMain->UsbProc = std::make_unique<LUsbProc>(owner, 1, [this](std::span<const std::uint8_t> frame) {
+    fmMain->UsbProc = std::make_unique<LUsbProc>(owner, 1, [this](std::span<const std::uint8_t> frame, int) {
       for (const Bytes& reply : processor->Receive(frame)) usbLink.load()->DeliverReceived(reply);
       return true;
     });
