@@ -80,6 +80,7 @@ void TfmMain::AddTrafficLine(const QString& line) {
 
 void TfmMain::CloseLinks() {
   ++linkGeneration_;
+  chainRequest_.reset();
   if (CommProc) CommProc->Close();
   CommProc.reset();
   if (UsbProc) UsbProc->Close();
@@ -92,7 +93,7 @@ void TfmMain::StartConnect(RequestReplyDiscipline& link, int replyTimeout) {
   link.SetReplyTimeout(replyTimeout);
   link.SetRetryLimit(3);
   Connecting = true;
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x10), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), 0x10), true);
 }
 
 void TfmMain::ConnectCom() {
@@ -154,7 +155,7 @@ void TfmMain::OnConnectReply(std::uint8_t, const Bytes&) {
   Online = true;
   if (auto* list = FindControl<QWidget>("uxcIpAddress")) list->setEnabled(false);
   if (auto* scan = FindControl<QWidget>("sbIpScan")) scan->setEnabled(false);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x13), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), 0x13), true);
   SetPollSuspended(false);
   SetLinkRetries(3);
   SetLinkTimeout(5000);
@@ -189,7 +190,7 @@ void TfmMain::OnIdentityReply(std::uint8_t, const Bytes& payload) {
   if (auto* button = FindControl<TUxBmpButton>("uxbMenuLink")) button->SetDown(true);
   IdentityAccepted = true;
   SetLinkTimeout(UsbProc ? 5000 : 1000);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x22), false, true);
+  StartUpload(false);
 }
 
 void TfmMain::Disconnect() {

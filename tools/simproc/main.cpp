@@ -8,7 +8,8 @@
 //                                   --log FILE writes each TCP request's code
 //                                   there, one hex byte a line
 // Options: --id N (device ID, default 1), --silent, --reply-id N, --split N,
-// --gap MS, --together N, --delay MS, --garbage N. Runs until interrupted.
+// --gap MS, --together N, --delay MS, --garbage N, --udp-answers (network: the
+// UDP copy of a command is answered on TCP too). Runs until interrupted.
 #include "simproc/SimNetServer.h"
 #include "simproc/SimSerialServer.h"
 
@@ -26,7 +27,7 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
-               "              [--gap MS] [--together N] [--delay MS] [--garbage N]\n");
+               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers]\n");
   return 2;
 }
 
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
       ok = number(faults.DelayMs, 0, 60000);
     } else if (arg == "--garbage") {
       ok = number(faults.GarbageBytes, 0, 1000);
+    } else if (arg == "--udp-answers") {
+      faults.AnswerUdpCopies = true;
     } else {
       ok = false;
     }
