@@ -139,27 +139,6 @@ TEST_F(DisciplineTest, TwoRepliesInOneReadStartOnlyTheNextFrame) {
   EXPECT_TRUE(WaitUntil([&] { return !link->IsBusy(); }));
 }
 
-TEST_F(DisciplineTest, AReplyNobodyWaitsForMovesNothing) {
-  // An unasked reply between an answer and the write of the next frame, or
-  // after the last answer, neither starts a frame nor ends the one in flight.
-  Open();
-  link->SetReplyTimeout(60);
-  link->SetRetryLimit(1);
-  link->QueueFrame(Identity(), true);
-  ASSERT_TRUE(WaitWrites(1));
-  Answer();
-  ASSERT_TRUE(WaitUntil([&] { return !link->IsBusy(); }));
-  Answer();  // unasked
-  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 2; }));
-  link->QueueFrame(Gain(1), false);
-  link->QueueFrame(Mute(), false);
-  ASSERT_TRUE(WaitWrites(2));
-  // The gain goes unanswered: it is resent and the mute still waits.
-  ASSERT_TRUE(WaitWrites(3));
-  EXPECT_EQ(Writes()[2], Gain(1));
-  EXPECT_EQ(link->PendingFrames(), std::vector<Bytes>{Mute()});
-}
-
 TEST_F(DisciplineTest, FramesSubmittedFromTheReplyHandlerQueueBehind) {
   Open();
   recorder->onFrame = [&](const Bytes& frame) {

@@ -218,6 +218,13 @@ TEST_F(NetConnectTest, UploadWithDoubledRepliesSplitAndRunTogetherWritesEveryFra
   faults.AnswerUdpCopies = true;
   sim.Processor().SetFaults(faults);
   testsupport::ShowCounter shown(fmProcess);
+  // A progress window that stays open (perhaps opened again inside itself)
+  // must not hang the test.
+  QTimer guard;
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    if (fmProcess->isVisible()) fmProcess->SetModalResult(0);
+  });
+  guard.start(20000);
   fmMain->ConnectNet();
   ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 20000));
   fmMain->tmInLevelDet->SetEnabled(false);
