@@ -426,8 +426,9 @@ TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
     key.insert(key.end(), c.GetPayload().begin(), c.GetPayload().end());
     ++times[key];
   }
+  // Meter polls and keep-alives are fresh submissions each time.
   for (const auto& [request, count] : times) {
-    if (request[0] == 0x40) continue;
+    if (request[0] == 0x40 || request[0] == 0x12) continue;
     EXPECT_LE(count, 1 + 3) << testsupport::Hex(request);
   }
   EXPECT_EQ(times[Bytes{0x22}], 2) << "written and resent once, never a second chain";
