@@ -139,6 +139,56 @@ void TDvFont3D::Paint(Canvas& c, const TRect& r, unsigned format, const QString&
   c.Brush.Style = brush;
 }
 
+void TDvBevel::Assign(const TDvBevel* s) {
+  if (!s || s == this) return;
+  BeginUpdate();
+  SetBorderWidth(s->FBorderWidth);
+  SetBorderColor(s->FBorderColor);
+  SetInnerShadow(s->FInnerShadow);
+  SetInnerHighlight(s->FInnerHighlight);
+  SetInnerWidth(s->FInnerWidth);
+  SetInnerStyle(s->FInnerStyle);
+  SetInnerOutline(s->FInnerOutline);
+  SetInnerSpace(s->FInnerSpace);
+  SetInnerColor(s->FInnerColor);
+  SetOuterShadow(s->FOuterShadow);
+  SetOuterHighlight(s->FOuterHighlight);
+  SetOuterWidth(s->FOuterWidth);
+  SetOuterStyle(s->FOuterStyle);
+  SetOuterOutline(s->FOuterOutline);
+  SetOuterSpace(s->FOuterSpace);
+  SetOuterColor(s->FOuterColor);
+  SetVisible(s->FVisible);
+  EndUpdate();
+}
+
+void TDvBevel::Paint(Canvas& c, const TRect& r) const {
+  if (!FVisible) return;
+  TRect q = r;
+  auto bands = [&](TColor topLeft, int count, TColor bottomRight) {
+    dvdraw::DrawBevelFrame(c, q, Sys(topLeft), count, Sys(bottomRight));
+  };
+  auto part = [&](TDvBevelOutline outline, TDvBevelStyle style, int width, TColor shadow, TColor highlight,
+                  int space, TColor spaceColor) {
+    if (outline == osOuter) bands(platform::clBlack, 1, platform::clBlack);
+    if (style == TDvBevelStyle::bsLowered) bands(shadow, width, highlight);
+    if (style == TDvBevelStyle::bsRaised) bands(highlight, width, shadow);
+    if (outline == osInner) bands(platform::clBlack, 1, platform::clBlack);
+    bands(spaceColor, space, spaceColor);
+  };
+  bands(FBorderColor, FBorderWidth, FBorderColor);
+  part(FOuterOutline, FOuterStyle, FOuterWidth, FOuterShadow, FOuterHighlight, FOuterSpace, FOuterColor);
+  part(FInnerOutline, FInnerStyle, FInnerWidth, FInnerShadow, FInnerHighlight, FInnerSpace, FInnerColor);
+}
+
+TRect TDvBevel::GetVisibleArea(const TRect& r) const {
+  if (!FVisible) return r;
+  const int inset = (FOuterOutline != osNone ? 1 : 0) + (FInnerOutline != osNone ? 1 : 0) + FBorderWidth +
+                    FInnerSpace + FOuterSpace + (FInnerStyle != TDvBevelStyle::bsNone ? FInnerWidth : 0) +
+                    (FOuterStyle != TDvBevelStyle::bsNone ? FOuterWidth : 0);
+  return r.Inflated(-inset, -inset);
+}
+
 // ---- drawing routines ------------------------------------------------------
 
 namespace dvdraw {
@@ -337,6 +387,131 @@ void TDvCustomImageControl::ClearBitmapCanvas(Canvas& c) {
 void TDvCustomImageControl::paintEvent(QPaintEvent*) {
   if (width() <= 0 || height() <= 0) return;
   if (FBitmap.size() != size()) FBitmap = QImage(size(), QImage::Format_RGB32);
+  {
+    Canvas c(&FBitmap);
+    c.Font = Font();
+    Paint(c);
+  }
+  QPainter p(this);
+  p.drawImage(0, 0, FBitmap);
+}
+
+// ---- TDvGraphicControl -----------------------------------------------------
+
+TDvGraphicControl::TDvGraphicControl(QWidget* parent) : QWidget(parent), FColor(Defaults().face) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void TDvGraphicControl::SetCaption(const QString& v) {
+  if (v == FCaption) return;
+  FCaption = v;
+  TextChanged();
+  UpdateControl();
+}
+
+void TDvGraphicControl::SetColor(const QColor& v) {
+  if (v == FColor) return;
+  FColor = v;
+  UpdateControl();
+}
+
+void TDvGraphicControl::SetFont(const platform::TFont& v) {
+  if (v == FFont) return;
+  FFont = v;
+  FontChanged();
+  UpdateControl();
+}
+
+int TDvGraphicControl::Tag() const { return platform::Tag(this); }
+void TDvGraphicControl::SetTag(int v) { platform::SetTag(this, v); }
+
+void TDvGraphicControl::SetAutoSize(bool v) {
+  if (v == FAutoSize) return;
+  FAutoSize = v;
+  AutoSizeBounds();
+}
+
+void TDvGraphicControl::SetBounds(int left, int top, int width, int height) {
+  setGeometry(left, top, width, height);
+}
+
+void TDvGraphicControl::EndUpdate() {
+  if (FUpdateCount > 0) --FUpdateCount;
+  UpdateControl();
+}
+
+void TDvGraphicControl::UpdateControl() {
+  if (IsLoading() || FUpdateCount > 0) return;
+  update();
+}
+
+void TDvGraphicControl::AutoSizeBounds() {
+  if (FAutoSize && FAlign >= alNone && FAlign <= alRight)
+    RefreshBounds();
+  else
+    UpdateControl();
+}
+
+void TDvGraphicControl::RefreshBounds() {
+  if (IsLoading()) return;
+  const QRect before = geometry();
+  SetBounds(x(), y(), width(), height());
+  if (geometry() != before) update();
+}
+
+void TDvGraphicControl::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+void TDvGraphicControl::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+void TDvGraphicControl::FontChanged() {
+  if (OnFontChanged) OnFontChanged(this);
+}
+void TDvGraphicControl::TextChanged() {
+  if (OnTextChanged) OnTextChanged(this);
+}
+
+void TDvGraphicControl::enterEvent(QEnterEvent*) { MouseEnter(); }
+void TDvGraphicControl::leaveEvent(QEvent*) { MouseLeave(); }
+
+void TDvGraphicControl::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::EnabledChange) UpdateControl();
+  QWidget::changeEvent(e);
+}
+
+// ---- TDvGraphicImageControl ------------------------------------------------
+
+TDvGraphicImageControl::TDvGraphicImageControl(QWidget* parent) : TDvGraphicControl(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TDvGraphicImageControl::SetTransparent(bool v) {
+  if (v == FTransparent) return;
+  FTransparent = v;
+  // Qt paints the parent beneath a control that is not opaque.
+  setAttribute(Qt::WA_OpaquePaintEvent, !v);
+  UpdateControl();
+}
+
+void TDvGraphicImageControl::ClearBitmapCanvas(Canvas& c) {
+  if (FTransparent) {
+    QPainter& p = c.Painter();
+    const QPainter::CompositionMode mode = p.compositionMode();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(0, 0, width(), height()), Qt::transparent);
+    p.setCompositionMode(mode);
+    return;
+  }
+  c.Brush.Color = Gdi(Color());
+  c.Brush.Style = platform::bsSolid;
+  c.FillRect({0, 0, width(), height()});
+}
+
+void TDvGraphicImageControl::paintEvent(QPaintEvent*) {
+  if (width() <= 0 || height() <= 0) return;
+  const QImage::Format format = FTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+  if (FBitmap.size() != size() || FBitmap.format() != format) FBitmap = QImage(size(), format);
   {
     Canvas c(&FBitmap);
     c.Font = Font();

@@ -25,10 +25,6 @@
 class QPainter;
 class QPainterPath;
 
-enum TExGradientType {
-  gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, gtBackwardDiagonal,
-  gtAngle, gtHatch, gtPath, gtTexture, gtNone
-};
 enum TFillRoundingType { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
 enum TShadowType { stRightBottom, stBottom, stSurround };
 enum TGlowMode { gmNone, gmGradient, gmRadial, gmRadialGradient };

@@ -1,17 +1,15 @@
 #include "controls/GDIPicture.h"
 
-#include <QEvent>
 #include <QBuffer>
 #include <QFile>
 #include <QPainter>
 
+#include <new>
+#include <stdexcept>
+
 namespace picturebytes {
 
-QImage Decode(const QByteArray& bytes) {
-  QImage img;
-  if (bytes.isEmpty() || !img.loadFromData(bytes)) return {};
-  return img;
-}
+QImage Decode(const QByteArray& bytes) { return gdipdetail::DecodeImage(bytes).image; }
 
 bool IsBmp(const QByteArray& bytes) { return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M'; }
 
@@ -36,28 +34,46 @@ QByteArray EncodePng(const QImage& image) {
   return bytes;
 }
 
-void ImageBytes::Set(const QByteArray& bytes) {
+void ImageBytes::SetData(const QByteArray& bytes) {
   data_ = bytes;
-  cacheValid_ = false;
-  cache_ = QImage();
+  decodedValid_ = keyedValid_ = false;
+  decoded_ = {};
+  keyed_ = QImage();
+}
+
+void ImageBytes::Set(const QByteArray& bytes) {
+  SetData(bytes);
   if (!Measure()) width_ = height_ = 0;
 }
 
-bool ImageBytes::Measure() {
-  const QImage img = Image();
-  if (img.isNull()) return false;
+const gdipdetail::ImageData& ImageBytes::Decoded() const {
+  if (!decodedValid_) {
+    try {
+      decoded_ = gdipdetail::DecodeImage(data_);
+    } catch (const std::bad_alloc&) {
+      throw std::runtime_error("Could not allocate memory for image");
+    }
+    decodedValid_ = true;
+  }
+  return decoded_;
+}
+
+bool ImageBytes::Measure() const {
+  if (data_.isEmpty()) return false;
+  const QImage& img = Decoded().image;
   width_ = img.width();
   height_ = img.height();
   return true;
 }
 
 QImage ImageBytes::Image() const {
-  if (!cacheValid_) {
-    cache_ = Decode(data_);
-    if (keyBmp_ && IsBmp(data_)) cache_ = KeyBottomLeft(cache_);
-    cacheValid_ = true;
+  if (data_.isEmpty()) return {};
+  if (!keyBmp_ || Decoded().format != ifBMP) return Decoded().image;
+  if (!keyedValid_) {
+    keyed_ = KeyBottomLeft(Decoded().image);
+    keyedValid_ = true;
   }
-  return cache_;
+  return keyed_;
 }
 
 void ImageBytes::Draw(QPainter& painter, const QRectF& r) const {
@@ -69,32 +85,161 @@ void ImageBytes::Draw(QPainter& painter, const QRectF& r) const {
   painter.restore();
 }
 
-}  // namespace picturebytes
-
-TGDIPPicture::TGDIPPicture(QObject* parent) : QObject(parent) {}
-
-void TGDIPPicture::LoadFromData(const QByteArray& bytes) { SetBytes(bytes); }
-
-bool TGDIPPicture::LoadFromFile(const QString& fileName) {
-  QFile f(fileName);
+bool ReadResource(const QString& name, QByteArray& bytes) {
+  if (name.isEmpty()) return false;
+  QFile f(QStringLiteral(":/") + name);
   if (!f.open(QIODevice::ReadOnly)) return false;
-  LoadFromData(f.readAll());
+  bytes = f.readAll();
   return true;
 }
 
+}  // namespace picturebytes
+
+namespace {
+
+QByteArray WholeStream(QIODevice* stream) {
+  if (!stream->isSequential()) stream->seek(0);
+  return stream->readAll();
+}
+
+// The path of a "FILE://" URL, the name of a "RES://" one; empty for neither.
+bool SplitUrl(const QString& url, const char* prefix, QString& rest) {
+  if (!url.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) return false;
+  rest = url.mid(qsizetype(qstrlen(prefix)));
+  return !rest.isEmpty();
+}
+
+}  // namespace
+
+TGDIPPicture::TGDIPPicture(QObject* parent) : QObject(parent) {}
+
+void TGDIPPicture::Changed() {
+  if (OnChange) OnChange(this);
+}
+
+void TGDIPPicture::Cleared() {
+  if (OnClear) OnClear(this);
+}
+
+void TGDIPPicture::LoadFromData(const QByteArray& bytes) {
+  FBytes.SetData(bytes);
+  FIsEmpty = false;
+  GetImageSizes();
+  Changed();
+}
+
+void TGDIPPicture::LoadFromStream(QIODevice* stream) {
+  if (stream) LoadFromData(WholeStream(stream));
+}
+
+bool TGDIPPicture::LoadFromFile(const QString& fileName) {
+  QFile f(fileName);
+  if (!f.open(QIODevice::ReadOnly)) {
+    FIsEmpty = true;
+    return false;
+  }
+  try {
+    FBytes.SetData(f.readAll());
+    FIsEmpty = false;
+    Cleared();
+    GetImageSizes();
+    Changed();
+  } catch (...) {
+    FIsEmpty = true;
+    return false;
+  }
+  return true;
+}
+
+void TGDIPPicture::LoadFromResourceName(const QString& resName) {
+  QByteArray bytes;
+  if (picturebytes::ReadResource(resName, bytes)) LoadFromData(bytes);
+}
+
+void TGDIPPicture::LoadFromResourceID(int resID) {
+  QByteArray bytes;
+  if (!picturebytes::ReadResource(QString::number(resID), bytes))
+    throw std::runtime_error("Resource " + std::to_string(resID) + " not found");
+  LoadFromData(bytes);
+}
+
+void TGDIPPicture::LoadFromURL(const QString& url) {
+  QString rest;
+  if (SplitUrl(url, "RES://", rest)) LoadFromResourceName(rest);
+  else if (SplitUrl(url, "FILE://", rest)) LoadFromFile(rest);
+}
+
+void TGDIPPicture::SaveToStream(QIODevice* stream) const {
+  if (stream) stream->write(Data());
+}
+
+void TGDIPPicture::ReadData(QIODevice* stream) {
+  if (!stream) return;
+  FBytes.SetData(stream->readAll());
+  FIsEmpty = false;
+}
+
+void TGDIPPicture::WriteData(QIODevice* stream) const { SaveToStream(stream); }
+
 void TGDIPPicture::Assign(const TGDIPPicture* source) {
   if (source == this) return;
-  SetBytes(source ? source->Data() : QByteArray());
+  FIsEmpty = true;
+  if (!source) {
+    FBytes.SetData({});
+    Changed();
+    Cleared();
+    return;
+  }
+  FBytes.SetData(source->Data());
+  FIsEmpty = Data().isEmpty();
+  Changed();
+  GetImageSizes();
 }
 
-void TGDIPPicture::Assign(const QImage& bitmap) { SetBytes(picturebytes::EncodePng(bitmap)); }
+void TGDIPPicture::Assign(const QImage& bitmap) {
+  FIsEmpty = true;
+  if (bitmap.isNull()) return;
+  FBytes.SetData(picturebytes::EncodePng(bitmap));
+  FIsEmpty = false;
+  Changed();
+  GetImageSizes();
+}
 
 void TGDIPPicture::Clear() {
-  if (Data().isEmpty()) return;
-  SetBytes(QByteArray());
+  if (FIsEmpty && Data().isEmpty()) return;
+  FBytes.SetData({});
+  FIsEmpty = true;
+  Changed();
 }
 
-void TGDIPPicture::SetBytes(const QByteArray& bytes) {
-  FBytes.Set(bytes);
-  if (OnChange) OnChange(this);
+void TGDIPPicture::DrawImage(TGPGraphics* graphics, int x, int y) const {
+  if (FIsEmpty || Data().isEmpty() || !graphics) return;
+  TGPImage image(std::make_unique<gdipdetail::ImageData>(FBytes.Decoded()), Ok);
+  graphics->DrawImage(&image, x, y);
+}
+
+void TGDIPPicture::DrawImageRect(TGPGraphics* graphics, int x, int y, int w, int h) const {
+  if (FIsEmpty || Data().isEmpty() || !graphics) return;
+  TGPImage image(std::make_unique<gdipdetail::ImageData>(FBytes.Decoded()), Ok);
+  graphics->DrawImageRect(&image, x, y, w, h);
+}
+
+void TGDIPPicture::Draw(QPainter& canvas, const QRectF& r) const {
+  if (FIsEmpty || Data().isEmpty()) return;
+  const gdipdetail::ImageData& decoded = FBytes.Decoded();
+  if (decoded.format == ifBMP) {
+    // Through a bitmap with automatic transparency, stretched pixel by pixel.
+    const QImage keyed = FBytes.Image();
+    if (keyed.isNull() || r.isEmpty()) return;
+    canvas.save();
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    canvas.drawImage(r, keyed);
+    canvas.restore();
+    return;
+  }
+  FBytes.SetSize(decoded.image.width(), decoded.image.height());
+  if (decoded.image.isNull() || r.isEmpty()) return;
+  TGPGraphics graphics(canvas);
+  TGPImage image(std::make_unique<gdipdetail::ImageData>(decoded), Ok);
+  graphics.DrawImage(&image, float(r.x()), float(r.y()), float(r.width()), float(r.height()));
 }

@@ -74,6 +74,11 @@ void TUxCustomPanel::drawFrame(QPainter& p, QRect& r) {
       uxdraw::DrawBevel(p, r.adjusted(1, 1, -1, -1), TBevel::Raised);
       r.adjust(2, 2, -2, -2);
       return;
+    default: {
+      platform::Canvas c(p);
+      r = platform::ToQRect(uxdraw::DrawStyledFrame(c, platform::FromQRect(r), FBorderOuter));
+      return;
+    }
   }
 }
 

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-enum TFrameStyleEx { fsNone, fsFlat, fsRaised, fsLowered, fsBump, fsGroove };
+#include "controls/UxDraw.h"  // TFrameStyleEx
 
 class TUxCustomPanel : public QWidget {
   Q_OBJECT

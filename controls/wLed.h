@@ -10,7 +10,7 @@
 
 #include <functional>
 
-enum TwBevelStyle { ibsNone, ibsRaised, ibsLowered };
+#include "controls/wDraw.h"
 
 class TwLed : public QWidget {
   Q_OBJECT

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-enum TwSideAlignment { isaLeft, isaTop, isaRight, isaBottom };
+#include "controls/wDraw.h"
 
 class TwSwitchLed : public QWidget {
   Q_OBJECT

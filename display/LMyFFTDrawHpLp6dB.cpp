@@ -178,10 +178,12 @@ LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(QWidget* parent)
     setMouseTracking(true);
     resize(500, 250);
     model_.SetRedrawHandler([this](PlotRedraw step, int key) { OnModelRedraw(step, key); });
+    model_.SetOverlayTarget(this);
 }
 
 LMyFFTDrawHpLp6dB::~LMyFFTDrawHpLp6dB() {
     model_.SetRedrawHandler(nullptr);
+    model_.SetOverlayTarget(nullptr);
 }
 
 void LMyFFTDrawHpLp6dB::SetColor(TColor value) {

@@ -75,7 +75,7 @@ struct HandleDrag {
     double Gain = 0.0;       // = Y
 };
 
-class LMyFFTDrawHpLp6dB : public QWidget {
+class LMyFFTDrawHpLp6dB : public QWidget, public PlotOverlayTarget {
     Q_OBJECT
 public:
     static constexpr int BlockCount = 50;
@@ -144,8 +144,8 @@ public:
     // ---- Handle blocks ----
     // Stores the block's axis values, colour, kind and hidden flag and its
     // position; it appears with the next presentation of the plot area.
-    void DrawBlock(double y, double x, platform::TColor colour, int index, bool hidden, int kind);
-    int SetBlockParameter(int index, double frequency, double gain, double q, int filterType);
+    void DrawBlock(double y, double x, platform::TColor colour, int index, bool hidden, int kind) override;
+    int SetBlockParameter(int index, double frequency, double gain, double q, int filterType) override;
     void SetBlockPosition(double screenX, double screenY, int index);
     // Position in plot-area pixels as of the last DrawBlock or layout; (0, 0)
     // for a slot never drawn before the first layout.
@@ -159,10 +159,10 @@ public:
 
     // ---- Band display ----
     // Stores the selected band's text anchor and parameters.
-    void DrawParam(int kind, double gain, double x, float frequency, double q, platform::TColor colour);
+    void DrawParam(int kind, double gain, double x, float frequency, double q, platform::TColor colour) override;
     // Stores the band's response (at most 4096 values), the outline of the fill.
-    void DrawCurveFill(int kind, const double* values, int count);
-    bool SetCurveDisplay(bool value);
+    void DrawCurveFill(int kind, const double* values, int count) override;
+    bool SetCurveDisplay(bool value) override;
     bool CurveDisplay() const { return curveDisplay_; }
 
     // The parameter text of ShowParam at anchor (x, gain), in plot-area

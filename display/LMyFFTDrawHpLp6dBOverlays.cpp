@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/GdipObjects.h"
 #include "platform/Format.h"
 
 namespace display {
@@ -44,22 +45,6 @@ constexpr double kMarkerLevel = -3.0;
 
 bool ValidSlot(int index) {
     return index >= 0 && index < LMyFFTDrawHpLp6dB::BlockCount;
-}
-
-// A cardinal spline (tension 0.5) through integer points, as Bezier pieces.
-void AddCardinalSpline(QPainterPath& path, const std::vector<QPointF>& pts) {
-    if (pts.empty())
-        return;
-    path.moveTo(pts[0]);
-    const double t = 0.5 / 3.0;
-    const std::size_t n = pts.size();
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const QPointF& p0 = pts[i == 0 ? 0 : i - 1];
-        const QPointF& p1 = pts[i];
-        const QPointF& p2 = pts[i + 1];
-        const QPointF& p3 = pts[i + 2 < n ? i + 2 : n - 1];
-        path.cubicTo(p1 + t * (p2 - p0), p2 - t * (p3 - p1), p2);
-    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "display/MyPEQAllpassBandPassStop.h"
 
+#include "controls/UpDown.h"
+
 #include "controls/UxButton.h"
 #include "controls/UxComboBox.h"
 #include "controls/UxLabel.h"
@@ -190,35 +192,6 @@ class TPeqEdit : public QLineEdit {
   QString FAccepted;
 };
 
-// An up-down beside a field: the upper half steps up, the lower half down.
-class TPeqUpDown : public QWidget {
- public:
-  explicit TPeqUpDown(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
-  std::function<void(QObject*, int)> OnClick;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    const QRect up(0, 0, width(), height() / 2), down(0, height() / 2, width(), height() - height() / 2);
-    for (const QRect& r : {up, down}) {
-      p.fillRect(r, palette().button());
-      p.setPen(palette().mid().color());
-      p.drawRect(r.adjusted(0, 0, -1, -1));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(palette().buttonText());
-    const int cx = width() / 2;
-    p.drawPolygon(QPolygon({QPoint(cx - 3, up.center().y() + 2), QPoint(cx + 3, up.center().y() + 2),
-                            QPoint(cx, up.center().y() - 1)}));
-    p.drawPolygon(QPolygon({QPoint(cx - 3, down.center().y() - 1), QPoint(cx + 3, down.center().y() - 1),
-                            QPoint(cx, down.center().y() + 2)}));
-  }
-  void mousePressEvent(QMouseEvent* e) override {
-    if (e->button() != Qt::LeftButton) return;
-    if (OnClick) OnClick(this, e->position().y() < height() / 2 ? 1 : -1);
-  }
-};
-
 // The thin frame drawn round an up-down.
 class TPeqFrame : public QWidget {
  public:
@@ -235,7 +208,7 @@ class TPeqFrame : public QWidget {
 struct TMyPEQAllpassBandPassStop::RowControls {
   TUxLabel* number = nullptr;
   std::array<TPeqEdit*, 3> fields{};
-  std::array<TPeqUpDown*, 3> upDowns{};
+  std::array<TUpDown*, 3> upDowns{};
   std::array<TPeqFrame*, 3> frames{};
   TUxComboBox* type = nullptr;
   TUxButton* bypass = nullptr;
@@ -313,8 +286,12 @@ void TMyPEQAllpassBandPassStop::CreateRow(int r) {
     };
     ui->fields[f] = e;
     ui->frames[f] = new TPeqFrame(this);
-    auto* ud = new TPeqUpDown(this);
-    platform::SetTag(ud, r);
+    auto* ud = new TUpDown(this);
+    static constexpr int kRange[3][2] = {{kFreqPosMin, kFreqPosMax}, {0, kQIndexMax}, {-120, 120}};
+    ud->SetMin(kRange[f][0]);
+    ud->SetMax(kRange[f][1]);
+    ud->SetTag(r);
+    ud->setFocusPolicy(Qt::StrongFocus);
     ui->upDowns[f] = ud;
   }
   ui->fields[0]->OnExit = [this](QObject* s) { FrequencyExit(s); };
@@ -323,9 +300,10 @@ void TMyPEQAllpassBandPassStop::CreateRow(int r) {
   ui->fields[0]->OnKeyDown = [this](QObject* s, int k) { FrequencyKeyDown(s, k); };
   ui->fields[1]->OnKeyDown = [this](QObject* s, int k) { QfactorKeyDown(s, k); };
   ui->fields[2]->OnKeyDown = [this](QObject* s, int k) { GainKeyDown(s, k); };
-  ui->upDowns[0]->OnClick = [this](QObject* s, int step) { FrequencyUpDownClick(s, step); };
-  ui->upDowns[1]->OnClick = [this](QObject* s, int step) { QfactorUpDownClick(s, step); };
-  ui->upDowns[2]->OnClick = [this](QObject* s, int step) { GainUpDownClick(s, step); };
+  auto step = [](TUDBtnType b) { return b == TUDBtnType::btNext ? 1 : -1; };
+  ui->upDowns[0]->OnClick = [this, step](QObject* s, TUDBtnType b) { FrequencyUpDownClick(s, step(b)); };
+  ui->upDowns[1]->OnClick = [this, step](QObject* s, TUDBtnType b) { QfactorUpDownClick(s, step(b)); };
+  ui->upDowns[2]->OnClick = [this, step](QObject* s, TUDBtnType b) { GainUpDownClick(s, step(b)); };
 
   ui->type = new TUxComboBox(this);
   ui->type->SetStyle(csDropDownList);
@@ -352,6 +330,10 @@ void TMyPEQAllpassBandPassStop::ApplyRow(int r) {
   ui->fields[0]->SetText(row.freqText);
   ui->fields[1]->SetText(row.qText);
   ui->fields[2]->SetText(row.gainText);
+  // Each up-down stands at its field's value.
+  ui->upDowns[0]->SetPosition(row.p);
+  ui->upDowns[1]->SetPosition(row.q);
+  ui->upDowns[2]->SetPosition(row.g);
   ui->type->SetItemIndex(row.type >= 0 && row.type < ui->type->Count() ? row.type : -1);
   ui->bypass->SetCaption(FEqTypeStrings[TypeCount()]);
   ApplyEditColours(r);
@@ -438,7 +420,7 @@ void TMyPEQAllpassBandPassStop::LayOut() {
       TPeqEdit* e = ui->fields[f];
       e->setGeometry(lefts[f], y - 1, w, fieldHeight);
       e->show();
-      TPeqUpDown* ud = ui->upDowns[f];
+      TUpDown* ud = ui->upDowns[f];
       ud->setGeometry(lefts[f] + w, y, kUpDownWidth, fieldHeight - 2);
       ui->frames[f]->setGeometry(lefts[f] + w - 1, y - 1, kFrameWidth, fieldHeight);
       ud->setVisible(FUpdownVisable);
@@ -476,7 +458,8 @@ void TMyPEQAllpassBandPassStop::SetTopBottomSpace(int v) {
 }
 
 void TMyPEQAllpassBandPassStop::SetChannelNumber(int v) {
-  v = std::clamp(v, 0, kRowSlots);
+  // The layout divides by the row count: fewer than one row counts as one.
+  v = std::clamp(v, 1, kRowSlots);
   if (v == FChannelNumber) return;
   FChannelNumber = v;
   InvalidateLayout();
@@ -562,7 +545,15 @@ int TMyPEQAllpassBandPassStop::GetGainStep(int row) const { return ValidRow(row)
 
 void TMyPEQAllpassBandPassStop::ShowFieldText(QLineEdit* edit, QString& stored, const QString& text) {
   stored = text;
-  if (auto* e = static_cast<TPeqEdit*>(edit)) e->SetText(text);
+  auto* e = static_cast<TPeqEdit*>(edit);
+  if (!e) return;
+  e->SetText(text);
+  // Each up-down stands at its field's value.
+  const int r = RowOf(e);
+  if (r < 0 || !FRows[r].ui) return;
+  FRows[r].ui->upDowns[0]->SetPosition(FRows[r].p);
+  FRows[r].ui->upDowns[1]->SetPosition(FRows[r].q);
+  FRows[r].ui->upDowns[2]->SetPosition(FRows[r].g);
 }
 
 void TMyPEQAllpassBandPassStop::SetFreqValue(int row, double hz) {
@@ -761,6 +752,7 @@ void TMyPEQAllpassBandPassStop::FrequencyUpDownClick(QObject* Sender, int step) 
   Row& row = FRows[r];
   row.p = std::clamp(row.p + step, kFreqPosMin, kFreqPosMax);
   ShowFieldText(row.ui->fields[0], row.freqText, FormatFrequency(PositionToFrequency(row.p)));
+  row.ui->upDowns[0]->SetPosition(row.p);
   MakeCurrent(r);
   Change();
   if (row.ui->upDowns[0]->isVisible()) row.ui->upDowns[0]->setFocus();
@@ -772,6 +764,7 @@ void TMyPEQAllpassBandPassStop::QfactorUpDownClick(QObject* Sender, int step) {
   Row& row = FRows[r];
   row.q = std::clamp(row.q + step, 0, kQIndexMax);
   ShowFieldText(row.ui->fields[1], row.qText, FormatQ(kQTable[row.q]));
+  row.ui->upDowns[1]->SetPosition(row.q);
   MakeCurrent(r);
   Change();
   if (row.ui->upDowns[1]->isVisible()) row.ui->upDowns[1]->setFocus();
@@ -783,6 +776,7 @@ void TMyPEQAllpassBandPassStop::GainUpDownClick(QObject* Sender, int step) {
   Row& row = FRows[r];
   row.g = std::clamp(row.g + step, -120, 120);
   ShowFieldText(row.ui->fields[2], row.gainText, FormatGain(row.g / static_cast<double>(FVariant.gainStepsPerDb)));
+  row.ui->upDowns[2]->SetPosition(row.g);
   MakeCurrent(r);
   Change();
   if (row.ui->upDowns[2]->isVisible()) row.ui->upDowns[2]->setFocus();
@@ -830,6 +824,6 @@ TUxButton* TMyPEQAllpassBandPassStop::BypassButton(int row) const {
 TUxLabel* TMyPEQAllpassBandPassStop::RowNumber(int row) const {
   return ValidRow(row) && FRows[row].ui ? FRows[row].ui->number : nullptr;
 }
-QWidget* TMyPEQAllpassBandPassStop::UpDown(int row, int field) const {
+TUpDown* TMyPEQAllpassBandPassStop::UpDown(int row, int field) const {
   return ValidRow(row) && FRows[row].ui && field >= 0 && field < 3 ? FRows[row].ui->upDowns[field] : nullptr;
 }

@@ -81,8 +81,8 @@ QString FormatGain(double db);       // "0dB", "-0.3dB", "2.5dB"
 }  // namespace peqgrid
 
 class TPeqEdit;
-class TPeqUpDown;
 class TPeqFrame;
+class TUpDown;
 class TUxComboBox;
 class TUxButton;
 
@@ -100,7 +100,8 @@ class TMyPEQAllpassBandPassStop : public TUxGroupBox {
   // Room above the first row (below the titles) and below the last.
   int GetTopBottomSpace() const { return FTopBottomSpace; }
   void SetTopBottomSpace(int v);
-  // Shown rows, at most 50; a change fires OnChange.
+  // Shown rows, 1 ... 50 (values beyond are kept in range); a change fires
+  // OnChange.
   int GetChannelNumber() const { return FChannelNumber; }
   void SetChannelNumber(int v);
   QColor GetLabelColor() const { return FLabelColor; }
@@ -174,7 +175,7 @@ class TMyPEQAllpassBandPassStop : public TUxGroupBox {
   TUxComboBox* TypeList(int row) const;
   TUxButton* BypassButton(int row) const;
   TUxLabel* RowNumber(int row) const;
-  QWidget* UpDown(int row, int field) const;  // field 0 frequency, 1 Q, 2 gain
+  TUpDown* UpDown(int row, int field) const;  // field 0 frequency, 1 Q, 2 gain
   TUxLabel* Title(int i) const { return FTitles[i]; }
 
   std::function<void(QObject* Sender)> OnChange;

@@ -161,3 +161,37 @@ void Plot::DrawSum(int channel) {
 }
 
 }  // namespace display
+
+namespace display {
+
+void Plot::DrawHandle(int section, float y, int shape) {
+    if (section < 0 || section >= SectionCount || !Draw)
+        return;
+    PlotOverlayTarget* target = Draw->OverlayTarget();
+    if (!target)
+        return;
+    const PlotSection& s = *Sections[section];
+    const TColor colour = BandHandleColours[static_cast<std::size_t>(section) % BandHandleColours.size()];
+    target->DrawBlock(y, GridX(s.Freq), colour, section, false, shape);
+    target->SetBlockParameter(section, s.Freq, s.Gain, s.Q, s.Type);
+}
+
+void Plot::DrawSectionFilled(int kind, int section, float gain, float q, bool show) {
+    PlotOverlayTarget* target = Draw ? Draw->OverlayTarget() : nullptr;
+    if (!target)
+        return;
+    if (!show) {
+        target->SetCurveDisplay(false);
+        return;
+    }
+    if (section < 0)
+        section = 0;
+    if (section >= SectionCount)
+        return;
+    const PlotSection& s = *Sections[section];
+    target->DrawParam(kind, gain, GridX(s.Freq), static_cast<float>(s.Freq), q, Rgb(255, 255, 0));
+    target->DrawCurveFill(kind, s.Response.data(), kResponsePoints);
+    target->SetCurveDisplay(true);
+}
+
+}  // namespace display

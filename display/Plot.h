@@ -97,6 +97,16 @@ public:
     // Sums sections 0-11 into section 12 (wrapped in phase mode) and draws it
     // with key 12 in the channel's colour.
     void DrawSum(int channel);
+
+    // The section's handle block at X = GridX(Freq) and the given Y, in its
+    // BandHandleColours entry; then the section's frequency, gain, Q and code
+    // go to the control for hit-testing. Shapes: 1 a band's numbered circle,
+    // 2 the high cut's "LPF", 3 the low cut's "HPF".
+    void DrawHandle(int section, float y, int shape);
+    // With show: the section's parameter text (kind, gain, Q; yellow) at its
+    // frequency, the fill under its curve, and the band display on; a
+    // negative section counts as 0. Without show: only the display off.
+    void DrawSectionFilled(int kind, int section, float gain, float q, bool show);
 };
 
 }  // namespace display

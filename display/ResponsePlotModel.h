@@ -98,6 +98,21 @@ struct ResponsePlotProperties {
     TSampleRate SampleRate = TSampleRate::n48000;
 };
 
+// What a Plot needs of the control besides its curves: the handle blocks and
+// the selected band's parameter text and fill. The control registers itself
+// with its model; a model without a control has none and draws nothing of it.
+class PlotOverlayTarget {
+public:
+    virtual void DrawBlock(double y, double x, TColor colour, int index, bool hidden, int kind) = 0;
+    virtual int SetBlockParameter(int index, double frequency, double gain, double q, int filterType) = 0;
+    virtual void DrawParam(int kind, double gain, double x, float frequency, double q, TColor colour) = 0;
+    virtual void DrawCurveFill(int kind, const double* values, int count) = 0;
+    virtual bool SetCurveDisplay(bool value) = 0;
+
+protected:
+    ~PlotOverlayTarget() = default;
+};
+
 class ResponsePlotModel {
 public:
     ResponsePlotModel() = default;
@@ -111,6 +126,9 @@ public:
     std::function<void()> OnChange;
     // Calls OnChange if set; the model never calls it itself.
     void Change();
+    // The control's handle blocks and band display; a copy has none.
+    void SetOverlayTarget(PlotOverlayTarget* target) { overlays_ = target; }
+    PlotOverlayTarget* OverlayTarget() const { return overlays_; }
 
     // ---- Properties (setters store, then repair or redraw as documented) ----
     const ResponsePlotProperties& Properties() const { return p_; }
@@ -288,6 +306,7 @@ private:
     ResponsePlotProperties p_;
     TPlotList list_;
     std::function<void(PlotRedraw, int)> redraw_;
+    PlotOverlayTarget* overlays_ = nullptr;
     double mouseX_ = 0.0, mouseY_ = 0.0;
     int width_ = 500, height_ = 250;
     int lineSize_ = 0;

@@ -28,6 +28,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   CreateHidController();
   BuildForm();
   BindLinkControls();
+  BindStripHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();

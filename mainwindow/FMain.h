@@ -40,6 +40,9 @@ class QUdpSocket;
 class QTcpSocket;
 class QMenuBar;
 class QMenu;
+class TMyPEQAllpassBandPassStop;
+class TUxBmpButton;
+class TUxComboBox;
 
 namespace platform {
 class HidBackend;
@@ -217,10 +220,72 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void SendFactoryReset();
 
   // --- Pages ----------------------------------------------------------------
-  // Gives every control of every page the value of the parameter image.
+  // Gives every control of every page the value of the parameter image
+  // (FMainRefresh.cpp).
   void ApplyUnitModel();
+  // The channel's stored name (0-15, 18), up to its first zero byte.
+  QString GetChannelName(int channel) const;
+  // Crosspoint buttons of one output (0-7) as its routing and the effect bus
+  // allow; false when a control is missing.
+  bool RefreshAuxMatrixView(int output);
+
+  // --- Band selection and overlays (FMainCurves.cpp) -------------------------
+  // Releases every channel's band selection and hides the band display.
   void ClearEqSelection();
+  // Selects band 1 of every channel (16 channels and the effect) from the image.
+  void SelectFirstEqBands();
+  // The plot's band sections and handles from its channel's grid, and its sum.
+  void RebuildPeqSections(display::LMyFFTDrawHpLp6dB* plotWidget);
+  // Copies the dirty sums of the other channels of the side into the plot of
+  // channel 0-15 and draws those whose show button is on.
+  void RefreshChannelOverlays(int channel);
+  // The Gain page's two plots: every sum copied, the dirty shown ones drawn.
   void RefreshGainOverlays();
+  TMyPEQAllpassBandPassStop* PeqGridOf(int channel) const;
+  TUxBmpButton* BandButton(int channel, int band) const;
+
+  // --- Channel panel and strips (FMainPanelLoad.cpp, FMainStrips.cpp) -------
+  // Loads channel 0-15 into the shared panel (InA for inputs, Out1 for
+  // outputs): feedback button, low and high cut, line/mic and phantom, gain,
+  // polarity and mute. Values outside a control's list skip that control;
+  // only a missing control stops it (false). Leaves Updating and
+  // CurrentChannel to the caller.
+  bool SetPanelFromImage(int channel);
+  // The text of a gain fader position -280..120 ("+0.0dB", "-20.5dB").
+  static QString FormatGain(int position);
+  // The text of a frequency code ("1.00KHz", "977.2Hz").
+  static QString FrequencyText(int code);
+  QString PhaseCaption(bool inverted) const;
+  // The link group holding channel 0-15, as a mask of its side; a channel no
+  // mask holds stands alone (its own bit).
+  std::uint16_t GetLinkGroup(int channel) const;
+  // Handlers of the panel's and the mirror strips' gain, mute and polarity.
+  void isGainInAChange(QObject* Sender);
+  void isGainBackupInAChange(QObject* Sender);
+  void uxbMuteInAClick(QObject* Sender);
+  void uxbMuteBackupInAClick(QObject* Sender);
+  void uxbPhaseInAClick(QObject* Sender);
+  void uxbPhaseBackupInAClick(QObject* Sender);
+  void uxbGainSelInClick(QObject* Sender);
+
+  // --- Linked-channel propagation (FMainLinked.cpp) ---------------------------
+  void ApplyLinkedGain(int channel, int position);
+  void ApplyLinkedDelay(int channel, int samples, int handleLeft);
+  void ApplyLinkedComp(int channel, int kind, int position);
+  void ApplyLinkedGate(int channel, int kind, int position);
+  void ApplyLinkedAgc(int channel, int kind, int position);
+  void ApplyLinkedPolarity(int channel, bool on);
+  void ApplyLinkedLineMic(int channel, int level);
+  void ApplyLinkedMute(int channel, bool on);
+  void ApplyLinkedPhantom(int channel, bool on);
+  // Delay text of samples in unit 0 ms, 1 m, 2 ft ("%4.3fms", or "%4.3f ms"
+  // when spaced).
+  static QString DelayText(int samples, int unit, bool spaced);
+  // "1:2.0" ... "Limit" for ratio positions 0-15.
+  static QString RatioText(int position);
+  // A strip's line/mic button, level list, phantom button and level step for
+  // a level byte (0 line, 1-51 mic).
+  void SetLevelControls(TUxBmpButton* line, TUxComboBox* combo, TUxBmpButton* phantom, QWidget* step, int level);
 
   // --- Network (FMainNetwork.cpp) ------------------------------------------
   void OpenSockets();
@@ -274,6 +339,27 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void InstallReplyHandlers();
   void BindLinkControls();
   void SetCaption(const QString& name, const QString& text);
+  bool SetPanelCut(const QString& role, const QString& suffix, std::uint32_t pair);
+  void BindStripHandlers();
+  template <typename Work>
+  bool ForEachLinked(int channel, bool skipEdited, Work work);
+  bool SetDynamicsControl(const QString& fader, const QString& box, int position, const QString& text);
+  // Steps of the refresh pass (FMainRefresh.cpp).
+  bool RefreshControls();
+  bool RefreshPresetLabels();
+  void MarkAllOverlays();
+  bool RefreshInput(int input);
+  bool RefreshOutput(int channel);
+  bool RefreshChannelName(int channel);
+  bool RefreshPeqRows(int channel);
+  bool RefreshDelay(int channel);
+  bool RefreshMirrorStrip(int channel);
+  bool RefreshBypassText(int channel);
+  bool RefreshMixLevels(int channel);
+  bool RefreshDelayUnit();
+  void RefreshMenusAndMatrix();
+  void RefreshCurves();
+  bool SetCrosspoint(int output, int source, bool enabled, const bool* active);
   int linkGeneration_ = 0;
   QString clientTarget_;  // "address:port" the TCP client was last activated for
   std::map<std::uint8_t, ReplyHandler> replyHandlers_;

@@ -5,10 +5,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <span>
 
 #include "controls/ExTrackBar.h"
+#include "controls/UpDown.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"
@@ -239,9 +239,9 @@ void BuildParam(TfmMain& form, QWidget* column, const QString& middle, const QSt
     box(QRect(x + 1, top + 18 + kFaderHeight, kSlotWidth - 2, kBoxHeight));
   } else {
     box(QRect(x + 1, top + 18, kSlotWidth - 19, kBoxHeight));
-    QSpinBox* ud =
+    TUpDown* ud =
         UpDown(form, column, "ud" + tail, QRect(x + kSlotWidth - 17, top + 18, 16, kBoxHeight), p.min, p.max, ch);
-    ud->setValue(p.position);
+    ud->SetPosition(p.position);
   }
 }
 

@@ -4,11 +4,11 @@
 // phantom for inputs, limiter lamp for outputs, meters), input strips on
 // uxpGainIn and output strips on uxpGainOut, one of them in front.
 #include <QLabel>
-#include <QSpinBox>
 
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
+#include "controls/UpDown.h"
 #include "controls/UxComboBox.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"

@@ -4,9 +4,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 
 #include "controls/ExTrackBar.h"
+#include "controls/UpDown.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
 #include "controls/UxGroupBox.h"
@@ -121,16 +121,12 @@ TUxComboBox* Combo(TfmMain& form, QWidget* parent, const QString& name, const QR
   return Place(combo, r);
 }
 
-QSpinBox* UpDown(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, int min, int max, int tag) {
-  auto* spin = form.Create<QSpinBox>(parent, name);
-  spin->setRange(min, max);
-  spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-  spin->setFrame(false);
-  // The framework up-down is a spin box narrowed to its arrows; its number
-  // would show as a sliver beside them (the value box beside it shows it).
-  if (auto* edit = spin->findChild<QLineEdit*>()) edit->hide();
-  platform::SetTag(spin, tag);
-  return Place(spin, r);
+TUpDown* UpDown(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, int min, int max, int tag) {
+  auto* ud = form.Create<TUpDown>(parent, name);
+  ud->SetMin(min);
+  ud->SetMax(max);
+  ud->SetTag(tag);
+  return Place(ud, r);
 }
 
 LProgressBar* Meter(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, MeterKind kind) {

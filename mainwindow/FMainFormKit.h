@@ -15,11 +15,11 @@
 
 class QLabel;
 class QPainter;
-class QSpinBox;
 class QWidget;
 class TExTrackBar;
 class TfmMain;
 class TRoundEdit;
+class TUpDown;
 class TUxBmpButton;
 class TUxGroupBox;
 class TUxPanel;
@@ -121,8 +121,8 @@ TRoundEdit* ValueBox(TfmMain& form, QWidget* parent, const QString& name, const 
                      bool readOnly, int tag = 0);
 TUxComboBox* Combo(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QStringList& items,
                    int index, TComboBoxStyle style, int tag = 0);
-// The framework's up-down: a spin box narrowed to its arrows.
-QSpinBox* UpDown(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, int min, int max, int tag = 0);
+// An up-down: two arrows stepping a position; writes from code fire nothing.
+TUpDown* UpDown(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, int min, int max, int tag = 0);
 
 // Power and demo buttons (FMainFormDvButtons.cpp).
 // A power button is a latching switch, lit (Active) or not.

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QSpinBox>
+#include "controls/UpDown.h"
 
 #include "controls/DvPowerButton.h"
 #include "controls/UxGroupBox.h"
@@ -205,11 +205,9 @@ void BuildCrosspoints(TfmMain& form, QWidget* lower) {
       level->setProperty("HelpContext", o);
       level->show();
 
-      QSpinBox* step = UpDown(form, column, "ud" + tail, QRect(110, y + 2, 17, 20), -280, 0, s);
-      step->setValue(0);
-      step->setProperty("HelpContext", o);
-      // Only the arrows: the edit beside them shows the level.
-      if (auto* number = step->findChild<QLineEdit*>()) number->hide();
+      TUpDown* step = UpDown(form, column, "ud" + tail, QRect(110, y + 2, 17, 20), -280, 0, s);
+      step->SetPosition(0);
+      step->SetHelpContext(o);
     }
   }
 }

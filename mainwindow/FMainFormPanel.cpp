@@ -4,11 +4,11 @@
 // the shown channel's in front), the band faders, the low- and high-cut
 // columns and, for inputs, the feedback suppressor.
 #include <QLabel>
-#include <QSpinBox>
 
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
+#include "controls/UpDown.h"
 #include "controls/UxComboBox.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"

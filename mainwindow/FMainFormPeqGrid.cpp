@@ -21,9 +21,11 @@ void PeqGrid(TfmMain& form, QWidget* parent, const QString& gridName, const QStr
   grid->SetLabelColor(platform::ToQColor(platform::clBackground));
   grid->SetEditBackColor(platform::ToQColor(platform::clWhite));
   grid->SetBypassBackColor(platform::ToQColor(platform::clSilver));
-  QFont f = grid->font();
-  f.setPixelSize(13);
-  grid->setFont(f);
+  // The design's face, 13 pixels high; its stand-in is WenQuanYi.
+  platform::TFont face;
+  face.Name = QStringLiteral("新細明體");
+  face.Height = -13;
+  grid->setFont(platform::ToQFont(face));
   grid->SetChannelNumber(rows);
   grid->setGeometry(r);
   grid->show();

@@ -89,17 +89,6 @@ void TfmMain::CopyTemplatePictures() {
   }
 }
 
-void TfmMain::ApplyUnitModel() {
-  ClearEqSelection();
-  Updating = true;
-  const int mode = UnitControl ? UnitControl->GetMemorizeMode() : 1;
-  for (const char* name : {"Memorize", "Forget", "U01"})
-    if (auto* m = MenuItem(QString::fromLatin1(name))) m->SetChecked(platform::Tag(m) == mode);
-  Updating = false;
-  if (CurrentPage == 21) RefreshGainOverlays();
-}
-
-
 QString TfmMain::PlotName(int index) {
   if (index >= 0 && index < 16) return platform::ComposedName(index < 8 ? "fftDrawIn" : "fftDrawOut", index);
   if (index == 16) return QStringLiteral("fftDrawGainIn");
@@ -116,11 +105,5 @@ display::ResponsePlotModel* TfmMain::PlotModel(int index) const {
   display::LMyFFTDrawHpLp6dB* widget = PlotWidget(index);
   return widget ? &widget->Model() : nullptr;
 }
-
-void TfmMain::ClearEqSelection() {}
-
-void TfmMain::RefreshGainOverlays() {}
-
-void TfmMain::ClearMatrix() {}
 
 void TfmMain::ResetChannelEq(int channel) { (void)channel; }

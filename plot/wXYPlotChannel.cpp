@@ -106,6 +106,7 @@ void TwXYPlotChannel::drawMarker(QPainter& p, const QPointF& c) const {
     case ipmsTriangleRight: { const QPointF t[3] = {{x - r, y - r}, {x, y}, {x - r, y + r}}; p.drawPolygon(t, 3); break; }
     case ipmsVerticalLine: p.drawLine(QPointF(x, y - r), QPointF(x, y + r)); break;
     case ipmsHorizontalLine: p.drawLine(QPointF(x - r, y), QPointF(x + r, y)); break;
+    case ipmsCharacter: break;  // character markers come with the marker font
   }
   p.restore();
 }

@@ -13,14 +13,10 @@
 #include <functional>
 #include <vector>
 
+#include "controls/wDraw.h"
+
 class QPainter;
 class TwPlotAxis;
-
-enum TwPlotLineStyle { iplsSolid, iplsDash, iplsDot, iplsDashDot, iplsDashDotDot };
-enum TwPlotMarkerStyle {
-  ipmsCircle, ipmsSquare, ipmsDiamond, ipmsCross, ipmsPlus, ipmsTriangleUp, ipmsTriangleDown,
-  ipmsTriangleLeft, ipmsTriangleRight, ipmsVerticalLine, ipmsHorizontalLine
-};
 
 class TwXYPlotChannel : public QObject {
   Q_OBJECT

@@ -1,6 +1,6 @@
 # Installs the Debian packages the build and the tests need, skipping what is
 # present. Sourced by run.sh and test.sh.
-dsp_packages="cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libjpeg-dev libpng-dev
+dsp_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libjpeg-dev libpng-dev
   zlib1g-dev libudev-dev libbenchmark-dev fonts-dejavu-core fonts-wqy-microhei iproute2 xvfb xauth locales"
 
 install_deps() {

@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "display/FrequencyResponse.h"
 #include "display/Plot.h"
@@ -240,6 +242,97 @@ TEST(FrequencyResponse, FastPathMatchesTheLibraryFunctions) {
             ASSERT_NEAR(out[3000], std::atan(sign * t) * PhaseUnitScale, 1e-12) << sign * t;
         }
     }
+}
+
+}  // namespace
+}  // namespace display
+
+namespace display {
+namespace {
+
+// Records what a plot hands the control for its handles and band display.
+struct RecordingOverlays : PlotOverlayTarget {
+    struct Block { double y, x; TColor colour; int index; bool hidden; int kind; };
+    struct Param { int index; double frequency, gain, q; int type; };
+    std::vector<Block> blocks;
+    std::vector<Param> params;
+    std::vector<std::string> calls;
+    double paramGain = 0, paramX = 0, paramQ = 0;
+    float paramFrequency = 0;
+    int paramKind = -1;
+    TColor paramColour = 0;
+    const double* fill = nullptr;
+    int fillCount = 0;
+    bool display = false;
+    void DrawBlock(double y, double x, TColor colour, int index, bool hidden, int kind) override {
+        blocks.push_back({y, x, colour, index, hidden, kind});
+        calls.push_back("block");
+    }
+    int SetBlockParameter(int index, double frequency, double gain, double q, int type) override {
+        params.push_back({index, frequency, gain, q, type});
+        calls.push_back("parameter");
+        return 0;
+    }
+    void DrawParam(int kind, double gain, double x, float frequency, double q, TColor colour) override {
+        paramKind = kind, paramGain = gain, paramX = x, paramFrequency = frequency, paramQ = q, paramColour = colour;
+        calls.push_back("param");
+    }
+    void DrawCurveFill(int, const double* values, int count) override {
+        fill = values, fillCount = count;
+        calls.push_back("fill");
+    }
+    bool SetCurveDisplay(bool value) override {
+        display = value;
+        calls.push_back(value ? "on" : "off");
+        return true;
+    }
+};
+
+TEST(PlotHandles, HandleAndBandDisplayGoToTheControl) {
+    ResponsePlotModel model;
+    RecordingOverlays overlays;
+    model.SetOverlayTarget(&overlays);
+    Plot plot(&model);
+    plot.Sections[3]->SetFilter(4.5, 1000.0, 2.0, PlotFilterType::Peak);
+    plot.DrawHandle(3, 4.5f, 1);
+    ASSERT_EQ(overlays.blocks.size(), 1u);
+    EXPECT_NEAR(overlays.blocks[0].x, 2624.94, 0.005);
+    EXPECT_EQ(overlays.blocks[0].y, 4.5);
+    EXPECT_EQ(overlays.blocks[0].colour, Rgb(0, 255, 255));
+    EXPECT_EQ(overlays.blocks[0].index, 3);
+    EXPECT_FALSE(overlays.blocks[0].hidden);
+    EXPECT_EQ(overlays.blocks[0].kind, 1);
+    ASSERT_EQ(overlays.params.size(), 1u);
+    EXPECT_EQ(overlays.params[0].frequency, 1000.0);
+    EXPECT_EQ(overlays.params[0].gain, 4.5);
+    EXPECT_EQ(overlays.params[0].q, 2.0);
+    EXPECT_EQ(overlays.params[0].type, PlotFilterType::Peak);
+    plot.DrawHandle(10, 0.0f, 3);
+    EXPECT_EQ(overlays.blocks[1].colour, Rgb(255, 251, 240));
+    EXPECT_EQ(overlays.blocks[1].kind, 3);
+
+    // Section -1 counts as section 0.
+    plot.Sections[0]->SetFilter(-3.0, 125.0, 0.7, PlotFilterType::LowShelf);
+    overlays.calls.clear();
+    plot.DrawSectionFilled(1, -1, -3.0f, 0.7f, true);
+    EXPECT_EQ(overlays.calls, (std::vector<std::string>{"param", "fill", "on"}));
+    EXPECT_EQ(overlays.paramKind, 1);
+    EXPECT_NEAR(overlays.paramX, GridX(125.0), 1e-9);
+    EXPECT_EQ(overlays.paramFrequency, 125.0f);
+    EXPECT_EQ(overlays.paramGain, -3.0);
+    EXPECT_NEAR(overlays.paramQ, 0.7, 1e-6);
+    EXPECT_EQ(overlays.paramColour, Rgb(255, 255, 0));
+    EXPECT_EQ(overlays.fill, plot.Sections[0]->Response.data());
+    EXPECT_EQ(overlays.fillCount, kResponsePoints);
+    overlays.calls.clear();
+    plot.DrawSectionFilled(1, 0, 0.0f, 0.4f, false);
+    EXPECT_EQ(overlays.calls, std::vector<std::string>{"off"});
+
+    // A model without a control draws nothing and does not fail.
+    model.SetOverlayTarget(nullptr);
+    plot.DrawHandle(0, 0.0f, 1);
+    plot.DrawSectionFilled(0, 0, 0.0f, 0.4f, true);
+    EXPECT_EQ(overlays.blocks.size(), 2u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // main window uses, the current-row highlight, bypass, language, layout and
 // the 0.2 dB variant.
 #include "display/MyPEQAllpass2Steps.h"
+#include "controls/UpDown.h"
 #include "display/MyPEQAllpassBandPassStop.h"
 
 #include "controls/UxButton.h"
@@ -358,6 +359,10 @@ TEST_F(GridFixture, ChannelNumberLimitsAndHidesRows) {
   grid.SetChannelNumber(5);
   grid.SetColor(7, Qt::red);  // not shown: ignored
   EXPECT_EQ(TextColour(grid.QEdit(7)), TextColour(grid.QEdit(6)));
+  for (int fewer : {0, -3}) {  // the layout divides by the row count
+    grid.SetChannelNumber(fewer);
+    EXPECT_EQ(grid.GetChannelNumber(), 1) << fewer;
+  }
 }
 
 TEST(PeqGridLayout, FormSizes) {
@@ -408,10 +413,12 @@ TEST(PeqGridLayout, UpDownsStepTheValue) {
   QTest::mouseClick(up, Qt::LeftButton, {}, QPoint(5, 2));
   EXPECT_EQ(grid.GetFreqPosition(1), 1);
   EXPECT_EQ(grid.FrequencyEdit(1)->text(), "1.02KHz");
+  EXPECT_EQ(grid.UpDown(1, 0)->Position(), 1) << "each up-down stands at its field's value";
   EXPECT_EQ(grid.GetNowIndex(), 1);
   QTest::mouseClick(grid.UpDown(1, 2), Qt::LeftButton, {}, QPoint(5, grid.UpDown(1, 2)->height() - 2));
   EXPECT_EQ(grid.GainEdit(1)->text(), "-0.1dB");
   grid.SetQValue(1, 100);
+  EXPECT_EQ(grid.UpDown(1, 1)->Position(), 100);
   QTest::mouseClick(grid.UpDown(1, 1), Qt::LeftButton, {}, QPoint(5, 2));
   EXPECT_EQ(grid.GetQIndex(1), 100) << "stays within its range";
   EXPECT_EQ(changes, 4);

@@ -140,7 +140,7 @@ TEST_F(NetConnectTest, WithoutADiscoveryAnswerTheConnectGoesOverTcpOnly) {
   fmMain->DeviceIp = {127, 0, 0, 20};
   fmMain->PointAtDeviceIp();
   fmMain->ConnectNet();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 3000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 10000));
   EXPECT_TRUE(sims["127.0.0.20"]->UdpFrames().empty());
   const std::vector<int> codes = Codes();
   EXPECT_EQ(codes.front(), 0x10);

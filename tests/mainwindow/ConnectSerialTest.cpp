@@ -97,7 +97,7 @@ TEST_F(SerialConnectTest, IdentityCheck) {
     fmMain->SetComPortName(QString::fromStdString(sim.SlavePath()));
     fmMain->ConnectCom();
     ASSERT_NE(fmMain->OpenLink(), nullptr);
-    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online && fmMain->IdentityAccepted; }, 3000));
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online && fmMain->IdentityAccepted; }, 10000));
     fmMain->IdentityAccepted = false;
     frames.Clear();
     fmInformation->lbMessage->clear();
@@ -132,14 +132,14 @@ TEST_F(SerialConnectTest, AStatusFromAClosedLinkDoesNotDropTheNextLink) {
   sim.Processor().SetFaults(SimFaults{});
   fmMain->ConnectCom();
   ASSERT_NE(fmMain->CommProc, nullptr);
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 3000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 10000));
   EXPECT_NE(fmMain->CommProc, nullptr);
 }
 
 TEST_F(SerialConnectTest, DisconnectAlwaysEndsTheOnlineState) {
   fmMain->SetComPortName(QString::fromStdString(sim.SlavePath()));
   fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online; }, 3000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online; }, 10000));
   // No processor answered the dialog's last try (LinkOk 0): the captions
   // stay, but the link is closed and the editor is no longer online.
   fmNetwork->LinkOk = 0;

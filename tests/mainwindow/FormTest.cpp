@@ -4,7 +4,7 @@
 // look by eye.
 #include <QLabel>
 #include <QRadioButton>
-#include <QSpinBox>
+#include "controls/UpDown.h"
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -131,7 +131,7 @@ TEST_F(FormTest, EveryNamedControlOfTheseFamiliesHasItsClass) {
        Is<TUxBmpButton>(),
        "strip button"},
       {Inputs("uxcLineBackupIn"), Is<TUxComboBox>(), "level list"},
-      {Inputs("udLineBackupIn"), Is<QSpinBox>(), "up-down"},
+      {Inputs("udLineBackupIn"), Is<TUpDown>(), "up-down"},
       {Inputs("pbLevelBackupIn") + Outputs("pbLevelBackupOut") + Outputs("pbLimitBackupOut"), Is<LProgressBar>(),
        "meter"},
       {{"lbGainSel", "lbGainInput", "lbGainOutput", "lbFftGainIn", "lbFftGainOut"}, Is<QLabel>(), "label"},
@@ -166,7 +166,7 @@ TEST_F(FormTest, EveryNamedControlOfTheseFamiliesHasItsClass) {
       {{"uxcLineInA", "uxcLowCutSlopInA", "uxcHighCutSlopInA", "uxcLowCutSlopOut1", "uxcHighCutSlopOut1"},
        Is<TUxComboBox>(),
        "panel combo"},
-      {{"udLineInA"}, Is<QSpinBox>(), "up-down"},
+      {{"udLineInA"}, Is<TUpDown>(), "up-down"},
       {{"pbLevelInA", "pbLevelOut1", "pbLimitOut1"}, Is<LProgressBar>(), "panel meter"},
       {{"lbGainInA", "lbGainNameInA", "lbEqParamInA", "lbEqFreqInA", "lbEqBwInA", "lbEqGainInA", "lbEqInA",
         "lbLowCutFreqInA", "lbLowCutSlopInA", "lbHighCutFreqInA", "lbHighCutSlopInA", "lbFbtInA", "lbGainOut1",
@@ -216,6 +216,10 @@ TEST_F(FormTest, ChannelControlsCarryTheirChannelBandAndGroup) {
     EXPECT_EQ(main->FindControl(QStringLiteral("uxbEq%1").arg(bands + 1) + s), nullptr);
   }
   EXPECT_EQ(Get<display::LMyFFTDrawHpLp6dB>("fftDrawEff")->Tag(), 18);
+  // The grids' face stands in as WenQuanYi, 13 pixels high.
+  const QFont gridFont = Get<QWidget>("peqPeqOut4")->font();
+  EXPECT_EQ(gridFont.families().value(0), "WenQuanYi Micro Hei");
+  EXPECT_EQ(gridFont.pixelSize(), 13);
   for (int b = 1; b <= 5; ++b) EXPECT_EQ(Get<TUxBmpButton>(QStringLiteral("uxbEq%1Eff").arg(b))->GroupIndex(), 19);
   for (int k = 0; k < 5; ++k) {
     auto* level = Get<TUxBmpButton>(QStringLiteral("uxbFbtLevel%1InA").arg(k));
@@ -238,7 +242,9 @@ TEST_F(FormTest, FadersCombosAndBoxesStartAtTheirDesignValues) {
     const char* name;
     int min, max, pageSize, position;
   };
-  const Fader faders[] = {{"isGainInA", -280, 120, 6, 0},      {"isGainBackupOut5", -280, 120, 6, 0},
+  // The start-up refresh shows the default preset: inputs at gain code 0
+  // (-280), outputs at 280 (0).
+  const Fader faders[] = {{"isGainInA", -280, 120, 6, -280}, {"isGainBackupOut5", -280, 120, 6, 0},
                           {"isEqFreqInA", 0, 300, 15, 0},      {"isEqBwOut1", 0, 100, 5, 0},
                           {"isEqGainEff", 0, 240, 3, 120},     {"isLowCutFreqInA", 0, 300, 15, 0},
                           {"isHighCutFreqOut1", 0, 300, 15, 300}, {"isCompThresholdEff", -180, 40, 6, 40}};
@@ -283,7 +289,8 @@ TEST_F(FormTest, FadersCombosAndBoxesStartAtTheirDesignValues) {
   EXPECT_EQ(Get<TUxComboBox>("uxcLineBackupInA")->Style(), csOwnerDrawFixed);
   EXPECT_FALSE(Get("uxbPhantomBackupInD")->isEnabled());
   EXPECT_FALSE(Get("udLineInA")->isEnabled());
-  EXPECT_EQ(Get<TRoundEdit>("cvdGainBackupInA")->Text(), "+0.0dB");
+  EXPECT_EQ(Get<TRoundEdit>("cvdGainBackupInA")->Text(), "-60.0dB");
+  EXPECT_EQ(Get<TRoundEdit>("cvdGainBackupOut1")->Text(), "+0.0dB");
   EXPECT_EQ(Get<TRoundEdit>("cvdGainBackupInA")->height(), 24);
   // The processor list appears with the first answer to discovery.
   EXPECT_FALSE(Get("uxcIpAddress")->isVisibleTo(main));

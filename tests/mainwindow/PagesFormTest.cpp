@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QSpinBox>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "controls/DvPowerButton.h"
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
+#include "controls/UpDown.h"
 #include "controls/UxBmpButton.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"
@@ -116,7 +116,7 @@ TEST_F(PagesFormTest, EveryNamedControlExistsWithItsClass) {
   perChannel({"lbGateIn", "lbGateThresholdIn", "lbGateAttackIn", "lbGateReleaseIn", "lbAgcIn", "lbAgcThresholdIn",
               "lbAgcTargetIn", "lbAgcRatioIn", "lbAgcAttackIn", "lbAgcReleaseIn"},
              true, Is<QLabel>("label"));
-  perChannel({"udAgcRatioIn", "udAgcTargetIn"}, true, Is<QSpinBox>("up-down"));
+  perChannel({"udAgcRatioIn", "udAgcTargetIn"}, true, Is<TUpDown>("up-down"));
   perChannel({"uxgGateIn", "uxgAgcIn"}, true, Is<TUxGroupBox>("TUxGroupBox"));
   perChannel({"uxgCompOut", "uxgMatrixOut"}, false, Is<TUxGroupBox>("TUxGroupBox"));
   perChannel({"plLevelCompOut"}, false, Is<TUxPanel>("TUxPanel"));
@@ -152,7 +152,7 @@ TEST_F(PagesFormTest, EveryNamedControlExistsWithItsClass) {
     }
   rows.push_back({on, Is<TDvPowerButton>("TDvPowerButton")});
   rows.push_back({edits, Is<QLineEdit>("edit")});
-  rows.push_back({steps, Is<QSpinBox>("up-down")});
+  rows.push_back({steps, Is<TUpDown>("up-down")});
 
   int checked = 0;
   for (const Row& row : rows)
@@ -224,12 +224,12 @@ TEST_F(PagesFormTest, ValueBoxesAndUpDownsStartAtTheirDesignValues) {
   }
   for (const char* name : {"lbFftDelayTimeInA", "lbFftDelayTimeOut8"})
     EXPECT_EQ(Find<QLabel>(name)->text(), "0.00ms") << name;
-  auto* ratio = Find<QSpinBox>("udAgcRatioInA");
-  EXPECT_EQ(ratio->minimum(), 0);
-  EXPECT_EQ(ratio->maximum(), 15);
-  auto* target = Find<QSpinBox>("udAgcTargetInH");
-  EXPECT_EQ(target->minimum(), -120);
-  EXPECT_EQ(target->maximum(), 0);
+  auto* ratio = Find<TUpDown>("udAgcRatioInA");
+  EXPECT_EQ(ratio->Min(), 0);
+  EXPECT_EQ(ratio->Max(), 15);
+  auto* target = Find<TUpDown>("udAgcTargetInH");
+  EXPECT_EQ(target->Min(), -120);
+  EXPECT_EQ(target->Max(), 0);
 }
 
 TEST_F(PagesFormTest, DelayButtonsFormTwoRadioGroupsWithMsAndInDown) {
@@ -312,10 +312,10 @@ TEST_F(PagesFormTest, MatrixCrosspointsCarrySourceAndOutput) {
         EXPECT_EQ(c->property("HelpContext").toInt(), o) << prefix << tail.toStdString();
       }
       EXPECT_EQ(Find<QLineEdit>("ed" + tail)->text(), "+0.0dB");
-      auto* ud = Find<QSpinBox>("ud" + tail);
-      EXPECT_EQ(ud->minimum(), -280);
-      EXPECT_EQ(ud->maximum(), 0);
-      EXPECT_EQ(ud->value(), 0);
+      auto* ud = Find<TUpDown>("ud" + tail);
+      EXPECT_EQ(ud->Min(), -280);
+      EXPECT_EQ(ud->Max(), 0);
+      EXPECT_EQ(ud->Position(), 0);
     }
   EXPECT_EQ(active, 8);
   EXPECT_EQ(platform::Tag(Find<QObject>("lbMatrixChNameInC")), 2);

@@ -13,8 +13,14 @@
 #include <memory>
 #include <set>
 
+#include <QLabel>
+
 #include "controls/ExProgressBar.h"
+#include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
+#include "controls/UxComboBox.h"
+#include "display/MyPEQAllpassBandPassStop.h"
+#include "display/Plot.h"
 #include "dialogs/FProcess.h"
 #include "dialogs/FRecallPreset.h"
 #include "dialogs/FStorePreset.h"
@@ -441,6 +447,58 @@ TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
   EXPECT_EQ(fmMain->UploadRefreshCount, 1);
   EXPECT_EQ(shown.Count(), 1);
   EXPECT_FALSE(fmProcess->isVisible());
+}
+
+// The refresh pass at the end of the upload, online: it submits nothing and
+// every page shows the processor's preset.
+TEST_F(UploadTest, RefreshAfterTheUploadShowsTheProcessorsPreset) {
+  server = std::make_unique<SimSerialServer>(processor);
+  processor->SetCurrentPreset(7);
+  SimProcessor::Stream stream = SimProcessor::DefaultStream();
+  const int inputC = 16 + 72 * 2;
+  stream[inputC + 8] = 1;  // phantom byte
+  stream[inputC + 9] = 0;  // line level
+  const int output3 = 708 + 94 * 2;
+  stream[output3 + 86] = 200;  // gain code 200: -8.0 dB
+  stream[output3 + 87] = 0;
+  processor->SetCurrentStream(stream);
+  ASSERT_TRUE(server->StartPty()) << server->LastError();
+  fmMain->CurrentChannel = 10;
+  const int inputPanelGain = fmMain->FindControl<TExTrackBar>("isGainInA")->Position();
+
+  fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
+  fmMain->ConnectCom();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+
+  // Only the transfer's own requests and the polls went out.
+  const std::set<std::uint8_t> transfer{0x10, 0x13, 0x22, 0x14, 0x29, 0x6C, 0x27, 0x12, 0x40};
+  for (const Submitted& s : Taken()) EXPECT_TRUE(transfer.count(s.code)) << "0x" << std::hex << int(s.code);
+  EXPECT_FALSE(fmMain->Updating);
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbPstNum")->text(), "U07");
+  EXPECT_EQ(fmMain->FindControl<TExTrackBar>("isGainOut1")->Position(), -80);
+  EXPECT_EQ(fmMain->FindControl<TExTrackBar>("isGainInA")->Position(), inputPanelGain);
+  auto checkLine = [](const QString& s) {
+    SCOPED_TRACE(s.toStdString());
+    EXPECT_EQ(fmMain->FindControl<TUxBmpButton>("uxbLine" + s)->Caption(), "Line");
+    auto* level = fmMain->FindControl<TUxComboBox>("uxcLine" + s);
+    EXPECT_EQ(level->Item(level->ItemIndex()), "0 dB");
+    EXPECT_FALSE(fmMain->FindControl<TUxBmpButton>("uxbPhantom" + s)->Down());
+    for (const char* role : {"uxbPhantom", "uxcLine", "udLine"})
+      EXPECT_FALSE(fmMain->FindControl<QWidget>(role + s)->isEnabled()) << role;
+  };
+  checkLine("BackupInC");
+  ASSERT_TRUE(fmMain->SetPanelFromImage(2));
+  checkLine("InA");
+  for (int ch = 0; ch < 16; ++ch) {
+    auto* grid = fmMain->FindControl<TMyPEQAllpassBandPassStop>(platform::ComposedName(ch < 8 ? "peqPeqIn" : "peqPeqOut", ch));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->GetNowIndex(), 0) << ch;
+    EXPECT_TRUE(fmMain->FindControl<TUxBmpButton>(QStringLiteral("uxbEq1") + (ch < 8 ? "In" : "Out") +
+                                                  platform::ChannelSuffix(ch))->Down()) << ch;
+    for (int b = 0; b < grid->GetChannelNumber(); ++b)
+      EXPECT_DOUBLE_EQ(fmMain->Plots[ch]->Sections[b]->Freq, grid->GetFreqValue(b)) << ch << " band " << b;
+  }
 }
 
 TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {

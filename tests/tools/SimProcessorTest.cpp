@@ -194,3 +194,21 @@ TEST(SimReplyShaperTest, PiecesRunTogetherGarbageAndDelay) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SimProcessorSeed, CurrentPresetAndStreamAsSet) {
+  SimProcessor sim;
+  sim.SetCurrentPreset(7);
+  EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, 0x14)).payload, Bytes{7});
+  SimProcessor::Stream s = SimProcessor::DefaultStream();
+  s[16 + 72 * 2 + 9] = 0;  // input C at line level
+  s[16 + 72 * 2 + 8] = 1;  // phantom byte
+  sim.SetCurrentStream(s);
+  const Reply block = Ask(sim, CM_MCS_CMD(1, 0x27, 3));
+  ASSERT_EQ(block.payload.size(), 51u);
+  EXPECT_TRUE(std::equal(block.payload.begin() + 1, block.payload.end(), s.begin() + 150));
+  EXPECT_EQ(sim.CurrentStream(), s);
+}
+
+}  // namespace

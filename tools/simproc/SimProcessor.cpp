@@ -378,6 +378,16 @@ int SimProcessor::CurrentPreset() const {
   return currentPreset_;
 }
 
+void SimProcessor::SetCurrentPreset(int number) {
+  std::lock_guard guard(lock_);
+  currentPreset_ = number;
+}
+
+void SimProcessor::SetCurrentStream(const Stream& stream) {
+  std::lock_guard guard(lock_);
+  current_ = stream;
+}
+
 SimProcessor::Stream SimProcessor::CurrentStream() const {
   std::lock_guard guard(lock_);
   return current_;

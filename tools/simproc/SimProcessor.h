@@ -96,7 +96,11 @@ class SimProcessor {
   std::uint8_t DeviceId() const;
   void SetDeviceId(std::uint8_t id);
   int CurrentPreset() const;
+  // The number reply 0x18 reports (0 factory, 1-21 U01-U21).
+  void SetCurrentPreset(int number);
   Stream CurrentStream() const;
+  // The parameter stream the processor sends when its state is read.
+  void SetCurrentStream(const Stream& stream);
   bool IsStored(int slot) const;  // slot 0-20 = U01-U21
   Stream StoredStream(int slot) const;
   // Stores the current preset into slot 0-20 under its current name.

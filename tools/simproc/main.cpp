@@ -9,12 +9,15 @@
 //                                   there, one hex byte a line
 // Options: --id N (device ID, default 1), --silent, --reply-id N, --split N,
 // --gap MS, --together N, --delay MS, --garbage N, --udp-answers (network: the
-// UDP copy of a command is answered on TCP too). Runs until interrupted.
+// UDP copy of a command is answered on TCP too), --preset N (the current
+// preset's number, 0-21), --stream FILE (the current parameter stream: the
+// file's bytes from stream byte 0, at most 1550). Runs until interrupted.
 #include "simproc/SimNetServer.h"
 #include "simproc/SimSerialServer.h"
 
 #include "platform/Format.h"
 
+#include <cerrno>
 #include <csignal>
 #include <pthread.h>
 #include <cstdio>
@@ -27,7 +30,8 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
-               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers]\n");
+               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers] [--preset N]\n"
+               "              [--stream FILE]\n");
   return 2;
 }
 
@@ -38,6 +42,8 @@ int main(int argc, char** argv) {
   std::string serialPath;
   std::string netAddress;
   std::string logPath;
+  std::string streamPath;
+  int preset = -1;
   int deviceId = 1;
   SimFaults faults;
   for (int i = 1; i < argc; ++i) {
@@ -56,6 +62,10 @@ int main(int argc, char** argv) {
       serialPath = argv[++i];
     } else if (arg == "--net" && i + 1 < argc) {
       netAddress = argv[++i];
+    } else if (arg == "--stream" && i + 1 < argc) {
+      streamPath = argv[++i];
+    } else if (arg == "--preset") {
+      ok = number(preset, 0, 21);
     } else if (arg == "--log" && i + 1 < argc) {
       logPath = argv[++i];
     } else if (arg == "--id") {
@@ -92,6 +102,20 @@ int main(int argc, char** argv) {
 
   auto processor = std::make_shared<SimProcessor>(static_cast<std::uint8_t>(deviceId));
   processor->SetFaults(faults);
+  if (preset >= 0) processor->SetCurrentPreset(preset);
+  if (!streamPath.empty()) {
+    std::FILE* f = std::fopen(streamPath.c_str(), "rb");
+    SimProcessor::Stream stream = processor->CurrentStream();
+    const std::size_t n = f ? std::fread(stream.data(), 1, stream.size(), f) : 0;
+    const bool tooLong = f && std::fgetc(f) != EOF;
+    if (f) std::fclose(f);
+    if (!f || n == 0 || tooLong) {
+      std::fprintf(stderr, "dspsim: cannot use %s as a parameter stream (%s)\n", streamPath.c_str(),
+                   !f ? std::strerror(errno) : n == 0 ? "empty" : "longer than 1550 bytes");
+      return 1;
+    }
+    processor->SetCurrentStream(stream);
+  }
   if (!netAddress.empty()) {
     SimNetServer net(processor);
     std::FILE* log = logPath.empty() ? nullptr : std::fopen(logPath.c_str(), "w");
