@@ -182,6 +182,7 @@ TEST_F(NetConnectTest, RepliesSplitAcrossReadsOrRunTogetherAreEachHandledOnce) {
   fmMain->SendCommand(CM_MCS_MUTE(1, 0, 1), false, true);
   fmMain->SendCommand(CM_MCS_CMD(1, 0x14), true, true);
   ASSERT_TRUE(testsupport::WaitFor([&] { return handled[0x01] == 8; }, 4000));
+  testsupport::WaitFor([&] { return TcpRequests().size() >= 7; }, 3000);
   testsupport::RunEventLoop(100);
   EXPECT_EQ(TcpRequests(), (std::vector<std::string>{"10", "13", "12", "34 00 80 00", "34 01 90 00", "35 00 01", "14"}));
   EXPECT_EQ(handled[0x13], 1);
@@ -197,11 +198,18 @@ TEST_F(NetConnectTest, RepliesSplitAcrossReadsOrRunTogetherAreEachHandledOnce) {
 
   // The monitor: one line per frame written, one per reply.
   int written = 0, read = 0;
-  for (int i = 0; i < fmHidData->hbHidData->count(); ++i) {
-    const QString line = fmHidData->hbHidData->item(i)->text();
-    written += line.startsWith("NET W ");
-    read += line.startsWith("NET R ");
-  }
+  auto count = [&] {
+    written = read = 0;
+    for (int i = 0; i < fmHidData->hbHidData->count(); ++i) {
+      const QString line = fmHidData->hbHidData->item(i)->text();
+      written += line.startsWith("NET W ");
+      read += line.startsWith("NET R ");
+    }
+    return read >= 2 + 10;
+  };
+  testsupport::WaitFor(count, 3000);
+  testsupport::RunEventLoop(50);
+  count();
   EXPECT_EQ(written, 7);
   EXPECT_EQ(read, 2 + 10);
 }
