@@ -55,6 +55,11 @@ int TwPlotAxis::GetEndsOverhang(platform::Canvas&) {
   return widest / 2;
 }
 
+void TwPlotAxis::AddMenuItems(TwPlotPopupMenu* PopupMenu) {
+  TwPlotLayoutObject::AddMenuItems(PopupMenu);
+  AddEditMenuItem(PopupMenu);
+}
+
 void TwPlotAxis::Draw(platform::Canvas& Canvas, platform::TColor) {
   // The landed drawing reads the data view's edge: the axis's inner side.
   const QRect view = IsHorz() ? QRect(QPoint(Left(), Top() - 1), QPoint(Right(), Top()))

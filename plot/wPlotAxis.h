@@ -88,6 +88,7 @@ class TwPlotAxis : public TwPlotLayoutObject {
   int GetRequiredWidth(platform::Canvas& Canvas) override;
   int GetEndsOverhang(platform::Canvas& Canvas) override;
   void Draw(platform::Canvas& Canvas, platform::TColor BackGroundColor) override;
+  void AddMenuItems(TwPlotPopupMenu* PopupMenu) override;
 
   // Pixel ends of the scale (set by the plot's layout): the pixel of Min and of Max.
   void SetPixelRange(int minPixel, int maxPixel);

@@ -25,3 +25,8 @@ void TwPlotChannelCustom::NotificationRename(TwPersistent* Sender) {
   if (dynamic_cast<TwPlotYAxis*>(axis) && FYAxisName.compare(axis->NameOld(), Qt::CaseInsensitive) == 0)
     FYAxisName = axis->Name();
 }
+
+void TwPlotChannelCustom::AddMenuItems(TwPlotPopupMenu* PopupMenu) {
+  TwPlotManagerObject::AddMenuItems(PopupMenu);
+  AddEditMenuItem(PopupMenu);
+}

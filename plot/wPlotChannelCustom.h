@@ -30,6 +30,7 @@ class TwPlotChannelCustom : public TwPlotManagerObject {
   TwPlotAxis* YAxis() const;
 
   virtual void Clear() {}
+  void AddMenuItems(TwPlotPopupMenu* PopupMenu) override;
   // Axes renamed in the plot keep their channels.
   void NotificationRename(TwPersistent* Sender) override;
 

@@ -38,3 +38,8 @@ void TwPlotDataView::NotificationRename(TwPersistent* Sender) {
   if (dynamic_cast<TwPlotYAxis*>(axis) && FGridYAxisName.compare(axis->NameOld(), Qt::CaseInsensitive) == 0)
     FGridYAxisName = axis->Name();
 }
+
+void TwPlotDataView::AddMenuItems(TwPlotPopupMenu* PopupMenu) {
+  TwPlotLayoutObject::AddMenuItems(PopupMenu);
+  AddEditMenuItem(PopupMenu);
+}

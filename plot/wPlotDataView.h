@@ -35,6 +35,7 @@ class TwPlotDataView : public TwPlotLayoutObject {
   void DrawZoomBox(platform::Canvas& Canvas) {}
 
   void NotificationRename(TwPersistent* Sender) override;
+  void AddMenuItems(TwPlotPopupMenu* PopupMenu) override;
 
  private:
   bool FGridShow = true;
