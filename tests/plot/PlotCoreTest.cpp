@@ -326,4 +326,36 @@ TEST(PlotCore, ButtonRepeatsAfter500ThenEvery50AndClicksOnlyInside) {
   EXPECT_EQ(clicks, 3);
 }
 
+TEST(PlotCore, MasterSwitchesReachEveryObjectAndEventsCarryIndexes) {
+  TwXYPlot plot;
+  std::vector<std::pair<char, int>> events;
+  plot.OnAddChannel = [&](QObject*, int i) { events.push_back({'+', i}); };
+  plot.OnRemoveChannel = [&](QObject*, int i) { events.push_back({'-', i}); };
+  plot.AddChannel();
+  plot.DeleteChannel(0);
+  EXPECT_EQ(events, (std::vector<std::pair<char, int>>{{'+', 1}, {'-', 0}}));
+  EXPECT_EQ(plot.GetChannel(0)->Name(), "Channel 2");
+
+  plot.SetXYAxesReverse(true);
+  EXPECT_FALSE(plot.XAxis()->Horizontal());
+  EXPECT_TRUE(plot.YAxis()->Horizontal());
+  EXPECT_TRUE(plot.GetChannel(0)->XYAxesReversed());
+  EXPECT_EQ(plot.XAxis()->ZOrder(), 0);
+  EXPECT_EQ(plot.YAxis()->ZOrder(), 0);
+
+  plot.XAxis()->SetUserSelected(true);
+  plot.GetDataView(0)->SetUserSelected(true);
+  plot.Master()->DeSelectAll();
+  EXPECT_FALSE(plot.XAxis()->UserSelected() || plot.GetDataView(0)->UserSelected());
+
+  plot.GetChannel(0)->AddXY(1, 2);
+  plot.ClearAllData();
+  EXPECT_EQ(plot.GetChannel(0)->Count(), 0);
+
+  // Renaming an axis keeps the objects that name it.
+  plot.YAxis()->SetName("Level");
+  EXPECT_EQ(plot.GetChannel(0)->YAxisName(), "Level");
+  EXPECT_EQ(plot.GetDataView(0)->GridYAxisName(), "Level");
+}
+
 }  // namespace
