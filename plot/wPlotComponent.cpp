@@ -35,6 +35,7 @@ TwPlotComponent::TwPlotComponent(QWidget* parent) : TwCustomComponent(parent) {
   FMaster->OnInvalidateNow = [this](TwPersistent*) { InvalidateNow(); };
   FPopupMenu = std::make_unique<TwPlotPopupMenu>();
   for (auto& list : FImageLists) list = std::make_unique<TCustomImageList>(24, 24);
+  FAnnotationDefaultFont.Color = platform::clWhite;
   FMaster->SetUserCanEditObjects(true);
 }
 
@@ -89,6 +90,23 @@ void TwPlotComponent::DoObjectRemoved(TwPersistent* Sender) {
 }
 
 // ---- objects ----
+
+int TwPlotComponent::AddAnnotation() {
+  const int index = FMaster->AddAnnotation();
+  TwPlotAnnotation* a = GetAnnotation(index);
+  a->BrushStyle = AnnotationDefaultBrushStlye;
+  a->BrushColor = AnnotationDefaultBrushColor;
+  a->PenStyle = AnnotationDefaultPenStlye;
+  a->PenColor = AnnotationDefaultPenColor;
+  a->PenWidth = AnnotationDefaultPenWidth;
+  a->Reference = AnnotationDefaultReference;
+  a->ReferencePositionX = AnnotationDefaultReferencePositionX;
+  a->ReferencePositionY = AnnotationDefaultReferencePositionY;
+  a->ReferenceSizeX = AnnotationDefaultReferenceSizeX;
+  a->ReferenceSizeY = AnnotationDefaultReferenceSizeY;
+  a->Font = FAnnotationDefaultFont;
+  return index;
+}
 
 void TwPlotComponent::DeleteFrom(TwPlotObjectManagerCustom* Manager, int Index) {
   TwPlotObject::Free(Manager->GetPlotObject(Index));

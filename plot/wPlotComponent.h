@@ -25,7 +25,14 @@
 
 #include "controls/CustomImageList.h"
 #include "controls/wWinComponent.h"
+#include "plot/wPlotKinds.h"
 #include "plot/wPlotMasterManager.h"
+
+enum TwPlotFormStyle { ipfsModal, ipfsStayOnTop };
+enum TwPlotImageFormatStyle { ipifBitmap, ipifEnhancedMetaFile, ipifJPEG, ipifPNG };
+enum TwPlotDataFileColumnSeparator { ipdfcsTab, ipdfcsComma };
+enum TwPlotDataFileFormat { ipdffText, ipdffCompactInterval };
+enum TwPrinterOrientation { poPortrait, poLandscape };
 
 class TwPlotAxis;
 class TwPlotXAxis;
@@ -59,7 +66,8 @@ class TwPlotComponent : public TwCustomComponent {
   int AddLegend() { return FMaster->AddLegend(); }
   int AddTable() { return FMaster->AddTable(); }
   int AddToolBar() { return FMaster->AddToolBar(); }
-  int AddAnnotation() { return FMaster->AddAnnotation(); }
+  // Takes the annotation defaults.
+  int AddAnnotation();
   int AddLimit() { return FMaster->AddLimit(); }
   int AddLabel() { return FMaster->AddLabel(); }
 
@@ -178,6 +186,42 @@ class TwPlotComponent : public TwCustomComponent {
   TwFillDirection BackGroundGradientDirection() const { return FBackGroundGradientDirection; }
   void SetBackGroundGradientDirection(TwFillDirection Value);
   bool PaintingActive() const { return FPaintingActive; }
+  const platform::TFont& HintsFont() const { return FHintsFont; }
+  void SetHintsFont(const platform::TFont& Value) { FHintsFont = Value; }
+  TwPlotFormStyle EditorFormStyle() const { return FEditorFormStyle; }
+  void SetEditorFormStyle(TwPlotFormStyle Value) { FEditorFormStyle = Value; }
+  TwPlotExportFormat CopyToClipBoardFormat() const { return FCopyToClipBoardFormat; }
+  void SetCopyToClipBoardFormat(TwPlotExportFormat Value) { FCopyToClipBoardFormat = Value; }
+  bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
+  void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
+  int LogBufferSize() const { return FLogBufferSize; }
+  void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
+  QString LogFileName() const { return FLogFileName; }
+  bool LoggingActive() const { return false; }
+  TwPlotDataFileColumnSeparator DataFileColumnSeparator() const { return FDataFileColumnSeparator; }
+  TwPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
+  QString DefaultSaveImageDirectory, DefaultPropertyDirectory, DefaultDataDirectory, DefaultAnnotationDirectory;
+  TwPlotImageFormatStyle DefaultSaveImageFormat = ipifBitmap;
+  // Print settings.
+  TwPrinterOrientation PrintOrientation = poLandscape;
+  double PrintMarginLeft = 1.0, PrintMarginTop = 1.0, PrintMarginRight = 1.0, PrintMarginBottom = 1.0;
+  bool PrintShowDialog = true;
+  QString PrintDocumentName = QStringLiteral("Untitled");
+  QString PrinterName;
+
+  // What AddAnnotation gives a new annotation.
+  const platform::TFont& AnnotationDefaultFont() const { return FAnnotationDefaultFont; }
+  void SetAnnotationDefaultFont(const platform::TFont& Value) { FAnnotationDefaultFont = Value; }
+  platform::TBrushStyle AnnotationDefaultBrushStlye = platform::bsSolid;
+  platform::TColor AnnotationDefaultBrushColor = platform::clWhite;
+  platform::TPenStyle AnnotationDefaultPenStlye = platform::psSolid;
+  platform::TColor AnnotationDefaultPenColor = platform::clWhite;
+  int AnnotationDefaultPenWidth = 1;
+  TwPlotReferenceType AnnotationDefaultReference = iprtDataView;
+  TwPlotReferenceIndividual AnnotationDefaultReferencePositionX = ipriAuto;
+  TwPlotReferenceIndividual AnnotationDefaultReferencePositionY = ipriAuto;
+  TwPlotReferenceIndividual AnnotationDefaultReferenceSizeX = ipriAuto;
+  TwPlotReferenceIndividual AnnotationDefaultReferenceSizeY = ipriAuto;
 
   // The title, on label 0; nothing without labels.
   QString TitleText() const;
@@ -270,4 +314,13 @@ class TwPlotComponent : public TwCustomComponent {
   platform::TColor FBackGroundGradientStopColor = platform::clBlack;
   TwFillDirection FBackGroundGradientDirection = ifdTopBottom;
   bool FPaintingActive = false;
+  platform::TFont FHintsFont;
+  TwPlotFormStyle FEditorFormStyle = ipfsModal;
+  TwPlotExportFormat FCopyToClipBoardFormat = ipefMetaFile;
+  bool FDifferentialPropertySave = false;
+  int FLogBufferSize = 0;
+  QString FLogFileName;
+  TwPlotDataFileColumnSeparator FDataFileColumnSeparator = ipdfcsTab;
+  TwPlotDataFileFormat FDataFileFormat = ipdffText;
+  platform::TFont FAnnotationDefaultFont;
 };

@@ -32,7 +32,7 @@ class TwPlotDataView : public TwPlotLayoutObject {
   // Grid and frame.
   void Draw(platform::Canvas& Canvas, platform::TColor BackGroundColor) override;
   // The zoom box while the user drags one; none yet.
-  void DrawZoomBox(platform::Canvas& Canvas) {}
+  void DrawZoomBox(platform::Canvas& /*Canvas*/) {}
 
   void NotificationRename(TwPersistent* Sender) override;
   void AddMenuItems(TwPlotPopupMenu* PopupMenu) override;

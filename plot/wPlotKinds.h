@@ -9,6 +9,10 @@
 
 class TwPlotDataView;
 
+// What an annotation's position and size refer to.
+enum TwPlotReferenceType { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
+enum TwPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
+
 #define TW_PLOT_KIND_CTOR(Class, Base)                                                                        \
   Class(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert, TwNotifyEvent AOnRemove, \
         TwNotifyEvent AOnRename)                                                                            \
@@ -96,6 +100,16 @@ class TwPlotAnnotation : public TwPlotManagerObject {
   TW_PLOT_KIND_CTOR(TwPlotAnnotation, TwPlotManagerObject) {}
   TwPlotDataView* DataView() const { return FDataView; }
   void SetDataView(TwPlotDataView* v) { FDataView = v; }
+
+  platform::TBrushStyle BrushStyle = platform::bsSolid;
+  platform::TColor BrushColor = platform::clWhite;
+  platform::TPenStyle PenStyle = platform::psSolid;
+  platform::TColor PenColor = platform::clWhite;
+  int PenWidth = 1;
+  TwPlotReferenceType Reference = iprtDataView;
+  TwPlotReferenceIndividual ReferencePositionX = ipriAuto, ReferencePositionY = ipriAuto;
+  TwPlotReferenceIndividual ReferenceSizeX = ipriAuto, ReferenceSizeY = ipriAuto;
+  platform::TFont Font;
 
  private:
   TwPlotDataView* FDataView = nullptr;

@@ -12,7 +12,6 @@ namespace {
 bool IsDataViewKind(const TwPlotObject* o) {
   return dynamic_cast<const TwPlotDataView*>(o) || dynamic_cast<const TwPlotDataViewLayout*>(o);
 }
-bool IsPlaceholder(const TwPlotObject* o) { return dynamic_cast<const TwPlotDataViewLayout*>(o); }
 QString Pad3(long long v) { return QString::number(v).rightJustified(3, QLatin1Char('0')); }
 }  // namespace
 

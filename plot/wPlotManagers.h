@@ -68,7 +68,7 @@ class TwPlotObjectManagerCustom : public TwPersistent {
   TwNotifyEvent OnChange, OnInsert, OnRemove, OnRename;
 
  protected:
-  virtual void ObjectRemoved(TwPlotObject* AObject) {}
+  virtual void ObjectRemoved(TwPlotObject* /*AObject*/) {}
 
  public:
   // After the announcement.
@@ -112,7 +112,7 @@ class TwPlotKindManager : public TwPlotObjectOwnedManager {
   TwPlotObject* CreateObject() override { return new T(Owner(), OnChange, OnInsert, OnRemove, OnRename); }
 
  protected:
-  virtual void Initialise(T* AObject) {}
+  virtual void Initialise(T* /*AObject*/) {}
 };
 
 class TwPlotToolBarManager : public TwPlotKindManager<TwPlotToolBar> {

@@ -56,7 +56,7 @@ class TwPlotMasterManager : public TwPersistent {
   void OnObjectRename(TwPersistent* Sender);
   void OnObjectChange(TwPersistent* Sender);
   void OnObjectSetFocus(TwPersistent* Sender);
-  void OnObjectEdit(TwPersistent* Sender) {}
+  void OnObjectEdit(TwPersistent* /*Sender*/) {}
   TwNotifyEvent ChangeHook() { return [this](TwPersistent* s) { OnObjectChange(s); }; }
   TwNotifyEvent InsertHook() { return [this](TwPersistent* s) { OnObjectInsert(s); }; }
   TwNotifyEvent RemoveHook() { return [this](TwPersistent* s) { OnObjectRemove(s); }; }

@@ -124,11 +124,11 @@ class TwPlotObject : public TwPersistent {
 
   virtual void DoChange();
   virtual void DoLayoutChange();
-  virtual void NotificationRemove(TwPersistent* Sender) {}
-  virtual void NotificationRename(TwPersistent* Sender) {}
-  virtual void NotificationSetFocus(TwPersistent* Sender) {}
-  virtual void PrepareDraw(platform::Canvas& Canvas) { FCanDraw = FVisible; }
-  virtual void Draw(platform::Canvas& Canvas, platform::TColor BackGroundColor) {}
+  virtual void NotificationRemove(TwPersistent* /*Sender*/) {}
+  virtual void NotificationRename(TwPersistent* /*Sender*/) {}
+  virtual void NotificationSetFocus(TwPersistent* /*Sender*/) {}
+  virtual void PrepareDraw(platform::Canvas& /*Canvas*/) { FCanDraw = FVisible; }
+  virtual void Draw(platform::Canvas& /*Canvas*/, platform::TColor /*BackGroundColor*/) {}
 
   // ---- input entry points ----
   virtual void wMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y, int ScreenX, int ScreenY,
@@ -159,18 +159,18 @@ class TwPlotObject : public TwPersistent {
   void SetStringProperty(const QString& Value, QString& Field, TwPlotNotify Notify);
   void Notify(TwPlotNotify Kind);
 
-  virtual bool DoHitTest(const TwPlotMouseData& MouseData) { return false; }
-  virtual void DoMouseHint(const TwPlotMouseData& MouseData, TwHintData& HintData) {}
-  virtual void DoMouseLeft(const TwPlotMouseData& MouseData) {}
-  virtual void DoMouseRight(const TwPlotMouseData& MouseData) {}
-  virtual void DoMouseMove(const TwPlotMouseData& MouseData) {}
-  virtual void DoMouseUp(const TwPlotMouseData& MouseData) {}
-  virtual bool DoMouseWheel(int WheelDelta, Qt::KeyboardModifiers Shift, int X, int Y) { return false; }
+  virtual bool DoHitTest(const TwPlotMouseData& /*MouseData*/) { return false; }
+  virtual void DoMouseHint(const TwPlotMouseData& /*MouseData*/, TwHintData& /*HintData*/) {}
+  virtual void DoMouseLeft(const TwPlotMouseData& /*MouseData*/) {}
+  virtual void DoMouseRight(const TwPlotMouseData& /*MouseData*/) {}
+  virtual void DoMouseMove(const TwPlotMouseData& /*MouseData*/) {}
+  virtual void DoMouseUp(const TwPlotMouseData& /*MouseData*/) {}
+  virtual bool DoMouseWheel(int /*WheelDelta*/, Qt::KeyboardModifiers /*Shift*/, int /*X*/, int /*Y*/) { return false; }
   virtual void DoGotFocus();
   virtual void DoLostFocus();
   // Where the keyboard's popup menu opens, in client coordinates; false when
   // the object shows none.
-  virtual bool GetPopupCenter(QPoint& Center) const { return false; }
+  virtual bool GetPopupCenter(QPoint& /*Center*/) const { return false; }
   void DoEdit();
   TwPlotMouseData MakeMouseData(int X, int Y, int ScreenX, int ScreenY, Qt::KeyboardModifiers Shift) const;
 
@@ -254,9 +254,9 @@ class TwPlotLayoutObject : public TwPlotManagerObject {
   virtual bool GetIsHorz() const { return FHorizontal; }
   virtual bool GetIsVert() const { return !FHorizontal; }
   // Pixels the object needs across its side.
-  virtual int GetRequiredWidth(platform::Canvas& Canvas) { return 0; }
+  virtual int GetRequiredWidth(platform::Canvas& /*Canvas*/) { return 0; }
   // Pixels its contents overhang the ends of its side.
-  virtual int GetEndsOverhang(platform::Canvas& Canvas) { return 0; }
+  virtual int GetEndsOverhang(platform::Canvas& /*Canvas*/) { return 0; }
 
   void DoInsert() override;
 

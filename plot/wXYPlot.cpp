@@ -48,6 +48,18 @@ void SetupFormPlot(TwXYPlot* Plot) {
   Plot->SetDataViewZHorz(1);
   Plot->SetDataViewZVert(1);
   Plot->SetBackGroundGradientEnabled(false);
+  Plot->SetCopyToClipBoardFormat(ipefMetaFile);
+  Plot->SetEditorFormStyle(ipfsModal);
+  Plot->AnnotationDefaultBrushColor = platform::clWhite;
+  Plot->AnnotationDefaultPenColor = platform::clWhite;
+  platform::TFont font = Plot->AnnotationDefaultFont();
+  font.Color = platform::clWhite;
+  Plot->SetAnnotationDefaultFont(font);
+  Plot->AnnotationDefaultReference = iprtChannel;
+  Plot->AnnotationDefaultReferencePositionX = ipriChannel;
+  Plot->AnnotationDefaultReferencePositionY = ipriChannel;
+  Plot->AnnotationDefaultReferenceSizeX = ipriChannel;
+  Plot->AnnotationDefaultReferenceSizeY = ipriChannel;
   Plot->SetTitleVisible(false);
   for (int i = 0; i < Plot->ToolBarCount(); ++i) Plot->GetToolBar(i)->SetVisible(false);
   for (int i = 0; i < Plot->LegendCount(); ++i) {

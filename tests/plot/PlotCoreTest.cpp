@@ -352,6 +352,14 @@ TEST(PlotCore, MasterSwitchesReachEveryObjectAndEventsCarryIndexes) {
   plot.ClearAllData();
   EXPECT_EQ(plot.GetChannel(0)->Count(), 0);
 
+  // The forms' annotation defaults reach a new annotation, which stays unnamed.
+  SetupFormPlot(&plot);
+  TwPlotAnnotation* note = plot.GetAnnotation(plot.AddAnnotation());
+  EXPECT_EQ(note->Reference, iprtChannel);
+  EXPECT_EQ(note->ReferenceSizeY, ipriChannel);
+  EXPECT_EQ(note->Font.Color, platform::clWhite);
+  EXPECT_TRUE(note->Name().isEmpty());
+
   // Renaming an axis keeps the objects that name it.
   plot.YAxis()->SetName("Level");
   EXPECT_EQ(plot.GetChannel(0)->YAxisName(), "Level");
