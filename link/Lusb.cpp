@@ -7,8 +7,7 @@
 // ---- LUsb / LUsbProc --------------------------------------------------------
 
 bool LUsb::Write(std::span<const std::uint8_t> bytes, int stopFd) {
-  (void)stopFd;  // a HID output report is written at once or fails
-  return writer_ && writer_(bytes);
+  return writer_ && writer_(bytes, stopFd);
 }
 
 LinkProfile LUsbProc::Profile() {
@@ -116,7 +115,7 @@ void LUsbDevice::setDevice(THidDevice* device, int index) {
   path_ = device->PnPInfo().DevicePath;
 }
 
-bool LUsbDevice::WriteFrame(std::span<const std::uint8_t> frame) {
+bool LUsbDevice::WriteFrame(std::span<const std::uint8_t> frame, int stopFd) {
   std::lock_guard guard(lock_);
   if (!device_) {
     lastError_ = "no USB device checked out";
@@ -130,7 +129,7 @@ bool LUsbDevice::WriteFrame(std::span<const std::uint8_t> frame) {
     return false;
   }
   std::uint32_t written = 0;
-  if (!device_->WriteFile(report.data(), std::uint32_t(report.size()), written)) {
+  if (!device_->WriteFile(report.data(), std::uint32_t(report.size()), written, stopFd)) {
     lastError_ = device_->LastError();
     return false;
   }

@@ -152,7 +152,7 @@ void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token
   Trace(false, frame);
   if (owner_.OnFrame) {
     auto handler = owner_.OnFrame;
-    if (!platform::UiSend([handler, frame] { handler(frame); }, stop)) return;  // closing
+    if (!platform::UiSend(owner_.Receiver, [handler, frame] { handler(frame); }, stop)) return;  // closing
   }
   SendNextQueued();
 }
@@ -268,13 +268,13 @@ void RequestReplyDiscipline::Wake(int fd) {
 void RequestReplyDiscipline::Post(int status, int value) {
   if (!owner_.OnStatus) return;
   auto handler = owner_.OnStatus;
-  platform::UiPost([handler, status, value] { handler(status, value); });
+  platform::UiPost(owner_.Receiver, [handler, status, value] { handler(status, value); });
 }
 
 void RequestReplyDiscipline::Trace(bool write, const Bytes& frame) {
   if (!owner_.OnTraffic) return;
   auto handler = owner_.OnTraffic;
-  platform::UiPost([handler, line = TrafficLine(write, frame)] { handler(line); });
+  platform::UiPost(owner_.Receiver, [handler, line = TrafficLine(write, frame)] { handler(line); });
 }
 
 void RequestReplyDiscipline::RestartPollTimer() {

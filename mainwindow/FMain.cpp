@@ -35,7 +35,21 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   InstallMeterHandlers();
 }
 
-TfmMain::~TfmMain() = default;
+TfmMain::~TfmMain() {
+  // Nothing posted for the window runs from here on. The links stop first:
+  // their workers write through the USB device and the sockets. The device
+  // is checked in, and the controller and sockets go, while the window is
+  // still whole, since their handlers refer to it.
+  uiReceiver_.End();
+  CloseLinks();
+  HidDevice.reset();
+  delete HidCtl;
+  HidCtl = nullptr;
+  delete ClientSocket;
+  ClientSocket = nullptr;
+  delete UdpServer;
+  UdpServer = nullptr;
+}
 
 void TfmMain::BuildTimers() {
   auto timer = [this](platform::Timer*& field, const char* name, int interval, void (TfmMain::*handler)(QObject*)) {

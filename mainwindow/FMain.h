@@ -20,6 +20,7 @@
 #include "model/UnitControlHost.h"
 #include "platform/Form.h"
 #include "platform/Network.h"
+#include "platform/UiBridge.h"
 
 class LUnitControl;
 namespace display {
@@ -329,7 +330,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   static std::shared_ptr<platform::HidBackend> StartHidBackend;  // null: Linux hidraw
   THidDeviceController* HidCtl = nullptr;
   std::unique_ptr<LUsbDevice> HidDevice;
-  bool WriteUsbFrame(std::span<const std::uint8_t> frame);
+  bool WriteUsbFrame(std::span<const std::uint8_t> frame, int stopFd = -1);
   void RecheckoutHidDevice();
   void RescanUsbDevices();
   bool HasUsbProcessor() const;
@@ -383,6 +384,8 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void RefreshCurves();
   bool SetCrosspoint(int output, int source, bool enabled, const bool* active);
   int linkGeneration_ = 0;
+  // Calls the link workers post for the window die with it.
+  platform::UiReceiver uiReceiver_;
   QString clientTarget_;  // "address:port" the TCP client was last activated for
   std::map<std::uint8_t, ReplyHandler> replyHandlers_;
 

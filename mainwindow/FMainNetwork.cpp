@@ -15,7 +15,6 @@
 #include "link/Lnet.h"
 #include "mainwindow/FMain.h"
 
-#include <QPointer>
 #include "platform/Format.h"
 #include "platform/UiBridge.h"
 
@@ -100,15 +99,14 @@ bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
   // Runs on the Ethernet worker; the sockets belong to the UI thread, which
   // writes the frame in the order the worker produced it.
   QByteArray bytes(reinterpret_cast<const char*>(frame.data()), int(frame.size()));
-  // The window may be gone by the time the UI thread gets to it.
-  platform::UiPost([self = QPointer<TfmMain>(this), bytes] {
-    if (!self || !self->NetProc) return;
-    auto* list = self->FindControl<TUxComboBox>("uxcIpAddress");
-    if (self->UdpServer && list && list->ItemIndex() >= 0)
-      platform::SendDatagram(*self->UdpServer, bytes, self->UdpTarget, self->UdpTargetPort);
+  platform::UiPost(uiReceiver_.Guard(), [this, bytes] {
+    if (!NetProc) return;
+    auto* list = FindControl<TUxComboBox>("uxcIpAddress");
+    if (UdpServer && list && list->ItemIndex() >= 0)
+      platform::SendDatagram(*UdpServer, bytes, UdpTarget, UdpTargetPort);
     // A frame written while the connection is still being made waits in the
     // socket and goes out once it is made.
-    QTcpSocket* socket = self->ClientSocket;
+    QTcpSocket* socket = ClientSocket;
     if (socket && (socket->state() == QAbstractSocket::ConnectedState ||
                    socket->state() == QAbstractSocket::ConnectingState ||
                    socket->state() == QAbstractSocket::HostLookupState))
