@@ -1,13 +1,16 @@
 #include "controls/GDIPFill.h"
 
-#include <QEvent>
-#include <QLinearGradient>
+#include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+
+#include "controls/GdipColors.h"
+#include "controls/GdipObjects.h"
+#include "platform/Canvas.h"
 
 namespace {
 // Defaults of a new fill, in one place.
@@ -19,12 +22,33 @@ struct FillDefaults {
 };
 const FillDefaults kDefaults;
 
-QColor WithAlpha(QColor c, int alpha) {
-  c.setAlpha(std::clamp(alpha, 0, 255));
-  return c;
+bool IsNone(const QColor& c) { return !c.isValid() || c.alpha() == 0; }
+ARGB Argb(int alpha, const QColor& c) { return MakeARGB(alpha, c.red(), c.green(), c.blue()); }
+platform::TColor ToTColor(const QColor& c) { return IsNone(c) ? platform::clNone : platform::FromQColor(c); }
+int Effective(int argument, int own) { return argument >= 0 && argument < 255 ? argument : own; }
+// GDI+ draws nothing into a rectangle without area; Qt would mirror it.
+bool HasArea(const QRectF& r) { return r.width() > 0 && r.height() > 0; }
+
+std::unique_ptr<TGPGraphicsPath> ToGP(const QPainterPath& path) {
+  auto data = std::make_unique<gdipdetail::PathData>();
+  data->path = path;
+  data->newFigure = true;
+  return std::make_unique<TGPGraphicsPath>(std::move(data));
 }
 
-int Effective(int argument, int own) { return argument >= 0 && argument < 255 ? argument : own; }
+// Keeps the caller's clip: clips within it and gives it back afterwards.
+class ClipScope {
+ public:
+  ClipScope(TGPGraphics& g, const QPainterPath& area) : p_(*g.Painter()) {
+    p_.save();
+    auto path = ToGP(area);
+    g.SetClip(path.get(), CombineModeIntersect);
+  }
+  ~ClipScope() { p_.restore(); }
+
+ private:
+  QPainter& p_;
+};
 }  // namespace
 
 TGDIPFill::TGDIPFill(QObject* parent)
@@ -41,17 +65,26 @@ TGDIPFill::TGDIPFill(QObject* parent)
 void TGDIPFill::Assign(const TGDIPFill* s) {
   if (!s || s == this) return;
   ++FUpdateCount;
+  FPictureAspectRatio = s->FPictureAspectRatio;
+  FPictureAspectMode = s->FPictureAspectMode;
+  FBackGroundPictureAspectRatio = s->FBackGroundPictureAspectRatio;
+  FBackGroundPictureAspectMode = s->FBackGroundPictureAspectMode;
   FColor = s->FColor; FColorTo = s->FColorTo; FColorMirror = s->FColorMirror; FColorMirrorTo = s->FColorMirrorTo;
   FGradientType = s->FGradientType; FGradientMirrorType = s->FGradientMirrorType;
+  FHatchStyle = s->FHatchStyle; FHatchStyleMirror = s->FHatchStyleMirror;
+  FBackGroundPicture.Assign(&s->FBackGroundPicture);
+  FBackGroundPicturePosition = s->FBackGroundPicturePosition;
+  FBackGroundPictureLeft = s->FBackGroundPictureLeft; FBackGroundPictureTop = s->FBackGroundPictureTop;
+  FPicture.Assign(&s->FPicture);
+  FPicturePosition = s->FPicturePosition; FPictureLeft = s->FPictureLeft; FPictureTop = s->FPictureTop;
+  FPictureSize = s->FPictureSize; FPictureWidth = s->FPictureWidth; FPictureHeight = s->FPictureHeight;
   FOpacity = s->FOpacity; FOpacityTo = s->FOpacityTo; FOpacityMirror = s->FOpacityMirror;
   FOpacityMirrorTo = s->FOpacityMirrorTo;
-  FBorderColor = s->FBorderColor; FBorderOpacity = s->FBorderOpacity; FBorderWidth = s->FBorderWidth;
+  FBorderColor = s->FBorderColor; FBorderWidth = s->FBorderWidth;
   FRounding = s->FRounding; FRoundingType = s->FRoundingType;
   FShadowColor = s->FShadowColor; FShadowOffset = s->FShadowOffset; FShadowType = s->FShadowType;
-  FAngle = s->FAngle; FGlow = s->FGlow; FGlowGradientColor = s->FGlowGradientColor;
-  FGlowRadialColor = s->FGlowRadialColor;
-  FPicture.Assign(&s->FPicture);
-  FBackGroundPicture.Assign(&s->FBackGroundPicture);
+  FAngle = s->FAngle; FBorderOpacity = s->FBorderOpacity; FBackGroundPictureMode = s->FBackGroundPictureMode;
+  FGlowGradientColor = s->FGlowGradientColor; FGlowRadialColor = s->FGlowRadialColor; FGlow = s->FGlow;
   --FUpdateCount;
   NotifyChange();
 }
@@ -66,6 +99,8 @@ void TGDIPFill::SetColorMirror(const QColor& v) { Store(FColorMirror, v); }
 void TGDIPFill::SetColorMirrorTo(const QColor& v) { Store(FColorMirrorTo, v); }
 void TGDIPFill::SetGradientType(TExGradientType v) { Store(FGradientType, v); }
 void TGDIPFill::SetGradientMirrorType(TExGradientType v) { Store(FGradientMirrorType, v); }
+void TGDIPFill::SetHatchStyle(int v) { Store(FHatchStyle, v); }
+void TGDIPFill::SetHatchStyleMirror(int v) { Store(FHatchStyleMirror, v); }
 void TGDIPFill::SetOpacity(int v) { Store(FOpacity, v); }
 void TGDIPFill::SetOpacityTo(int v) { Store(FOpacityTo, v); }
 void TGDIPFill::SetOpacityMirror(int v) { Store(FOpacityMirror, v); }
@@ -82,158 +117,376 @@ void TGDIPFill::SetAngle(int v) { Store(FAngle, v); }
 void TGDIPFill::SetGlow(TGlowMode v) { Store(FGlow, v); }
 void TGDIPFill::SetGlowGradientColor(const QColor& v) { Store(FGlowGradientColor, v); }
 void TGDIPFill::SetGlowRadialColor(const QColor& v) { Store(FGlowRadialColor, v); }
+void TGDIPFill::SetBackGroundPictureMode(TFillPictureMode v) { Store(FBackGroundPictureMode, v); }
+void TGDIPFill::SetBackGroundPicturePosition(TFillPicturePosition v) { Store(FBackGroundPicturePosition, v); }
+void TGDIPFill::SetBackGroundPictureLeft(int v) { Store(FBackGroundPictureLeft, v); }
+void TGDIPFill::SetBackGroundPictureTop(int v) { Store(FBackGroundPictureTop, v); }
+void TGDIPFill::SetBackGroundPictureAspectRatio(bool v) { Store(FBackGroundPictureAspectRatio, v); }
+void TGDIPFill::SetBackGroundPictureAspectMode(TPictureMode v) { Store(FBackGroundPictureAspectMode, v); }
+void TGDIPFill::SetPicturePosition(TFillPicturePosition v) { Store(FPicturePosition, v); }
+void TGDIPFill::SetPictureLeft(int v) { Store(FPictureLeft, v); }
+void TGDIPFill::SetPictureTop(int v) { Store(FPictureTop, v); }
+void TGDIPFill::SetPictureSize(TFillPictureSize v) { Store(FPictureSize, v); }
+void TGDIPFill::SetPictureWidth(int v) { Store(FPictureWidth, v); }
+void TGDIPFill::SetPictureHeight(int v) { Store(FPictureHeight, v); }
+void TGDIPFill::SetPictureAspectRatio(bool v) { Store(FPictureAspectRatio, v); }
+void TGDIPFill::SetPictureAspectMode(TPictureMode v) { Store(FPictureAspectMode, v); }
+
+void TGDIPFill::SetPicture(const TZodOVODPicture* v) {
+  if (v == &FPicture) return;
+  FPicture.Assign(v);
+  NotifyChange();
+}
+
+void TGDIPFill::SetBackGroundPicture(const TZodOVODPicture* v) {
+  if (v == &FBackGroundPicture) return;
+  FBackGroundPicture.Assign(v);
+  NotifyChange();
+}
 
 QPainterPath TGDIPFill::BuildRoundedPath(const QRectF& r, qreal radius, TFillRoundingType type) {
   QPainterPath path;
-  if (radius <= 0 || type == rtNone) {
-    path.addRect(r);
-    return path;
-  }
+  const qreal x = r.x(), y = r.y(), right = x + r.width(), bottom = y + r.height();
+  if (radius <= 0) type = rtNone;
   const qreal d = 2 * radius;
-  const qreal x = r.x(), y = r.y(), right = r.right(), bottom = r.bottom();
-  const bool tl = type == rtTop || type == rtBoth || type == rtLeft;
-  const bool tr = type == rtTop || type == rtBoth || type == rtRight;
-  const bool br = type == rtBottom || type == rtBoth || type == rtRight;
-  const bool bl = type == rtBottom || type == rtBoth || type == rtLeft;
-  if (tl) {
-    path.arcMoveTo(x, y, d, d, 180);
-    path.arcTo(x, y, d, d, 180, -90);
-  } else {
-    path.moveTo(x, y);
+  // GDI+ angles run clockwise; Qt's counter-clockwise.
+  auto arc = [&](qreal ax, qreal ay, qreal start) {
+    const QRectF box(ax, ay, d, d);
+    if (path.elementCount() == 0) path.arcMoveTo(box, -start);
+    path.arcTo(box, -start, -90);
+  };
+  auto line = [&](qreal x1, qreal y1, qreal x2, qreal y2) {
+    if (path.elementCount() == 0) path.moveTo(x1, y1);
+    else path.lineTo(x1, y1);
+    path.lineTo(x2, y2);
+  };
+  switch (type) {
+    case rtNone:
+      line(x, y, right, y);
+      line(right, y, right, bottom);
+      line(right, bottom, x, bottom);
+      line(x, bottom, x, y);
+      break;
+    case rtTop:
+      arc(x, y, 180);
+      line(x + radius, y, right - radius, y);
+      arc(right - d, y, 270);
+      line(right, y + radius, right, bottom);
+      line(right, bottom, x, bottom);
+      line(x, bottom, x, y + radius);
+      break;
+    case rtBottom:
+      line(x, y, right, y);
+      line(right, y, right, bottom - radius);
+      arc(right - d, bottom - d, 0);
+      line(right - radius, bottom, x + radius, bottom);
+      arc(x, bottom - d, 90);
+      line(x, bottom - radius, x, y);
+      break;
+    case rtBoth:
+      arc(x, y, 180);
+      line(x + radius, y, right - radius, y);
+      arc(right - d, y, 270);
+      line(right, y + radius, right, bottom - radius);
+      arc(right - d, bottom - d, 0);
+      line(right - radius, bottom, x + radius, bottom);
+      arc(x, bottom - d, 90);
+      line(x, bottom - radius, x, y + radius);
+      break;
+    case rtLeft:
+      arc(x, y, 180);
+      line(x + radius, y, right - radius, y);
+      line(right, y, right, bottom);
+      line(right - radius, bottom, x + radius, bottom);
+      arc(x, bottom - d, 90);
+      line(x, bottom - radius, x, y + radius);
+      break;
+    case rtRight:
+      line(x, y, right - radius, y);
+      arc(right - d, y, 270);
+      line(right, y + radius, right, bottom - radius);
+      arc(right - d, bottom - d, 0);
+      line(right - radius, bottom, x, bottom);
+      line(x, bottom - radius, x, y + radius);
+      break;
   }
-  if (tr) path.arcTo(right - d, y, d, d, 90, -90);
-  else path.lineTo(right, y);
-  if (br) path.arcTo(right - d, bottom - d, d, d, 0, -90);
-  else path.lineTo(right, bottom);
-  if (bl) path.arcTo(x, bottom - d, d, d, 270, -90);
-  else path.lineTo(x, bottom);
-  path.closeSubpath();
+  if (path.elementCount() > 0) path.closeSubpath();
   return path;
 }
 
-QRectF TGDIPFill::Fill(QPainter& g, const QRectF& r, int borderOpacity, int opacity, int opacityTo,
-                       int opacityMirror, int opacityMirrorTo) const {
-  g.save();
-  g.setRenderHint(QPainter::Antialiasing, true);
-  QRectF body = r;
-  if (FShadowOffset > 0 && FShadowColor.isValid()) {
-    switch (FShadowType) {
-      case stRightBottom: body.adjust(0, 0, -FShadowOffset, -FShadowOffset); break;
-      case stBottom: body.adjust(0, 0, 0, -FShadowOffset); break;
-      case stSurround: body.adjust(FShadowOffset, FShadowOffset, -FShadowOffset, -FShadowOffset); break;
-    }
-    drawShadow(g, body);
+void TGDIPFill::FillRadialArea(TGPGraphics& g, const QRectF& r, const QColor& color, TFillRoundingType type,
+                               int radius, bool atTop, int a, int b, const QColor& colorTo) const {
+  if (!HasArea(r)) return;
+  const QPainterPath outline = BuildRoundedPath(r, radius, type);
+  {
+    auto path = ToGP(outline);
+    TGPSolidBrush solid(atTop ? Argb(b, color) : Argb(a, colorTo));
+    g.FillPath(&solid, path.get());
   }
-  const int oc = Effective(opacity, FOpacity), octo = Effective(opacityTo, FOpacityTo);
-  const int ocm = Effective(opacityMirror, FOpacityMirror), ocmto = Effective(opacityMirrorTo, FOpacityMirrorTo);
-  if (!FColorMirror.isValid()) {
-    drawBody(g, body, false, oc, octo);
-  } else {
-    const QRectF top(body.x(), body.y(), body.width(), body.height() / 2);
-    const QRectF bottom(body.x(), top.bottom(), body.width(), body.height() - top.height());
-    drawBody(g, top, false, oc, octo);
-    drawBody(g, bottom, true, ocm, ocmto);
-  }
-  drawBorder(g, body, Effective(borderOpacity, FBorderOpacity));
-  drawGlow(g, body);
-  if (!FPicture.Empty()) {
-    const QImage img = FPicture.Image();
-    if (!img.isNull()) FPicture.GDIPDraw(g, QRectF(body.topLeft(), QSizeF(img.size())));
-  }
-  g.restore();
-  return body;
+  ClipScope clip(g, outline);
+  const qreal x = r.x(), y = r.y(), w = r.width(), h = r.height();
+  TGPGraphicsPath ellipse;
+  ellipse.AddEllipse(float(x), float(atTop ? y - h / 2 : y), float(w), float(1.5 * h));
+  TGPPathGradientBrush brush(&ellipse);
+  brush.SetCenterPoint(TGPPointF{float(x + w / 2), float(atTop ? y : y + h)});
+  brush.SetCenterColor(atTop ? Argb(a, colorTo) : Argb(b, color));
+  ARGB surround = atTop ? Argb(b, color) : Argb(a, colorTo);
+  int count = 1;
+  brush.SetSurroundColors(&surround, count);
+  g.FillRectangle(&brush, TGPRectF::FromQt(r));
 }
 
-void TGDIPFill::drawShadow(QPainter& g, const QRectF& body) const {
-  const qreal o = FShadowOffset;
-  for (int i = 0; i < FShadowOffset; ++i) {
-    // Layers of falling alpha give a soft edge.
-    const QRectF s = FShadowType == stSurround ? body.adjusted(-o + i, -o + i, o - i, o - i)
-                                               : body.translated(o - i, o - i);
-    g.fillPath(BuildRoundedPath(s, FRounding, FRoundingType), WithAlpha(FShadowColor, 255 * (i + 1) / (FShadowOffset * 3)));
-  }
-}
-
-void TGDIPFill::drawBody(QPainter& g, const QRectF& r, bool mirror, int oc, int octo) const {
+void TGDIPFill::DrawGradientBackGround(TGPGraphics& g, const QRectF& r, bool mirror, int oc, int octo, int ocmr,
+                                       int ocmrto) const {
+  if (!HasArea(r)) return;
   TExGradientType kind = mirror ? FGradientMirrorType : FGradientType;
   const QColor from = mirror ? FColorMirror : FColor;
   const QColor to = mirror ? FColorMirrorTo : FColorTo;
-  if (!from.isValid()) kind = gtNone;
-  else if (!to.isValid()) kind = gtSolid;
+  if (IsNone(from)) kind = gtNone;
+  else if (IsNone(to)) kind = gtSolid;
   if (kind == gtNone) return;
 
-  TFillRoundingType rt = FRoundingType;
-  if (FColorMirror.isValid()) {
-    static const TFillRoundingType upper[] = {rtNone, rtTop, rtNone, rtTop, rtLeft, rtRight};
-    static const TFillRoundingType lower[] = {rtNone, rtNone, rtBottom, rtBottom, rtLeft, rtRight};
-    rt = mirror ? lower[FRoundingType] : upper[FRoundingType];
+  std::unique_ptr<TGPGraphicsPath> path;
+  if (FRounding != 0) {
+    TFillRoundingType type = FRoundingType;
+    if (!IsNone(FColorMirror)) {
+      static const TFillRoundingType upper[] = {rtNone, rtTop, rtNone, rtTop, rtLeft, rtRight};
+      static const TFillRoundingType lower[] = {rtNone, rtNone, rtBottom, rtBottom, rtLeft, rtRight};
+      type = mirror ? lower[FRoundingType] : upper[FRoundingType];
+    }
+    path = ToGP(BuildRoundedPath(r, FRounding, type));
   }
-  const QPainterPath path = BuildRoundedPath(r, FRounding, rt);
-  const QColor a = WithAlpha(from, oc), b = WithAlpha(to, octo);
-  switch (kind) {
-    case gtSolid: g.fillPath(path, a); break;
-    case gtVertical: case gtHorizontal: case gtForwardDiagonal: case gtBackwardDiagonal: case gtAngle: {
-      QLineF line(r.topLeft(), r.bottomLeft());
-      if (kind == gtHorizontal) line = QLineF(r.topLeft(), r.topRight());
-      else if (kind == gtForwardDiagonal) line = QLineF(r.topLeft(), r.bottomRight());
-      else if (kind == gtBackwardDiagonal) line = QLineF(r.topRight(), r.bottomLeft());
-      else if (kind == gtAngle) {
-        const qreal rad = FAngle * M_PI / 180.0, half = std::hypot(r.width(), r.height()) / 2;
-        const QPointF c = r.center(), d(std::cos(rad) * half, std::sin(rad) * half);
-        line = QLineF(c - d, c + d);
-      }
-      QLinearGradient grad(line.p1(), line.p2());
-      grad.setColorAt(0, a);
-      grad.setColorAt(1, b);
-      g.fillPath(path, grad);
-      break;
-    }
-    case gtRadial: case gtPath: {
-      QRadialGradient grad(r.center(), std::max(r.width(), r.height()) / 2);
-      grad.setColorAt(0, b);
-      grad.setColorAt(1, a);
-      g.fillPath(path, grad);
-      break;
-    }
-    case gtHatch:
-      g.fillPath(path, a);
-      g.fillPath(path, QBrush(b, Qt::DiagCrossPattern));
-      break;
-    case gtTexture: {
-      const QImage tex = FBackGroundPicture.Image();
-      g.fillPath(path, tex.isNull() ? QBrush(a) : QBrush(tex));
-      break;
-    }
-    case gtNone: break;
-  }
+  TGradientFillParams p;
+  p.Graphics = &g;
+  p.Path = path.get();
+  p.UsePath = path != nullptr;
+  p.Rect = TGPRectF::FromQt(r);
+  p.GradientType = kind;
+  p.StartColor = ToTColor(from);
+  p.EndColor = kind == gtSolid ? p.StartColor : ToTColor(to);
+  p.StartOpacity = mirror ? ocmr : oc;
+  p.EndOpacity = mirror ? ocmrto : octo;
+  p.HatchStyle = mirror ? FHatchStyleMirror : FHatchStyle;
+  p.Angle = FAngle;
+  p.Texture = FBackGroundPicturePosition == ppTiled ? const_cast<TZodOVODPicture*>(&FBackGroundPicture) : nullptr;
+  p.BorderColor = platform::clNone;
+  p.Mirror = mirror;
+  const int smoothing = g.GetSmoothingMode();
+  if (path) g.SetSmoothingMode(SmoothingModeAntiAlias);
+  FillGdipGradient(p);
+  if (path) g.SetSmoothingMode(smoothing);
 }
 
-void TGDIPFill::drawBorder(QPainter& g, const QRectF& r, int opacity) const {
-  if (!FBorderColor.isValid() || FBorderWidth <= 0) return;
-  g.setPen(QPen(WithAlpha(FBorderColor, opacity), FBorderWidth));
-  g.setBrush(Qt::NoBrush);
-  g.drawPath(BuildRoundedPath(r, FRounding, FRoundingType));
-}
-
-void TGDIPFill::drawGlow(QPainter& g, const QRectF& r) const {
+void TGDIPFill::DrawGlow(TGPGraphics& g, const QRectF& r) const {
   if (FGlow == gmNone) return;
-  g.save();
-  g.setClipRect(r);
-  const QRectF inner = r.adjusted(1, 1, -1, -1);
+  QPainterPath clipArea;
+  clipArea.addRect(r);
+  ClipScope clip(g, clipArea);
+  const float x = float(r.x() + 1), y = float(r.y() + 1), w = float(r.width() - 2), h = float(r.height() - 2);
+  if (w <= 0 || h <= 0) return;
   if (FGlow == gmGradient || FGlow == gmRadialGradient) {
-    g.setPen(QPen(WithAlpha(FGlowGradientColor, 200), 1));
-    g.setBrush(Qt::NoBrush);
-    g.drawPath(BuildRoundedPath(inner, FRounding, FRoundingType));
-    QLinearGradient band(inner.topLeft(), QPointF(inner.left(), inner.top() + inner.height() / 2));
-    band.setColorAt(0, WithAlpha(FGlowGradientColor, 175));
-    band.setColorAt(1, WithAlpha(FGlowGradientColor, 0));
-    g.fillRect(QRectF(inner.left(), inner.top(), inner.width(), inner.height() / 2), band);
+    {
+      TGPPen pen(Argb(200, FGlowGradientColor), 1);
+      auto outline = ToGP(BuildRoundedPath(QRectF(x, y, w, h), FRounding, FRoundingType));
+      g.DrawPath(&pen, outline.get());
+    }
+    const TGPRectF top{x + 5, y, w - 10, 4};
+    TGPLinearGradientBrush topBrush(TGPRectF{top.X - 1, top.Y - 1, top.Width + 2, top.Height + 2},
+                                    Argb(175, FGlowGradientColor), Argb(0, FGlowGradientColor),
+                                    LinearGradientModeVertical);
+    const TGPPointF topLeft[] = {{x, y}, {x + 5, y}, {x + 5, y + 4}};
+    const TGPPointF topRight[] = {{x + w, y}, {x + w - 5, y}, {x + w - 5, y + 4}};
+    g.FillPolygon(&topBrush, topLeft, 3);
+    g.FillPolygon(&topBrush, topRight, 3);
+    g.FillRectangle(&topBrush, top);
+    const TGPRectF bottom{x + 5, y + h - 7, w - 10, 7};
+    TGPLinearGradientBrush bottomBrush(TGPRectF{bottom.X - 1, bottom.Y - 1, bottom.Width + 2, bottom.Height + 2},
+                                       Argb(0, FGlowGradientColor), Argb(220, FGlowGradientColor),
+                                       LinearGradientModeVertical);
+    const TGPPointF bottomLeft[] = {{x, y + h}, {x + 5, y + h}, {x + 5, y + h - 7}};
+    const TGPPointF bottomRight[] = {{x + w, y + h}, {x + w - 5, y + h}, {x + w - 5, y + h - 7}};
+    g.FillPolygon(&bottomBrush, bottomLeft, 3);
+    g.FillPolygon(&bottomBrush, bottomRight, 3);
+    g.FillRectangle(&bottomBrush, bottom);
   }
-  if (FGlow == gmRadial || FGlow == gmRadialGradient) {
-    QRadialGradient rg(QPointF(inner.center().x(), inner.bottom()), inner.width() / 2);
-    rg.setColorAt(0, WithAlpha(FGlowRadialColor, 160));
-    rg.setColorAt(1, WithAlpha(FGlowRadialColor, 0));
-    g.fillRect(inner, rg);
+  if ((FGlow == gmRadial || FGlow == gmRadialGradient) && w - 20 > 0 && h > 0) {
+    TGPGraphicsPath ellipse;
+    ellipse.AddEllipse(x + 10, y - h / 2, w - 20, 3 * h);
+    TGPPathGradientBrush brush(&ellipse);
+    brush.SetCenterPoint(TGPPointF{x + w / 2, y + h});
+    brush.SetCenterColor(Argb(150, FGlowRadialColor));
+    ARGB surround = Argb(0, FColor.isValid() ? FColor : QColor(0, 0, 0));
+    int count = 1;
+    brush.SetSurroundColors(&surround, count);
+    g.FillPath(&brush, &ellipse);
   }
-  g.restore();
+}
+
+namespace {
+// The size a picture of w x h takes in an area of dw x dh.
+void FitPictureSize(double w, double h, double dw, double dh, TPictureMode mode, double& fw, double& fh) {
+  if (w <= 0 || h <= 0 || dw <= 0 || dh <= 0) {
+    fw = fh = 0;
+  } else if (w < dw && h < dh && mode == pmNormal) {
+    fw = w;
+    fh = h;
+  } else if (dw / dh > w / h) {
+    fw = w * dh / h;
+    fh = dh;
+  } else {
+    fw = dw;
+    fh = h * dw / w;
+  }
+}
+int RoundEven(double v) { return int(std::nearbyint(v)); }
+}  // namespace
+
+void TGDIPFill::PlaceFillPicture(TGPGraphics& g, bool aspectRatio, TPictureMode aspectMode,
+                                 const TZodOVODPicture& picture, TFillPicturePosition position, int w, int h, int l,
+                                 int t, int rr, int bt, int customLeft, int customTop) const {
+  if (picture.Empty() || position == ppTiled) return;
+  const int cx = l + (rr - l - w) / 2, cy = t + (bt - t - h) / 2;
+  platform::TRect target;
+  auto at = [&](int left, int top) { target = platform::Bounds(left, top, w, h); };
+  switch (position) {
+    case ppTopLeft: at(l, t); break;
+    case ppTopCenter: at(cx, t); break;
+    case ppTopRight: at(rr - w, t); break;
+    case ppBottomLeft: at(l, bt - h); break;
+    case ppBottomCenter: at(cx, bt - h); break;
+    case ppBottomRight: at(rr - w, bt - h); break;
+    case ppCenterLeft: at(l, cy); break;
+    case ppCenterCenter: at(cx, cy); break;
+    case ppCenterRight: at(rr - w, cy); break;
+    case ppCustom: at(customLeft, customTop); break;
+    case ppStretched: {
+      double fw = rr - l, fh = bt - t;
+      if (aspectRatio) FitPictureSize(w, h, rr - l, bt - t, aspectMode, fw, fh);
+      target = platform::Bounds(RoundEven(l + (rr - l - fw) / 2), RoundEven(t + (bt - t - fh) / 2), RoundEven(fw),
+                                RoundEven(fh));
+      break;
+    }
+    case ppTiled: return;
+  }
+  if (target.Width() <= 0 || target.Height() <= 0) return;
+  picture.GDIPDraw(g, target);
+}
+
+void TGDIPFill::DrawShadow(TGPGraphics& g, QRectF& r) const {
+  const int s = FShadowOffset;
+  if (s <= 0 || IsNone(FShadowColor)) return;
+  auto soft = [&](const QPainterPath& outline) {
+    auto path = ToGP(outline);
+    TGPPathGradientBrush brush(path.get());
+    brush.SetWrapMode(WrapModeClamp);
+    const ARGB colors[] = {0x00000000, Argb(180, FShadowColor), Argb(180, FShadowColor)};
+    const float positions[] = {0.0f, 0.1f, 1.0f};
+    brush.SetInterpolationColors(colors, positions, 3);
+    g.FillPath(&brush, path.get());
+  };
+  switch (FShadowType) {
+    case stRightBottom:
+      if (HasArea(r)) soft(BuildRoundedPath(r, FRounding, FRoundingType));
+      r.setWidth(r.width() - s);
+      r.setHeight(r.height() - s);
+      break;
+    case stSurround:
+      if (HasArea(r)) soft(BuildRoundedPath(r, s, rtBoth));
+      r = QRectF(r.x() + s, r.y() + s, r.width() - 2 * s, r.height() - 2 * s);
+      break;
+    case stBottom:
+      FillRadialArea(g, QRectF(r.x(), r.y() + r.height() - 2 * s, r.width(), 2 * s), FShadowColor, rtBottom,
+                     FRounding, true, 255, 0, FShadowColor);
+      r.setHeight(r.height() - s);
+      break;
+  }
+}
+
+QRectF TGDIPFill::Fill(QPainter& painter, const QRectF& rect, int borderOpacity, int opacity, int opacityTo,
+                       int opacityMirror, int opacityMirrorTo) const {
+  if (!painter.isActive()) return rect;
+  TGPGraphics g(painter);
+  painter.save();
+  const int oc = Effective(opacity, FOpacity), octo = Effective(opacityTo, FOpacityTo);
+  const int ocm = Effective(opacityMirror, FOpacityMirror), ocmto = Effective(opacityMirrorTo, FOpacityMirrorTo);
+  const int bo = Effective(borderOpacity, FBorderOpacity);
+  const bool border = FBorderWidth > 0 && !IsNone(FBorderColor);
+  QRectF r = rect;
+  const bool degenerate = r.height() == 1 || r.width() == 1;
+  if (degenerate) {
+    if (border) {
+      TGPPen pen(Argb(bo, FBorderColor), float(FBorderWidth));
+      g.DrawLine(&pen, float(r.x()), float(r.y()), float(r.right()), float(r.bottom()));
+    }
+  } else {
+    DrawShadow(g, r);
+  }
+  const int ix = RoundEven(r.x()), iy = RoundEven(r.y()), iw = RoundEven(r.width()), ih = RoundEven(r.height());
+  const QPainterPath outline = BuildRoundedPath(r, FRounding, FRoundingType);
+  auto placeBackGround = [&] {
+    auto& bg = const_cast<TZodOVODPicture&>(FBackGroundPicture);
+    const bool sized = !bg.Empty() && bg.GetImageSizes();
+    PlaceFillPicture(g, FBackGroundPictureAspectRatio, FBackGroundPictureAspectMode, bg, FBackGroundPicturePosition,
+                     sized ? bg.Width() : 0, sized ? bg.Height() : 0, ix, iy, ix + iw, iy + ih, FBackGroundPictureLeft,
+                     FBackGroundPictureTop);
+  };
+  if (!degenerate) {
+    // The body: one piece, or an upper part and a lower half overlapping by 2 pixels.
+    const QColor colorTo = IsNone(FColorTo) ? FColor : FColorTo;
+    if (FGradientType == gtHatch || FGradientType == gtTexture || IsNone(FColorMirror)) {
+      if (FGradientType == gtRadial) {
+        if (!IsNone(FColor)) FillRadialArea(g, r, FColor, FRoundingType, FRounding, true, octo, oc, colorTo);
+      } else {
+        DrawGradientBackGround(g, r, false, oc, octo, ocm, ocmto);
+      }
+    } else {
+      const qreal half = r.height() / 2;
+      const QRectF upper(r.x(), r.y(), r.width(), r.height() - half + 1);
+      const QRectF lower(r.x(), r.y() + half - 1, r.width(), r.height() - half + 1);
+      if (FGradientType == gtRadial) {
+        if (!IsNone(FColor)) FillRadialArea(g, upper, FColor, rtTop, FRounding, true, octo, oc, colorTo);
+      } else {
+        DrawGradientBackGround(g, upper, false, oc, octo, ocm, ocmto);
+      }
+      if (FGradientMirrorType == gtRadial) {
+        const QColor mirrorTo = IsNone(FColorMirrorTo) ? FColorMirror : FColorMirrorTo;
+        FillRadialArea(g, lower, FColorMirror, rtBottom, FRounding, false, ocmto, ocm, mirrorTo);
+      } else {
+        DrawGradientBackGround(g, lower, true, oc, octo, ocm, ocmto);
+      }
+    }
+    if (FBackGroundPictureMode == pmInsideFill && FGradientType == gtTexture) {
+      ClipScope clip(g, outline);
+      placeBackGround();
+    }
+    if (border && HasArea(r)) {
+      TGPPen pen(Argb(bo, FBorderColor), float(FBorderWidth));
+      pen.SetDashStyle(DashStyleSolid);
+      auto path = ToGP(outline);
+      g.DrawPath(&pen, path.get());
+    }
+  }
+  if (HasArea(r)) DrawGlow(g, r);
+  const int bw = FBorderWidth;
+  FFocusRect = QRectF(r.x() + bw, r.y() + bw, r.width() - 2 * bw, r.height() - 2 * bw);
+  if (FFocus && HasArea(FFocusRect) && !IsNone(FFocusColor)) {
+    TGPPen pen(Argb(oc, FFocusColor), 1);
+    pen.SetDashStyle(DashStyleDot);
+    const int smoothing = g.GetSmoothingMode();
+    g.SetSmoothingMode(SmoothingModeDefault);
+    auto path = ToGP(BuildRoundedPath(FFocusRect, FRounding - bw, FRoundingType));
+    g.DrawPath(&pen, path.get());
+    g.SetSmoothingMode(smoothing);
+  }
+  if (FBackGroundPictureMode == pmOutsideFill && FGradientType == gtTexture) placeBackGround();
+  auto& fg = const_cast<TZodOVODPicture&>(FPicture);
+  int pw = 0, ph = 0;
+  if (!fg.Empty() && fg.GetImageSizes()) {
+    pw = FPictureSize == psCustom ? FPictureWidth : fg.Width();
+    ph = FPictureSize == psCustom ? FPictureHeight : fg.Height();
+  }
+  PlaceFillPicture(g, FPictureAspectRatio, FPictureAspectMode, fg, FPicturePosition, pw, ph, ix, iy, ix + iw, iy + ih,
+                   FPictureLeft, FPictureTop);
+  painter.restore();
+  return r;
 }

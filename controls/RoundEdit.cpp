@@ -100,7 +100,7 @@ void TRoundEdit::drawFace(QPainter& p) {
   fill.SetColorTo(face);
   fill.SetColorMirror(face);
   fill.SetColorMirrorTo(face);
-  fill.Fill(p, QRectF(0.5, 0.5, width() - 1, height() - 1));
+  fill.Fill(p, QRectF(0, 0, width() - 1, height() - 1));
 }
 
 void TRoundEdit::drawShadow(QPainter& p) {

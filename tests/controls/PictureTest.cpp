@@ -151,7 +151,8 @@ TEST(Fill, FlatRoundedFillWithBorder) {
   f.SetRounding(6);
   QImage canvas = Canvas(60, 24, QColor(255, 0, 0));
   QPainter p(&canvas);
-  f.Fill(p, QRectF(0.5, 0.5, 59, 23));
+  p.setRenderHint(QPainter::Antialiasing, true);
+  f.Fill(p, QRectF(0, 0, 59, 23));
   p.end();
   EXPECT_EQ(canvas.pixelColor(30, 12), face);
   EXPECT_EQ(canvas.pixelColor(30, 23).red(), 0) << "bottom border";
