@@ -1,398 +1,504 @@
+// The track bar: properties, geometry, SetPosition and the paint order.
+// Interaction is in ExTrackBarInput.cpp, the drawing routines in
+// ExTrackBarPaint.cpp.
 #include "controls/ExTrackBar.h"
 
+#include "controls/CustomImageList.h"
+#include "controls/ExTrackBarDraw.h"
 #include "controls/UxDraw.h"
 
 #include <QEvent>
-#include <QKeyEvent>
-#include <QLinearGradient>
-#include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
-#include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
+
+using platform::TRect;
+using trackbar::IsSet;
 
 namespace {
-// Geometry and colour defaults of the bar, in one place.
-struct TrackDefaults {
-  int borderWidth = 1;     // frame line
-  int offset = 2;          // inner margin
-  int sliderOffset = 10;   // track start across the bar
-  int sliderSize = 3;      // groove thickness
-  int trackGrow = 4;       // press area around the track that pages
-  int initialRepeat = 400;
-  int repeat = 100;
-  QColor sliderColor{255, 255, 255};
-  QColor sliderColorTo{0, 0, 0};
-  QColor sliderBorder{160, 160, 164};
-  QColor thumbFace{196, 200, 206};
-  QColor thumbMark{30, 90, 200};
-};
-const TrackDefaults kTrack;
-
-// Rounds halves to even, as the position arithmetic requires.
-int Nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-// Rectangles here use exclusive right/bottom edges.
-QRect FromEdges(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
+// The rectangle "absent" marker of the tick bands.
+const TRect kNoRect{-1, -1, -1, -1};
+bool Absent(const TRect& r) { return r.Left == -1 && r.Top == -1 && r.Right == -1 && r.Bottom == -1; }
 }  // namespace
 
-// ---- TTrackBarThumb --------------------------------------------------------
-
-TTrackBarThumb::TTrackBarThumb(QObject* parent) : QObject(parent) {
-  for (TGDIPPicture* pic : {&FPicture, &FPictureHot, &FPictureDown, &FPictureDisabled})
-    pic->OnChange = [this](QObject*) { Changed(); };
-}
-
-void TTrackBarThumb::SetSize(int v) {
-  if (v == FSize) return;
-  FSize = v;
-  Changed();
-}
-
-void TTrackBarThumb::SetWidth(int v) {
-  if (v == FWidth) return;
-  FWidth = v;
-  Changed();
-}
-
-void TTrackBarThumb::SetColor(const QColor& v) {
-  if (v == FColor) return;
-  FColor = v;
-  Changed();
-}
-
-void TTrackBarThumb::Changed() {
-  if (OnChange) OnChange(this);
-}
-
-// ---- TExTrackBar -----------------------------------------------------------
-
-TExTrackBar::TExTrackBar(QWidget* parent)
-    : QWidget(parent),
-      FSliderColor(kTrack.sliderColor),
-      FSliderColorTo(kTrack.sliderColorTo),
-      FSliderBorderColor(kTrack.sliderBorder) {
+TCustomTrackBar::TCustomTrackBar(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  FThumb.OnChange = [this](QObject*) { update(); };
-  resize(150, 45);
+  FThumb = new TTrackBarThumb(this);
+  FSlider = CreateSlider();
+  FTickMark = new TTrackBarTick(this);
+  FButtons = new TTrackBarButtons(this);
+  FTrackLabel = new TTrackBarLabel(this);
+  FThumb->FExTrackBar = this;
+  FSlider->FExTrackBar = this;
+  FButtons->FExTrackBar = this;
+  FThumb->OnChange = [this](QObject*) { Repaint(); };
+  FSlider->OnChange = [this](QObject*) { Repaint(); };
+  FButtons->OnChange = [this](QObject*) { Repaint(); };
+  FTrackLabel->OnChange = [this](QObject*) { Repaint(); };
+  FTickMark->OnChange = [this](QObject*) {
+    RecalcTextHeight();
+    Repaint();
+  };
+  for (TGDIPPicture* p : {&FIBackGround, &FIBackGroundDisabled, &FIRateActive, &FIRateInActive})
+    p->OnChange = [this](QObject*) { Repaint(); };
+  FTrackHint = false;
+  FTrackHintWnd = new TTrackHintWindow(this);
+  RecalcTextHeight();
+  resize(150, 26);
 }
 
-QSize TExTrackBar::sizeHint() const { return FOrientation == trVertical ? QSize(27, 180) : QSize(180, 27); }
-
-int TExTrackBar::Tag() const { return uxdraw::ControlTag(this); }
-void TExTrackBar::SetTag(int value) { uxdraw::SetControlTag(this, value); }
-
-void TExTrackBar::SetPosition(int value) {
-  if (value == FPosition) return;
-  if (value < FMin) value = FMin;
-  else if (value > FMax) value = FMax;
-  const QRect before = ThumbRect().adjusted(-1, -1, 1, 1);
-  FPosition = value;
-  update(before);
-  update(ThumbRect().adjusted(-1, -1, 1, 1));
-  if (OnChange) OnChange(this);
+TCustomTrackBar::~TCustomTrackBar() {
+  // The hint window is a top-level window of its own.
+  delete FTrackHintWnd;
 }
 
-void TExTrackBar::SetMin(int value) {
+QSize TCustomTrackBar::sizeHint() const {
+  return FOrientation == trVertical ? QSize(27, 180) : QSize(180, 27);
+}
+
+int TCustomTrackBar::Tag() const { return uxdraw::ControlTag(this); }
+void TCustomTrackBar::SetTag(int value) { uxdraw::SetControlTag(this, value); }
+
+void TCustomTrackBar::SetMin(int value) {
   if (value == FMin) return;
   FMin = value;
   if (FPosition < FMin) SetPosition(FMin);
-  update();
+  Repaint();
 }
 
-void TExTrackBar::SetMax(int value) {
+void TCustomTrackBar::SetMax(int value) {
   if (value == FMax) return;
   FMax = value;
   if (FPosition > FMax) SetPosition(FMax);
-  update();
+  Repaint();
 }
 
-void TExTrackBar::SetOrientation(TTrackBarOrientation value) {
+void TCustomTrackBar::SetOrientation(TTrackBarOrientation value) {
   if (value == FOrientation) return;
   FOrientation = value;
-  update();
+  Repaint();
 }
 
-void TExTrackBar::SetShowFocus(bool value) {
-  if (value == FShowFocus) return;
-  FShowFocus = value;
-  update();
+void TCustomTrackBar::SetColor(const QColor& v) { if (trackbar::Store(FColor, v)) Repaint(); }
+void TCustomTrackBar::SetColorTo(const QColor& v) { if (trackbar::Store(FColorTo, v)) Repaint(); }
+void TCustomTrackBar::SetBorderColor(const QColor& v) { if (trackbar::Store(FBorderColor, v)) Repaint(); }
+void TCustomTrackBar::SetDirection(TGradientDirection v) { if (trackbar::Store(FDirection, v)) Repaint(); }
+void TCustomTrackBar::SetTransparent(bool v) { if (trackbar::Store(FTransparent, v)) Repaint(); }
+void TCustomTrackBar::SetBackGroundStretched(bool v) { if (trackbar::Store(FBackGroundStretched, v)) Repaint(); }
+
+void TCustomTrackBar::SetTickImages(TCustomImageList* v) {
+  if (FImages == v) return;
+  if (FImages) disconnect(FImages, nullptr, this, nullptr);
+  FImages = v;
+  if (v) connect(v, &QObject::destroyed, this, [this] { Repaint(); });
+  Repaint();
 }
 
-void TExTrackBar::SetThumb(const TTrackBarThumb* value) {
-  if (!value || value == &FThumb) return;
-  FThumb.SetPicture(value->Picture());
-  FThumb.SetPictureHot(value->PictureHot());
-  FThumb.SetPictureDown(value->PictureDown());
-  FThumb.SetPictureDisabled(value->PictureDisabled());
-  FThumb.SetSize(value->Size());
-  FThumb.SetWidth(value->Width());
-  FThumb.SetColor(value->Color());
+void TCustomTrackBar::RecalcTextHeight() {
+  FTextHeight = QFontMetrics(platform::ToQFont(FTickMark->Font())).height() + 2 * FTickTextOffset;
 }
 
-void TExTrackBar::SetSliderColor(const QColor& v) { if (v != FSliderColor) { FSliderColor = v; update(); } }
-void TExTrackBar::SetSliderColorTo(const QColor& v) { if (v != FSliderColorTo) { FSliderColorTo = v; update(); } }
-void TExTrackBar::SetSliderBorderColor(const QColor& v) {
-  if (v != FSliderBorderColor) { FSliderBorderColor = v; update(); }
-}
-void TExTrackBar::SetColor(const QColor& v) { if (v != FColor) { FColor = v; update(); } }
-
-// ---- geometry --------------------------------------------------------------
-
-QRect TExTrackBar::ContentRect() const {
-  const int in = kTrack.borderWidth + kTrack.offset;
-  return FromEdges(in, in, width() - in, height() - in);
+void TCustomTrackBar::Loaded() {
+  RecalcTextHeight();
+  FButtons->TakeSizeFromPicture();
+  FThumb->TakeSizeFromPicture();
 }
 
-QRect TExTrackBar::TrackRect() const {
-  QRect c = ContentRect();
-  if (FOrientation == trVertical) c.setLeft(c.left() + kTrack.sliderOffset);
-  else c.setTop(c.top() + kTrack.sliderOffset);
-  return c;
-}
+// ---- SetPosition -------------------------------------------------------------
 
-QRect TExTrackBar::SliderRect() const {
-  const QRect t = TrackRect();
-  if (FOrientation == trVertical) return QRect(t.left(), t.top(), kTrack.sliderSize, t.height());
-  return QRect(t.left(), t.top(), t.width(), kTrack.sliderSize);
-}
-
-int TExTrackBar::TrackLength() const {
-  const QRect t = TrackRect();
-  return (FOrientation == trVertical ? t.height() : t.width()) - FThumb.Width();
-}
-
-QRect TExTrackBar::ThumbRect() const {
-  const QRect s = SliderRect();
-  const QRect t = TrackRect();
-  const int span = FMax - FMin;
-  const int offset = span == 0 ? 0 : Nearest(double(TrackLength()) * (double(FPosition - FMin) / span));
-  if (FOrientation == trVertical) {
-    const int left = s.left() + s.width() / 2 - FThumb.Size() / 2;
-    const int bottom = t.top() + t.height() - offset;  // exclusive bottom edge
-    return FromEdges(left, bottom - FThumb.Width(), left + FThumb.Size(), bottom);
-  }
-  const int top = s.top() + s.height() / 2 - FThumb.Size() / 2;
-  const int left = t.left() + offset;
-  return FromEdges(left, top, left + FThumb.Width(), top + FThumb.Size());
-}
-
-int TExTrackBar::ValueFromOffset(double offset) const {
-  const int len = TrackLength();
-  if (len <= 0) return FPosition;
-  int v = Nearest(offset / len * (FMax - FMin) + FMin);
-  if (v < FMin) v = FMin;
-  if (v > FMax) v = FMax;
-  return v;
-}
-
-// ---- painting --------------------------------------------------------------
-
-void TExTrackBar::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  drawBackground(p);
-  drawSlider(p);
-  drawThumb(p);
-  drawFocus(p);
-}
-
-void TExTrackBar::drawBackground(QPainter& p) {
-  if (FColor.isValid()) p.fillRect(rect(), FColor);
-}
-
-void TExTrackBar::drawSlider(QPainter& p) {
-  const QRect s = SliderRect();
-  if (s.isEmpty()) return;
-  QLinearGradient g = FOrientation == trVertical ? QLinearGradient(s.topLeft(), s.topRight() + QPoint(1, 0))
-                                                 : QLinearGradient(s.topLeft(), s.bottomLeft() + QPoint(0, 1));
-  const bool on = isEnabled();
-  g.setColorAt(0, on ? FSliderColor : uxdraw::Shade(FSliderColorTo, 120));
-  g.setColorAt(1, FSliderColorTo);
-  p.fillRect(s, g);
-  if (FSliderBorderColor.isValid()) {
-    p.setPen(FSliderBorderColor);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(s.adjusted(0, 0, -1, -1).adjusted(-1, -1, 1, 1));
-  }
-}
-
-const TGDIPPicture* TExTrackBar::ThumbPictureForState() const {
-  if (!isEnabled() && !FThumb.PictureDisabled()->Empty()) return FThumb.PictureDisabled();
-  if (isEnabled() && FThumbDown && !FThumb.PictureDown()->Empty()) return FThumb.PictureDown();
-  if (isEnabled() && FThumbHot && !FThumb.PictureHot()->Empty()) return FThumb.PictureHot();
-  return FThumb.Picture();
-}
-
-void TExTrackBar::drawThumb(QPainter& p) {
-  const QRect r = ThumbRect();
-  const TGDIPPicture* pic = ThumbPictureForState();
-  if (!pic->Empty() && !pic->Image().isNull()) {
-    pic->Draw(p, r);
-    return;
-  }
-  // A fader cap: shaded body, dark outline, a coloured index line across the middle.
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing, true);
-  const bool on = isEnabled();
-  QColor face = FThumb.Color().isValid() ? FThumb.Color() : kTrack.thumbFace;
-  if (!on) face = uxdraw::Shade(face, 60);
-  else if (FThumbDown) face = uxdraw::Shade(face, -25);
-  else if (FThumbHot) face = uxdraw::Shade(face, 40);
-  const QRectF body = QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5);
-  const bool vertical = FOrientation == trVertical;
-  QLinearGradient g = vertical ? QLinearGradient(body.topLeft(), body.bottomLeft())
-                               : QLinearGradient(body.topLeft(), body.topRight());
-  g.setColorAt(0.0, uxdraw::Shade(face, 90));
-  g.setColorAt(0.45, face);
-  g.setColorAt(0.55, uxdraw::Shade(face, -30));
-  g.setColorAt(1.0, uxdraw::Shade(face, -70));
-  QPainterPath path;
-  path.addRoundedRect(body, 2.5, 2.5);
-  p.fillPath(path, g);
-  p.setPen(QPen(uxdraw::Shade(face, -140), 1));
-  p.drawPath(path);
-  // Grip ridges above and below the index line.
-  p.setPen(QPen(uxdraw::Shade(face, -80), 1));
-  const QPointF c = body.center();
-  for (int k : {-8, -5, 5, 8}) {
-    if (vertical) p.drawLine(QPointF(body.left() + 3, c.y() + k), QPointF(body.right() - 3, c.y() + k));
-    else p.drawLine(QPointF(c.x() + k, body.top() + 3), QPointF(c.x() + k, body.bottom() - 3));
-  }
-  p.setPen(QPen(on ? kTrack.thumbMark : QColor(128, 128, 128), 2));
-  if (vertical) p.drawLine(QPointF(body.left() + 1.5, c.y()), QPointF(body.right() - 1.5, c.y()));
-  else p.drawLine(QPointF(c.x(), body.top() + 1.5), QPointF(c.x(), body.bottom() - 1.5));
-  p.restore();
-}
-
-void TExTrackBar::drawFocus(QPainter& p) {
-  if (!FShowFocus || !hasFocus()) return;
-  p.save();
-  p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(rect().adjusted(0, 0, -1, -1));
-  p.restore();
-}
-
-// ---- input -----------------------------------------------------------------
-
-void TExTrackBar::mousePressEvent(QMouseEvent* e) {
-  const QPoint pt = e->position().toPoint();
-  if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), pt.x(), pt.y());
-  if (!hasFocus()) setFocus(Qt::MouseFocusReason);
-  if (e->button() != Qt::LeftButton || !isEnabled()) return;
-  const QRect thumb = ThumbRect();
-  if (thumb.contains(pt)) {
-    FSliding = FThumbDown = true;
-    FThumbCenterOffsetX = pt.x() - (thumb.left() + thumb.width() / 2);
-    FThumbCenterOffsetY = pt.y() - (thumb.top() + thumb.height() / 2);
-    update(thumb);
-    return;
-  }
-  const QRect t = TrackRect();
-  if (t.adjusted(-kTrack.trackGrow, -kTrack.trackGrow, kTrack.trackGrow, kTrack.trackGrow).contains(pt)) {
-    FSliderButtonDown = true;
-    FSliderDownPt = pt;
-    PageTowardClick();
-    if (!FRepeatTimer) {
-      FRepeatTimer = new QTimer(this);
-      connect(FRepeatTimer, &QTimer::timeout, this, [this] { RepeatTimerExpired(); });
-    }
-    FRepeatTimer->start(kTrack.initialRepeat);
-  }
-}
-
-void TExTrackBar::PageTowardClick() {
-  const int span = FMax - FMin;
-  const double r = span == 0 ? 0.0 : double(TrackLength()) / span;
-  const QRect t = TrackRect();
-  const int tickOffset = FThumb.Width() / 2;
-  if (FOrientation == trVertical) {
-    const int p = t.top() + t.height() - Nearest((FPosition - FMin) * r);
-    int q = FSliderDownPt.y();
-    if (q >= p) q = FSliderDownPt.y() + tickOffset;
-    if (std::abs(q - p) >= r) SetPosition(FSliderDownPt.y() < p ? FPosition + FPageSize : FPosition - FPageSize);
+void TCustomTrackBar::SetPosition(int value) {
+  if (value == FPosition) return;
+  if (value < FMin) value = FMin;
+  else if (value > FMax) value = FMax;
+  const QRect before = ThumbRect();
+  const int old = FPosition;
+  FPosition = value;
+  const QRect after = ThumbRect();
+  if (RatingMode()) {
+    QRegion cells;
+    for (int v = std::min(old, value); v <= std::max(old, value); ++v) cells += RateCellRect(v);
+    if (!cells.isEmpty()) InvalidateRegion(cells);
   } else {
-    const int p = t.left() + Nearest((FPosition - FMin) * r);
-    int q = FSliderDownPt.x();
-    if (q < p) q = FSliderDownPt.x() - tickOffset;
-    if (std::abs(q - p) >= r) SetPosition(FSliderDownPt.x() < p ? FPosition - FPageSize : FPosition + FPageSize);
+    const QRect b = before.adjusted(-1, -1, 1, 1), a = after.adjusted(-1, -1, 1, 1);
+    QRegion region(b);
+    region += a;
+    if (IsSet(FSlider->ColorCompleted()) || !FSlider->PictureCompleted()->Empty()) region += SliderRect();
+    if (FTickMark->ShowImageAtThumbOnly()) {
+      const QRect t = TrackRect();
+      for (const QRect& g : {b, a}) {
+        if (FOrientation == trVertical) region += QRect(t.left(), g.top(), t.width(), g.height());
+        else region += QRect(g.left(), t.top(), g.width(), t.height());
+      }
+    }
+    InvalidateRegion(region);
+    InvalidateTrackLabel();
   }
+  if (OnChange) OnChange(this);
 }
 
-void TExTrackBar::RepeatTimerExpired() {
-  FRepeatTimer->setInterval(kTrack.repeat);
-  if (FSliderButtonDown) PageTowardClick();
-  else FRepeatTimer->stop();
+void TCustomTrackBar::InvalidateTrackLabel() {
+  if (!FTrackLabel->Visible()) return;
+  const QRect r = TrackLabelRect();
+  if (!r.isEmpty()) InvalidateRegion(QRegion(r));
 }
 
-void TExTrackBar::mouseMoveEvent(QMouseEvent* e) {
-  const QPoint pt = e->position().toPoint();
-  if (FSliding) {
-    const QRect t = TrackRect();
-    const int w = FThumb.Width();
-    const double n = FOrientation == trVertical
-                         ? double(t.top() + t.height() - (w - w / 2) + FThumbCenterOffsetY - pt.y())
-                         : double(pt.x() - t.left() - FThumbCenterOffsetX - w / 2);
-    FSliderButtonDown = false;
-    SetPosition(ValueFromOffset(n));
+void TCustomTrackBar::GetTrackLabelText(QString& Text) {
+  Text = QString::asprintf(FTrackLabel->Format().toUtf8().constData(), FPosition);
+  if (OnGetTrackLabelText) OnGetTrackLabelText(this, FPosition, Text);
+}
+
+void TCustomTrackBar::StepDown() {
+  if (FPosition > FMin) SetPosition(FPosition - FButtons->Step);
+}
+
+void TCustomTrackBar::StepUp() {
+  if (FPosition < FMax) SetPosition(FPosition + FButtons->Step);
+}
+
+// ---- geometry ----------------------------------------------------------------
+
+TRect TCustomTrackBar::TRectContent() const {
+  const int in = FBorderWidth + FOffset;
+  return {in, in, width() - in, height() - in};
+}
+
+TRect TCustomTrackBar::TRectMaxButton() const {
+  const TRect c = TRectContent();
+  const int s = FButtons->Size();
+  if (FOrientation == trVertical) return {c.Left, c.Top, c.Right, c.Top + s};
+  return {c.Right - s, c.Top, c.Right, c.Bottom};
+}
+
+TRect TCustomTrackBar::TRectMinButton() const {
+  const TRect c = TRectContent();
+  const int s = FButtons->Size();
+  if (FOrientation == trVertical) return {c.Left, c.Bottom - s, c.Right, c.Bottom};
+  return {c.Left, c.Top, c.Left + s, c.Bottom};
+}
+
+TRect TCustomTrackBar::TRectTrack() const {
+  TRect t = TRectContent();
+  const bool vertical = FOrientation == trVertical;
+  if (vertical) t.Left += FSlider->Offset();
+  else t.Top += FSlider->Offset();
+  if (FTrackLabel->Visible() && FTrackLabel->Position() <= lpTopRight) {
+    const TRect band = TRectLabelBand();
+    if (vertical) t.Left += band.Width() + 1;
+    else t.Top += band.Height() + 1;
+  }
+  if (FButtons->Visible()) {
+    const TRect mn = TRectMinButton(), mx = TRectMaxButton();
+    const int sp = FButtons->Spacing();
+    if (vertical) {
+      t.Bottom = mn.Top - sp;
+      t.Top = mx.Bottom + sp;
+    } else {
+      t.Left = mn.Right + sp;
+      t.Right = mx.Left - sp;
+    }
+  }
+  return t;
+}
+
+int TCustomTrackBar::TickOffset() const {
+  const int w = FThumb->Width();
+  if (w <= 0) return 0;
+  switch (FThumb->ThumbPointer()) {
+    case tpLeft: return 0;
+    case tpCenter: return w / 2;
+    case tpRight: return w;
+  }
+  return 0;
+}
+
+TRect TCustomTrackBar::TRectTopLeftTick() const {
+  if (FTickMark->Style() == tsNone || FTickMark->Position() == tmBottomRight) return kNoRect;
+  const TRect t = TRectTrack();
+  const int e = TickOffset();
+  const int depth = FTickMark->Size() + (FTickMark->ShowText() ? FTextHeight : 0);
+  if (FOrientation == trVertical) return {t.Left, t.Top + e, t.Left + depth, t.Bottom - e};
+  return {t.Left + e, t.Top, t.Right - e, t.Top + depth};
+}
+
+TRect TCustomTrackBar::TRectSlider() const {
+  if (!SliderShown()) return {0, 0, 0, 0};
+  const TRect t = TRectTrack();
+  const TRect tl = TRectTopLeftTick();
+  const bool band = !Absent(tl);
+  const int s = FSlider->Size();
+  if (FOrientation == trVertical) {
+    const int x = band ? tl.Right + FTickMark->Spacing() : t.Left;
+    return {x, t.Top, x + s, t.Bottom};
+  }
+  const int y = band ? tl.Bottom + FTickMark->Spacing() : t.Top;
+  return {t.Left, y, t.Right, y + s};
+}
+
+TRect TCustomTrackBar::TRectBottomRightTick() const {
+  if (FTickMark->Style() == tsNone || FTickMark->Position() == tmTopLeft) return kNoRect;
+  const TRect t = TRectTrack();
+  const TRect tl = TRectTopLeftTick();
+  const int e = TickOffset();
+  const int depth = FTickMark->Size() + (FTickMark->ShowText() ? FTextHeight : 0);
+  const int sp = FTickMark->Spacing();
+  const bool vertical = FOrientation == trVertical;
+  int start;
+  if (SliderShown()) {
+    const TRect s = TRectSlider();
+    start = (vertical ? s.Right : s.Bottom) - (FSlider->Border3D() ? 1 : 0) + sp;
+  } else if (!Absent(tl)) {
+    start = (vertical ? tl.Right : tl.Bottom) + 2 * sp;
+  } else {
+    start = vertical ? t.Left : t.Top;
+  }
+  if (vertical) return {start, t.Top + e, start + depth, t.Bottom - e};
+  return {t.Left + e, start, t.Right - e, start + depth};
+}
+
+int TCustomTrackBar::TrackTravel() const {
+  const TRect t = TRectTrack();
+  return (FOrientation == trVertical ? t.Height() : t.Width()) - FThumb->Width();
+}
+
+TRect TCustomTrackBar::TRectThumb() const {
+  const bool vertical = FOrientation == trVertical;
+  const TRect t = TRectTrack();
+  const int size = FThumb->Size();
+  int across;
+  if (SliderShown()) {
+    const TRect s = TRectSlider();
+    across = vertical ? s.Left + s.Width() / 2 - size / 2 : s.Top + s.Height() / 2 - size / 2;
+  } else {
+    const TRect tl = TRectTopLeftTick(), br = TRectBottomRightTick();
+    if (!Absent(tl)) across = (vertical ? tl.Left : tl.Top) + FTickMark->Spacing() - size / 2;
+    else if (!Absent(br)) across = vertical ? br.Left : br.Top;
+    else across = vertical ? t.Left : t.Top;
+  }
+  const long double span = (long double)FMax - FMin;
+  const int offset =
+      FMax == FMin ? 0 : int(std::nearbyint((long double)TrackTravel() * (((long double)FPosition - FMin) / span)));
+  TRect r;
+  if (vertical) {
+    r = {across, t.Bottom - offset - FThumb->Width(), across + size, t.Bottom - offset};
+  } else {
+    r = {t.Left + offset, across, t.Left + offset + FThumb->Width(), across + size};
+  }
+  if (FThumb->Shape() == tsLine && FThumb->Picture()->Empty()) {
+    const TRect c = TRectContent();
+    if (vertical) {
+      r.Left = c.Left;
+      r.Right = width() - FBorderWidth;
+    } else {
+      r.Top = c.Top;
+      r.Bottom = height() - FBorderWidth;
+    }
+  }
+  return r;
+}
+
+QRect TCustomTrackBar::ContentRect() const { return platform::ToQRect(TRectContent()); }
+QRect TCustomTrackBar::TrackRect() const { return platform::ToQRect(TRectTrack()); }
+QRect TCustomTrackBar::SliderRect() const { return platform::ToQRect(TRectSlider()); }
+QRect TCustomTrackBar::ThumbRect() const { return platform::ToQRect(TRectThumb()); }
+QRect TCustomTrackBar::MinButtonRect() const { return platform::ToQRect(TRectMinButton()); }
+QRect TCustomTrackBar::MaxButtonRect() const { return platform::ToQRect(TRectMaxButton()); }
+QRect TCustomTrackBar::TopLeftTickRect() const { return platform::ToQRect(TRectTopLeftTick()); }
+QRect TCustomTrackBar::BottomRightTickRect() const { return platform::ToQRect(TRectBottomRightTick()); }
+QRect TCustomTrackBar::TrackLabelRect() const { return platform::ToQRect(TRectLabelText()); }
+
+// ---- rating mode -------------------------------------------------------------
+
+bool TCustomTrackBar::RatingMode() const { return !FIRateActive.Empty() && !FIRateInActive.Empty(); }
+
+QSize TCustomTrackBar::RateCellSize() const {
+  auto* self = const_cast<TCustomTrackBar*>(this);
+  self->FIRateActive.GetImageSizes();
+  self->FIRateInActive.GetImageSizes();
+  return {std::max(FIRateActive.Width(), FIRateInActive.Width()),
+          std::max(FIRateActive.Height(), FIRateInActive.Height())};
+}
+
+QRect TCustomTrackBar::RateCellRect(int value) const {
+  if (!RatingMode() || value <= FMin || value > FMax) return {};
+  const QSize cell = RateCellSize();
+  if (cell.width() <= 0 || cell.height() <= 0) return {};
+  const TRect t = TRectTrack();
+  int x = t.Left, y = t.Top;
+  for (int v = FMin + 1; v < value; ++v) {
+    x += cell.width();
+    if (x + cell.width() > t.Right) {
+      x = t.Left;
+      y += cell.height();
+    }
+  }
+  if (x + cell.width() > t.Right) {
+    x = t.Left;
+    y += cell.height();
+  }
+  if (y > t.Bottom) return {};
+  return {x, y, cell.width(), cell.height()};
+}
+
+// ---- paint -------------------------------------------------------------------
+
+void TCustomTrackBar::paintEvent(QPaintEvent*) {
+  platform::Canvas c(this);
+  DrawBackground(c);
+  if (RatingMode()) {
+    DrawRating(c);
     return;
   }
-  const bool hot = isEnabled() && ThumbRect().contains(pt);
-  if (hot != FThumbHot) {
-    FThumbHot = hot;
-    if (!hot) FThumbDown = false;
-    update(ThumbRect());
+  DrawTrackLabel(c);
+  DrawSlider(c);
+  DrawTicks(c);
+  DrawThumb(c);
+  DrawButtons(c);
+  DrawFocus(c);
+}
+
+void TCustomTrackBar::DrawBackground(platform::Canvas& c) {
+  const bool on = isEnabled();
+  TGDIPPicture* pic = on || FIBackGroundDisabled.Empty() ? &FIBackGround : &FIBackGroundDisabled;
+  const QColor border = on ? FBorderColor : FBorderColorDisabled;
+  const QColor from = on ? FColor : FColorDisabled;
+  const QColor to = on ? FColorTo : FColorDisabledTo;
+  const TRect client{0, 0, width(), height()};
+  if (!pic->Empty()) {
+    pic->GetImageSizes();
+    const QImage image = pic->Image();
+    if (!image.isNull()) {
+      if (FBackGroundStretched) c.StretchDraw(client, image);
+      else c.Draw(0, 0, image);
+    }
+  } else if (!FTransparent) {
+    if (IsSet(from) && IsSet(to)) trackbar::DirectedGradient(c, from, to, FDirection, client, 80);
+    else if (IsSet(from) || IsSet(to)) trackbar::FillSolid(c, client, IsSet(from) ? from : to);
+  }
+  if (IsSet(border) && FBorderWidth >= 1) {
+    for (int i = 0; i < FBorderWidth; ++i)
+      trackbar::FrameRect(c, {i, i, width() - i, height() - i}, border);
   }
 }
 
-void TExTrackBar::mouseReleaseEvent(QMouseEvent* e) {
-  if (FRepeatTimer) FRepeatTimer->stop();
-  FSliderButtonDown = false;
-  if (e->button() != Qt::LeftButton) return;
-  FSliding = false;
-  if (FThumbDown) {
-    FThumbDown = false;
-    if (!ThumbRect().contains(e->position().toPoint())) FThumbHot = false;
-    update(ThumbRect());
+void TCustomTrackBar::DrawRating(platform::Canvas& c) {
+  for (int v = FMin + 1; v <= FMax; ++v) {
+    const QRect cell = RateCellRect(v);
+    if (cell.isEmpty()) continue;
+    const QImage image = (v <= FPosition ? FIRateActive : FIRateInActive).Image();
+    if (!image.isNull()) c.Draw(cell.left(), cell.top(), image);
   }
 }
 
-void TExTrackBar::wheelEvent(QWheelEvent* e) {
-  e->accept();
-  if (!isEnabled()) return;
-  const int delta = e->angleDelta().y();
-  if (delta < 0 && FPosition > FMin) SetPosition(FPosition - 1);
-  else if (delta > 0 && FPosition < FMax) SetPosition(FPosition + 1);
-}
-
-void TExTrackBar::keyPressEvent(QKeyEvent* e) {
-  if (e->modifiers() & Qt::ShiftModifier) return QWidget::keyPressEvent(e);
+void TCustomTrackBar::DrawSlider(platform::Canvas& c) {
+  if (RatingMode() || !SliderShown()) return;
+  const bool on = isEnabled();
+  TTrackBarSlider* s = FSlider;
+  TGDIPPicture* pic = on || s->PictureDisabled()->Empty() ? s->Picture() : s->PictureDisabled();
+  TGDIPPicture* picDone = on ? s->PictureCompleted() : s->PictureCompletedDisabled();
+  const QColor border = on ? s->BorderColor() : s->BorderColorDisabled();
+  const QColor color = on ? s->Color() : s->ColorDisabled();
+  const QColor colorTo = on ? s->ColorTo() : s->ColorDisabledTo();
+  const QColor done = on ? s->ColorCompleted() : s->ColorCompletedDisabled();
+  const QColor doneTo = on ? s->ColorCompletedTo() : s->ColorCompletedDisabledTo();
+  const TRect S = TRectSlider();
   const bool vertical = FOrientation == trVertical;
-  switch (e->key()) {
-    case Qt::Key_PageUp: SetPosition(FPosition + FPageSize); break;
-    case Qt::Key_PageDown: SetPosition(FPosition - FPageSize); break;
-    case Qt::Key_End: SetPosition(vertical ? FMin : FMax); break;
-    case Qt::Key_Home: SetPosition(vertical ? FMax : FMin); break;
-    case Qt::Key_Up: case Qt::Key_Right: if (FPosition < FMax) SetPosition(FPosition + 1); break;
-    case Qt::Key_Down: case Qt::Key_Left: if (FPosition > FMin) SetPosition(FPosition - 1); break;
-    default: return QWidget::keyPressEvent(e);
+
+  TRect completed{0, 0, 0, 0}, rest = S;
+  const bool hasCompleted = IsSet(done) || !picDone->Empty();
+  if (hasCompleted) {
+    const TRect th = TRectThumb();
+    const int m = (vertical ? th.Top : th.Left) + FThumb->Width() / 2;
+    if (vertical) {
+      completed = {S.Left, m, S.Right, S.Bottom};
+      rest = {S.Left, S.Top, S.Right, m + 1};
+    } else {
+      completed = {S.Left, S.Top, m, S.Bottom};
+      rest = {m - 1, S.Top, S.Right, S.Bottom};
+    }
   }
-  e->accept();
+  const bool rounded = s->Rounded() && pic->Empty();
+  QPainter& p = c.Painter();
+  p.save();
+  if (rounded) {
+    QPainterPath clip;
+    clip.addRoundedRect(QRectF(platform::ToQRect(S)), 3.5, 3.5);
+    p.setClipPath(clip, Qt::IntersectClip);
+  }
+  auto paintPart = [&](const TRect& r, const QColor& a, const QColor& b) {
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    if (IsSet(a) && IsSet(b)) trackbar::DirectedGradient(c, a, b, s->Direction(), r, s->Steps());
+    else if (IsSet(a) || IsSet(b)) trackbar::FillSolid(c, r, IsSet(a) ? a : b);
+  };
+  auto paintPicture = [&](TGDIPPicture* picture, const TRect& part) {
+    if (part.Width() <= 0 || part.Height() <= 0) return;
+    picture->GetImageSizes();
+    const QImage image = picture->Image();
+    if (image.isNull()) return;
+    if (s->PictureStretched()) {
+      c.StretchDraw(part, image);
+    } else if (part.Left > 0 && part.Right > 0) {
+      p.save();
+      p.setClipRect(platform::ToQRect(part), Qt::IntersectClip);
+      p.drawImage(QPoint(S.Left, S.Top), image);
+      p.restore();
+    }
+  };
+  if (pic->Empty()) {
+    if (hasCompleted) paintPart(completed, done, doneTo);
+    paintPart(rest, color, colorTo);
+  } else {
+    if (hasCompleted && !picDone->Empty()) paintPicture(picDone, completed);
+    paintPicture(pic, rest);
+  }
+  p.restore();
+
+  if (!IsSet(border)) return;
+  if (s->Rounded()) {
+    trackbar::RoundOutline(c, S, border);
+    if (s->Border3D()) trackbar::RoundOutline(c, {S.Left + 1, S.Top + 1, S.Right - 1, S.Bottom - 1}, Qt::white);
+  } else if (s->Border3D()) {
+    trackbar::TwoColourFrame(c, S, border);
+  } else {
+    trackbar::FrameRect(c, S, border);
+  }
 }
 
-void TExTrackBar::leaveEvent(QEvent* e) {
-  if ((FThumbHot || FThumbDown) && !FSliding) {
-    FThumbHot = FThumbDown = false;
-    update(ThumbRect());
+void TCustomTrackBar::DrawThumb(platform::Canvas& c) {
+  if (RatingMode() || FThumb->Size() < 1) return;
+  if (!FThumb->ShowAtMinMax() && (FPosition == FMin || FPosition == FMax)) return;
+  TGDIPPicture* pic = FThumb->Picture();
+  if (FThumbDown && !FThumb->PictureDown()->Empty()) pic = FThumb->PictureDown();
+  else if (FThumbHot && !FThumb->PictureHot()->Empty()) pic = FThumb->PictureHot();
+  if (!isEnabled() && !FThumb->PictureDisabled()->Empty()) pic = FThumb->PictureDisabled();
+  const TRect r = TRectThumb();
+  if (!pic->Empty()) {
+    pic->GetImageSizes();
+    const QImage image = pic->Image();
+    if (!image.isNull()) c.Painter().drawImage(QPoint(r.Left, r.Top), image);
+    return;
   }
-  QWidget::leaveEvent(e);
+  DrawThumbShape(c, r);
 }
 
-void TExTrackBar::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::EnabledChange) update();
+void TCustomTrackBar::DrawFocus(platform::Canvas& c) {
+  if (!FShowFocus || !hasFocus()) return;
+  // Every other pixel of the outline, starting with the first.
+  const int r = width() - 2, b = height() - 2;
+  if (r < 0 || b < 0) return;
+  std::vector<QPoint> path;
+  for (int x = 0; x < r; ++x) path.emplace_back(x, 0);
+  for (int y = 0; y < b; ++y) path.emplace_back(r, y);
+  for (int x = r; x > 0; --x) path.emplace_back(x, b);
+  for (int y = b; y > 0; --y) path.emplace_back(0, y);
+  for (size_t i = 0; i < path.size(); i += 2) c.SetPixel(path[i].x(), path[i].y(), platform::clBlack);
+}
+
+void TCustomTrackBar::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::EnabledChange) Repaint();
   QWidget::changeEvent(e);
 }

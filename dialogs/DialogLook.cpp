@@ -10,6 +10,7 @@
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
+#include "mainwindow/FMainFormKit.h"
 #include "controls/UxGroupBox.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/LanguageTables.h"
@@ -89,7 +90,7 @@ void StyleGroupBox(TUxGroupBox* box, const QRect& r, const QString& caption) {
 }
 
 void SetupFader(TExTrackBar* fader, const QRect& r, int min, int max, int position, int tag) {
-  fader->SetOrientation(trVertical);
+  mainform::ApplyFaderLook(fader, false);
   fader->SetMin(min);
   fader->SetMax(max);
   fader->SetPosition(position);

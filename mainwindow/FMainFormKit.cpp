@@ -90,14 +90,12 @@ TUxBmpButton* Button(TfmMain& form, QWidget* parent, const QString& name, const 
 TExTrackBar* Fader(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, int min, int max,
                    int pageSize, int position, int tag, bool blueThumb) {
   auto* fader = form.Create<TExTrackBar>(parent, name);
-  fader->SetOrientation(trVertical);
+  ApplyFaderLook(fader, blueThumb);
   fader->SetMin(min);
   fader->SetMax(max);
   fader->SetPageSize(pageSize);
   fader->SetPosition(position);
   fader->SetTag(tag);
-  fader->SetShowFocus(false);
-  ApplyThumb(fader, blueThumb);
   return Place(fader, r);
 }
 

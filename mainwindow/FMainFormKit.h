@@ -80,8 +80,8 @@ QImage ThumbPicture(QSize size, bool blue, int state);
 QImage FramePicture(QSize size, bool leftPiece);
 
 // Thumb extents of every vertical fader: across the track and along it.
-constexpr int kThumbAcross = 20;
-constexpr int kThumbAlong = 14;
+constexpr int kThumbAcross = 16;
+constexpr int kThumbAlong = 29;
 // Vertical fader width and the value boxes' height.
 constexpr int kFaderWidth = 27;
 constexpr int kBoxHeight = 24;
@@ -94,7 +94,11 @@ void ApplyFaces(TUxBmpButton* button, const ButtonFaces& faces);
 // through. BuildForm binds it to every page container's OnPaint; a page that
 // binds its own OnPaint calls it first.
 void PaintPageBackground(QWidget* container, QPainter& canvas);
-void ApplyThumb(TExTrackBar* fader, bool blue);
+// The one look of every fader of the windows (main window and dialogs):
+// vertical, a white-to-black groove 3 wide framed in clMedGray, the 16 x 29
+// thumb pictures (blue: the dynamics pages' cap), no ticks, the focus
+// outline; then Loaded.
+void ApplyFaderLook(TExTrackBar* fader, bool blue);
 
 // ---- Factories (FMainFormKit.cpp) ----------------------------------------------
 // Each creates the control under `parent`, registers it under `name` with the

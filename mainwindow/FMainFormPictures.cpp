@@ -170,8 +170,9 @@ void ApplyFaces(TUxBmpButton* button, const ButtonFaces& faces) {
   b->SetDisabled(faces.disabled);
 }
 
-void ApplyThumb(TExTrackBar* fader, bool blue) {
-  // One set of pictures per colour, made once: every fader holds its own copy.
+void ApplyFaderLook(TExTrackBar* fader, bool blue) {
+  // One set of pictures per colour, made once; each fader takes copies, which
+  // share the bytes.
   struct Set {
     TGDIPPicture normal, hot, down, disabled;
   };
@@ -185,13 +186,41 @@ void ApplyThumb(TExTrackBar* fader, bool blue) {
     set->down.Assign(ThumbPicture(size, blue, 2));
     set->disabled.Assign(ThumbPicture(size, blue, 3));
   }
+  const QColor none = trackbar::Tc(platform::clNone);
+  const QColor black = trackbar::Tc(platform::clBlack);
+  fader->SetOrientation(trVertical);
+  fader->SetColor(none);
+  fader->SetColorTo(none);
+  fader->SetColorDisabled(none);
+  fader->SetColorDisabledTo(none);
+  fader->SetBorderColor(none);
+  fader->SetBorderColorDisabled(none);
+  TTrackBarSlider* s = fader->Slider();
+  s->SetColor(trackbar::Tc(platform::clWhite));
+  s->SetColorTo(black);
+  s->SetDirection(gdHorizontal);
+  s->SetSize(3);
+  s->SetBorderColor(trackbar::Tc(platform::clMedGray));
+  s->SetBorderColorDisabled(black);
+  s->SetColorDisabled(black);
+  s->SetColorDisabledTo(black);
+  s->SetColorCompleted(none);
+  s->SetColorCompletedTo(none);
+  s->SetColorCompletedDisabled(none);
+  s->SetColorCompletedDisabledTo(none);
   TTrackBarThumb* t = fader->Thumb();
+  t->SetShape(tsPointer);
   t->SetSize(kThumbAcross);
   t->SetWidth(kThumbAlong);
   t->SetPicture(&set->normal);
   t->SetPictureHot(&set->hot);
   t->SetPictureDown(&set->down);
   t->SetPictureDisabled(&set->disabled);
+  fader->TickMark()->SetStyle(tsNone);
+  fader->SetShowFocus(true);
+  fader->SetTrackHint(false);
+  fader->TrackLabel()->SetFormat(QStringLiteral("Pos: %d"));
+  fader->Loaded();
 }
 
 }  // namespace mainform

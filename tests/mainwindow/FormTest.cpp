@@ -378,6 +378,23 @@ TEST_F(FormTest, StartUpCopiesTheTemplatePicturesIntoEveryStrip) {
   EXPECT_EQ(Get<TUxBmpButton>("uxbMuteBackupOut8")->Bitmaps()->Down(), down);
 }
 
+TEST_F(FormTest, EveryFaderHasTheWindowsLook) {
+  const auto faders = main->findChildren<TExTrackBar*>();
+  ASSERT_GT(faders.size(), 50);
+  for (TExTrackBar* f : faders) {
+    SCOPED_TRACE(f->objectName().toStdString());
+    EXPECT_EQ(f->Orientation(), trVertical);
+    EXPECT_EQ(f->Thumb()->Size(), 16);
+    EXPECT_EQ(f->Thumb()->Width(), 29);
+    EXPECT_FALSE(f->Thumb()->Picture()->Empty());
+    EXPECT_FALSE(f->Thumb()->PictureDown()->Empty());
+    EXPECT_EQ(f->Slider()->Size(), 3);
+    EXPECT_EQ(platform::FromQColor(f->Slider()->BorderColor()), platform::clMedGray);
+    EXPECT_EQ(f->TickMark()->Style(), tsNone);
+    EXPECT_TRUE(f->ShowFocus());
+  }
+}
+
 TEST_F(FormTest, TheLanguagePassFindsEveryControlItCaptions) {
   // The pass ends at the first control it cannot find, so the captions of its
   // last controls on these pages show that every name before them matched.
