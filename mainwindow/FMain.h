@@ -59,7 +59,6 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   static constexpr const char* kApplicationTitle = "KOVAS DSP Processor Editor V1.1";
   static constexpr const char* kDefaultProcessorAddress = "192.168.1.101";
   static constexpr double kSamplesPerMs = 48.0;
-  static const char* const kRatioTexts[16];
 
   // Where the sockets send; set before the window is created: the main
   // routine reads the PC's address into the defaults, tests give loopback
