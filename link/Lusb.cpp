@@ -13,6 +13,8 @@ bool LUsb::Write(std::span<const std::uint8_t> bytes, int stopFd) {
 LinkProfile LUsbProc::Profile() {
   LinkProfile profile;
   profile.TrafficTag = "USB";
+  profile.TraceEveryWrite = true;
+  profile.TraceReplies = false;  // the owner lists each input report with its report ID
   profile.SendBufSize = 128;
   profile.KeepAliveReplyTimeout = 5000;
   profile.FailureTimeouts = 5;

@@ -5,7 +5,8 @@
 // the last resend, no status of its own otherwise). It does no device I/O: its
 // transport LUsb hands every write and resend, on the link's worker, to the
 // owner's writer (the main window's WriteUsbFrame), and the owner delivers the
-// frame of every input report with DeliverReceived.
+// frame of every input report with DeliverReceived. The link lists "USB W" for
+// every write and resend; the owner lists "USB R" for each input report.
 //
 // LUsbDevice is the owner's side of that: it keeps the one processor device
 // checked out of the controller (found by the enumeration, known by its

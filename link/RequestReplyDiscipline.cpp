@@ -76,8 +76,11 @@ void RequestReplyDiscipline::QueueFrame(Bytes frame, bool force) {
       WriteFrame(frame);
       written = true;
     } else if (force) {
+      // A later value for the waiting unforced frame's target must not
+      // overtake this one.
+      if (lastUnforced_ && FrameTarget(**lastUnforced_) == FrameTarget(frame)) lastUnforced_.reset();
       pending_.push_back(std::move(frame));
-    } else if (lastUnforced_ && code == lastCode_) {
+    } else if (lastUnforced_ && code == lastCode_ && FrameTarget(**lastUnforced_) == FrameTarget(frame)) {
       **lastUnforced_ = std::move(frame);  // keeps the waiting frame's place
     } else {
       pending_.push_back(std::move(frame));
@@ -86,7 +89,7 @@ void RequestReplyDiscipline::QueueFrame(Bytes frame, bool force) {
     lastCode_ = code;
   }
   // Outside the lock: on the UI thread the traffic line is handled at once.
-  if (written) Trace(true, frame);
+  if (written && !profile_.TraceEveryWrite) Trace(true, frame);
 }
 
 void RequestReplyDiscipline::DeliverReceived(std::span<const std::uint8_t> bytes) {
@@ -145,16 +148,16 @@ void RequestReplyDiscipline::SendNextQueued() {
     pending_.pop_front();
     WriteFrame(next);
   }
-  Trace(true, next);
+  if (!profile_.TraceEveryWrite) Trace(true, next);
 }
 
-void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token stop) {
-  Trace(false, frame);
+void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, bool answersFrameInFlight, std::stop_token stop) {
+  if (profile_.TraceReplies) Trace(false, frame);
   if (owner_.OnFrame) {
     auto handler = owner_.OnFrame;
     if (!platform::UiSend(owner_.Receiver, [handler, frame] { handler(frame); }, stop)) return;  // closing
   }
-  SendNextQueued();
+  if (answersFrameInFlight) SendNextQueued();
 }
 
 void RequestReplyDiscipline::WriteSendBuf() {
@@ -163,7 +166,8 @@ void RequestReplyDiscipline::WriteSendBuf() {
     std::lock_guard guard(sendLock_);
     frame = sendBuf_;
   }
-  if (!frame.empty()) transport_->Write(frame, stopFd_);
+  if (frame.empty()) return;
+  if (transport_->Write(frame, stopFd_) && profile_.TraceEveryWrite) Trace(true, frame);
 }
 
 void RequestReplyDiscipline::OnReplyTimeout() {
@@ -233,8 +237,9 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
       rxBuf_.clear();
     }
     for (const Bytes& frame : assembler_.Push(received)) {
-      awaitingReply_ = false;
-      OnFrameComplete(frame, stop);
+      // Only the first reply after a write answers it; the next frame is not
+      // written until the end of this pass, so later replies move nothing.
+      OnFrameComplete(frame, std::exchange(awaitingReply_, false), stop);
       if (stop.stop_requested()) break;
     }
     if (stop.stop_requested()) break;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "link/Lcmd.h"
@@ -175,6 +176,19 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void OnPresetNameReply(std::uint8_t id, const Bytes& payload);
   void OnGroupCtrlReply(std::uint8_t id, const Bytes& payload);
   void OnParameterBlockReply(std::uint8_t id, const Bytes& payload);
+  // The transfer chains (connect, identity, the upload, a block read) wait
+  // for one request at a time. The request sent last through
+  // SendChainRequest is outstanding, and a reply with a chain's code reaches
+  // its handler only when it answers that request (ReplyAnswers); a late
+  // duplicate, or one nobody asked for, is listed on the traffic monitor and
+  // otherwise ignored, so it never starts a second chain.
+  void SendChainRequest(const LCmd& request, bool force);
+  // The one entry of the connect-time upload: sends 0x22 (forced or not) as
+  // the outstanding request. Every sender of 0x22 calls it.
+  void StartUpload(bool force);
+  // Asks block n of the current preset (0x27, forced) as the outstanding
+  // request; the upload and the recall of a preset read blocks this way.
+  void RequestParameterBlock(int n);
   // Opens the progress window modally once the reply handler has returned.
   void tmProcessShowTimer(QObject* Sender);
   // How many transfers have ended with the refresh of every control.
@@ -387,6 +401,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   platform::UiReceiver uiReceiver_;
   QString clientTarget_;  // "address:port" the TCP client was last activated for
   std::map<std::uint8_t, ReplyHandler> replyHandlers_;
+  std::optional<LCmd> chainRequest_;  // the transfer request awaiting its reply
 
   void CreateHidController();
   void LanguageItemClick(QObject* Sender);

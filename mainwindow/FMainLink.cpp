@@ -82,6 +82,7 @@ void TfmMain::AddTrafficLine(const QString& line) {
 
 void TfmMain::CloseLinks() {
   ++linkGeneration_;
+  chainRequest_.reset();
   if (CommProc) CommProc->Close();
   CommProc.reset();
   if (UsbProc) UsbProc->Close();
@@ -94,7 +95,7 @@ void TfmMain::StartConnect(RequestReplyDiscipline& link, int replyTimeout) {
   link.SetReplyTimeout(replyTimeout);
   link.SetRetryLimit(3);
   Connecting = true;
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x10), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), 0x10), true);
 }
 
 void TfmMain::ConnectCom() {
@@ -158,7 +159,7 @@ void TfmMain::OnConnectReply(std::uint8_t, const Bytes&) {
   Online = true;
   if (auto* list = FindControl<QWidget>("uxcIpAddress")) list->setEnabled(false);
   if (auto* scan = FindControl<QWidget>("sbIpScan")) scan->setEnabled(false);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x13), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), 0x13), true);
   SetPollSuspended(false);
   SetLinkRetries(3);
   SetLinkTimeout(5000);
@@ -193,7 +194,7 @@ void TfmMain::OnIdentityReply(std::uint8_t, const Bytes& payload) {
   if (auto* button = FindControl<TUxBmpButton>("uxbMenuLink")) button->SetDown(true);
   IdentityAccepted = true;
   SetLinkTimeout(UsbProc ? 5000 : 1000);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x22), false, true);
+  StartUpload(false);
 }
 
 void TfmMain::Disconnect() {

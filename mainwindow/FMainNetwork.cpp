@@ -29,12 +29,6 @@ quint32 SortKey(const QHostAddress& address) {
   return ((ip & 0xFF) << 24) | ((ip & 0xFF00) << 8) | ((ip >> 8) & 0xFF00) | (ip >> 24);
 }
 
-QString TrafficText(const char* tag, std::span<const std::uint8_t> bytes) {
-  QString line = QString::fromLatin1(tag);
-  for (std::uint8_t b : bytes) line += QString::fromStdString(platform::FormatC("%02X ", b));
-  return line;
-}
-
 }  // namespace
 
 void TfmMain::OpenSockets() {
@@ -117,11 +111,11 @@ bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
 
 void TfmMain::ClientSocketRead() {
   // TCP is a byte stream: every byte read goes to the link's assembler, which
-  // counts LEN across reads, whether a read holds part of a frame or several.
+  // counts LEN across reads, whether a read holds part of a frame or several;
+  // the link lists each reply it completes.
   const QByteArray bytes = ClientSocket->readAll();
   if (!NetProc || bytes.isEmpty()) return;
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-  AddTrafficLine(TrafficText("NET R ", {data, std::size_t(bytes.size())}));
   NetProc->DeliverReceived({data, std::size_t(bytes.size())});
 }
 

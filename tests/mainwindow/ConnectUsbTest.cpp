@@ -1,11 +1,14 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 
 #include "controls/UxBmpButton.h"
 #include "ConnectFixture.h"
+#include "dialogs/FHidData.h"
 #include "link/Lusb.h"
 #include "simproc/SimProcessor.h"
 
@@ -42,6 +45,37 @@ TEST_F(UsbConnectTest, ScanConnectsOverUsbAndAdoptsTheProcessorsId) {
   std::vector<std::uint8_t> connect(written.front().begin(), written.front().begin() + 10);
   EXPECT_EQ(testsupport::Hex(connect), "00 10 02 00 01 01 10 10 03 11");
   EXPECT_EQ(written.front().size(), 65u);
+}
+
+TEST_F(UsbConnectTest, TrafficMonitorListsEveryWriteResendsIncludedAndEachReplyOnce) {
+  // The processor misses the first connect request, so it is written twice.
+  std::atomic<int> writes{0}, replies{0};
+  hid->SetResponder(device, [this, &writes, &replies](std::span<const std::uint8_t> data) {
+    std::vector<std::vector<std::uint8_t>> out;
+    if (writes++ == 0) return out;
+    for (Bytes& reply : sim.Receive(data)) out.push_back(std::move(reply));
+    replies += static_cast<int>(out.size());
+    return out;
+  });
+  fmHidData->Show();
+  fmMain->ConnectUsb();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 8000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+  testsupport::RunEventLoop(100);
+
+  QStringList w, r;
+  for (int i = 0; i < fmHidData->hbHidData->count(); ++i) {
+    const QString line = fmHidData->hbHidData->item(i)->text();
+    (line.startsWith("USB W ") ? w : r) << line;
+  }
+  EXPECT_EQ(w.size(), writes.load());
+  EXPECT_EQ(r.size(), replies.load());
+  for (const QString& line : r) EXPECT_TRUE(line.startsWith("USB R 00  10 02 09 00 ")) << line.toStdString();
+  ASSERT_GE(w.size(), 3);
+  EXPECT_EQ(w[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
+  EXPECT_EQ(w[1], w[0]);
+  EXPECT_EQ(r[0], "USB R 00  10 02 09 00 01 10 10 03 19 ");
+  EXPECT_EQ(fmHidData->hbHidData->item(2)->text(), r[0]) << "the reply follows the resend";
 }
 
 TEST_F(UsbConnectTest, SettingIdAndAddressSendsBothCommandsForTheNewId) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -400,6 +401,57 @@ TEST_F(UploadTest, SerialConnectReadsTheProcessorAndStartsThePolls) {
   EXPECT_GE(inputALevels.size(), 2u);
 }
 
+TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
+  // Every reply comes half a time-out late, so every request is resent and
+  // answered twice. Only the answer to the outstanding request moves the
+  // chain: the upload runs once, each request within the retry rule, and the
+  // progress window opens once. (In the field: 1000 ms time-out, 1500 ms
+  // delay; scaled down here.)
+  constexpr int kTimeout = 60, kDelay = 90;
+  server = std::make_unique<SimSerialServer>(processor);
+  Personalise(*processor);
+  ASSERT_TRUE(server->StartPty()) << server->LastError();
+  auto record = fmMain->OnSubmit;
+  fmMain->OnSubmit = [this, record](const Bytes& frame, bool force) {
+    record(frame, force);
+    if (frame[5] != 0x22) return;
+    fmMain->SetLinkTimeout(kTimeout);  // the identity check has just set its own
+    SimFaults slow;
+    slow.DelayMs = kDelay;
+    processor->SetFaults(slow);
+  };
+  testsupport::ShowCounter shown(fmProcess);
+  guard.start(40000);
+
+  fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
+  fmMain->ConnectCom();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 40000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+  testsupport::RunEventLoop(4 * kDelay);
+
+  std::map<Bytes, int> times;
+  for (const LCmd& c : processor->Requests()) {
+    Bytes key{c.GetCode()};
+    key.insert(key.end(), c.GetPayload().begin(), c.GetPayload().end());
+    ++times[key];
+  }
+  // Meter polls and keep-alives are fresh submissions each time.
+  for (const auto& [request, count] : times) {
+    if (request[0] == 0x40 || request[0] == 0x12) continue;
+    EXPECT_LE(count, 1 + 3) << testsupport::Hex(request);
+  }
+  EXPECT_EQ(times[Bytes{0x22}], 2) << "written and resent once, never a second chain";
+  const auto sent = Taken();
+  std::vector<Submitted> chain;
+  for (const Submitted& s : sent)
+    if (s.code != 0x40 && s.code != 0x10 && s.code != 0x13) chain.push_back(s);
+  EXPECT_EQ(Codes(chain), ExpectedChain(false));
+  ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
+  EXPECT_EQ(fmMain->UploadRefreshCount, 1);
+  EXPECT_EQ(shown.Count(), 1);
+  EXPECT_FALSE(fmProcess->isVisible());
+}
+
 // The refresh pass at the end of the upload, online: it submits nothing and
 // every page shows the processor's preset.
 TEST_F(UploadTest, RefreshAfterTheUploadShowsTheProcessorsPreset) {
@@ -455,7 +507,7 @@ TEST_F(UploadTest, RefreshAfterTheUploadShowsTheProcessorsPreset) {
 TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
   Personalise(*processor);
   AttachSimulatedUsb();
-  fmMain->SendCommand(CM_MCS_CMD(1, 0x22), false, true);
+  fmMain->StartUpload(false);
   ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
   fmMain->tmInLevelDet->SetEnabled(false);
 
