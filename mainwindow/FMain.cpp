@@ -27,6 +27,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindLinkControls();
   BindNavigation();
   BindStripHandlers();
+  BindDynamicsHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();
