@@ -54,6 +54,13 @@ void TUpDown::Step(TUDBtnType button) {
   if (OnClick) OnClick(this, button);
 }
 
+void TUpDown::RequestPosition(int v) {
+  if (!isEnabled() || v == FPosition) return;
+  bool allow = true;
+  if (OnChangingEx) OnChangingEx(this, allow, v, v > FPosition ? TUpDownDirection::updUp : TUpDownDirection::updDown);
+  if (allow) SetPosition(v);
+}
+
 QRect TUpDown::ArrowRect(bool up) const {
   const int half = height() / 2;
   return up ? QRect(0, 0, width(), half) : QRect(0, half, width(), height() - half);

@@ -45,6 +45,10 @@ class TUpDown : public QWidget {
 
   // One user step, as an arrow click does.
   void Step(TUDBtnType button);
+  // A request for value v that behaves like a user's step (OnChangingEx with
+  // v, then Position := v kept within Min ... Max unless refused); no OnClick.
+  // An equal value or a disabled up-down does nothing.
+  void RequestPosition(int v);
 
   std::function<void(QObject* Sender, bool& AllowChange, int NewValue, TUpDownDirection Direction)> OnChangingEx;
   std::function<void(QObject* Sender, TUDBtnType Button)> OnClick;

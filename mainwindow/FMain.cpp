@@ -18,9 +18,6 @@
 TfmMain* fmMain = nullptr;
 platform::NetworkEndpoints TfmMain::StartEndpoints;
 
-const char* const TfmMain::kRatioTexts[16] = {"1.0", "1.1", "1.3", "1.5", "1.7", "2.0", "2.5",  "3.0",
-                                              "3.5", "4.0", "5.0", "6.0", "8.0", "10.0", "20.0", "Limit"};
-
 TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   setObjectName(QStringLiteral("fmMain"));
   BuildMenus();
@@ -30,6 +27,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindLinkControls();
   BindNavigation();
   BindStripHandlers();
+  BindDynamicsHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "link/Lcmd.h"
 #include "model/UnitControlHost.h"
@@ -24,6 +25,9 @@
 #include "platform/UiBridge.h"
 
 class LUnitControl;
+namespace dynamics {
+struct XY;
+}  // namespace dynamics
 namespace display {
 class LMyFFTDrawHpLp6dB;
 class Plot;
@@ -60,7 +64,6 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   static constexpr const char* kApplicationTitle = "KOVAS DSP Processor Editor V1.1";
   static constexpr const char* kDefaultProcessorAddress = "192.168.1.101";
   static constexpr double kSamplesPerMs = 48.0;
-  static const char* const kRatioTexts[16];
 
   // Where the sockets send; set before the window is created: the main
   // routine reads the PC's address into the defaults, tests give loopback
@@ -292,6 +295,77 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // a level byte (0 line, 1-51 mic).
   void SetLevelControls(TUxBmpButton* line, TUxComboBox* combo, TUxBmpButton* phantom, QWidget* step, int level);
 
+  // --- Dynamics pages (FMainComp.cpp, FMainGate.cpp, FMainAgc.cpp) ----------
+  // Change handlers (Sender: the fader or up-down, Tag = channel), the column
+  // presses that pick the channel of the curve area, and the curve drawing.
+  using MouseDownHandler = void (TfmMain::*)(QObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int);
+  void isCompThresholdOut1Change(QObject* Sender);
+  void isCompRatioOut1Change(QObject* Sender);
+  void isCompAttackOut1Change(QObject* Sender);
+  void isCompReleaseOut1Change(QObject* Sender);
+  void isCompThresholdOut1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void cvdCompThresholdOut1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void lbCompOut1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void SelectCompChannel(int channel);
+  void isGateThresholdInAChange(QObject* Sender);
+  void isGateAttackInAChange(QObject* Sender);
+  void isGateReleaseInAChange(QObject* Sender);
+  void isGateThresholdInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void cvdGateThresholdInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void lbGateInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void lbMatrixGateInAClick(QObject* Sender);
+  void SelectGateChannel(int channel);
+  void isAgcThresholdInAChange(QObject* Sender);
+  void isAgcAttackInAChange(QObject* Sender);
+  void isAgcReleaseInAChange(QObject* Sender);
+  void udAgcRatioInAChangingEx(QObject* Sender, bool& AllowChange, int NewValue, int Direction);
+  void udAgcTargetInAChangingEx(QObject* Sender, bool& AllowChange, int NewValue, int Direction);
+  void cvdAgcThresholdInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void lbAgcInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void tmAgcDispTimer(QObject* Sender);
+  void SelectAgcChannel(int channel);
+  platform::Timer* tmAgcDisp = nullptr;
+  // Typed values of the dynamics value boxes (FMainTypedEntry.cpp): Exit on
+  // focus loss, KeyDown on Return or keypad Enter; the key passes on.
+  void cvdCompThresholdOut1Exit(QObject* Sender);
+  void cvdCompThresholdOut1KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdCompRatioOut1Exit(QObject* Sender);
+  void cvdCompRatioOut1KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdCompAttackOut1Exit(QObject* Sender);
+  void cvdCompAttackOut1KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdCompReleaseOut1Exit(QObject* Sender);
+  void cvdCompReleaseOut1KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdGateThresholdInAExit(QObject* Sender);
+  void cvdGateThresholdInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdGateAttackInAExit(QObject* Sender);
+  void cvdGateAttackInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdGateReleaseInAExit(QObject* Sender);
+  void cvdGateReleaseInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdAgcThresholdInAExit(QObject* Sender);
+  void cvdAgcThresholdInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdAgcAttackInAExit(QObject* Sender);
+  void cvdAgcAttackInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdAgcReleaseInAExit(QObject* Sender);
+  void cvdAgcReleaseInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdAgcRatioInAExit(QObject* Sender);
+  void cvdAgcRatioInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdAgcTargetInAExit(QObject* Sender);
+  void cvdAgcTargetInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+
+  // --- Set entries of the dialogs and pages (FMainSetEntries.cpp) -------------
+  // Each forwards to the image's entries and returns at once while Updating.
+  // SetComp(18, 0, v) first moves isCompThresholdEff to v with Updating set.
+  void SetComp(int channel, int which, int value);
+  void SetAgc(int channel, int which, int value);
+  void SetGate(int channel, int which, int value);
+  void SetCameraGate(std::uint32_t wordA, std::uint32_t wordB, std::uint16_t on);
+  void SetAutoMix(std::uint32_t wordA, std::uint32_t wordB, std::uint16_t on);
+  void SetAutoMixWeight(int input, std::uint16_t weight);
+  void SetAec(int index, std::uint8_t value);
+  void SetSubCtrl(int side, std::uint32_t word);
+  void SetGroupCtrl(int n, std::uint32_t value);
+  void SetEffectVolume(std::uint8_t volume);
+
   // --- Navigation (FMainNavigation.cpp) ------------------------------------
   // The page buttons' click (the new page is the Sender's Tag), the bar's
   // arrows, and the Matrix page's overview labels (Tag = channel).
@@ -378,6 +452,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void SetCaption(const QString& name, const QString& text);
   bool SetPanelCut(const QString& role, const QString& suffix, std::uint32_t pair);
   void BindStripHandlers();
+  void BindDynamicsHandlers();
+  bool DrawTransferCurve(const char* plot, const std::vector<std::vector<dynamics::XY>>& points);
+  void TypedEntry(QObject* Sender, int member, const char* companion);
   template <typename Work>
   bool ForEachLinked(int channel, bool skipEdited, Work work);
   bool SetDynamicsControl(const QString& fader, const QString& box, int position, const QString& text);

@@ -13,6 +13,7 @@
 #include "controls/UxBmpButton.h"
 #include "controls/UxComboBox.h"
 #include "mainwindow/FMain.h"
+#include "model/Dynamics.h"
 #include "model/Lunitcontrol.h"
 #include "platform/Format.h"
 
@@ -49,11 +50,7 @@ QString TfmMain::DelayText(int samples, int unit, bool spaced) {
   }
 }
 
-QString TfmMain::RatioText(int p) {
-  if (p == 15) return QStringLiteral("Limit");
-  if (p < 0 || p > 15) return {};
-  return QStringLiteral("1:") + kRatioTexts[p];
-}
+QString TfmMain::RatioText(int p) { return QString::fromStdString(dynamics::RatioText(p)); }
 
 template <typename Work>
 bool TfmMain::ForEachLinked(int channel, bool skipEdited, Work work) {

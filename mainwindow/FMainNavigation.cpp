@@ -238,6 +238,7 @@ void TfmMain::BindNavigation() {
     bind("lbMatrixXoverOut" + n, &TfmMain::lbMatrixPeqInAClick);
     bind("lbMatrixMuteOut" + n, &TfmMain::lbMatrixPeqInAClick);
     bind("lbMatrixHpLpIn" + x, &TfmMain::lbMatrixHpLpInAClick);
+    bind("lbMatrixGateIn" + x, &TfmMain::lbMatrixGateInAClick);
     bind("lbMatrixCompOut" + n, &TfmMain::lbMatrixCompOut1Click);
     bind("lbMatrixDelayOut" + n, &TfmMain::lbMatrixDelayInAClick);
     bind("lbMatrixDelayIn" + x, &TfmMain::lbMatrixDelayInAClick);
