@@ -32,6 +32,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();
+  InstallPresetHandlers();
 }
 
 TfmMain::~TfmMain() = default;

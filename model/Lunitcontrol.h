@@ -125,6 +125,10 @@ class LUnitControl {
   // even while the host is loading the image. A body of another size is
   // ignored.
   void LoadPresetAndSend(std::span<const std::uint8_t> body);
+  // Writes the unit file of the stored presets read last: the system bytes,
+  // then each stored preset's record, 0x64 bytes for the others. False, with
+  // any old file untouched, when it cannot be written.
+  bool SaveUnitFile(const std::string& path) const;
 
   // ---- The whole current preset ---------------------------------------------
   const PresetImage& GetPresetImage() const { return preset_; }

@@ -110,3 +110,9 @@ void LUnitControl::LoadPresetAndSend(std::span<const std::uint8_t> body) {
   send(CM_MCS_DSP_SUB_CTRL(id, 0, p.InputSubCtrl));
   send(CM_MCS_DSP_SUB_CTRL(id, 1, p.OutputSubCtrl));
 }
+
+bool LUnitControl::SaveUnitFile(const std::string& path) const {
+  const presetfiles::FileBytes file =
+      presetfiles::WriteUnitFile(systemBytes_, storedPresets_, [this](int r) { return IsPresetStored(r); });
+  return presetfiles::SaveFileAtomically(path, file);
+}
