@@ -244,7 +244,11 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   testsupport::RunEventLoop(400);
   EXPECT_TRUE(fmMain->tmInLevelDet->Enabled());
 
-  // Writing it back into an empty processor.
+  // Writing it back into an empty processor. A slot byte of 0 in record 3
+  // must not send any of its blocks elsewhere than index 2.
+  presetfiles::FileBytes edited = *file;
+  edited[35 + 1520 * 2] = 0;
+  ASSERT_TRUE(presetfiles::SaveFileAtomically(path, edited));
   const SimProcessor::Stream third = processor->StoredStream(2), seventh = processor->StoredStream(6);
   processor->Answer(CM_MCS_CMD(1, 0x23).BuildFrame(1));
   ASSERT_FALSE(processor->IsStored(2));
@@ -259,6 +263,7 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   ASSERT_EQ(codes.size(), 1u + 1 + 62 + 1);
   EXPECT_EQ(codes[0], 0x23);
   EXPECT_EQ(frames[1].substr(12, 5), "16 1A");
+  EXPECT_EQ(frames[2].substr(12, 11), "35 25 00 02");
   for (int i = 2; i < 64; ++i) EXPECT_EQ(codes[static_cast<std::size_t>(i)], 0x25);
   EXPECT_EQ(frames[32].substr(12, 11), "0B 25 1E 02");
   EXPECT_EQ(frames[63].substr(12, 11), "0B 25 1E 06");
