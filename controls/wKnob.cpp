@@ -1,400 +1,391 @@
 #include "controls/wKnob.h"
 
-#include "controls/UxDraw.h"
-
-#include <QEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QRadialGradient>
-#include <QWheelEvent>
+#include <QImage>
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-struct KnobDefaults {
-  QColor face{255, 255, 255};           // window colour
-  QColor background{240, 240, 240};     // button face
-  QColor indicatorActive{0, 255, 255};  // aqua
-  QColor indicatorInactive{255, 0, 0};  // red
-  QColor tickMajor{0, 0, 0};
-  QColor tickMinor{128, 128, 128};
-  QColor tickDisabled{160, 160, 160};
-  QColor label{0, 0, 0};
-  int tickMargin = 5;
-  int tickMajorLength = 7;
-  int tickMinorLength = 3;
-  int tickLabelMargin = 15;
-  int wheelGapMs = 30;
-};
-const KnobDefaults kKnob;
+#include "controls/UxDraw.h"
+#include "controls/wClock.h"
+#include "platform/Format.h"
 
-QPointF PolarPoint(const QPointF& c, double r, double degrees) {
-  const double a = degrees * M_PI / 180.0;
-  return {c.x() + r * std::cos(a), c.y() - r * std::sin(a)};
-}
+using platform::Canvas;
+using platform::TColor;
+using platform::TPoint;
+
+namespace {
+
+// Wheel notches closer than this make one step.
+constexpr std::int64_t kWheelGapMs = 30;
+
+// Sets the position component's user flag for one change.
+class UserChange {
+ public:
+  explicit UserChange(bool& flag) : flag_(flag) { flag_ = true; }
+  ~UserChange() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
+TColor ToTColor(const QColor& c) { return platform::FromQColor(c); }
+QColor ToColor(TColor c) { return platform::ToQColor(platform::ColorToRGB(c)); }
+
 }  // namespace
 
-TwKnob::TwKnob(QWidget* parent)
-    : QWidget(parent),
-      FIndicatorActiveColor(kKnob.indicatorActive),
-      FIndicatorInactiveColor(kKnob.indicatorInactive),
-      FColor(kKnob.face),
-      FBackGroundColor(kKnob.background) {
+TwKnob::TwKnob(QWidget* parent) : TwScaleComponent(parent) {
   setFocusPolicy(Qt::StrongFocus);
   resize(150, 150);
+  SetShowDisabledState(true);
+  ScaleObject().SetTickLabelMargin(15);
+}
+
+int TwKnob::KeyCode(int QtKey) {
+  switch (QtKey) {
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    default: return 0;
+  }
 }
 
 int TwKnob::Tag() const { return uxdraw::ControlTag(this); }
 void TwKnob::SetTag(int v) { uxdraw::SetControlTag(this, v); }
 
-// ---- position --------------------------------------------------------------
+// ---- properties -------------------------------------------------------------
 
-void TwKnob::SetPosition(double v) {
-  if (v > FPositionMax) v = FPositionMax;
-  if (v < FPositionMin) v = FPositionMin;
-  if (v == FPosition) return;
-  FPosition = v;
-  FPositionDirty = true;
-  update();
-  if (OnPositionChange) OnPositionChange(this);
-  if (FUserGenerated && OnPositionChangeUser) OnPositionChangeUser(this);
+void TwKnob::SetKnobStyle(TwKnobStyle v) {
+  if (v == FKnobStyle) return;
+  FKnobStyle = v;
+  BackGroundChange();
 }
 
-void TwKnob::SetPositionNoEvent(double v) {
-  auto keep = std::move(OnPositionChange);
-  OnPositionChange = nullptr;
-  SetPosition(v);
-  OnPositionChange = std::move(keep);
+void TwKnob::SetIndicatorStyle(TwKnobIndicatorStyle v) {
+  if (v == FIndicatorStyle) return;
+  FIndicatorStyle = v;
+  BackGroundChange();
 }
 
-void TwKnob::SetPositionMin(double v) { if (v != FPositionMin) SetMinMax(v, FPositionMax); }
-void TwKnob::SetPositionMax(double v) { if (v != FPositionMax) SetMinMax(FPositionMin, v); }
+QColor TwKnob::IndicatorActiveColor() const { return ToColor(FIndicatorActiveColor); }
+void TwKnob::SetIndicatorActiveColor(const QColor& v) { SetIndicatorActiveColor(ToTColor(v)); }
+QColor TwKnob::IndicatorInactiveColor() const { return ToColor(FIndicatorInactiveColor); }
+void TwKnob::SetIndicatorInactiveColor(const QColor& v) { SetIndicatorInactiveColor(ToTColor(v)); }
+QColor TwKnob::Color() const { return ToColor(FColor); }
+void TwKnob::SetColor(const QColor& v) { SetColor(ToTColor(v)); }
+QColor TwKnob::BackGroundColor() const { return ToColor(TwScaleComponent::BackGroundColor()); }
+void TwKnob::SetBackGroundColor(const QColor& v) { TwScaleComponent::SetBackGroundColor(ToTColor(v)); }
 
-void TwKnob::SetMinMax(double min, double max) {
-  if (min == FPositionMin && max == FPositionMax) return;
-  FPositionMin = min;
-  FPositionMax = max;
-  ClampPosition();
-  update();
+void TwKnob::SetPositionDisplayUnits(const QString& v) {
+  SetStringProperty(v.trimmed().isEmpty() ? QString() : v, FPositionDisplayUnits, 0);
 }
 
-void TwKnob::ClampPosition() {
-  if (FPosition < FPositionMin) SetPosition(FPositionMin);
-  if (FPosition > FPositionMax) SetPosition(FPositionMax);
+void TwKnob::SetPositionDisplayFont(const platform::TFont& v) {
+  if (v == FPositionDisplayFont) return;
+  FPositionDisplayFont = v;
+  InvalidateChange();
 }
 
-double TwKnob::ValueToPercent(double v) const {
-  if (v > FPositionMax) return 1;
-  if (v >= FPositionMin && FPositionMax != FPositionMin) return (v - FPositionMin) / (FPositionMax - FPositionMin);
-  return 0;
-}
+// ---- angles -----------------------------------------------------------------
 
 double TwKnob::ValueToDegrees(double v) const { return FRotationStartDegrees - ValueToPercent(v) * FRotationMaxDegrees; }
 
 double TwKnob::GetPositionDegrees() const {
-  if (FPositionMin == FPositionMax) return FRotationStartDegrees;
-  return ValueToPercent(FPosition) * FRotationMaxDegrees;
+  if (PositionMin() == PositionMax()) return FRotationStartDegrees;
+  return ValueToPercent(Position()) * FRotationMaxDegrees;
 }
 
 void TwKnob::SetPositionDegrees(double d) {
-  if (FRotationMaxDegrees == 0) return;
-  SetPosition(FPositionMin + (FPositionMax - FPositionMin) * d / FRotationMaxDegrees);
+  if (FRotationMaxDegrees == 0) return;  // no turn maps to a value
+  SetPosition(PositionMin() + (PositionMax() - PositionMin()) * d / FRotationMaxDegrees);
+}
+
+double TwKnob::MouseDegrees(int X, int Y) const {
+  const TPoint c = GetCenterPoint();
+  return std::atan2(double(Y - c.Y), double(X - c.X)) * 180.0 / M_PI;
 }
 
 void TwKnob::UserSetPosition(double v) {
-  FUserGenerated = true;
+  UserChange user(FUserGenerated);
   SetPosition(v);
-  FUserGenerated = false;
 }
 
-void TwKnob::DoPositionChangeFinished() {
-  if (!FPositionDirty) return;
-  FPositionDirty = false;
-  if (OnPositionChangeFinished) OnPositionChangeFinished(this);
+QString TwKnob::TickLabel(double v) const {
+  return QString::fromStdString(platform::FormatC("%.*f", GetAutoTickLabelPrecision(), v)).trimmed();
 }
-
-// ---- appearance setters ----------------------------------------------------
-
-#define KNOB_SETTER(Name, Field, Type)         \
-  void TwKnob::Set##Name(Type v) {             \
-    if (v == Field) return;                    \
-    Field = v;                                 \
-    update();                                  \
-  }
-KNOB_SETTER(KnobRadius, FKnobRadius, int)
-KNOB_SETTER(KnobEdgeWidth, FKnobEdgeWidth, int)
-KNOB_SETTER(KnobStyle, FKnobStyle, TwKnobStyle)
-KNOB_SETTER(IndicatorStyle, FIndicatorStyle, TwKnobIndicatorStyle)
-KNOB_SETTER(IndicatorActiveColor, FIndicatorActiveColor, const QColor&)
-KNOB_SETTER(IndicatorInactiveColor, FIndicatorInactiveColor, const QColor&)
-KNOB_SETTER(IndicatorMargin, FIndicatorMargin, int)
-KNOB_SETTER(RotationStartDegrees, FRotationStartDegrees, int)
-KNOB_SETTER(RotationMaxDegrees, FRotationMaxDegrees, int)
-KNOB_SETTER(AutoSize, FAutoSize, bool)
-KNOB_SETTER(OuterMargin, FOuterMargin, int)
-KNOB_SETTER(ShowTicksMajor, FShowTicksMajor, bool)
-KNOB_SETTER(ShowTicksMinor, FShowTicksMinor, bool)
-KNOB_SETTER(ShowTickLabels, FShowTickLabels, bool)
-KNOB_SETTER(ShowPostionDisplay, FShowPositionDisplay, bool)
-KNOB_SETTER(PositionDisplayUnits, FPositionDisplayUnits, const QString&)
-KNOB_SETTER(Color, FColor, const QColor&)
-KNOB_SETTER(BackGroundColor, FBackGroundColor, const QColor&)
-KNOB_SETTER(Transparent, FTransparent, bool)
-#undef KNOB_SETTER
-
-void TwKnob::SetIndicatorSize(int v) {
-  v = v <= 0 ? 1 : v;
-  if (v != FIndicatorSize) { FIndicatorSize = v; update(); }
-}
-void TwKnob::SetTickMajorCount(int v) {
-  v = std::clamp(v, 2, 100);
-  if (v != FTickMajorCount) { FTickMajorCount = v; update(); }
-}
-void TwKnob::SetTickMinorCount(int v) {
-  v = std::clamp(v, 1, 100);
-  if (v != FTickMinorCount) { FTickMinorCount = v; update(); }
-}
-void TwKnob::SetTickLabelPrecision(int v) {
-  v = std::max(0, v);
-  if (v != FTickLabelPrecision) { FTickLabelPrecision = v; update(); }
-}
-void TwKnob::SetPositionDisplayPrecision(int v) {
-  v = std::max(0, v);
-  if (v != FPositionDisplayPrecision) { FPositionDisplayPrecision = v; update(); }
-}
-
-// ---- geometry and painting -------------------------------------------------
-
-QPointF TwKnob::CenterPoint() const { return QPointF(width() / 2, height() / 2); }
-
-QString TwKnob::TickLabel(double v) const { return QString::number(v, 'f', FTickLabelPrecision).trimmed(); }
 
 QString TwKnob::PositionDisplayText() const {
-  return QString::number(FPosition, 'f', FPositionDisplayPrecision).trimmed() + FPositionDisplayUnits;
+  return QString::fromStdString(platform::FormatC("%4.*f", FPositionDisplayPrecision, Position())).trimmed() +
+         FPositionDisplayUnits;
 }
+
+// ---- size and paint ---------------------------------------------------------
 
 void TwKnob::CalcAutoSize() {
   int d = std::min(width(), height()) - 2 * FOuterMargin;
-  if (FShowTickLabels) {
-    const QFontMetrics fm = fontMetrics();
+  const TwScaleObject& s = ScaleObject();
+  if (s.ShowTickLabels()) {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    Canvas measure(&scratch);
+    measure.Font = s.TickLabelFont();
+    const double lo = s.AutoScaleEnabled && s.AutoScaleStyle == iassFixedMinMax ? AutoScaleMinTick() : PositionMin();
+    const double hi = s.AutoScaleEnabled && s.AutoScaleStyle == iassFixedMinMax ? AutoScaleMaxTick() : PositionMax();
+    const double step = (hi - lo) / (s.TickMajorCount() - 1);
     int widest = 0;
-    const double step = (FPositionMax - FPositionMin) / (FTickMajorCount - 1);
-    for (int i = 0; i < FTickMajorCount; ++i) {
-      const double v = FPositionMin + i * step, a = ValueToDegrees(v) * M_PI / 180.0;
+    for (int i = 0; i < s.TickMajorCount(); ++i) {
+      const double v = lo + i * step, a = ValueToDegrees(v) * M_PI / 180.0;
       const QString t = TickLabel(v);
-      widest = std::max({widest, int(fm.horizontalAdvance(t) * std::abs(std::round(std::cos(a)))),
-                         int(fm.height() * std::abs(std::round(std::sin(a))))});
+      widest = std::max({widest, int(measure.TextWidth(t) * std::fabs(std::round(std::cos(a)))),
+                         int(measure.TextHeight(t) * std::fabs(std::round(std::sin(a))))});
     }
-    d -= widest + 2 * (kKnob.tickMargin + kKnob.tickMajorLength + kKnob.tickLabelMargin + 4);
-  } else if (FShowTicksMajor || FShowTicksMinor) {
-    d -= 2 * (kKnob.tickMargin + kKnob.tickMajorLength);
+    d -= widest;
+    d -= 2 * (s.TickMargin() + s.TickMajorLength() + s.TickLabelMargin() + 4);
+  } else if (s.ShowTicksMajor() || s.ShowTicksMinor()) {
+    d -= 2 * (s.TickMargin() + s.TickMajorLength());
   }
-  FKnobRadius = std::max(1, d / 2);
+  FKnobRadius = d / 2;
 }
 
-void TwKnob::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing, true);
+void TwKnob::DrawStatic(Canvas& Canvas) {
   if (FAutoSize) CalcAutoSize();
-  drawBackground(p);
-  drawKnob(p);
-  drawTicks(p);
-  drawPositionDisplay(p);
-  drawIndicator(p);
-  if (hasFocus()) {
-    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+  DrawBackGround(Canvas, TwScaleComponent::BackGroundColor());
+  DrawKnob(Canvas);
+  DrawTicks(Canvas);
+}
+
+void TwKnob::DoPaint(Canvas& Canvas) {
+  FCenterPoint = GetCenterPoint();
+  if (CachedDrawing()) {
+    if (BackGroundChanged()) {
+      platform::Canvas background(&GetBackGroundBitmap());
+      DrawStatic(background);
+      ClearBackGroundChanged();
+    }
+    DrawBackGroundBitmap(Canvas);
+  } else {
+    DrawStatic(Canvas);
   }
+  DrawPositionDisplay(Canvas);
+  DrawIndicator(Canvas);
+  if (FShowFocusRect && HasFocus())
+    FillFocusRectangle(Canvas, {0, 0, width(), height()}, TwScaleComponent::BackGroundColor());
 }
 
-void TwKnob::drawBackground(QPainter& p) {
-  if (!FTransparent) p.fillRect(rect(), FBackGroundColor);
-}
-
-void TwKnob::drawKnob(QPainter& p) {
-  const QColor face = (FMouseDown || FKeyDown) ? uxdraw::Shade(FColor, 16) : FColor;
-  const QPointF c = CenterPoint();
-  const double r = FKnobRadius;
-  const bool raised = FKnobStyle == iksRaisedEdge || FKnobStyle == iksRaised;
-  // Shaded disk: light from the top left on a raised knob, from the bottom right on a sunken one.
-  QLinearGradient g(c - QPointF(r, r) * 0.7, c + QPointF(r, r) * 0.7);
-  g.setColorAt(0, raised ? uxdraw::Shade(face, 150) : uxdraw::Shade(face, -110));
-  g.setColorAt(1, raised ? uxdraw::Shade(face, -110) : uxdraw::Shade(face, 150));
-  p.setPen(QPen(uxdraw::Shade(face, -150), 1));
-  p.setBrush(g);
-  p.drawEllipse(c, r - 0.5, r - 0.5);
+void TwKnob::DrawKnob(Canvas& Canvas) {
+  const TColor face = FMouseDown || FKeyDown ? Lighten16(FColor) : FColor;
+  if (FKnobStyle == iksRaisedEdge || FKnobStyle == iksRaised)
+    DrawRaisedDisk(Canvas, face, FCenterPoint, FKnobRadius);
+  else
+    DrawSunkenDisk(Canvas, face, FCenterPoint, FKnobRadius);
   if (FKnobStyle == iksRaisedEdge || FKnobStyle == iksSunkenEdge) {
-    const double inner = r - FKnobEdgeWidth;
-    QRadialGradient rg(c - QPointF(inner, inner) * 0.3, inner * 1.3);
-    rg.setColorAt(0, uxdraw::Shade(face, 40));
-    rg.setColorAt(1, face);
-    p.setPen(Qt::NoPen);
-    p.setBrush(rg);
-    p.drawEllipse(c, inner, inner);
+    const int r = FKnobRadius - FKnobEdgeWidth;
+    Canvas.Pen = platform::TPen{face, 1, platform::psSolid};
+    Canvas.Brush = platform::TBrush{face, platform::bsSolid};
+    Canvas.Ellipse(FCenterPoint.X - r, FCenterPoint.Y - r, FCenterPoint.X + r, FCenterPoint.Y + r);
   }
 }
 
-void TwKnob::drawTicks(QPainter& p) {
-  if (!FShowTicksMajor && !FShowTicksMinor && !FShowTickLabels) return;
-  const QPointF c = CenterPoint();
-  const double ri = kKnob.tickMargin + FKnobRadius - 1, ro = kKnob.tickMargin + FKnobRadius + kKnob.tickMajorLength;
-  const double major = (FPositionMax - FPositionMin) / (FTickMajorCount - 1);
-  const double minor = major / (FTickMinorCount + 1);
-  const bool on = isEnabled();
-  for (int i = 0; i < FTickMajorCount; ++i) {
-    const double v = FPositionMin + i * major, a = ValueToDegrees(v);
-    if (FShowTicksMajor) {
-      p.setPen(QPen(on ? kKnob.tickMajor : kKnob.tickDisabled, 1.2));
-      p.drawLine(PolarPoint(c, ri, a), PolarPoint(c, ro, a));
+void TwKnob::DrawTicks(Canvas& Canvas) {
+  const TwScaleObject& s = ScaleObject();
+  if (!s.ShowTicksMajor() && !s.ShowTicksMinor() && !s.ShowTickLabels()) return;
+  const bool fixed = AutoScaleEnabled() && AutoScaleStyle() == iassFixedMinMax;
+  const double lo = fixed ? AutoScaleMinTick() : PositionMin();
+  const double hi = fixed ? AutoScaleMaxTick() : PositionMax();
+  const double major = (hi - lo) / (s.TickMajorCount() - 1);
+  const double minor = major / (s.TickMinorCount() + 1);
+  const int ri = s.TickMargin() + FKnobRadius - 1;
+  const int ro = s.TickMargin() + FKnobRadius + s.TickMajorLength();
+  int minorFrom = ri;
+  if (s.TickMinorAlignment() == itmnaCenter) minorFrom = (ri + ro) / 2 - s.TickMinorLength() / 2;
+  if (s.TickMinorAlignment() == itmnaOutside) minorFrom = ro - s.TickMinorLength();
+  const bool grey = !isEnabled() && ShowDisabledState();
+  const bool textEnabled = isEnabled() || !ShowDisabledState();
+  Canvas.Brush.Style = platform::bsClear;
+  Canvas.BkMode = platform::bkTransparent;
+  auto line = [&](double v, int from, int to, TColor color) {
+    const double a = ValueToDegrees(v);
+    Canvas.Pen = platform::TPen{grey ? platform::clBtnShadow : color, 1, platform::psSolid};
+    const TPoint p1 = PolarPoint(FCenterPoint, from, a), p2 = PolarPoint(FCenterPoint, to, a);
+    Canvas.MoveTo(p1.X, p1.Y);
+    Canvas.LineTo(p2.X, p2.Y);
+  };
+  auto minorTick = [&](double v) { line(v, minorFrom, minorFrom + s.TickMinorLength(), s.TickMinorColor()); };
+  for (int i = 0; i < s.TickMajorCount(); ++i) {
+    const double v = lo + i * major;
+    if (s.ShowTicksMajor()) line(v, ri, ro, s.TickMajorColor());
+    if (s.ShowTickLabels()) {
+      QString text = TickLabel(v);
+      if (OnCustomizeTickLabel) OnCustomizeTickLabel(&ScaleObject(), i, text);
+      Canvas.Font = s.TickLabelFont();
+      const TPoint at = PolarPoint(FCenterPoint, ro + s.TickLabelMargin() + 4, ValueToDegrees(v));
+      platform::TRect box = CenteredRect(at.X, at.Y, Canvas.TextWidth(text), Canvas.TextHeight(text));
+      DrawTextFlags(Canvas, text, box, TwScaleComponent::BackGroundColor(), textEnabled,
+                    itfCenter | itfVCenter | itfSingleLine);
     }
-    if (FShowTickLabels) {
-      const QString t = TickLabel(v);
-      const QPointF at = PolarPoint(c, ro + kKnob.tickLabelMargin + 4, a);
-      const QSizeF s = p.fontMetrics().size(Qt::TextSingleLine, t);
-      p.setPen(on ? kKnob.label : kKnob.tickDisabled);
-      p.drawText(QRectF(at - QPointF(s.width() / 2, s.height() / 2), s), Qt::AlignCenter, t);
-    }
-    if (FShowTicksMinor && i + 1 < FTickMajorCount) {
-      p.setPen(QPen(on ? kKnob.tickMinor : kKnob.tickDisabled, 1));
-      for (int j = 1; j <= FTickMinorCount; ++j) {
-        const double am = ValueToDegrees(v + j * minor);
-        p.drawLine(PolarPoint(c, ri, am), PolarPoint(c, ri + kKnob.tickMinorLength, am));
-      }
-    }
+    if (s.ShowTicksMinor() && i < s.TickMajorCount() - 1)
+      for (int j = 1; j <= s.TickMinorCount(); ++j) minorTick(v + j * minor);
+  }
+  if (fixed && s.ShowTicksMinor() && minor > 0) {
+    for (double v = hi + minor; v <= PositionMax() + 1e-9 * minor; v += minor) minorTick(v);
+    for (double v = lo - minor; v >= PositionMin() - 1e-9 * minor; v -= minor) minorTick(v);
   }
 }
 
-void TwKnob::drawPositionDisplay(QPainter& p) {
-  if (!FShowPositionDisplay) return;
-  p.setPen(kKnob.label);
-  const QPointF c = CenterPoint();
-  p.drawText(QRectF(c.x() - FKnobRadius, c.y() - FKnobRadius, 2 * FKnobRadius, 2 * FKnobRadius), Qt::AlignCenter,
-             PositionDisplayText());
+void TwKnob::DrawPositionDisplay(Canvas& Canvas) {
+  if (!FShowPostionDisplay) return;
+  const QString text = PositionDisplayText();
+  Canvas.Font = FPositionDisplayFont;
+  Canvas.Brush.Style = platform::bsClear;
+  Canvas.TextOut(FCenterPoint.X - Canvas.TextWidth(text) / 2, FCenterPoint.Y - Canvas.TextHeight(text) / 2, text);
 }
 
-void TwKnob::drawIndicator(QPainter& p) {
-  const QPointF c = CenterPoint();
-  const double angle = FRotationStartDegrees - GetPositionDegrees();
-  const QColor col = (FMouseDown || FKeyDown) ? FIndicatorActiveColor : FIndicatorInactiveColor;
-  const double r1 = FKnobRadius - FIndicatorMargin, r2 = r1 - FIndicatorSize;
-  const QPointF pt = PolarPoint(c, r2, angle);
-  p.setPen(QPen(col, 1));
-  p.setBrush(col);
+void TwKnob::DrawIndicator(Canvas& Canvas) {
+  const double angle = IndicatorDegrees();
+  const TColor color = FMouseDown || FKeyDown ? FIndicatorActiveColor : FIndicatorInactiveColor;
+  Canvas.Pen = platform::TPen{color, 1, platform::psSolid};
+  Canvas.Brush = platform::TBrush{color, platform::bsSolid};
+  const int r1 = FKnobRadius - FIndicatorMargin, r2 = r1 - FIndicatorSize;
+  const TPoint p = PolarPoint(FCenterPoint, r2, angle);
+  const int s = FIndicatorSize;
   switch (FIndicatorStyle) {
-    case ikisDotLowered: case ikisDotRaised: case ikisDot: {
-      const double s = FIndicatorSize;
-      p.drawEllipse(pt, s, s);
+    case ikisDotLowered:
+    case ikisDotRaised:
+    case ikisDot: {
+      Canvas.Ellipse(p.X - s, p.Y - s, p.X + s, p.Y + s);
       if (FIndicatorStyle == ikisDot) break;
       const bool lowered = FIndicatorStyle == ikisDotLowered;
-      const QRectF box(pt.x() - s, pt.y() - s, 2 * s, 2 * s);
-      p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(lowered ? QColor(128, 128, 128) : Qt::white, 1));
-      p.drawArc(box, 45 * 16, 180 * 16);
-      p.setPen(QPen(lowered ? Qt::white : QColor(128, 128, 128), 1));
-      p.drawArc(box, 225 * 16, 180 * 16);
+      // Arcs run counter-clockwise: 45 to 225 degrees is the upper-left half.
+      Canvas.Pen.Color = lowered ? platform::clGray : platform::clWhite;
+      Canvas.Arc(p.X - s, p.Y - s, p.X + s, p.Y + s, p.X + s, p.Y - s, p.X - s, p.Y + s);
+      Canvas.Pen.Color = lowered ? platform::clWhite : platform::clGray;
+      Canvas.Arc(p.X - s, p.Y - s, p.X + s, p.Y + s, p.X - s, p.Y + s, p.X + s, p.Y - s);
       break;
     }
-    case ikisLineCenter:
-      p.setPen(QPen(col, 2));
-      p.drawLine(PolarPoint(c, r1, angle), c);
+    case ikisLineCenter: {
+      const TPoint a = PolarPoint(FCenterPoint, r1, angle);
+      Canvas.MoveTo(a.X, a.Y);
+      Canvas.LineTo(FCenterPoint.X, FCenterPoint.Y);
       break;
-    case ikisLineCustom:
-      p.setPen(QPen(col, 2));
-      p.drawLine(PolarPoint(c, r1, angle), pt);
+    }
+    case ikisLineCustom: {
+      const TPoint a = PolarPoint(FCenterPoint, r1, angle);
+      Canvas.MoveTo(a.X, a.Y);
+      Canvas.LineTo(p.X, p.Y);
       break;
+    }
     case ikisTriangle: {
-      const QPointF tri[3] = {PolarPoint(c, r1, angle), PolarPoint(pt, FIndicatorSize / 2.0, angle + 90),
-                              PolarPoint(pt, FIndicatorSize / 2.0, angle - 90)};
-      p.drawPolygon(tri, 3);
+      const TPoint tri[3] = {PolarPoint(FCenterPoint, r1, angle), PolarPoint(p, s / 2.0, angle + 90),
+                             PolarPoint(p, s / 2.0, angle - 90)};
+      Canvas.Polygon(tri);
       break;
     }
   }
 }
 
-// ---- input -----------------------------------------------------------------
+// ---- input ------------------------------------------------------------------
 
-double TwKnob::MouseDegrees(const QPointF& pt) const {
-  const QPointF c = CenterPoint();
-  return std::atan2(pt.y() - c.y(), pt.x() - c.x()) * 180.0 / M_PI;
+void TwKnob::DoKillFocus() {
+  TwScaleComponent::DoKillFocus();
+  FMouseDown = false;
+  FKeyDown = false;
 }
 
-void TwKnob::mousePressEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton || !isEnabled()) return;
+void TwKnob::DoWantSpecialKey(int& CharCode, int& Result) {
+  const int code = KeyCode(CharCode);
+  Result = FUseKeyboard && code >= 37 && code <= 40 ? 1 : 0;
+}
+
+void TwKnob::DoKeyDown(int& Key, Qt::KeyboardModifiers) {
+  if (FUseKeyboard) {
+    FKeyDown = true;
+    UserChange user(FUserGenerated);
+    switch (KeyCode(Key)) {
+      case 37:
+      case 40:
+        SetPosition(Position() - FKeyArrowStepSize);
+        Key = 0;
+        break;
+      case 38:
+      case 39:
+        SetPosition(Position() + FKeyArrowStepSize);
+        Key = 0;
+        break;
+      case 33:
+        SetPosition(Position() + FKeyPageStepSize);
+        Key = 0;
+        break;
+      case 34:
+        SetPosition(Position() - FKeyPageStepSize);
+        Key = 0;
+        break;
+      case 36:
+        SetPosition(PositionMin());
+        Key = 0;
+        break;
+      case 35:
+        SetPosition(PositionMax());
+        Key = 0;
+        break;
+      default:
+        break;
+    }
+  }
+  BackGroundChange();
+}
+
+void TwKnob::DoKeyUp(int&, Qt::KeyboardModifiers) {
+  BackGroundChange();
+  if (!FKeyDown) return;
+  FKeyDown = false;
+  if (FPositionDirty) DoPositionChangeFinished();
+}
+
+void TwKnob::DoMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int Y) {
+  if (Button != Qt::LeftButton || !isEnabled()) return;
   FPositionDirty = false;
   setFocus(Qt::MouseFocusReason);
-  const QPointF d = e->position() - CenterPoint();
-  if (std::lround(std::hypot(d.x(), d.y())) < FKnobRadius) {
+  const TPoint c = GetCenterPoint();
+  if (std::lround(std::hypot(double(X - c.X), double(Y - c.Y))) < FKnobRadius) {
     FMouseDown = true;
-    FMouseDownDegrees = MouseDegrees(e->position());
-    update();
+    FMouseDownDegrees = MouseDegrees(X, Y);
+    BackGroundChange();
   }
 }
 
-void TwKnob::mouseMoveEvent(QMouseEvent* e) {
-  if (FMouseDown) {
-    const double a = MouseDegrees(e->position());
-    double d = FMouseDownDegrees - a;
-    if (d > 200) d -= 360;
-    if (d < -200) d += 360;
-    FUserGenerated = true;
+void TwKnob::DoMouseMove(Qt::KeyboardModifiers, int X, int Y) {
+  if (!FMouseDown) return;
+  const double a = MouseDegrees(X, Y);
+  double d = FMouseDownDegrees - a;
+  if (d > 200) d -= 360;
+  if (d < -200) d += 360;
+  {
+    UserChange user(FUserGenerated);
     SetPositionDegrees(GetPositionDegrees() - d);
-    FUserGenerated = false;
-    FMouseDownDegrees = a;
   }
-  if (OnMouseMove) OnMouseMove(this, e->modifiers(), int(e->position().x()), int(e->position().y()));
+  FMouseDownDegrees = a;
+  InvalidateChange();
 }
 
-void TwKnob::mouseReleaseEvent(QMouseEvent*) {
-  update();
+void TwKnob::DoMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+  BackGroundChange();
   if (!FMouseDown) return;
   FMouseDown = false;
   DoPositionChangeFinished();
 }
 
-void TwKnob::keyPressEvent(QKeyEvent* e) {
-  if (!FUseKeyboard) return QWidget::keyPressEvent(e);
-  double target = FPosition;
-  switch (e->key()) {
-    case Qt::Key_Left: case Qt::Key_Down: target -= FKeyArrowStepSize; break;
-    case Qt::Key_Right: case Qt::Key_Up: target += FKeyArrowStepSize; break;
-    case Qt::Key_PageUp: target += FKeyPageStepSize; break;
-    case Qt::Key_PageDown: target -= FKeyPageStepSize; break;
-    case Qt::Key_Home: target = FPositionMin; break;
-    case Qt::Key_End: target = FPositionMax; break;
-    default: return QWidget::keyPressEvent(e);
-  }
-  FKeyDown = true;
-  UserSetPosition(target);
-  update();
-}
-
-void TwKnob::keyReleaseEvent(QKeyEvent* e) {
-  if (!FKeyDown || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
-  FKeyDown = false;
-  update();
+bool TwKnob::DoMouseWheel(int WheelDelta, Qt::KeyboardModifiers Shift, QPoint MousePos) {
+  const bool result = TwScaleComponent::DoMouseWheel(WheelDelta, Shift, MousePos);
+  const std::int64_t now = twclock::NowMs();
+  if (FWheelSeen && now - FLastWheelTime < kWheelGapMs) return result;
+  FWheelSeen = true;
+  FLastWheelTime = now;
+  UserSetPosition(Position() + (WheelDelta > 0 ? 1 : WheelDelta < 0 ? -1 : 0) * FMouseWheelStepSize);
   DoPositionChangeFinished();
+  return true;
 }
 
-void TwKnob::wheelEvent(QWheelEvent* e) {
-  e->accept();
-  const int delta = e->angleDelta().y();
-  if (delta == 0 || !isEnabled()) return;
-  if (FLastWheel.isValid() && FLastWheel.elapsed() < kKnob.wheelGapMs) return;
-  FLastWheel.start();
-  UserSetPosition(FPosition + (delta > 0 ? 1 : -1) * FMouseWheelStepSize);
-  DoPositionChangeFinished();
-}
-
-void TwKnob::focusOutEvent(QFocusEvent* e) {
-  FMouseDown = FKeyDown = false;
-  update();
-  QWidget::focusOutEvent(e);
-}
-
-void TwKnob::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::EnabledChange) update();
-  QWidget::changeEvent(e);
-}
+void TwKnob::DoOPCPositionChange() { OPCOutputData(QStringLiteral("Position"), QVariant(Position())); }

@@ -1,151 +1,189 @@
 #include "controls/wLed.h"
 
-#include "controls/UxDraw.h"
-
-#include <QEvent>
 #include <QPainter>
-#include <QRadialGradient>
 #include <QResizeEvent>
 
+#include "controls/UxDraw.h"
+
+using platform::Canvas;
+using platform::TColor;
+using platform::TRect;
+
 namespace {
-struct LedDefaults {
-  QColor active{0, 255, 0};      // lime
-  QColor inactive{0, 85, 0};     // dark green
-  QColor bezel{240, 240, 240};   // button face the bezel is shaded from
-  QColor labelActive{0, 0, 0};
-  QColor labelInactive{255, 255, 255};
-  int labelEndsMargin = 5;
-};
-const LedDefaults kLed;
+
+TColor ToTColor(const QColor& c) { return platform::FromQColor(c); }
+QColor ToColor(TColor c) { return platform::ToQColor(platform::ColorToRGB(c)); }
+
 }  // namespace
 
-TwLed::TwLed(QWidget* parent) : QWidget(parent), FActiveColor(kLed.active), FInactiveColor(kLed.inactive) {
-  resize(20, 20);
-}
+TwLed::TwLed(QWidget* parent) : TwCustomComponent(parent) { resize(20, 20); }
 
 int TwLed::Tag() const { return uxdraw::ControlTag(this); }
 void TwLed::SetTag(int v) { uxdraw::SetControlTag(this, v); }
 
 void TwLed::SetActive(bool v) {
   if (v == FActive) return;
+  bool canEdit = true;
+  if (OnRequestEdit) OnRequestEdit(this, QStringLiteral("Active"), canEdit);
+  if (!canEdit) return;
   FActive = v;
-  Changed();
+  BackGroundChange();
+  if (OnChangeProtected) OnChangeProtected(this, QStringLiteral("Active"));
   if (OnChange) OnChange(this);
 }
 
 void TwLed::SetActiveNoEvent(bool v) {
-  auto keep = std::move(OnChange);
+  platform::Handler keep = std::move(OnChange);
   OnChange = nullptr;
+  struct Restore {
+    platform::Handler& slot;
+    platform::Handler& kept;
+    ~Restore() { slot = std::move(kept); }
+  } restore{OnChange, keep};
   SetActive(v);
-  OnChange = std::move(keep);
 }
 
-void TwLed::SetActiveColor(const QColor& v) { if (v != FActiveColor) { FActiveColor = v; Changed(); } }
-void TwLed::SetInactiveColor(const QColor& v) { if (v != FInactiveColor) { FInactiveColor = v; Changed(); } }
-void TwLed::SetAutoInactiveColor(bool v) { if (v != FAutoInactiveColor) { FAutoInactiveColor = v; Changed(); } }
-void TwLed::SetBevelStyle(TwBevelStyle v) { if (v != FBevelStyle) { FBevelStyle = v; Changed(); } }
-void TwLed::SetShowReflection(bool v) { if (v != FShowReflection) { FShowReflection = v; Changed(); } }
+QColor TwLed::ActiveColor() const { return ToColor(FActiveColor); }
+void TwLed::SetActiveColor(const QColor& v) { SetActiveColor(ToTColor(v)); }
+QColor TwLed::InactiveColor() const { return ToColor(FInactiveColor); }
+void TwLed::SetInactiveColor(const QColor& v) { SetInactiveColor(ToTColor(v)); }
 
-QColor TwLed::LampColor() const {
+void TwLed::SetBevelStyle(TwBevelStyle v) {
+  if (v == FBevelStyle) return;
+  FBevelStyle = v;
+  BackGroundChange();
+}
+
+TColor TwLed::LampTColor() const {
   if (FActive) return FActiveColor;
-  return FAutoInactiveColor ? uxdraw::ScaleColor(FActiveColor, 3) : FInactiveColor;
+  return FAutoInactiveColor ? ScaleColor(FActiveColor, 3) : FInactiveColor;
 }
 
-void TwLed::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  DoPaint(p);
-}
+QColor TwLed::LampColor() const { return ToColor(LampTColor()); }
 
-// ---- TwLedRound ------------------------------------------------------------
+// ---- TwLedRound -------------------------------------------------------------
+
+void TwLedRound::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (!IsLoading()) {
+    if (AWidth != width())
+      AHeight = AWidth;
+    else if (AHeight != height())
+      AWidth = AHeight;
+  }
+  TwCustomComponent::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
 
 void TwLedRound::resizeEvent(QResizeEvent* e) {
-  // The lamp stays round: a changed width wins, else the changed height.
+  // Resizes that bypass SetBounds (setGeometry, resize, layouts) keep the rule.
   const QSize s = e->size(), o = e->oldSize();
-  if (s.width() != s.height()) {
-    const int side = (o.isValid() && s.width() == o.width()) ? s.height() : s.width();
+  if (!IsLoading() && s.width() != s.height()) {
+    const int side = o.isValid() && s.width() == o.width() ? s.height() : s.width();
     resize(side, side);
+    return;
   }
   TwLed::resizeEvent(e);
 }
 
-void TwLedRound::DoPaint(QPainter& p) {
-  p.setRenderHint(QPainter::Antialiasing, true);
-  QRectF r(0, 0, width(), height());
-  drawBezel(p, r);
-  drawLamp(p, r);
-  drawReflection(p, r);
+void TwLedRound::DoPaint(Canvas& Canvas) {
+  DrawBackGround(Canvas, BackGroundColor());
+  TRect r{0, 0, width(), height()};
+  DrawBezel(Canvas, r);
+  DrawLamp(Canvas, r);
+  DrawReflection(Canvas, r);
 }
 
-void TwLedRound::drawBezel(QPainter& p, QRectF& r) {
+void TwLedRound::DrawBezel(Canvas& Canvas, TRect& R) {
   if (BevelStyle() == ibsNone) return;
-  const QColor light = uxdraw::Shade(kLed.bezel, 32 * 255 / 100), dark = uxdraw::Shade(kLed.bezel, -64 * 255 / 100);
-  QLinearGradient g(r.topLeft(), r.bottomRight());
-  g.setColorAt(0, BevelStyle() == ibsRaised ? light : dark);
-  g.setColorAt(1, BevelStyle() == ibsRaised ? dark : light);
-  p.setPen(Qt::NoPen);
-  p.setBrush(g);
-  p.drawEllipse(r);
-  r.adjust(2, 2, -2, -2);
+  const TColor light = Lighten32(platform::clBtnFace), dark = Darken64(platform::clBtnFace);
+  QPainter& p = Canvas.Painter();
+  p.save();
+  p.setClipRegion(QRegion(platform::ToQRect(R), QRegion::Ellipse), Qt::IntersectClip);
+  if (BevelStyle() == ibsRaised)
+    FillGradient(Canvas, R, ifdTopLeftBottomRight, light, dark);
+  else
+    FillGradient(Canvas, R, ifdTopLeftBottomRight, dark, light);
+  p.restore();
+  R = TRect{2, 2, width() - 3, height() - 3};
 }
 
-void TwLedRound::drawLamp(QPainter& p, const QRectF& r) {
-  const QColor c = LampColor();
-  // A lit lamp glows from a bright core; a dark one is nearly flat.
-  QRadialGradient g(r.center() - QPointF(r.width() * 0.15, r.height() * 0.15), r.width() * 0.65);
-  g.setColorAt(0, Active() ? uxdraw::Shade(c, 150) : uxdraw::Shade(c, 25));
-  g.setColorAt(0.6, c);
-  g.setColorAt(1, uxdraw::Shade(c, -60));
-  p.setPen(QPen(uxdraw::Shade(c, -90), 0.8));
-  p.setBrush(g);
-  p.drawEllipse(r.adjusted(0.4, 0.4, -0.4, -0.4));
+void TwLedRound::DrawLamp(Canvas& Canvas, const TRect& R) {
+  const TColor c = LampTColor();
+  Canvas.Pen = platform::TPen{c, 1, platform::psSolid};
+  Canvas.Brush = platform::TBrush{c, platform::bsSolid};
+  Canvas.Ellipse(R);
 }
 
-void TwLedRound::drawReflection(QPainter& p, const QRectF& r) {
+void TwLedRound::DrawReflection(Canvas& Canvas, const TRect& R) {
   if (!ShowReflection()) return;
-  const qreal q = width() / 4.0;
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QColor(255, 255, 255, 220), 1.2));
-  const QRectF a = r.adjusted(q - 2, q - 2, -(q - 2), -(q - 2));
-  p.drawArc(a, 100 * 16, 70 * 16);
-  p.drawArc(a.adjusted(1, 1, -1, -1), 100 * 16, 70 * 16);
-}
-
-// ---- TwLedRectangle --------------------------------------------------------
-
-TwLedRectangle::TwLedRectangle(QWidget* parent)
-    : TwLed(parent), FLabelActive(kLed.labelActive), FLabelInactive(kLed.labelInactive) {}
-
-void TwLedRectangle::SetCenterLabelText(const QString& v) { if (v != FCenterLabelText) { FCenterLabelText = v; Changed(); } }
-void TwLedRectangle::SetCenterLabelFontActiveColor(const QColor& v) { if (v != FLabelActive) { FLabelActive = v; Changed(); } }
-void TwLedRectangle::SetCenterLabelFontInactiveColor(const QColor& v) {
-  if (v != FLabelInactive) { FLabelInactive = v; Changed(); }
-}
-
-void TwLedRectangle::DoPaint(QPainter& p) {
-  const QRect r = rect();
-  drawLamp(p, r);
-  drawLabel(p, r);
-}
-
-void TwLedRectangle::drawLamp(QPainter& p, const QRect& r) {
-  const QColor c = LampColor();
-  QLinearGradient g(r.topLeft(), r.bottomLeft());
-  g.setColorAt(0, Active() ? uxdraw::Shade(c, 110) : uxdraw::Shade(c, 20));
-  g.setColorAt(0.5, c);
-  g.setColorAt(1, uxdraw::Shade(c, -40));
-  p.fillRect(r, g);
-  if (BevelStyle() != ibsNone)
-    uxdraw::DrawBevel(p, r, BevelStyle() == ibsRaised ? uxdraw::TBevel::Raised : uxdraw::TBevel::Lowered);
-  if (ShowReflection()) {
-    p.setPen(Qt::white);
-    p.drawLine(3, 3, 5, 3);
+  Canvas.Pen = platform::TPen{platform::clWhite, 1, platform::psSolid};
+  const int q = width() / 4;
+  for (int inset : {q, q + 1}) {
+    const TRect a{R.Left + inset, R.Top + inset, R.Right - inset, R.Bottom - inset};
+    const int cx = (a.Left + a.Right) / 2, cy = (a.Top + a.Bottom) / 2;
+    // Counter-clockwise from the top to the left: the upper-left quarter.
+    Canvas.Arc(a.Left, a.Top, a.Right, a.Bottom, cx, a.Top, a.Left, cy);
   }
 }
 
-void TwLedRectangle::drawLabel(QPainter& p, const QRect& r) {
+// ---- TwLedRectangle ---------------------------------------------------------
+
+TwLedRectangle::TwLedRectangle(QWidget* parent) : TwLed(parent) {}
+
+QColor TwLedRectangle::CenterLabelFontActiveColor() const { return ToColor(FCenterLabelFontActiveColor); }
+void TwLedRectangle::SetCenterLabelFontActiveColor(const QColor& v) {
+  SetColorProperty(ToTColor(v), FCenterLabelFontActiveColor, 1);
+}
+QColor TwLedRectangle::CenterLabelFontInactiveColor() const { return ToColor(FCenterLabelFontInactiveColor); }
+void TwLedRectangle::SetCenterLabelFontInactiveColor(const QColor& v) {
+  SetColorProperty(ToTColor(v), FCenterLabelFontInactiveColor, 1);
+}
+
+void TwLedRectangle::SetCenterLabelFont(const platform::TFont& v) {
+  if (v == FCenterLabelFont) return;
+  FCenterLabelFont = v;
+  BackGroundChange();
+}
+
+void TwLedRectangle::SetCenterLabelAlignment(TwAlignmentHorizontal v) {
+  if (v == FCenterLabelAlignment) return;
+  FCenterLabelAlignment = v;
+  BackGroundChange();
+}
+
+void TwLedRectangle::DoPaint(Canvas& Canvas) {
+  const TRect r{0, 0, width(), height()};
+  DrawLamp(Canvas, r);
+  DrawLabel(Canvas, r);
+}
+
+void TwLedRectangle::DrawLamp(Canvas& Canvas, const TRect& R) {
+  Canvas.Brush = platform::TBrush{LampTColor(), platform::bsSolid};
+  Canvas.FillRect(R);
+  if (BevelStyle() == ibsRaised)
+    DrawBorder3D(Canvas, R, 1);
+  else if (BevelStyle() == ibsLowered)
+    DrawBorder3D(Canvas, R, 0);
+  if (ShowReflection()) {
+    Canvas.Pen = platform::TPen{platform::clWhite, 1, platform::psSolid};
+    Canvas.MoveTo(3, 3);
+    Canvas.LineTo(5, 3);
+  }
+}
+
+void TwLedRectangle::DrawLabel(Canvas& Canvas, const TRect& R) {
   if (FCenterLabelText.trimmed().isEmpty()) return;
-  const int m = kLed.labelEndsMargin + 2;
-  p.setPen(Active() ? FLabelActive : FLabelInactive);
-  p.setFont(font());
-  p.drawText(r.adjusted(m, 2, -m, -2), Qt::AlignCenter | Qt::TextDontClip, FCenterLabelText);
+  Canvas.Brush.Style = platform::bsClear;
+  Canvas.BkMode = platform::bkTransparent;
+  Canvas.Font = FCenterLabelFont;
+  Canvas.Font.Color = Active() ? FCenterLabelFontActiveColor : FCenterLabelFontInactiveColor;
+  TwTextFlags flags = itfVCenter | itfNoClip;
+  if (FCenterLabelWordWrap) flags |= itfWordBreak;
+  flags |= FCenterLabelAlignment == iahLeft ? itfLeft : FCenterLabelAlignment == iahRight ? itfRight : itfCenter;
+  const TRect box{R.Left + FCenterLabelEndsMargin + 2, R.Top + 2, R.Right - FCenterLabelEndsMargin - 2,
+                  R.Bottom - 2};
+  TRect measured = box;
+  const int h = DrawTextFlags(Canvas, FCenterLabelText, measured, BackGroundColor(), true, flags | itfCalcRect);
+  const int cy = GetCenterPoint().Y;
+  TRect text{box.Left, cy - h / 2, box.Right, cy + h / 2};
+  DrawTextFlags(Canvas, FCenterLabelText, text, BackGroundColor(), true, flags);
 }

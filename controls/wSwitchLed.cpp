@@ -1,190 +1,332 @@
 #include "controls/wSwitchLed.h"
 
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QShortcutEvent>
+
 #include "controls/UxDraw.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
+using platform::Canvas;
+using platform::TColor;
+using platform::TRect;
 
 namespace {
-struct SwitchDefaults {
-  QColor active{0, 255, 0};
-  QColor background{240, 240, 240};
-  QColor highlight{255, 255, 255};
-  QColor shadow{160, 160, 160};
-  QColor dark{105, 105, 105};
-  QColor caption{0, 0, 0};
-  int indicatorHeight = 4;
-  int indicatorWidth = 10;
-  int indicatorMargin = 5;
-  int captionMargin = 2;
-};
-const SwitchDefaults kSwitch;
+
+TColor ToTColor(const QColor& c) { return platform::FromQColor(c); }
+QColor ToColor(TColor c) { return platform::ToQColor(platform::ColorToRGB(c)); }
+
+// Re-registers the caption's "&x" accelerator (with Alt) on the widget.
+int GrabAccelerator(QWidget* w, int previous, const QString& caption) {
+  if (previous) w->releaseShortcut(previous);
+  const QKeySequence key = QKeySequence::mnemonic(caption);
+  return key.isEmpty() ? 0 : w->grabShortcut(key);
+}
+
 }  // namespace
 
-TwSwitchLed::TwSwitchLed(QWidget* parent)
-    : QWidget(parent), FActiveColor(kSwitch.active), FBackGroundColor(kSwitch.background), FCaption("On") {
+TwSwitchLed::TwSwitchLed(QWidget* parent) : TwCustomComponent(parent) {
   setFocusPolicy(Qt::StrongFocus);
   resize(40, 28);
+  FAccelerator = GrabAccelerator(this, 0, FCaption);
 }
 
 int TwSwitchLed::Tag() const { return uxdraw::ControlTag(this); }
 void TwSwitchLed::SetTag(int v) { uxdraw::SetControlTag(this, v); }
 
+// ---- state ------------------------------------------------------------------
+
 void TwSwitchLed::SetActive(bool v) {
   if (v == FActive) return;
+  bool canEdit = true;
+  if (OnRequestEdit) OnRequestEdit(this, QStringLiteral("Active"), canEdit);
+  if (!canEdit) return;
   FActive = v;
-  update();
+  InvalidateChange();
+  DoChange();
+  OPCOutputData(QStringLiteral("Active"), QVariant(FActive));
+}
+
+void TwSwitchLed::DoChange() {
+  if (IsLoading()) return;
+  if (OnChangeProtected) OnChangeProtected(this, QStringLiteral("Active"));
   if (OnChange) OnChange(this);
   if (FUserGenerated && OnChangeUser) OnChangeUser(this);
 }
 
 void TwSwitchLed::SetActiveNoEvent(bool v) {
-  auto keep = std::move(OnChange);
+  platform::Handler keep = std::move(OnChange);
   OnChange = nullptr;
+  struct Restore {
+    platform::Handler& slot;
+    platform::Handler& kept;
+    ~Restore() { slot = std::move(kept); }
+  } restore{OnChange, keep};
   SetActive(v);
-  OnChange = std::move(keep);
 }
 
-void TwSwitchLed::UserToggle() {
+void TwSwitchLed::UserSetActive(bool v) {
+  struct Scope {
+    bool& flag;
+    ~Scope() { flag = false; }
+  } scope{FUserGenerated};
   FUserGenerated = true;
-  SetActive(!FActive);
-  FUserGenerated = false;
+  SetActive(v);
 }
 
-void TwSwitchLed::SetActiveColor(const QColor& v) { if (v != FActiveColor) { FActiveColor = v; update(); } }
-void TwSwitchLed::SetCaption(const QString& v) { if (v != FCaption) { FCaption = v; update(); } }
-void TwSwitchLed::SetIndicatorAlignment(TwSideAlignment v) { if (v != FIndicatorAlignment) { FIndicatorAlignment = v; update(); } }
-void TwSwitchLed::SetBackGroundColor(const QColor& v) { if (v != FBackGroundColor) { FBackGroundColor = v; update(); } }
-void TwSwitchLed::SetBorderSize(int v) {
-  v = std::max(2, v);
-  if (v != FBorderSize) { FBorderSize = v; update(); }
+// ---- properties -------------------------------------------------------------
+
+QColor TwSwitchLed::ActiveColor() const { return ToColor(FActiveColor); }
+void TwSwitchLed::SetActiveColor(const QColor& v) { SetActiveColor(ToTColor(v)); }
+QColor TwSwitchLed::BackGroundColor() const { return ToColor(TwCustomComponent::BackGroundColor()); }
+void TwSwitchLed::SetBackGroundColor(const QColor& v) { TwCustomComponent::SetBackGroundColor(ToTColor(v)); }
+
+void TwSwitchLed::SetCaption(const QString& v) {
+  if (v == FCaption) return;
+  FCaption = v;
+  FAccelerator = GrabAccelerator(this, FAccelerator, FCaption);
+  InvalidateChange();
 }
 
-QRect TwSwitchLed::LampRect() const {
+void TwSwitchLed::SetCaptionFont(const platform::TFont& v) {
+  if (v == FCaptionFont) return;
+  FCaptionFont = v;
+  BackGroundChange();
+}
+
+void TwSwitchLed::SetCaptionAlignment(TwSwitchLedCaptionAlignment v) {
+  if (v == FCaptionAlignment) return;
+  FCaptionAlignment = v;
+  InvalidateChange();
+}
+
+void TwSwitchLed::SetIndicatorAlignment(TwSideAlignment v) {
+  if (v == FIndicatorAlignment) return;
+  FIndicatorAlignment = v;
+  InvalidateChange();
+}
+
+void TwSwitchLed::SetMomentaryStyle(TwSwitchMomentaryStyle v) {
+  if (v == FMomentaryStyle) return;
+  FMomentaryStyle = v;
+  InvalidateChange();
+}
+
+void TwSwitchLed::SetGlyph(const QImage& v) {
+  FGlyph = v;
+  InvalidateChange();
+}
+
+// ---- layout -----------------------------------------------------------------
+
+TRect TwSwitchLed::InnerBox() const {
   const int c = FBorderSize - 2;
-  const QRect box(c, c, width() - 2 * c - 1, height() - 2 * c - 1);
-  const int m = kSwitch.indicatorMargin;
-  const QPoint ctr = rect().center();
-  switch (FIndicatorAlignment) {
-    case isaBottom: case isaTop: {
-      const int w = box.width() - 2 * m, h = kSwitch.indicatorHeight;
-      const int top = FIndicatorAlignment == isaBottom ? box.bottom() - m - h : box.top() + m;
-      return QRect(ctr.x() - w / 2, top, w, h);
-    }
-    default: {
-      const int w = kSwitch.indicatorWidth, h = box.height() - 2 * m;
-      const int left = FIndicatorAlignment == isaLeft ? box.left() + m : box.right() - m - w;
-      return QRect(left, ctr.y() - h / 2, w, h);
-    }
+  return {c, c, width() - c - 1, height() - c - 1};
+}
+
+TRect TwSwitchLed::LampRect() const {
+  const TRect box = InnerBox();
+  const int bw = box.Right - box.Left, bh = box.Bottom - box.Top, m = FIndicatorMargin;
+  const bool horizontal = FIndicatorAlignment == isaBottom || FIndicatorAlignment == isaTop;
+  int w = FIndicatorWidth, h = FIndicatorHeight;
+  if (!FGlyph.isNull()) {
+    w = FGlyph.width();
+    h = FGlyph.height();
+  } else if (FAutoLedSize) {
+    if (horizontal)
+      w = bw - 2 * m;
+    else
+      h = bh - 2 * m;
   }
-}
-
-QRect TwSwitchLed::CaptionRect() const {
-  const int c = FBorderSize - 2;
-  const QRect box(c, c, width() - 2 * c - 1, height() - 2 * c - 1);
-  const QRect lamp = LampRect();
-  const int cm = kSwitch.captionMargin;
+  const platform::TPoint c = GetCenterPoint();
   switch (FIndicatorAlignment) {
-    case isaBottom: return QRect(QPoint(box.left(), box.top()), QPoint(box.right(), lamp.top() - cm));
-    case isaTop: return QRect(QPoint(box.left(), lamp.bottom() + cm), box.bottomRight());
-    case isaLeft: return QRect(QPoint(lamp.right() + cm, box.top()), box.bottomRight());
-    case isaRight: return QRect(box.topLeft(), QPoint(lamp.left() - cm, box.bottom()));
+    case isaBottom: return {c.X - w / 2, box.Bottom - m - h, c.X + w / 2, box.Bottom - m};
+    case isaTop: return {c.X - w / 2, box.Top + m, c.X + w / 2, box.Top + m + h};
+    case isaLeft: return {box.Left + m, c.Y - h / 2, box.Left + m + w, c.Y + h / 2};
+    case isaRight: return {box.Right - m - w, c.Y - h / 2, box.Right - m, c.Y + h / 2};
   }
   return box;
 }
 
-void TwSwitchLed::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), FBackGroundColor);
-  drawButtonBorder(p);
-  drawCaption(p);
-  drawLamp(p);
-  if (hasFocus()) {
-    p.setPen(QPen(kSwitch.caption, 1, Qt::DotLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(3, 3, -4, -4));
+TRect TwSwitchLed::CaptionBox(TwTextFlags& Flags) const {
+  const TRect box = InnerBox(), lamp = LampRect();
+  const int cm = FCaptionMargin;
+  const bool nearLamp = FCaptionAlignment == islcaIndicator;
+  switch (FIndicatorAlignment) {
+    case isaBottom:
+      Flags = itfCenter | (nearLamp ? itfBottom : itfTop);
+      return nearLamp ? TRect{box.Left, box.Top, box.Right, lamp.Top - cm}
+                      : TRect{box.Left, box.Top + cm, box.Right, lamp.Top};
+    case isaTop:
+      Flags = itfCenter | (nearLamp ? itfTop : itfBottom);
+      return nearLamp ? TRect{box.Left, lamp.Bottom + cm, box.Right, box.Bottom}
+                      : TRect{box.Left, lamp.Bottom, box.Right, box.Bottom - cm};
+    case isaLeft:
+      Flags = itfVCenter | (nearLamp ? itfLeft : itfRight);
+      return nearLamp ? TRect{lamp.Right + cm, box.Top, box.Right, box.Bottom}
+                      : TRect{lamp.Right, box.Top, box.Right - cm, box.Bottom};
+    case isaRight:
+      Flags = itfVCenter | (nearLamp ? itfRight : itfLeft);
+      return nearLamp ? TRect{box.Left, box.Top, lamp.Left - cm, box.Bottom}
+                      : TRect{box.Left + cm, box.Top, lamp.Left, box.Bottom};
+  }
+  return box;
+}
+
+TRect TwSwitchLed::CaptionRect() const {
+  TwTextFlags flags = 0;
+  return CaptionBox(flags);
+}
+
+// ---- paint ------------------------------------------------------------------
+
+void TwSwitchLed::DoPaint(Canvas& Canvas) {
+  DrawBackGround(Canvas, TwCustomComponent::BackGroundColor());
+  DrawButtonBorder(Canvas);
+  DrawCaption(Canvas);
+  DrawLamp(Canvas);
+  if (FShowFocusRect && HasFocus()) {
+    const TRect box = InnerBox();
+    FillFocusRectangle(Canvas, {box.Left + 3, box.Top + 3, box.Right - 3, box.Bottom - 3},
+                       TwCustomComponent::BackGroundColor());
   }
 }
 
-void TwSwitchLed::drawButtonBorder(QPainter& p) {
-  const int w = width(), h = height();
-  auto edges = [&](int a, const QColor& tl, const QColor& br) {
-    p.setPen(tl);
-    p.drawLine(a, a, w - 1 - a, a);
-    p.drawLine(a, a, a, h - 1 - a);
-    p.setPen(br);
-    p.drawLine(w - 1 - a, h - 1 - a, w - 1 - a, a);
-    p.drawLine(w - 1 - a, h - 1 - a, a, h - 1 - a);
+void TwSwitchLed::DrawButtonBorder(Canvas& Canvas) {
+  const int W = width(), H = height();
+  Canvas.Brush.Style = platform::bsClear;
+  auto topLeft = [&](int a, TColor color) {
+    Canvas.Pen = platform::TPen{color, 1, platform::psSolid};
+    Canvas.MoveTo(a, a);
+    Canvas.LineTo(W - 1 - a, a);
+    Canvas.MoveTo(a, a);
+    Canvas.LineTo(a, H - 1 - a);
   };
-  if (Pressed()) {
-    edges(0, Qt::black, Qt::black);
-    edges(1, kSwitch.dark, kSwitch.dark);
-    for (int i = 2; i < FBorderSize; ++i) edges(i, kSwitch.shadow, kSwitch.highlight);
+  auto bottomRight = [&](int a, TColor color) {
+    Canvas.Pen = platform::TPen{color, 1, platform::psSolid};
+    Canvas.MoveTo(W - 1 - a, H - 1 - a);
+    Canvas.LineTo(W - 1 - a, a - 1);
+    Canvas.MoveTo(W - 1 - a, H - 1 - a);
+    Canvas.LineTo(a - 1, H - 1 - a);
+  };
+  if (!HasFocus()) {
+    topLeft(0, platform::clBtnHighlight);
+    bottomRight(0, platform::clBlack);
+    for (int a = 1; a < FBorderSize; ++a) {
+      topLeft(a, FBorderHighlightColor);
+      bottomRight(a, FBorderShadowColor);
+    }
+  } else if (Pressed()) {
+    topLeft(0, platform::clBlack);
+    bottomRight(0, platform::clBlack);
+    topLeft(1, platform::cl3DDkShadow);
+    bottomRight(1, platform::cl3DDkShadow);
+    for (int a = 2; a < FBorderSize; ++a) {
+      topLeft(a, FBorderShadowColor);
+      bottomRight(a, FBorderHighlightColor);
+    }
   } else {
-    edges(0, kSwitch.highlight, Qt::black);
-    for (int i = 1; i < FBorderSize; ++i) edges(i, kSwitch.highlight, kSwitch.shadow);
+    topLeft(0, platform::cl3DDkShadow);
+    bottomRight(0, platform::clBlack);
+    for (int a = 1; a < FBorderSize; ++a) {
+      topLeft(a, FBorderHighlightColor);
+      bottomRight(a, FBorderShadowColor);
+    }
+    bottomRight(FBorderSize, FBorderShadowColor);
   }
 }
 
-void TwSwitchLed::drawCaption(QPainter& p) {
-  QRect r = CaptionRect();
-  if (Pressed() && isEnabled()) r.translate(1, 1);
-  int flags = Qt::AlignHCenter | Qt::AlignBottom;
-  if (FIndicatorAlignment == isaTop) flags = Qt::AlignHCenter | Qt::AlignTop;
-  else if (FIndicatorAlignment == isaLeft) flags = Qt::AlignLeft | Qt::AlignVCenter;
-  else if (FIndicatorAlignment == isaRight) flags = Qt::AlignRight | Qt::AlignVCenter;
-  p.setFont(font());
-  uxdraw::DrawTextCentered(p, r, FCaption, kSwitch.caption, isEnabled(), flags | Qt::TextShowMnemonic | Qt::TextDontClip);
+void TwSwitchLed::DrawCaption(Canvas& Canvas) {
+  TwTextFlags flags = 0;
+  TRect r = CaptionBox(flags);
+  if (Pressed() && isEnabled()) r = {r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1};
+  flags |= itfPrefix | itfNoClip | (FWordWrap ? itfWordBreak : itfSingleLine);
+  Canvas.Font = FCaptionFont;
+  Canvas.Brush.Style = platform::bsClear;
+  Canvas.BkMode = platform::bkTransparent;
+  DrawTextFlags(Canvas, FCaption, r, TwCustomComponent::BackGroundColor(), isEnabled(), flags);
 }
 
-void TwSwitchLed::drawLamp(QPainter& p) {
-  QRect l = LampRect();
-  if (Pressed()) l.translate(1, 1);
-  p.setPen(Qt::black);
-  p.setBrush(FActive ? FActiveColor : uxdraw::ScaleColor(FActiveColor, 3));
-  p.drawRect(l);
-  p.setPen(Qt::white);
-  p.drawLine(l.left(), l.bottom() + 1, l.right() + 1, l.bottom() + 1);
-  p.drawLine(l.right() + 1, l.bottom() + 1, l.right() + 1, l.top());
+void TwSwitchLed::DrawLamp(Canvas& Canvas) {
+  if (!((FIndicatorHeight > 1 && FIndicatorWidth > 1) || !FGlyph.isNull())) return;
+  TRect l = LampRect();
+  if (Pressed()) l = {l.Left + 1, l.Top + 1, l.Right + 1, l.Bottom + 1};
+  Canvas.Brush = platform::TBrush{FActive ? FActiveColor : ScaleColor(FActiveColor, 3), platform::bsSolid};
+  Canvas.Pen = platform::TPen{platform::clBlack, 1, platform::psSolid};
+  if (!FGlyph.isNull()) {
+    Canvas.DrawTransparent(l.Left, l.Top, FGlyph, platform::AutoTransparentColor(FGlyph));
+    return;
+  }
+  Canvas.Rectangle(l.Left, l.Top, l.Right + 1, l.Bottom + 1);
+  Canvas.Pen.Color = platform::clWhite;
+  Canvas.MoveTo(l.Left, l.Bottom);
+  Canvas.LineTo(l.Right, l.Bottom);
+  Canvas.LineTo(l.Right, l.Top - 1);
 }
 
-void TwSwitchLed::mousePressEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton || !isEnabled()) return;
+// ---- input ------------------------------------------------------------------
+
+void TwSwitchLed::DoMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers, int, int) {
+  if (Button != Qt::LeftButton) return;
   setFocus(Qt::MouseFocusReason);
   FMouseDown = true;
-  update();
+  InvalidateChange();
+  if (FMomentaryStyle == ismsSimple) UserSetActive(true);
+  OPCOutputData(QStringLiteral("{MouseDown}"), QVariant(true));
 }
 
-void TwSwitchLed::mouseReleaseEvent(QMouseEvent* e) {
+void TwSwitchLed::DoMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
   if (!FMouseDown) return;
+  OPCOutputData(QStringLiteral("{MouseDown}"), QVariant(false));
+  InvalidateChange();
   FMouseDown = false;
-  update();
-  if (rect().contains(e->position().toPoint())) UserToggle();  // a release outside cancels
+  if (FMomentaryStyle == ismsNone) {
+    if (X >= 0 && Y >= 0 && X < width() && Y < height()) UserSetActive(!FActive);
+  } else {
+    UserSetActive(false);
+  }
 }
 
-void TwSwitchLed::keyPressEvent(QKeyEvent* e) {
-  if (e->key() != Qt::Key_Space || e->isAutoRepeat()) return QWidget::keyPressEvent(e);
+void TwSwitchLed::DoKeyDown(int& Key, Qt::KeyboardModifiers) {
+  if (Key != Qt::Key_Space) return;
   FMouseDown = false;
   FKeyDown = true;
-  update();
+  InvalidateChange();
+  Key = 0;
+}
+
+void TwSwitchLed::DoKeyUp(int& Key, Qt::KeyboardModifiers) {
+  if (Key != Qt::Key_Space || !FKeyDown) return;
+  InvalidateChange();
+  FMouseDown = false;
+  FKeyDown = false;
+  UserSetActive(!FActive);
+  Key = 0;
 }
 
 void TwSwitchLed::keyReleaseEvent(QKeyEvent* e) {
-  if (e->key() != Qt::Key_Space || e->isAutoRepeat() || !FKeyDown) return QWidget::keyReleaseEvent(e);
+  // A held key repeats presses only; the toggle comes with the real release.
+  if (e->isAutoRepeat()) {
+    e->accept();
+    return;
+  }
+  TwCustomComponent::keyReleaseEvent(e);
+}
+
+void TwSwitchLed::DoKillFocus() {
+  if (FMouseDown) OPCOutputData(QStringLiteral("{MouseDown}"), QVariant(false));
+  FMouseDown = false;
   FKeyDown = false;
-  update();
-  UserToggle();
+  InvalidateChange();
+  TwCustomComponent::DoKillFocus();
 }
 
-void TwSwitchLed::focusOutEvent(QFocusEvent* e) {
-  FMouseDown = FKeyDown = false;
-  update();
-  QWidget::focusOutEvent(e);
-}
-
-void TwSwitchLed::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::EnabledChange) update();
-  QWidget::changeEvent(e);
+bool TwSwitchLed::event(QEvent* e) {
+  if (e->type() == QEvent::Shortcut && isEnabled() && FAccelerator != 0 &&
+      static_cast<QShortcutEvent*>(e)->shortcutId() == FAccelerator) {
+    setFocus(Qt::ShortcutFocusReason);
+    InvalidateChange();
+    UserSetActive(!FActive);
+    return true;
+  }
+  return TwCustomComponent::event(e);
 }

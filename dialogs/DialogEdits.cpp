@@ -49,6 +49,8 @@ void SetInputEnabled(QWidget* input, bool enabled) {
   input->setEnabled(enabled);
   QPalette palette = input->palette();
   palette.setColor(QPalette::Base, enabled ? QApplication::palette().color(QPalette::Base) : QColor(192, 192, 192));
+  // Disabled means seen but not changed: the text keeps its colour.
+  palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
   input->setPalette(palette);
 }
 

@@ -18,7 +18,8 @@ void MakeDigitEdit(QLineEdit* edit, int maxLength, bool centred = false);
 // typed to lo..hi and selects the whole text.
 void LimitOnExit(QLineEdit* edit, int lo, int hi);
 
-// Enables an input with the window colour, or disables it in silver.
+// Enables an input with the window colour, or disables it in silver; the
+// text keeps its colour either way.
 void SetInputEnabled(QWidget* input, bool enabled);
 
 }  // namespace dialogs

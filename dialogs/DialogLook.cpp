@@ -82,6 +82,7 @@ void StyleGroupBox(TUxGroupBox* box, const QRect& r, const QString& caption) {
   const Palette& c = Colours();
   box->SetColor(c.group);
   box->SetFlatColor(c.groupFrame);
+  box->SetFlatColorAdjustment(0);
   box->SetFontColor(c.text);
   box->SetCaption(caption);
   box->setGeometry(r);

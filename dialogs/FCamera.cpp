@@ -73,6 +73,7 @@ TfmCamera::TfmCamera() {
     button->SetAllowAllUp(true);
     auto* led = Create<TwLedRound>(select, "wledIn" + x);
     led->setGeometry(76, 35 + ch * 25, 12, 12);
+    led->SetTransparent(true);
     led->SetTag(ch);
   }
 

@@ -48,15 +48,15 @@ TfmComp::TfmComp() {
   }
   auto* led = Create<TwLedRectangle>(this, "wlrCompLed");
   led->setGeometry(40, 266, 30, 14);
-  led->SetActiveColor(QColor(255, 255, 0));
-  led->SetInactiveColor(QColor(128, 128, 0));
-  led->SetAutoInactiveColor(false);
+  led->SetActiveColor(platform::clYellow);
+  led->SetInactiveColor(platform::clOlive);
   auto* ledLabel = Create<QLabel>(this, "lbCompLed");
   ledLabel->setGeometry(78, 262, 100, 22);
   ledLabel->setText(dialogs::DesignText("SID_COMP_LED"));
 
   auto* plot = Create<TwXYPlot>(this, "wpComp");
   plot->setGeometry(327, 12, 288, 274);
+  SetupFormPlot(plot);
   plot->XAxis()->SetMinSpan(-100, 120);
   plot->YAxis()->SetMinSpan(-100, 120);
   while (plot->ChannelCount() < 2) plot->AddChannel();

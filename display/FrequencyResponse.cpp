@@ -67,10 +67,18 @@ const double kLog10Top = std::log10(kGridTopFrequency);
     return std::copysign(y0 + (r + r * (z * p / q)), x);
 }
 
+// The kernels get AVX-512 and AVX2 versions, picked at load time, where the
+// compiler can clone for them; elsewhere they are built once, plain.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define KERNEL_CLONES [[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
+#else
+#define KERNEL_CLONES
+#endif
+
 constexpr double kMinNormal = 2.2250738585072014e-308;
 constexpr double kMaxNormal = 1.7976931348623157e308;
 
-[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
+KERNEL_CLONES
 bool MagnitudeKernel(const ResponseGrid& g, const BiquadCoefficients& c, double* __restrict out) {
     const double b0 = c.b0, b1 = c.b1, b2 = c.b2, a0 = c.a0, a1 = c.a1, a2 = c.a2;
     const double* __restrict c1 = g.Cos1.data();
@@ -91,7 +99,7 @@ bool MagnitudeKernel(const ResponseGrid& g, const BiquadCoefficients& c, double*
     return ok != 0;
 }
 
-[[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
+KERNEL_CLONES
 bool PhaseKernel(const ResponseGrid& g, const BiquadCoefficients& c, double* __restrict out) {
     const double b0 = c.b0, b1 = c.b1, b2 = c.b2, a0 = c.a0, a1 = c.a1, a2 = c.a2;
     const double* __restrict c1 = g.Cos1.data();

@@ -359,6 +359,7 @@ void LMyFFTDrawHpLp6dB::DrawAllPlots() {
     for (const TPlotListMember& curve : model_.PlotList().Members())
         drawCurve(c, curve);
     stale_ = false;
+    unshown_ = true;
 }
 
 void LMyFFTDrawHpLp6dB::DrawOnePlot(int key) {
@@ -367,6 +368,7 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(int key) {
         return;
     Canvas c(&plotPage_.Bitmap);
     drawCurve(c, *curve);
+    unshown_ = true;
 }
 
 void LMyFFTDrawHpLp6dB::DrawAxis() {
@@ -374,6 +376,7 @@ void LMyFFTDrawHpLp6dB::DrawAxis() {
         return;
     Canvas c(&plotPage_.Bitmap);
     drawAxis(c);
+    unshown_ = true;
 }
 
 std::vector<double> LMyFFTDrawHpLp6dB::HorizontalGridY() const {
@@ -663,6 +666,8 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(PageId id) {
     if (page.Empty() || screen_.isNull())
         return;
     const QRect dest = platform::ToQRect(page.DestRect);
+    if (id == PlotPageId)
+        unshown_ = false;
     {
         QPainter painter(&screen_);
         painter.drawImage(dest.topLeft(), page.Bitmap);
@@ -727,9 +732,16 @@ void LMyFFTDrawHpLp6dB::paintEvent(QPaintEvent* event) {
     if (width() != lastWidth_ || height() != lastHeight_)
         ResizePaintPage();
     // A plot changed while hidden, or resized, draws again; otherwise the
-    // finished picture is shown as it is.
-    if (stale_)
+    // finished picture is shown, with a plot area drawn since it was last
+    // presented brought in first.
+    const QRect plotArea = platform::ToQRect(plotPage_.DestRect);
+    bool presentedInPart = false;
+    if (stale_) {
         Redraw();
+    } else if (unshown_ && event->region().intersects(plotArea)) {
+        UpdatePaintPage(PlotPageId);
+        presentedInPart = !event->region().contains(plotArea);
+    }
     inPaint_ = false;
 
     QPainter painter(this);
@@ -739,6 +751,9 @@ void LMyFFTDrawHpLp6dB::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(zoomRect_);
     }
+    // The rest of the plot area shows the new picture too.
+    if (presentedInPart)
+        update(plotArea);
 }
 
 }  // namespace display

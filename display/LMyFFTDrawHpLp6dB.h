@@ -7,8 +7,11 @@
 // Drawing goes into off-screen pages (plot area, label rows, titles, right
 // margin, mouse coordinates) laid out by ResizePaintPage. A finished page is
 // copied into the widget's screen picture by UpdatePaintPage, and paintEvent
-// repaints from that picture, so nineteen plots repaint cheaply; a plot that
-// is hidden draws no curves until it is shown. The plot area page holds grid,
+// repaints from that picture, so nineteen plots repaint cheaply. A repaint
+// that covers the plot area first presents the plot area drawn since its last
+// presentation (FFTDraw and the writers draw it without presenting it), so
+// the screen always shows the latest finished picture; a plot that is hidden
+// draws no curves until it is shown. The plot area page holds grid,
 // axes and curves only: every presentation of it composes the overlays on top
 // once, in the order handle blocks, marker line, text, band display, so
 // overlays never pile up and a moved handle leaves no trace.
@@ -262,6 +265,7 @@ private:
     QImage screen_;  // the finished picture paintEvent shows
     int lastWidth_ = 0, lastHeight_ = 0;
     bool stale_ = true;      // the plot area must be drawn again before it is shown
+    bool unshown_ = false;   // the plot area was drawn since it was last presented
     bool inPaint_ = false;   // no update() requests from inside paintEvent
     bool inLayout_ = false;  // the layout's own row switches ask for nothing
 

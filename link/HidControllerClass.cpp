@@ -193,7 +193,8 @@ THidCaps THidDevice::Caps() {
   return caps_;
 }
 
-bool THidDevice::WriteFile(const std::uint8_t* Report, std::uint32_t ToWrite, std::uint32_t& BytesWritten) {
+bool THidDevice::WriteFile(const std::uint8_t* Report, std::uint32_t ToWrite, std::uint32_t& BytesWritten,
+                           int stopFd) {
   BytesWritten = 0;
   std::lock_guard guard(ioLock_);
   if (!Report || ToWrite == 0) return false;
@@ -201,7 +202,7 @@ bool THidDevice::WriteFile(const std::uint8_t* Report, std::uint32_t ToWrite, st
     if (!IsAccessible()) lastError_ = FPnPInfo.DevicePath + " is not checked out";
     return false;
   }
-  const platform::HidIoResult r = FHidFileHandle->Write({Report, ToWrite});
+  const platform::HidIoResult r = FHidFileHandle->Write({Report, ToWrite}, stopFd);
   if (r.status != platform::HidIo::Ok) {
     lastError_ = r.text;
     return false;

@@ -137,8 +137,10 @@ class THidDevice {
   void CloseFile();
   // Writes one output report (Report[0] is the report ID) through the
   // synchronous handle, which stays open. Any thread; false when the device
-  // is not accessible or the write failed (LastError tells why).
-  bool WriteFile(const std::uint8_t* Report, std::uint32_t ToWrite, std::uint32_t& BytesWritten);
+  // is not accessible or the write failed (LastError tells why). A stalled
+  // device is given up at once when stopFd (-1: none) turns readable.
+  bool WriteFile(const std::uint8_t* Report, std::uint32_t ToWrite, std::uint32_t& BytesWritten,
+                 int stopFd = -1);
   std::string LastError() const;
 
   // The device's own check-out: needs a controller, the device plugged in and

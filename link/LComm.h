@@ -43,6 +43,7 @@ class LCommProc : public RequestReplyDiscipline {
   // Further time-outs on which the frame in flight is written again without
   // counting (the page change asks for one).
   void SetGraceResends(int n) { SetGraceResendsImpl(n); }
+  int GraceResends() const { return GraceResendsImpl(); }
 
  private:
   std::string error_;

@@ -1,5 +1,7 @@
 #include "link/Lcmd.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint8_t kDle = 0x10;
@@ -44,6 +46,62 @@ Bytes LCmd::BuildFrame(int framed) const {
 std::size_t ExpectedFrameSize(std::span<const std::uint8_t> head) {
   if (head.size() < 5 || head[0] != kDle || head[1] != kStx || head[4] == 0) return 0;
   return head[4] + kFrameOverhead;
+}
+
+namespace {
+
+// Payload bytes that select what a command sets; -1: not known.
+int TargetBytes(std::uint8_t code) {
+  switch (code) {
+    case 0x12:  // keep-alive
+    case 0x15:  // delay unit
+    case 0x26:  // current preset's name
+    case 0x40:  // meter poll
+    case 0x57:  // camera default input
+    case 0x5A:  // automix
+    case 0x60:  // reverb
+    case 0x62:  // echo
+    case 0x63:  // effect state
+    case 0x64:  // automix gate
+    case 0x6A:  // memorize mode
+      return 0;
+    case 0x30: case 0x31: case 0x32: case 0x34: case 0x35: case 0x36: case 0x38:
+    case 0x3A: case 0x3B: case 0x3C: case 0x3D: case 0x3E: case 0x3F:
+    case 0x47: case 0x55: case 0x56: case 0x61:  // channel
+    case 0x5B:  // side
+    case 0x5C:  // echo-cancellation setting
+    case 0x6B:  // group
+      return 1;
+    case 0x33:  // channel, band
+    case 0x65:  // output, source
+      return 2;
+    default:
+      return -1;
+  }
+}
+
+}  // namespace
+
+Bytes FrameTarget(std::span<const std::uint8_t> frame) {
+  const std::size_t size = ExpectedFrameSize(frame);
+  if (size == 0 || size != frame.size()) return Bytes(frame.begin(), frame.end());
+  const std::uint8_t code = frame[5];
+  const std::size_t payload = size - kFrameOverhead - 1;
+  const int width = TargetBytes(code);
+  const std::size_t take = width < 0 ? payload : std::min(payload, static_cast<std::size_t>(width));
+  Bytes target{code};
+  target.insert(target.end(), frame.begin() + 6, frame.begin() + 6 + static_cast<std::ptrdiff_t>(take));
+  return target;
+}
+
+bool ReplyAnswers(const LCmd& request, const LCmd& reply) {
+  constexpr std::uint8_t kReadBlock = 0x27, kBlockReply = 0x24, kPresetName = 0x29;
+  const std::uint8_t code = request.GetCode() == kReadBlock ? kBlockReply : request.GetCode();
+  if (reply.GetCode() != code) return false;
+  if (request.GetCode() != kReadBlock && request.GetCode() != kPresetName) return true;
+  const Bytes& asked = request.GetPayload();
+  const Bytes& got = reply.GetPayload();
+  return !asked.empty() && !got.empty() && asked[0] == got[0];
 }
 
 std::optional<LCmd> ReadFrame(std::span<const std::uint8_t> bytes) {

@@ -78,6 +78,23 @@ std::optional<LCmd> ReadFrame(std::span<const std::uint8_t> bytes);
 // while fewer than 5 bytes are known or the head is not 10 02 with LEN >= 1.
 std::size_t ExpectedFrameSize(std::span<const std::uint8_t> head);
 
+// What a frame's command sets: its code and the leading payload bytes that
+// select the channel (and the equaliser band), the output and source, the
+// group, the side or the echo-canceller setting. Two waiting frames with equal
+// targets set the same thing, so the later may take the earlier one's place.
+// Commands whose payload selects nothing set one thing of the whole device
+// (code alone); for codes not known here the whole payload counts, so only an
+// identical frame has the same target. Bytes that are no frame are their own
+// target.
+Bytes FrameTarget(std::span<const std::uint8_t> frame);
+
+// True when reply answers request: the reply carries the code the request is
+// answered with (a parameter block asked with 0x27 comes as 0x24, the other
+// requests of the transfers come back with their own code), and the answer to
+// a name or block request (0x29, 0x27) carries the number asked for in its
+// first payload byte.
+bool ReplyAnswers(const LCmd& request, const LCmd& reply);
+
 // ---- Command classes: constructor arguments after the device ID ----------
 
 class CM_MCS_MCU_RESET : public LCmd {  // 0x04, device restart

@@ -6,9 +6,12 @@
 // change of link state (WM_LINK_STATUS), posted to the UI thread. OnTraffic
 // gets one traffic-monitor line per frame written or received, posted to the
 // UI thread. Each callback gets its data by value; empty callbacks are skipped.
+// Callbacks that refer to the owner itself carry the owner's Receiver guard:
+// none of them runs once the owner has ended.
 #pragma once
 
 #include "link/Lcmd.h"
+#include "platform/UiBridge.h"
 
 #include <functional>
 #include <string>
@@ -28,4 +31,5 @@ struct LinkOwner {
   std::function<void(const Bytes& frame)> OnFrame;
   std::function<void(int status, int value)> OnStatus;
   std::function<void(const std::string& line)> OnTraffic;
+  platform::UiGuard Receiver;
 };

@@ -5,6 +5,8 @@ bool LNet::Write(std::span<const std::uint8_t> bytes, int) { return writer_ && w
 LinkProfile LNetProc::Profile() {
   LinkProfile profile;
   profile.TrafficTag = "NET";
+  profile.TraceEveryWrite = true;
+  profile.TraceReplies = true;  // one line per reply, however the reads cut the stream
   profile.SendBufSize = 128;
   profile.KeepAliveReplyTimeout = 5000;
   profile.FailureTimeouts = 1;

@@ -6,6 +6,8 @@
 // (the main window's WriteNetFrame), and the owner delivers every TCP read
 // with DeliverReceived; the discipline's assembler counts LEN across reads,
 // so a read holding half a frame or two frames is handled like serial bytes.
+// Traffic lines: "NET W" for every write and resend, "NET R" for every reply
+// the assembler completes.
 #pragma once
 
 #include "link/RequestReplyDiscipline.h"

@@ -7,13 +7,14 @@
 // ---- LUsb / LUsbProc --------------------------------------------------------
 
 bool LUsb::Write(std::span<const std::uint8_t> bytes, int stopFd) {
-  (void)stopFd;  // a HID output report is written at once or fails
-  return writer_ && writer_(bytes);
+  return writer_ && writer_(bytes, stopFd);
 }
 
 LinkProfile LUsbProc::Profile() {
   LinkProfile profile;
   profile.TrafficTag = "USB";
+  profile.TraceEveryWrite = true;
+  profile.TraceReplies = false;  // the owner lists each input report with its report ID
   profile.SendBufSize = 128;
   profile.KeepAliveReplyTimeout = 5000;
   profile.FailureTimeouts = 5;
@@ -116,7 +117,7 @@ void LUsbDevice::setDevice(THidDevice* device, int index) {
   path_ = device->PnPInfo().DevicePath;
 }
 
-bool LUsbDevice::WriteFrame(std::span<const std::uint8_t> frame) {
+bool LUsbDevice::WriteFrame(std::span<const std::uint8_t> frame, int stopFd) {
   std::lock_guard guard(lock_);
   if (!device_) {
     lastError_ = "no USB device checked out";
@@ -130,7 +131,7 @@ bool LUsbDevice::WriteFrame(std::span<const std::uint8_t> frame) {
     return false;
   }
   std::uint32_t written = 0;
-  if (!device_->WriteFile(report.data(), std::uint32_t(report.size()), written)) {
+  if (!device_->WriteFile(report.data(), std::uint32_t(report.size()), written, stopFd)) {
     lastError_ = device_->LastError();
     return false;
   }

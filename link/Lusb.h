@@ -5,7 +5,8 @@
 // the last resend, no status of its own otherwise). It does no device I/O: its
 // transport LUsb hands every write and resend, on the link's worker, to the
 // owner's writer (the main window's WriteUsbFrame), and the owner delivers the
-// frame of every input report with DeliverReceived.
+// frame of every input report with DeliverReceived. The link lists "USB W" for
+// every write and resend; the owner lists "USB R" for each input report.
 //
 // LUsbDevice is the owner's side of that: it keeps the one processor device
 // checked out of the controller (found by the enumeration, known by its
@@ -28,8 +29,9 @@ inline constexpr std::uint16_t kUsbProductID = 0x0821;
 
 class LUsb : public LinkTransport {
  public:
-  // Writes one frame; false when nothing could be written.
-  using Writer = std::function<bool(std::span<const std::uint8_t> frame)>;
+  // Writes one frame; false when nothing could be written. stopFd turns
+  // readable when the link is closing: a write to a stalled device ends then.
+  using Writer = std::function<bool(std::span<const std::uint8_t> frame, int stopFd)>;
 
   explicit LUsb(Writer writer) : writer_(std::move(writer)) {}
   bool Write(std::span<const std::uint8_t> bytes, int stopFd) override;
@@ -84,8 +86,9 @@ class LUsbDevice {
 
   // WriteUsbFrame (any thread, the link's worker): report ID 0, the frame,
   // zeros up to the output report length. False when no device is held, the
-  // frame does not fit or the write failed.
-  bool WriteFrame(std::span<const std::uint8_t> frame);
+  // frame does not fit or the write failed; a write to a stalled device
+  // gives up when stopFd (-1: none) turns readable.
+  bool WriteFrame(std::span<const std::uint8_t> frame, int stopFd = -1);
   std::string LastError() const;
 
   // The output report for a frame, or empty when it does not fit.

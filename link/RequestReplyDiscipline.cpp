@@ -76,8 +76,11 @@ void RequestReplyDiscipline::QueueFrame(Bytes frame, bool force) {
       WriteFrame(frame);
       written = true;
     } else if (force) {
+      // A later value for the waiting unforced frame's target must not
+      // overtake this one.
+      if (lastUnforced_ && FrameTarget(**lastUnforced_) == FrameTarget(frame)) lastUnforced_.reset();
       pending_.push_back(std::move(frame));
-    } else if (lastUnforced_ && code == lastCode_) {
+    } else if (lastUnforced_ && code == lastCode_ && FrameTarget(**lastUnforced_) == FrameTarget(frame)) {
       **lastUnforced_ = std::move(frame);  // keeps the waiting frame's place
     } else {
       pending_.push_back(std::move(frame));
@@ -86,7 +89,7 @@ void RequestReplyDiscipline::QueueFrame(Bytes frame, bool force) {
     lastCode_ = code;
   }
   // Outside the lock: on the UI thread the traffic line is handled at once.
-  if (written) Trace(true, frame);
+  if (written && !profile_.TraceEveryWrite) Trace(true, frame);
 }
 
 void RequestReplyDiscipline::DeliverReceived(std::span<const std::uint8_t> bytes) {
@@ -145,16 +148,16 @@ void RequestReplyDiscipline::SendNextQueued() {
     pending_.pop_front();
     WriteFrame(next);
   }
-  Trace(true, next);
+  if (!profile_.TraceEveryWrite) Trace(true, next);
 }
 
-void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token stop) {
-  Trace(false, frame);
+void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, bool answersFrameInFlight, std::stop_token stop) {
+  if (profile_.TraceReplies) Trace(false, frame);
   if (owner_.OnFrame) {
     auto handler = owner_.OnFrame;
-    if (!platform::UiSend([handler, frame] { handler(frame); }, stop)) return;  // closing
+    if (!platform::UiSend(owner_.Receiver, [handler, frame] { handler(frame); }, stop)) return;  // closing
   }
-  SendNextQueued();
+  if (answersFrameInFlight) SendNextQueued();
 }
 
 void RequestReplyDiscipline::WriteSendBuf() {
@@ -163,14 +166,18 @@ void RequestReplyDiscipline::WriteSendBuf() {
     std::lock_guard guard(sendLock_);
     frame = sendBuf_;
   }
-  if (!frame.empty()) transport_->Write(frame, stopFd_);
+  if (frame.empty()) return;
+  if (transport_->Write(frame, stopFd_) && profile_.TraceEveryWrite) Trace(true, frame);
 }
 
 void RequestReplyDiscipline::OnReplyTimeout() {
   lastWrite_ = Clock::now();  // the next time-out counts from here
+  // The UI thread may set a new grace between our read and write: take one
+  // only from the value still there.
   int grace = graceResends_.load();
+  while (profile_.GraceResends && grace > 0 && !graceResends_.compare_exchange_weak(grace, grace - 1)) {
+  }
   if (profile_.GraceResends && grace > 0) {
-    graceResends_.store(grace - 1);
     if (!frameAbandoned_) WriteSendBuf();
     return;
   }
@@ -230,8 +237,9 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
       rxBuf_.clear();
     }
     for (const Bytes& frame : assembler_.Push(received)) {
-      awaitingReply_ = false;
-      OnFrameComplete(frame, stop);
+      // Only the first reply after a write answers it; the next frame is not
+      // written until the end of this pass, so later replies move nothing.
+      OnFrameComplete(frame, std::exchange(awaitingReply_, false), stop);
       if (stop.stop_requested()) break;
     }
     if (stop.stop_requested()) break;
@@ -265,13 +273,13 @@ void RequestReplyDiscipline::Wake(int fd) {
 void RequestReplyDiscipline::Post(int status, int value) {
   if (!owner_.OnStatus) return;
   auto handler = owner_.OnStatus;
-  platform::UiPost([handler, status, value] { handler(status, value); });
+  platform::UiPost(owner_.Receiver, [handler, status, value] { handler(status, value); });
 }
 
 void RequestReplyDiscipline::Trace(bool write, const Bytes& frame) {
   if (!owner_.OnTraffic) return;
   auto handler = owner_.OnTraffic;
-  platform::UiPost([handler, line = TrafficLine(write, frame)] { handler(line); });
+  platform::UiPost(owner_.Receiver, [handler, line = TrafficLine(write, frame)] { handler(line); });
 }
 
 void RequestReplyDiscipline::RestartPollTimer() {

@@ -1,15 +1,21 @@
 // The one request/reply discipline of the serial, USB and Ethernet links.
 //
 // One frame is in flight at a time and waits for its reply; frames submitted
-// meanwhile wait in a queue. An unforced frame whose code equals that of the
-// frame submitted just before it takes the place of the last unforced frame
-// still waiting; every other frame is appended. While a frame awaits its
-// reply, each reply time-out writes it again, up to RetryLimit resends; then
-// status 0 is posted and the frame is not written again (the queue stays
-// blocked until a reply comes or the owner closes the link). Once a frame is
-// answered no time-out writes it again: a store or a factory reset never runs
-// twice. A keep-alive 0x12 goes out PollInterval after the latest submission
-// while nothing is in flight or waiting.
+// meanwhile wait in a queue. An unforced frame takes the place of the last
+// unforced frame still waiting when both set the same thing (FrameTarget: the
+// same code for the same channel, band, ...) and the frame submitted just
+// before it had the same code; every other frame is appended, and a forced
+// frame for that same target ends the replacing, so no later value overtakes
+// it. While a frame awaits its reply, each reply time-out writes it again, up
+// to RetryLimit resends; then status 0 is posted and the frame is not written
+// again (the queue stays blocked until a reply comes or the owner closes the
+// link). A reply that completes while a frame awaits it ends that frame's
+// flight and starts the next waiting frame; any further reply (a late
+// duplicate after a resend, one the processor sends unasked) is handed to the
+// owner and moves nothing, so the queue never loses a frame and never has two
+// in flight. Once a frame is answered no time-out writes it again: a store or
+// a factory reset never runs twice. A keep-alive 0x12 goes out PollInterval
+// after the latest submission while nothing is in flight or waiting.
 //
 // Threads: the owner's (UI) thread opens and closes the link, submits frames,
 // changes the settings and runs the keep-alive timer; one worker per open
@@ -46,6 +52,10 @@ class QTimer;
 
 struct LinkProfile {
   std::string TrafficTag = "COM";       // traffic lines: "<tag> W ..." and "<tag> R ..."
+  bool TraceEveryWrite = false;         // a "W" line per transport write, resends included
+                                        // (else one per frame taken for writing)
+  bool TraceReplies = true;             // an "R" line per completed reply (else the owner
+                                        // lists what arrives)
   std::size_t SendBufSize = 1024;       // longest frame the link writes
   int KeepAliveReplyTimeout = 2000;     // ms, set by every keep-alive
   int FailureTimeouts = 1;              // time-outs after the last resend before status 0
@@ -106,6 +116,7 @@ class RequestReplyDiscipline {
 
  protected:
   void SetGraceResendsImpl(int n) { graceResends_.store(n); }
+  int GraceResendsImpl() const { return graceResends_.load(); }
   // The traffic-monitor line of a frame written (write) or received.
   virtual std::string TrafficLine(bool write, const Bytes& frame) const;
 
@@ -117,7 +128,9 @@ class RequestReplyDiscipline {
   // The caller puts the traffic line out once it holds no lock.
   void WriteFrame(const Bytes& frame);
   void SendNextQueued();
-  void OnFrameComplete(const Bytes& frame, std::stop_token stop);
+  // answersFrameInFlight: the reply ends the flight of the frame written
+  // last, so the next waiting frame starts.
+  void OnFrameComplete(const Bytes& frame, bool answersFrameInFlight, std::stop_token stop);
   void OnReplyTimeout();
   void WriteSendBuf();
   void Wake(int fd);
@@ -146,7 +159,7 @@ class RequestReplyDiscipline {
 
   // Worker-only state.
   FrameAssembler assembler_;
-  bool awaitingReply_ = false;
+  bool awaitingReply_ = false;  // the frame written last has had no reply yet
   bool frameAbandoned_ = false;  // given up after the retries: never written again
   Clock::time_point lastWrite_{};
   int retryCount_ = 0;

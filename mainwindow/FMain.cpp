@@ -28,6 +28,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   CreateHidController();
   BuildForm();
   BindLinkControls();
+  BindNavigation();
   BindStripHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
@@ -35,7 +36,21 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   InstallPresetHandlers();
 }
 
-TfmMain::~TfmMain() = default;
+TfmMain::~TfmMain() {
+  // Nothing posted for the window runs from here on. The links stop first:
+  // their workers write through the USB device and the sockets. The device
+  // is checked in, and the controller and sockets go, while the window is
+  // still whole, since their handlers refer to it.
+  uiReceiver_.End();
+  CloseLinks();
+  HidDevice.reset();
+  delete HidCtl;
+  HidCtl = nullptr;
+  delete ClientSocket;
+  ClientSocket = nullptr;
+  delete UdpServer;
+  UdpServer = nullptr;
+}
 
 void TfmMain::BuildTimers() {
   auto timer = [this](platform::Timer*& field, const char* name, int interval, void (TfmMain::*handler)(QObject*)) {
@@ -55,7 +70,7 @@ void TfmMain::BuildTimers() {
 void TfmMain::FormCreate() {
   // 1-3
   setWindowTitle(QString::fromLatin1(kWindowTitle) + " " + kVersionText);
-  setToolTip(QString::fromLatin1(kWindowTitle));
+  Hint = QString::fromLatin1(kWindowTitle);
   SetDeviceId(1);
   DragPoint = -1;
   CurrentPage = 21;
@@ -67,6 +82,7 @@ void TfmMain::FormCreate() {
   if (auto* w = FindControl<QWidget>("uxgFftInA")) w->setVisible(true);
   if (auto* w = FindControl<QWidget>("uxgParamGain")) w->setVisible(true);
   resize(1126, 725);
+  FormResize(this);  // a hidden window gets its resize event only when shown
   if (auto* w = FindControl<QWidget>("uxgPreset")) w->move(w->x(), 624);
   ExtraHeight = 0;
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -21,6 +22,7 @@
 #include "model/UnitControlHost.h"
 #include "platform/Form.h"
 #include "platform/Network.h"
+#include "platform/UiBridge.h"
 
 class LUnitControl;
 namespace display {
@@ -40,6 +42,7 @@ class QUdpSocket;
 class QTcpSocket;
 class QMenuBar;
 class QMenu;
+class QResizeEvent;
 class TMyPEQAllpassBandPassStop;
 class TUxBmpButton;
 class TUxComboBox;
@@ -64,6 +67,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // routine reads the PC's address into the defaults, tests give loopback
   // endpoints.
   static platform::NetworkEndpoints StartEndpoints;
+
+  // The window's hint text; the form shows no hints, so it is never a tooltip.
+  QString Hint;
 
   TfmMain();
   ~TfmMain() override;
@@ -172,6 +178,19 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void OnPresetNameReply(std::uint8_t id, const Bytes& payload);
   void OnGroupCtrlReply(std::uint8_t id, const Bytes& payload);
   void OnParameterBlockReply(std::uint8_t id, const Bytes& payload);
+  // The transfer chains (connect, identity, the upload, a block read) wait
+  // for one request at a time. The request sent last through
+  // SendChainRequest is outstanding, and a reply with a chain's code reaches
+  // its handler only when it answers that request (ReplyAnswers); a late
+  // duplicate, or one nobody asked for, is listed on the traffic monitor and
+  // otherwise ignored, so it never starts a second chain.
+  void SendChainRequest(const LCmd& request, bool force);
+  // The one entry of the connect-time upload: sends 0x22 (forced or not) as
+  // the outstanding request. Every sender of 0x22 calls it.
+  void StartUpload(bool force);
+  // Asks block n of the current preset (0x27, forced) as the outstanding
+  // request; the upload and the recall of a preset read blocks this way.
+  void RequestParameterBlock(int n);
   // Opens the progress window modally once the reply handler has returned.
   void tmProcessShowTimer(QObject* Sender);
   // How many transfers have ended with the refresh of every control.
@@ -322,6 +341,31 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // a level byte (0 line, 1-51 mic).
   void SetLevelControls(TUxBmpButton* line, TUxComboBox* combo, TUxBmpButton* phantom, QWidget* step, int level);
 
+  // --- Navigation (FMainNavigation.cpp) ------------------------------------
+  // The page buttons' click (the new page is the Sender's Tag), the bar's
+  // arrows, and the Matrix page's overview labels (Tag = channel).
+  void uxbMenuInAClick(QObject* Sender);
+  void uxbMenuLeftClick(QObject* Sender);
+  void lbMatrixPeqInAClick(QObject* Sender);
+  void lbMatrixHpLpInAClick(QObject* Sender);
+  void lbMatrixDelayInAClick(QObject* Sender);
+  void lbMatrixCompOut1Click(QObject* Sender);
+  void lbMatrixGainInAClick(QObject* Sender);
+  // The channel's 16-bit link mask (channels 0-15; 0 otherwise).
+  int GetLinkMask(int channel) const;
+  // The head of a channel page's link group (any other page: the page).
+  int PageHead(int page) const;
+  static QString PageButtonName(int page);
+  // Fills the shared input or output panel with channel's values (0-15);
+  // 18 only records the channel.
+  void LoadChannelToPanel(int channel);
+  // Puts one band on the side's three band faders and boxes.
+  void ShowEqBandControls(int channel, bool enabled, double q, double gain, double frequency);
+
+  // --- Layout (FMainLayout.cpp) ---------------------------------------------
+  // Lays the pages out for the window's size (the window's resize calls it).
+  void FormResize(QObject* Sender);
+
   // --- Network (FMainNetwork.cpp) ------------------------------------------
   void OpenSockets();
   void FindLocalAddress();
@@ -349,7 +393,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   static std::shared_ptr<platform::HidBackend> StartHidBackend;  // null: Linux hidraw
   THidDeviceController* HidCtl = nullptr;
   std::unique_ptr<LUsbDevice> HidDevice;
-  bool WriteUsbFrame(std::span<const std::uint8_t> frame);
+  bool WriteUsbFrame(std::span<const std::uint8_t> frame, int stopFd = -1);
   void RecheckoutHidDevice();
   void RescanUsbDevices();
   bool HasUsbProcessor() const;
@@ -366,13 +410,20 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   QMenuBar* MainMenu = nullptr;
   platform::MenuItem* MenuItem(const QString& name) const;
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  int extraWidth_ = 0;  // the last extra width the layout was made for
   LinkOwner NewLinkOwner();
   void CloseLinks();
   void StartConnect(RequestReplyDiscipline& link, int replyTimeout);
   void AddTrafficLine(const QString& line);
   void InstallReplyHandlers();
   void BindLinkControls();
+  void BindNavigation();
+  void StackPageButtons(QWidget* selected);
+  void SelectPageByButton(const QString& buttonName);
   void SetCaption(const QString& name, const QString& text);
   bool SetPanelCut(const QString& role, const QString& suffix, std::uint32_t pair);
   void BindStripHandlers();
@@ -396,8 +447,11 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void RefreshCurves();
   bool SetCrosspoint(int output, int source, bool enabled, const bool* active);
   int linkGeneration_ = 0;
+  // Calls the link workers post for the window die with it.
+  platform::UiReceiver uiReceiver_;
   QString clientTarget_;  // "address:port" the TCP client was last activated for
   std::map<std::uint8_t, ReplyHandler> replyHandlers_;
+  std::optional<LCmd> chainRequest_;  // the transfer request awaiting its reply
 
   void CreateHidController();
   void LanguageItemClick(QObject* Sender);

@@ -1,10 +1,30 @@
 // Reply dispatch: every frame a link hands over is checked against the device
-// ID and routed to the handler of its reply code.
+// ID and, when it answers a transfer chain, against the chain's outstanding
+// request, and routed to the handler of its reply code.
 #include <QLabel>
 
 #include "dialogs/FNetwork.h"
 #include "mainwindow/FMain.h"
 #include "platform/Timer.h"
+
+namespace {
+
+// The replies that answer the requests of a transfer chain.
+bool IsChainReply(std::uint8_t code) {
+  switch (code) {
+    case 0x10: case 0x13: case 0x14: case 0x22: case 0x24: case 0x29: case 0x6C: case 0xB0:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void TfmMain::SendChainRequest(const LCmd& request, bool force) {
+  chainRequest_ = request;
+  SendCommand(request, force, true);
+}
 
 void TfmMain::SetReplyHandler(std::uint8_t code, ReplyHandler handler) { replyHandlers_[code] = std::move(handler); }
 
@@ -26,6 +46,10 @@ void TfmMain::OnDeviceReply(const Bytes& frame) {
     return;
   }
   if (UsbProc) SetDeviceId(id);
+  if (IsChainReply(reply.GetCode())) {
+    if (!chainRequest_ || !ReplyAnswers(*chainRequest_, reply)) return;
+    chainRequest_.reset();
+  }
   auto handler = replyHandlers_.find(reply.GetCode());
   if (handler != replyHandlers_.end()) handler->second(id, payload);
 }

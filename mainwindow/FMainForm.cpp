@@ -10,7 +10,7 @@
 // order among themselves. The geometry is the design at 1126 × 725; FormResize
 // spreads any extra size.
 #include <QLabel>
-#include <QToolButton>
+#include <QScrollArea>
 
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
@@ -60,13 +60,18 @@ const char* const kLowerPages[] = {"InA", "Out1", "Gain", "Delay", "Comp", "Gate
 
 void TfmMain::BuildForm() {
   auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("fmMainClient"));
+  Register(client, QStringLiteral("fmMainClient"));
   client->setAutoFillBackground(true);
   QPalette pal = client->palette();
   pal.setColor(QPalette::Window, Colours().form);
   pal.setColor(QPalette::WindowText, Colours().text);
   client->setPalette(pal);
-  setCentralWidget(client);
+  // Below the design size the window scrolls over the content.
+  auto* scroll = Create<QScrollArea>(this, QStringLiteral("fmMainScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setPalette(pal);
+  scroll->setWidget(client);
+  setCentralWidget(scroll);
 
   // ---- Top bar: page tabs with their scroll arrows, link state, link button.
   TUxGroupBox* bar = Group(*this, client, "uxgFunction", kFunctionBar);
@@ -160,16 +165,15 @@ void TfmMain::BuildForm() {
   preset->SetColor(Colours().presetBar);
   preset->SetBorderOuter(fsFlat);
   preset->SetFlatColor(QColor(96, 96, 96));
+  preset->SetFlatColorAdjustment(0);
   preset->setGeometry(kPreset);
   const QColor ink = Colours().presetText;
   Label(*this, preset, "lAddress", QRect(12, 13, 60, 18), "Address", Qt::AlignLeft | Qt::AlignVCenter, ink);
   // The list and its label appear with the first processor that answers discovery.
   Label(*this, preset, "lbIp", QRect(76, 13, 22, 18), "IP", Qt::AlignLeft | Qt::AlignVCenter, ink)->hide();
   Combo(*this, preset, "uxcIpAddress", QRect(100, 11, 150, 22), {}, -1, csOwnerDrawFixed)->hide();
-  auto* scan = Create<QToolButton>(preset, "sbIpScan");
-  scan->setText(QStringLiteral("Scan"));
-  scan->setGeometry(254, 11, 52, 22);
-  scan->setEnabled(false);
+  // Rescan: enabled with the first processor that answers discovery.
+  Button(*this, preset, "sbIpScan", QRect(254, 11, 52, 22), "Scan", Keys().select)->setEnabled(false);
 
   Label(*this, preset, "lPreset", QRect(340, 13, 56, 18), "Preset", Qt::AlignLeft | Qt::AlignVCenter, ink);
   auto plate = [&](const char* name, const QRect& r, const QString& text) {

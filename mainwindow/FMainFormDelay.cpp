@@ -74,6 +74,7 @@ void MakeOpaque(TUxPanel* panel) {
   panel->SetColor(Colours().frameFill);
   panel->SetBorderOuter(fsFlat);
   panel->SetFlatColor(Colours().groupEdge);
+  panel->SetFlatColorAdjustment(0);
 }
 
 void BuildDelayLines(TfmMain& form, QWidget* page, const Side& side, const QPixmap& handle) {
@@ -137,6 +138,7 @@ TUxGroupBox* RadioBox(QWidget* parent, const QRect& r) {
   box->SetTransparent(true);
   box->SetBorderOuter(fsFlat);
   box->SetFlatColor(Colours().groupEdge);
+  box->SetFlatColorAdjustment(0);
   box->setGeometry(r);
   box->show();
   return box;

@@ -80,6 +80,7 @@ TUxPanel* MeterPanel(TfmMain& form, QWidget* parent, const QString& name, const 
   TUxPanel* panel = Panel(form, parent, name, r);
   panel->SetBorderOuter(fsFlat);
   panel->SetFlatColor(Colours().groupEdge);
+  panel->SetFlatColorAdjustment(0);
   return panel;
 }
 
@@ -109,6 +110,7 @@ void FillMeterPanel(TfmMain& form, TUxPanel* panel, const DynamicsPage& page, co
 TwXYPlot* TransferPlot(TfmMain& form, QWidget* parent, const QString& name, int channels) {
   auto* plot = form.Create<TwXYPlot>(parent, name);
   plot->setGeometry(20, 24, 587, 230);
+  SetupFormPlot(plot);
   for (TwPlotAxis* axis : {static_cast<TwPlotAxis*>(plot->XAxis()), static_cast<TwPlotAxis*>(plot->YAxis())}) {
     axis->SetMinSpan(-100, 120);
     axis->SetDesiredStart(-100);
@@ -116,7 +118,7 @@ TwXYPlot* TransferPlot(TfmMain& form, QWidget* parent, const QString& name, int 
   }
   plot->XAxis()->SetDesiredIncrement(20);
   plot->YAxis()->SetDesiredIncrement(10);
-  plot->SetGridShow(true);
+  plot->GetDataView(0)->SetGridShow(true);
   TwXYPlotChannel* curve = plot->GetChannel(0);
   curve->SetColor(Qt::white);
   curve->SetTraceLineWidth(2);

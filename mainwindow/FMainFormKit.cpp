@@ -61,6 +61,7 @@ TUxGroupBox* Group(TfmMain& form, QWidget* parent, const QString& name, const QR
   group->SetTransparent(true);
   group->SetBorderOuter(framed ? fsFlat : fsNone);
   group->SetFlatColor(Colours().groupEdge);
+  group->SetFlatColorAdjustment(0);
   return Place(group, r);
 }
 
@@ -152,12 +153,23 @@ display::LMyFFTDrawHpLp6dB* ResponsePlot(TfmMain& form, QWidget* parent, const Q
   auto* plot = form.Create<display::LMyFFTDrawHpLp6dB>(parent, name);
   plot->SetTag(tag);
   display::ResponsePlotModel& model = plot->Model();
+  // The curves' grid: 4096 points up to 48 kHz, which the axis labels and the
+  // vertical grid must share.
+  model.SetFFTNuimber(display::TFFTNumber::n4096);
+  model.SetSampleRate(display::TSampleRate::n96000);
   model.SetXAutoScale(false);
   model.SetYAutoScale(false);
   model.SetXMin(966);
   model.SetXMax(3840);
   model.SetYMin(-18);
   model.SetYMax(18);
+  display::PlotFont font;  // Tahoma, 11 pixels, lime
+  model.SetPlotTitleFont(font);
+  model.SetAxisTitleFont(font);
+  model.SetMouseCoordFont(font);
+  font.Color = platform::clActiveBorder;
+  model.SetAxisLabelFont(font);
+  if (name == QLatin1String("fftDrawInA")) model.SetYTitle("°");
   return Place(plot, r);
 }
 

@@ -137,8 +137,8 @@ QWidget* DemoButton(TfmMain& form, QWidget* parent, const QString& name, const Q
 enum class MeterKind { Input, Output, Limiter };
 LProgressBar* Meter(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, MeterKind kind);
 
-// A response plot with the channel's Tag and the axis ranges of the design:
-// the whole audio band across, ±18 dB up.
+// A response plot with the channel's Tag, the axis ranges of the design
+// (the whole audio band across, ±18 dB up), its 48 kHz grid and its fonts.
 display::LMyFFTDrawHpLp6dB* ResponsePlot(TfmMain& form, QWidget* parent, const QString& name, const QRect& r,
                                          int tag);
 

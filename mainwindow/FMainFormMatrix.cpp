@@ -80,9 +80,11 @@ QFont CellFont(const QWidget* w, int points, bool bold) {
 // One processing block of a row: a framed box with its caption.
 QLabel* Cell(TfmMain& form, QWidget* row, const QString& name, int left, int top, int width, const QString& text,
              int tag) {
-  auto* cell = Label(form, row, name, QRect(left, top, width, kCellHeight), text, Qt::AlignCenter, Colours().caption);
+  // The block's face is a shape of the same name ("sp" for "lb") behind the caption.
+  const QRect r(left, top, width, kCellHeight);
+  Shape(form, row, "sp" + name.mid(2), r, QColor(0x34, 0x40, 0x4e), QColor(0x6e, 0x80, 0x92), 3);
+  auto* cell = Label(form, row, name, r, text, Qt::AlignCenter, Colours().caption);
   cell->setFont(CellFont(cell, 7, true));
-  cell->setStyleSheet(QStringLiteral("QLabel { background: #34404e; border: 1px solid #6e8092; border-radius: 3px; }"));
   cell->setCursor(Qt::PointingHandCursor);
   platform::SetTag(cell, tag);
   return cell;

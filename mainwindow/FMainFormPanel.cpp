@@ -128,8 +128,12 @@ void BuildEqFaders(TfmMain& form, QWidget* panel, const QString& s, int left) {
           Qt::AlignCenter);
     Fader(form, panel, QStringLiteral("isEq%1").arg(r.name) + s,
           QRect(col + 16, kFaderTop, kFaderWidth, kFaderHeight), 0, r.max, r.pageSize, r.position, 0);
-    ValueBox(form, panel, QStringLiteral("cvdEq%1").arg(r.name) + s, QRect(col + 2, 226, 56, kBoxHeight), QString(),
-             true);
+    TRoundEdit* box = ValueBox(form, panel, QStringLiteral("cvdEq%1").arg(r.name) + s,
+                               QRect(col + 2, 226, 56, kBoxHeight), QString(), true);
+    // Narrow boxes: "20.16KHz" and " 61.1Hz" must fit whole.
+    QFont small = box->font();
+    small.setPixelSize(10);
+    box->setFont(small);
   }
 }
 

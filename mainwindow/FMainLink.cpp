@@ -17,7 +17,6 @@
 #include "link/Lusb.h"
 #include "mainwindow/FMain.h"
 
-#include <QPointer>
 #include "platform/MenuItem.h"
 #include "platform/Timer.h"
 
@@ -64,19 +63,16 @@ void TfmMain::SetDeviceId(int id) {
 LinkOwner TfmMain::NewLinkOwner() {
   // Statuses are posted: one that arrives after its link was closed (and
   // perhaps another opened) belongs to no open link and is dropped.
-  // A posted status or traffic line may also arrive after the window is gone.
   const int generation = ++linkGeneration_;
-  QPointer<TfmMain> self(this);
   LinkOwner owner;
-  owner.OnFrame = [self](const Bytes& frame) {
-    if (self) self->OnDeviceReply(frame);
+  owner.OnFrame = [this](const Bytes& frame) { OnDeviceReply(frame); };
+  owner.OnStatus = [this, generation](int status, int) {
+    if (generation == linkGeneration_ && OpenLink()) OnLinkStateMessage(status);
   };
-  owner.OnStatus = [self, generation](int status, int) {
-    if (self && generation == self->linkGeneration_ && self->OpenLink()) self->OnLinkStateMessage(status);
+  owner.OnTraffic = [this, generation](const std::string& line) {
+    if (generation == linkGeneration_) AddTrafficLine(QString::fromStdString(line));
   };
-  owner.OnTraffic = [self, generation](const std::string& line) {
-    if (self && generation == self->linkGeneration_) self->AddTrafficLine(QString::fromStdString(line));
-  };
+  owner.Receiver = uiReceiver_.Guard();
   return owner;
 }
 
@@ -86,6 +82,7 @@ void TfmMain::AddTrafficLine(const QString& line) {
 
 void TfmMain::CloseLinks() {
   ++linkGeneration_;
+  chainRequest_.reset();
   if (CommProc) CommProc->Close();
   CommProc.reset();
   if (UsbProc) UsbProc->Close();
@@ -98,7 +95,7 @@ void TfmMain::StartConnect(RequestReplyDiscipline& link, int replyTimeout) {
   link.SetReplyTimeout(replyTimeout);
   link.SetRetryLimit(3);
   Connecting = true;
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x10), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), 0x10), true);
 }
 
 void TfmMain::ConnectCom() {
@@ -126,7 +123,9 @@ void TfmMain::ConnectUsb() {
     UsbProc.reset();
   }
   UsbProc = std::make_unique<LUsbProc>(NewLinkOwner(), GetDeviceId(),
-                                       [this](std::span<const std::uint8_t> frame) { return WriteUsbFrame(frame); });
+                                       [this](std::span<const std::uint8_t> frame, int stopFd) {
+                                         return WriteUsbFrame(frame, stopFd);
+                                       });
   if (!UsbProc->Open()) {
     ++linkGeneration_;
     UsbProc.reset();
@@ -160,7 +159,7 @@ void TfmMain::OnConnectReply(std::uint8_t, const Bytes&) {
   Online = true;
   if (auto* list = FindControl<QWidget>("uxcIpAddress")) list->setEnabled(false);
   if (auto* scan = FindControl<QWidget>("sbIpScan")) scan->setEnabled(false);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x13), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), 0x13), true);
   SetPollSuspended(false);
   SetLinkRetries(3);
   SetLinkTimeout(5000);
@@ -195,7 +194,7 @@ void TfmMain::OnIdentityReply(std::uint8_t, const Bytes& payload) {
   if (auto* button = FindControl<TUxBmpButton>("uxbMenuLink")) button->SetDown(true);
   IdentityAccepted = true;
   SetLinkTimeout(UsbProc ? 5000 : 1000);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x22), false, true);
+  StartUpload(false);
 }
 
 void TfmMain::Disconnect() {

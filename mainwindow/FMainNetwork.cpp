@@ -15,7 +15,6 @@
 #include "link/Lnet.h"
 #include "mainwindow/FMain.h"
 
-#include <QPointer>
 #include "platform/Format.h"
 #include "platform/UiBridge.h"
 
@@ -28,12 +27,6 @@ const QByteArray kDiscovery("Discovery: Who is out there?", 29);  // with its cl
 quint32 SortKey(const QHostAddress& address) {
   const quint32 ip = address.toIPv4Address();
   return ((ip & 0xFF) << 24) | ((ip & 0xFF00) << 8) | ((ip >> 8) & 0xFF00) | (ip >> 24);
-}
-
-QString TrafficText(const char* tag, std::span<const std::uint8_t> bytes) {
-  QString line = QString::fromLatin1(tag);
-  for (std::uint8_t b : bytes) line += QString::fromStdString(platform::FormatC("%02X ", b));
-  return line;
 }
 
 }  // namespace
@@ -100,15 +93,14 @@ bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
   // Runs on the Ethernet worker; the sockets belong to the UI thread, which
   // writes the frame in the order the worker produced it.
   QByteArray bytes(reinterpret_cast<const char*>(frame.data()), int(frame.size()));
-  // The window may be gone by the time the UI thread gets to it.
-  platform::UiPost([self = QPointer<TfmMain>(this), bytes] {
-    if (!self || !self->NetProc) return;
-    auto* list = self->FindControl<TUxComboBox>("uxcIpAddress");
-    if (self->UdpServer && list && list->ItemIndex() >= 0)
-      platform::SendDatagram(*self->UdpServer, bytes, self->UdpTarget, self->UdpTargetPort);
+  platform::UiPost(uiReceiver_.Guard(), [this, bytes] {
+    if (!NetProc) return;
+    auto* list = FindControl<TUxComboBox>("uxcIpAddress");
+    if (UdpServer && list && list->ItemIndex() >= 0)
+      platform::SendDatagram(*UdpServer, bytes, UdpTarget, UdpTargetPort);
     // A frame written while the connection is still being made waits in the
     // socket and goes out once it is made.
-    QTcpSocket* socket = self->ClientSocket;
+    QTcpSocket* socket = ClientSocket;
     if (socket && (socket->state() == QAbstractSocket::ConnectedState ||
                    socket->state() == QAbstractSocket::ConnectingState ||
                    socket->state() == QAbstractSocket::HostLookupState))
@@ -119,11 +111,11 @@ bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
 
 void TfmMain::ClientSocketRead() {
   // TCP is a byte stream: every byte read goes to the link's assembler, which
-  // counts LEN across reads, whether a read holds part of a frame or several.
+  // counts LEN across reads, whether a read holds part of a frame or several;
+  // the link lists each reply it completes.
   const QByteArray bytes = ClientSocket->readAll();
   if (!NetProc || bytes.isEmpty()) return;
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-  AddTrafficLine(TrafficText("NET R ", {data, std::size_t(bytes.size())}));
   NetProc->DeliverReceived({data, std::size_t(bytes.size())});
 }
 

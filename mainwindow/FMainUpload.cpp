@@ -5,7 +5,9 @@
 // (0x29), the group controls (0x6C) and the current preset in 31 blocks
 // (0x27, answered by 0x24), closed by 0x12. The progress window runs
 // meanwhile; at the end every control is loaded from the image and meter
-// polling starts. The same block read serves the recall of a preset.
+// polling starts. The same block read serves the recall of a preset. Each
+// request is the chain's outstanding one (SendChainRequest): a reply that
+// does not answer it, such as a late duplicate after a resend, moves nothing.
 #include <QCoreApplication>
 #include <QDir>
 #include <QTableWidget>
@@ -89,11 +91,17 @@ void TfmMain::InstallUploadHandlers() {
 
 void TfmMain::tmProcessShowTimer(QObject*) {
   tmProcessShow->SetEnabled(false);
-  if (fmProcess) fmProcess->ShowModal();
+  if (fmProcess && !fmProcess->isVisible()) fmProcess->ShowModal();
+}
+
+void TfmMain::StartUpload(bool force) { SendChainRequest(CM_MCS_CMD(GetDeviceId(), kUploadStart), force); }
+
+void TfmMain::RequestParameterBlock(int n) {
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), kReadBlock, static_cast<std::uint8_t>(n)), true);
 }
 
 void TfmMain::OnUploadStartReply(std::uint8_t, const Bytes& payload) {
-  SendCommand(CM_MCS_CMD(GetDeviceId(), kCurrentPreset), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), kCurrentPreset), true);
   UnitControl->SetPresetFlags(payload);
   SetDefaultPresetNames();
   if (fmProcess) {
@@ -109,8 +117,8 @@ void TfmMain::OnUploadStartReply(std::uint8_t, const Bytes& payload) {
 void TfmMain::OnCurrentPresetReply(std::uint8_t, const Bytes& payload) {
   // An empty reply keeps the number we had; the chain goes on regardless.
   if (!payload.empty()) CurrentPreset = payload[0];
-  if (UsbProc) SendCommand(CM_MCS_CMD(GetDeviceId(), kDeviceIp), true, true);
-  else SendCommand(CM_MCS_CMD(GetDeviceId(), kPresetName, 0), true, true);
+  if (UsbProc) SendChainRequest(CM_MCS_CMD(GetDeviceId(), kDeviceIp), true);
+  else SendChainRequest(CM_MCS_CMD(GetDeviceId(), kPresetName, 0), true);
 }
 
 void TfmMain::OnDeviceIpReply(std::uint8_t, const Bytes& payload) {
@@ -118,7 +126,7 @@ void TfmMain::OnDeviceIpReply(std::uint8_t, const Bytes& payload) {
     std::copy_n(payload.begin(), DeviceIp.size(), DeviceIp.begin());
     if (fmNetworkSetup) fmNetworkSetup->ShowDeviceIp();
   }
-  SendCommand(CM_MCS_CMD(GetDeviceId(), kPresetName, 0), true, true);
+  SendChainRequest(CM_MCS_CMD(GetDeviceId(), kPresetName, 0), true);
 }
 
 void TfmMain::OnPresetNameReply(std::uint8_t, const Bytes& payload) {
@@ -128,14 +136,14 @@ void TfmMain::OnPresetNameReply(std::uint8_t, const Bytes& payload) {
   ShowStoredPresetName(n + 1, payload);
   if (n == CurrentPreset) UnitControl->SetPresetName(NameBytes(payload));
   if (n + 1 < kPresetCount)
-    SendCommand(CM_MCS_CMD(GetDeviceId(), kPresetName, static_cast<std::uint8_t>(n + 1)), true, true);
+    SendChainRequest(CM_MCS_CMD(GetDeviceId(), kPresetName, static_cast<std::uint8_t>(n + 1)), true);
   else
-    SendCommand(CM_MCS_CMD(GetDeviceId(), kGroupCtrl, 0), true, true);
+    SendChainRequest(CM_MCS_CMD(GetDeviceId(), kGroupCtrl, 0), true);
 }
 
 void TfmMain::OnGroupCtrlReply(std::uint8_t, const Bytes& payload) {
   UnitControl->ApplyGroupCtrl(payload);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), kReadBlock, 0), true, true);
+  RequestParameterBlock(0);
 }
 
 void TfmMain::OnParameterBlockReply(std::uint8_t, const Bytes& payload) {
@@ -144,7 +152,7 @@ void TfmMain::OnParameterBlockReply(std::uint8_t, const Bytes& payload) {
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   UnitControl->ApplyParameterBlock(payload);
   if (n < kLastBlockNumber) {
-    SendCommand(CM_MCS_CMD(GetDeviceId(), kReadBlock, static_cast<std::uint8_t>(n + 1)), true, true);
+    RequestParameterBlock(n + 1);
     SetProgressPosition(n);
     return;
   }

@@ -39,9 +39,9 @@ void TfmMain::CreateHidController() {
   });
 }
 
-bool TfmMain::WriteUsbFrame(std::span<const std::uint8_t> frame) {
+bool TfmMain::WriteUsbFrame(std::span<const std::uint8_t> frame, int stopFd) {
   // Runs on the USB worker; the device's write is guarded by LUsbDevice.
-  return UsbProc && HidDevice && HidDevice->WriteFrame(frame);
+  return UsbProc && HidDevice && HidDevice->WriteFrame(frame, stopFd);
 }
 
 bool TfmMain::HasUsbProcessor() const { return HidDevice && HidDevice->HidDevice(); }

@@ -69,8 +69,6 @@ double CodeToQ(std::uint8_t code) { return kQTable[static_cast<std::size_t>(Clam
 
 int ClampQCode(int code) { return code < 0 ? 0 : code > kQCodeMax ? kQCodeMax : code; }
 
-int ClampPeqType(int type) { return type >= 0 && type < kPeqTypeCount ? type : 0; }
-
 int DelayToSamples(double value, int unit) {
   long double samples;
   const long double v = value;

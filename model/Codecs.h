@@ -54,7 +54,6 @@ double CodeToQ(std::uint8_t code);
 // list.
 inline constexpr int kPeqTypeCount = 9;  // peak ... band stop
 int ClampQCode(int code);
-int ClampPeqType(int type);  // an unknown type shows as 0 (peak)
 
 // ---- Delay ----------------------------------------------------------------------
 // The delay display units stored in the image.

@@ -12,11 +12,6 @@ Application::~Application() {
   for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) delete it->data();
 }
 
-void Application::SetTitle(const QString& title) {
-  setApplicationName(title);
-  setApplicationDisplayName(title);
-}
-
 int Application::Run() {
   if (!forms_.empty() && forms_.front()) {
     QWidget* main = forms_.front();

@@ -17,8 +17,10 @@ class Application : public QApplication {
   Application(int& argc, char** argv);
   ~Application() override;
 
-  void SetTitle(const QString& title);
-  QString Title() const { return applicationDisplayName(); }
+  // The application's own title. It is not the display name, which the
+  // window system would append to every window's caption.
+  static void SetTitle(const QString& title) { setApplicationName(title); }
+  static QString Title() { return applicationName(); }
 
   // Creates the window, sets its global, then runs its creation handler. The
   // first window created is the main window: Run shows it. Windows belong to

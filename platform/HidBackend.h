@@ -61,8 +61,11 @@ class HidConnection {
 
   // The raw report descriptor; false with a text when it cannot be read.
   virtual bool ReportDescriptor(std::vector<std::uint8_t>& descriptor, std::string& error) = 0;
-  // Writes one output report; report[0] is the report ID.
-  virtual HidIoResult Write(std::span<const std::uint8_t> report) = 0;
+  // Writes one output report; report[0] is the report ID. A device that
+  // takes no report holds the write for at most about a second (Timeout);
+  // the write gives up at once with Interrupted when stopFd (-1: none) turns
+  // readable, so a stalled device never holds the writer's owner.
+  virtual HidIoResult Write(std::span<const std::uint8_t> report, int stopFd) = 0;
   // Waits up to timeoutMs for one input report and copies it, ID first, into
   // report (cut to its size).
   virtual HidIoResult Read(std::span<std::uint8_t> report, int timeoutMs) = 0;

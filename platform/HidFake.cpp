@@ -1,5 +1,6 @@
 #include "platform/HidFake.h"
 
+#include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -50,6 +51,8 @@ struct Device {
   std::vector<std::shared_ptr<Reader>> readers;
   int connections = 0;
   int readError = 0;
+  bool writeStalled = false;
+  int writesWaiting = 0;
 };
 
 }  // namespace
@@ -108,10 +111,24 @@ class FakeConnection : public HidConnection {
     return true;
   }
 
-  HidIoResult Write(std::span<const std::uint8_t> report) override {
+  HidIoResult Write(std::span<const std::uint8_t> report, int stopFd) override {
     HidFakeBackend::Responder responder;
     {
-      std::lock_guard guard(state_->lock);
+      std::unique_lock guard(state_->lock);
+      if (device_->writeStalled) {
+        ++device_->writesWaiting;
+        while (device_->writeStalled && device_->plugged) {
+          guard.unlock();
+          pollfd stop = {stopFd, POLLIN, 0};
+          const bool stopped = ::poll(&stop, stopFd >= 0 ? 1 : 0, 5) > 0 && (stop.revents & POLLIN);
+          guard.lock();
+          if (stopped) {
+            --device_->writesWaiting;
+            return {HidIo::Interrupted, 0, 0, {}};
+          }
+        }
+        --device_->writesWaiting;
+      }
       if (!device_->plugged) return {HidIo::Gone, 0, 19, device_->info.Path + " has gone"};
       if (mode_ != HidOpen::ReadWrite) return {HidIo::Failed, 0, 9, device_->info.Path + " not open for writing"};
       if (report.empty()) return {HidIo::Failed, 0, 22, "empty report"};
@@ -251,6 +268,17 @@ void HidFakeBackend::SetReadError(const std::string& identity, int error) {
   std::lock_guard guard(state_->lock);
   if (auto device = state_->find(identity)) device->readError = error;
   state_->changed.notify_all();
+}
+
+void HidFakeBackend::SetWriteStalled(const std::string& identity, bool stalled) {
+  std::lock_guard guard(state_->lock);
+  if (auto device = state_->find(identity)) device->writeStalled = stalled;
+}
+
+int HidFakeBackend::WritesWaiting(const std::string& identity) const {
+  std::lock_guard guard(state_->lock);
+  auto device = state_->find(identity);
+  return device ? device->writesWaiting : 0;
 }
 
 void HidFakeBackend::SetNotify(bool notify) {

@@ -55,6 +55,12 @@ class HidFakeBackend : public HidBackend {
   void SetNotify(bool notify);
   // Reads of the device fail with this errno from now on (0: they work).
   void SetReadError(const std::string& identity, int error);
+  // A stalled device takes no output report: each write waits until the
+  // stall ends, the device is pulled out or the write's stop descriptor
+  // turns readable.
+  void SetWriteStalled(const std::string& identity, bool stalled);
+  // Writes waiting on the stall now.
+  int WritesWaiting(const std::string& identity) const;
 
   std::vector<HidDeviceInfo> Enumerate(std::string& error) override;
   std::unique_ptr<HidConnection> Open(const HidDeviceInfo& device, HidOpen mode,

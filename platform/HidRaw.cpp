@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,10 @@ namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A report is a few dozen bytes; a device that takes none for this long is
+// stuck, and the link writes the frame again at its next time-out.
+constexpr int kWriteTimeoutMs = 1000;
 
 std::string errnoText(int error) { return std::strerror(error); }
 
@@ -128,12 +133,29 @@ class RawConnection : public HidConnection {
     return true;
   }
 
-  HidIoResult Write(std::span<const std::uint8_t> report) override {
+  HidIoResult Write(std::span<const std::uint8_t> report, int stopFd) override {
     if (fd_ < 0) return {HidIo::Failed, 0, EBADF, path_ + " is open for queries only"};
     if (report.empty()) return {HidIo::Failed, 0, EINVAL, "empty report for " + path_};
-    const ssize_t n = ::write(fd_, report.data(), report.size());
-    if (n < 0) return failure(errno, "cannot write to ");
-    return {HidIo::Ok, std::size_t(n), 0, {}};
+    // The node is non-blocking: a device that takes no report is waited for
+    // here, where the stop request is seen.
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    for (;;) {
+      const ssize_t n = ::write(fd_, report.data(), report.size());
+      if (n >= 0) return {HidIo::Ok, std::size_t(n), 0, {}};
+      if (errno == EINTR) continue;
+      if (errno != EAGAIN) return failure(errno, "cannot write to ");
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      if (left.count() <= 0) return {HidIo::Timeout, 0, ETIMEDOUT, path_ + " takes no report"};
+      pollfd fds[2] = {{fd_, POLLOUT, 0}, {stopFd, POLLIN, 0}};
+      if (::poll(fds, stopFd >= 0 ? 2 : 1, int(left.count())) < 0 && errno != EINTR) {
+        return failure(errno, "cannot wait for ");
+      }
+      if (stopFd >= 0 && (fds[1].revents & POLLIN)) return {HidIo::Interrupted, 0, 0, {}};
+      if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[0].revents & POLLOUT)) {
+        return {HidIo::Gone, 0, ENODEV, path_ + " has gone"};
+      }
+    }
   }
 
   HidIoResult Read(std::span<std::uint8_t> report, int timeoutMs) override {
@@ -268,7 +290,7 @@ class RawBackend : public HidBackend {
         return nullptr;
       }
     } else {
-      const int flags = mode == HidOpen::ReadWrite ? O_RDWR : (O_RDONLY | O_NONBLOCK);
+      const int flags = (mode == HidOpen::ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK;
       fd = ::open(device.Path.c_str(), flags | O_CLOEXEC);
       if (fd < 0) {
         const int e = errno;

@@ -42,10 +42,15 @@ bool BaudConstant(int baud, speed_t& speed) {
 std::vector<SerialPortInfo> ListSerialPorts(const std::string& sysClassTty, const std::string& devDir) {
   namespace fs = std::filesystem;
   std::vector<SerialPortInfo> ports;
+  // "tty0 ttyS0": every device the kernel writes its messages to.
+  std::vector<std::string> consoles;
+  std::ifstream active(fs::path(sysClassTty) / "console" / "active");
+  for (std::string name; active >> name;) consoles.push_back(name);
   std::error_code ec;
   for (fs::directory_iterator it(sysClassTty, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code linkEc;
     if (!fs::exists(it->path() / "device", linkEc)) continue;
+    if (std::find(consoles.begin(), consoles.end(), it->path().filename().string()) != consoles.end()) continue;
     // A UART slot the kernel reserves without hardware behind it has type 0.
     std::ifstream type(it->path() / "type");
     int uartType = -1;

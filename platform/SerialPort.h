@@ -21,7 +21,8 @@ struct SerialPortInfo {
 
 // The ports under sysClassTty that have a device link (real hardware, not the
 // virtual consoles), ordered by number, then by name. UART slots whose "type"
-// reads 0 (no UART behind them) are left out.
+// reads 0 (no UART behind them) are left out, and so is every port that
+// console/active names: the kernel console is never a processor's line.
 std::vector<SerialPortInfo> ListSerialPorts(const std::string& sysClassTty = "/sys/class/tty",
                                             const std::string& devDir = "/dev");
 

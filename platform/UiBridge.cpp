@@ -15,6 +15,7 @@ struct Handover {
   std::mutex lock;
   std::condition_variable_any done;
   bool ran = false;
+  bool dropped = false;  // the receiver had ended
   bool abandoned = false;
 };
 
@@ -31,25 +32,33 @@ bool OnUiThread() {
   return app && QThread::currentThread() == app->thread();
 }
 
-void UiPost(std::function<void()> call) {
+void UiPost(const UiGuard& receiver, std::function<void()> call) {
   if (OnUiThread()) {
-    call();
+    if (receiver.Alive()) call();
     return;
   }
-  queue(std::move(call));
+  queue([receiver, call = std::move(call)] {
+    if (receiver.Alive()) call();
+  });
 }
 
-bool UiSend(std::function<void()> call, std::stop_token stop) {
+bool UiSend(const UiGuard& receiver, std::function<void()> call, std::stop_token stop) {
   if (OnUiThread()) {
+    if (!receiver.Alive()) return false;
     call();
     return true;
   }
   if (!QCoreApplication::instance() || stop.stop_requested()) return false;
   auto state = std::make_shared<Handover>();
-  queue([state, call = std::move(call)] {
+  queue([state, receiver, call = std::move(call)] {
     {
       std::lock_guard guard(state->lock);
       if (state->abandoned) return;
+      if (!receiver.Alive()) {
+        state->dropped = true;
+        state->done.notify_all();
+        return;
+      }
     }
     // Run outside the lock: the call may take long, and an abandoning worker
     // must not block on it.
@@ -59,7 +68,7 @@ bool UiSend(std::function<void()> call, std::stop_token stop) {
     state->done.notify_all();
   });
   std::unique_lock guard(state->lock);
-  state->done.wait(guard, stop, [&] { return state->ran; });
+  state->done.wait(guard, stop, [&] { return state->ran || state->dropped; });
   if (state->ran) return true;
   state->abandoned = true;
   return false;

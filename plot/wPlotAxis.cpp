@@ -24,12 +24,47 @@ double TidyStep(double span, int count) {
 }
 }  // namespace
 
-TwPlotAxis::TwPlotAxis(bool horizontal, const QString& name, QObject* parent)
-    : QObject(parent), FName(name), FHorizontal(horizontal), FLabelsColor(kAxis.labels),
-      FScaleLinesColor(kAxis.scaleLines), FTitle(name) {}
+TwPlotAxis::TwPlotAxis(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert,
+                       TwNotifyEvent AOnRemove, TwNotifyEvent AOnRename)
+    : TwPlotLayoutObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
+                         std::move(AOnRename)),
+      FLabelsColor(kAxis.labels),
+      FScaleLinesColor(kAxis.scaleLines) {}
 
-void TwPlotAxis::DoChange() {
-  if (OnChange) OnChange(this);
+void TwPlotAxis::SetCartesianStyle(TwPlotCartesianStyle v) {
+  if (v == FCartesianStyle) return;
+  FCartesianStyle = v;
+  DoLayoutChange();
+}
+
+void TwPlotAxis::CalcScaleRect() {
+  FScaleRect = DrawRect();
+  if (IsHorz()) SetPixelRange(FScaleRect.Left, FScaleRect.Right);
+  else SetPixelRange(FScaleRect.Bottom, FScaleRect.Top);
+}
+
+int TwPlotAxis::GetRequiredWidth(platform::Canvas&) { return RequiredWidth(QFontMetrics(FLabelsFont)); }
+
+int TwPlotAxis::GetEndsOverhang(platform::Canvas&) {
+  if (!Visible() || !FLabelsVisible) return 0;
+  const QFontMetrics fm(FLabelsFont);
+  if (!IsHorz()) return fm.height() / 2;
+  int widest = 0;
+  for (const TwPlotTick& t : Ticks())
+    if (t.Major) widest = std::max(widest, fm.horizontalAdvance(t.Text));
+  return widest / 2;
+}
+
+void TwPlotAxis::AddMenuItems(TwPlotPopupMenu* PopupMenu) {
+  TwPlotLayoutObject::AddMenuItems(PopupMenu);
+  AddEditMenuItem(PopupMenu);
+}
+
+void TwPlotAxis::Draw(platform::Canvas& Canvas, platform::TColor) {
+  // The landed drawing reads the data view's edge: the axis's inner side.
+  const QRect view = IsHorz() ? QRect(QPoint(Left(), Top() - 1), QPoint(Right(), Top()))
+                              : QRect(QPoint(Right(), Top()), QPoint(Right() + 1, Bottom()));
+  Draw(Canvas.Painter(), view);
 }
 
 void TwPlotAxis::SetMin(double v) { Store(FMin, v); }
@@ -53,7 +88,6 @@ void TwPlotAxis::SetScaleLinesColor(const QColor& v) { Store(FScaleLinesColor, v
 void TwPlotAxis::SetTitle(const QString& v) { Store(FTitle, v); }
 void TwPlotAxis::SetTitleShow(bool v) { Store(FTitleShow, v); }
 void TwPlotAxis::SetGridLinesVisible(bool v) { Store(FGridLinesVisible, v); }
-void TwPlotAxis::SetVisible(bool v) { Store(FVisible, v); }
 
 void TwPlotAxis::SetPixelRange(int minPixel, int maxPixel) {
   FMinPixel = minPixel;
@@ -115,12 +149,12 @@ std::vector<TwPlotTick> TwPlotAxis::Ticks() const {
 }
 
 int TwPlotAxis::RequiredWidth(const QFontMetrics& fm) const {
-  if (!FVisible) return 0;
+  if (!Visible()) return 0;
   int w = FInnerMargin + std::max(FMajorLength, FMinorLength) + FOuterMargin;
   if (FLabelsVisible) {
     int label = 0;
     for (const TwPlotTick& t : Ticks())
-      if (t.Major) label = std::max(label, FHorizontal ? fm.height() : fm.horizontalAdvance(t.Text));
+      if (t.Major) label = std::max(label, IsHorz() ? fm.height() : fm.horizontalAdvance(t.Text));
     w += kAxis.labelGap + label;
   }
   if (FTitleShow) w += kAxis.labelGap + fm.height();
@@ -128,33 +162,33 @@ int TwPlotAxis::RequiredWidth(const QFontMetrics& fm) const {
 }
 
 void TwPlotAxis::Draw(QPainter& p, const QRect& view) const {
-  if (!FVisible) return;
+  if (!Visible()) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setFont(FLabelsFont);
   const QFontMetrics fm = p.fontMetrics();
   // The scale line stands InnerMargin outside the data view, ticks point away from it.
-  const int edge = FHorizontal ? view.bottom() + FInnerMargin : view.left() - FInnerMargin;
+  const int edge = IsHorz() ? view.bottom() + FInnerMargin : view.left() - FInnerMargin;
   p.setPen(FScaleLinesColor);
-  if (FHorizontal) p.drawLine(PositionToPixels(FMin), edge, PositionToPixels(Max()), edge);
+  if (IsHorz()) p.drawLine(PositionToPixels(FMin), edge, PositionToPixels(Max()), edge);
   else p.drawLine(edge, PositionToPixels(FMin), edge, PositionToPixels(Max()));
   for (const TwPlotTick& t : Ticks()) {
     const int px = PositionToPixels(t.Position);
     const int len = t.Major ? FMajorLength : FMinorLength;
     p.setPen(FScaleLinesColor);
-    if (FHorizontal) p.drawLine(px, edge, px, edge + len);
+    if (IsHorz()) p.drawLine(px, edge, px, edge + len);
     else p.drawLine(edge, px, edge - len, px);
     if (!t.Major || !FLabelsVisible) continue;
     p.setPen(FLabelsColor);
     const int w = fm.horizontalAdvance(t.Text), h = fm.height();
     const int gap = FMajorLength + kAxis.labelGap;
-    if (FHorizontal) p.drawText(QRect(px - w / 2 - 1, edge + gap, w + 2, h), Qt::AlignCenter, t.Text);
+    if (IsHorz()) p.drawText(QRect(px - w / 2 - 1, edge + gap, w + 2, h), Qt::AlignCenter, t.Text);
     else p.drawText(QRect(edge - gap - w - 1, px - h / 2, w + 1, h), Qt::AlignRight | Qt::AlignVCenter, t.Text);
   }
   if (FTitleShow && !FTitle.isEmpty()) {
     p.setPen(FLabelsColor);
     const int mid = (PositionToPixels(FMin) + PositionToPixels(Max())) / 2;
-    if (FHorizontal) {
+    if (IsHorz()) {
       const int y = edge + FMajorLength + 2 * kAxis.labelGap + fm.height();
       p.drawText(QRect(mid - 200, y, 400, fm.height()), Qt::AlignCenter, FTitle);
     } else {
@@ -174,7 +208,7 @@ void TwPlotAxis::DrawGridLines(QPainter& p, const QRect& view, const QColor& col
   for (const TwPlotTick& t : Ticks()) {
     if (!t.Major) continue;
     const int px = PositionToPixels(t.Position);
-    if (FHorizontal) p.drawLine(px, view.top(), px, view.bottom());
+    if (IsHorz()) p.drawLine(px, view.top(), px, view.bottom());
     else p.drawLine(view.left(), px, view.right(), px);
   }
   p.restore();

@@ -7,17 +7,22 @@
 // every DesiredIncrement (0: a tidy step chosen from the span), aligned so
 // that DesiredStart is one of them (0: multiples of the step); MinorCount minor
 // ticks lie between two majors. Every setter stores a changed value and asks
-// the plot for a repaint.
+// the plot for a repaint (the object's change hook).
+//
+// In the layout an axis stands beside the data view: it asks for its
+// required width across its side and half its widest label as overhang at
+// both ends; its scale rectangle is its draw rectangle, and the scale's
+// pixel ends follow that rectangle.
 #pragma once
 
 #include <QColor>
 #include <QFont>
-#include <QObject>
 #include <QRect>
 #include <QString>
 
-#include <functional>
 #include <vector>
+
+#include "plot/wPlotObjects.h"
 
 class QPainter;
 
@@ -27,13 +32,13 @@ struct TwPlotTick {
   QString Text;
 };
 
-class TwPlotAxis : public QObject {
-  Q_OBJECT
- public:
-  TwPlotAxis(bool horizontal, const QString& name, QObject* parent = nullptr);
+// Axes drawn across the data view instead of beside it.
+enum TwPlotCartesianStyle { ipcsNone, ipcsMaster, ipcsChild };
 
-  QString Name() const { return FName; }
-  bool Horizontal() const { return FHorizontal; }
+class TwPlotAxis : public TwPlotLayoutObject {
+ public:
+  TwPlotAxis(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert, TwNotifyEvent AOnRemove,
+             TwNotifyEvent AOnRename);
 
   double Min() const { return FMin; }
   void SetMin(double v);
@@ -67,8 +72,23 @@ class TwPlotAxis : public QObject {
   void SetTitleShow(bool v);
   bool GridLinesVisible() const { return FGridLinesVisible; }
   void SetGridLinesVisible(bool v);
-  bool Visible() const { return FVisible; }
-  void SetVisible(bool v);
+  TwPlotCartesianStyle CartesianStyle() const { return FCartesianStyle; }
+  void SetCartesianStyle(TwPlotCartesianStyle v);
+  double CartesianChildRefValue() const { return FCartesianChildRefValue; }
+  void SetCartesianChildRefValue(double v) { SetDoubleProperty(v, FCartesianChildRefValue, ipnChange); }
+  // The axis a cartesian child stands on, and the axis whose ends this one
+  // follows; none yet.
+  virtual TwPlotAxis* GetCartesianRefAxis() const { return nullptr; }
+  virtual TwPlotAxis* GetAlignRefAxis() const { return nullptr; }
+  // The scale's rectangle, recalculated from the draw rectangle; it sets the
+  // scale's pixel ends.
+  void CalcScaleRect();
+  platform::TRect ScaleRect() const { return FScaleRect; }
+
+  int GetRequiredWidth(platform::Canvas& Canvas) override;
+  int GetEndsOverhang(platform::Canvas& Canvas) override;
+  void Draw(platform::Canvas& Canvas, platform::TColor BackGroundColor) override;
+  void AddMenuItems(TwPlotPopupMenu* PopupMenu) override;
 
   // Pixel ends of the scale (set by the plot's layout): the pixel of Min and of Max.
   void SetPixelRange(int minPixel, int maxPixel);
@@ -90,19 +110,13 @@ class TwPlotAxis : public QObject {
   // Grid lines across the data view at the major ticks.
   void DrawGridLines(QPainter& p, const QRect& dataView, const QColor& color) const;
 
-  // Called after every change; the plot repaints.
-  std::function<void(QObject* Sender)> OnChange;
-
  private:
-  void DoChange();
   template <class T> void Store(T& field, const T& v) {
     if (field == v) return;
     field = v;
     DoChange();
   }
 
-  QString FName;
-  bool FHorizontal;
   double FMin = 0, FSpan = 100, FDesiredStart = 0, FDesiredIncrement = 0;
   int FMinorCount = 1, FMajorLength = 7, FMinorLength = 3;
   int FInnerMargin = 5, FOuterMargin = 5;
@@ -111,16 +125,17 @@ class TwPlotAxis : public QObject {
   QFont FLabelsFont;
   QString FTitle;
   int FMinPixel = 0, FMaxPixel = 100;
+  TwPlotCartesianStyle FCartesianStyle = ipcsNone;
+  double FCartesianChildRefValue = 0;
+  platform::TRect FScaleRect;
 };
 
 class TwPlotXAxis : public TwPlotAxis {
-  Q_OBJECT
  public:
-  explicit TwPlotXAxis(const QString& name, QObject* parent = nullptr) : TwPlotAxis(true, name, parent) {}
+  using TwPlotAxis::TwPlotAxis;
 };
 
 class TwPlotYAxis : public TwPlotAxis {
-  Q_OBJECT
  public:
-  explicit TwPlotYAxis(const QString& name, QObject* parent = nullptr) : TwPlotAxis(false, name, parent) {}
+  using TwPlotAxis::TwPlotAxis;
 };

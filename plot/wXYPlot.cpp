@@ -1,114 +1,89 @@
 #include "plot/wXYPlot.h"
 
+#include <typeinfo>
+
 #include "platform/Form.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-
-#include <stdexcept>
-
 namespace {
-struct PlotDefaults {
-  QColor background{0, 0, 0};
-  QColor grid{0, 128, 0};
-  int outerMargin = 5;
+// Enables the layout manager again however construction ends.
+struct LayoutEnabler {
+  TwPlotComponent* plot;
+  ~LayoutEnabler() { plot->EnableLayoutManager(); }
 };
-const PlotDefaults kPlot;
 }  // namespace
 
-TwXYPlot::TwXYPlot(QWidget* parent)
-    : QWidget(parent),
-      FXAxis(std::make_unique<TwPlotXAxis>(QStringLiteral("X-Axis 1"))),
-      FYAxis(std::make_unique<TwPlotYAxis>(QStringLiteral("Y-Axis 1"))),
-      FBackGroundColor(kPlot.background),
-      FGridLineColor(kPlot.grid) {
-  setAttribute(Qt::WA_OpaquePaintEvent, true);
-  FXAxis->OnChange = [this](QObject*) { ObjectChanged(); };
-  FYAxis->OnChange = [this](QObject*) { ObjectChanged(); };
+TwXYPlot::TwXYPlot(QWidget* parent) : TwPlotComponent(parent) {
+  Master()->SetChannelClass([](TwPlotComponent* o, TwNotifyEvent c, TwNotifyEvent i, TwNotifyEvent r,
+                               TwNotifyEvent n) -> TwPlotChannelCustom* {
+    return new TwXYPlotChannel(o, std::move(c), std::move(i), std::move(r), std::move(n));
+  });
+  DisableLayoutManager();
+  LayoutEnabler enabler{this};
+  GetToolBar(AddToolBar())->SetZOrder(3);
+  GetLegend(AddLegend())->SetZOrder(2);
+  AddXAxis();
+  AddYAxis();
   AddChannel();
-  resize(500, 200);
+  AddDataView();
+  AddDataCursor();
+  TwPlotLabel* title = GetLabel(AddLabel());
+  title->SetZOrder(2);
+  title->SetName(QStringLiteral("Title"));
+  title->SetCaption(QStringLiteral("Untitled"));
+  title->SetMarginBottom(0);
 }
 
-TwXYPlot::~TwXYPlot() = default;
+TwXYPlotChannel* TwXYPlot::GetChannel(int Index) const {
+  auto* channel = dynamic_cast<TwXYPlotChannel*>(GetChannelCustom(Index));
+  if (!channel) throw std::bad_cast();
+  return channel;
+}
 
 int TwXYPlot::Tag() const { return platform::Tag(this); }
 void TwXYPlot::SetTag(int v) { platform::SetTag(this, v); }
 
-TwXYPlotChannel* TwXYPlot::GetChannel(int index) const {
-  if (index < 0 || index >= ChannelCount())
-    throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
-  return FChannels[index].get();
-}
-
-int TwXYPlot::AddChannel() {
-  auto ch = std::make_unique<TwXYPlotChannel>(QStringLiteral("Channel %1").arg(FNextChannelNumber++));
-  ch->OnChange = [this](QObject*) { ObjectChanged(); };
-  FChannels.push_back(std::move(ch));
-  update();
-  return ChannelCount() - 1;
-}
-
-void TwXYPlot::DeleteChannel(int index) {
-  GetChannel(index);  // range check
-  FChannels.erase(FChannels.begin() + index);
-  update();
-}
-
-void TwXYPlot::SetBackGroundColor(const QColor& v) { if (v != FBackGroundColor) { FBackGroundColor = v; update(); } }
-void TwXYPlot::SetGridShow(bool v) { if (v != FGridShow) { FGridShow = v; update(); } }
-void TwXYPlot::SetGridLineColor(const QColor& v) { if (v != FGridLineColor) { FGridLineColor = v; update(); } }
-
-QRect TwXYPlot::DataViewRect() const {
-  const QFontMetrics fmx(FXAxis->LabelsFont()), fmy(FYAxis->LabelsFont());
-  const int m = kPlot.outerMargin;
-  // Room for the half labels that overhang the data view's ends.
-  const int top = m + fmy.height() / 2;
-  const int right = m + fmx.horizontalAdvance(FXAxis->GetLabelText(FXAxis->Max())) / 2 + 1;
-  const int left = m + FYAxis->RequiredWidth(fmy);
-  const int bottom = m + FXAxis->RequiredWidth(fmx);
-  return QRect(QPoint(left, top), QPoint(width() - 1 - right, height() - 1 - bottom));
-}
-
-void TwXYPlot::Layout() {
-  const QRect v = DataViewRect();
-  FXAxis->SetPixelRange(v.left(), v.right());
-  FYAxis->SetPixelRange(v.bottom(), v.top());
-}
-
-void TwXYPlot::resizeEvent(QResizeEvent* e) {
-  QWidget::resizeEvent(e);
-  Layout();
-}
-
-void TwXYPlot::paintEvent(QPaintEvent*) {
-  Layout();
-  QPainter p(this);
-  const QRect view = DataViewRect();
-  drawBackground(p);
-  drawDataView(p, view);
-  drawChannels(p, view);
-  drawAxes(p, view);
-}
-
-void TwXYPlot::drawBackground(QPainter& p) { p.fillRect(rect(), FBackGroundColor); }
-
-void TwXYPlot::drawDataView(QPainter& p, const QRect& view) {
-  if (!FGridShow) return;
-  FXAxis->DrawGridLines(p, view, FGridLineColor);
-  FYAxis->DrawGridLines(p, view, FGridLineColor);
-  p.setPen(FGridLineColor);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(view);
-}
-
-void TwXYPlot::drawChannels(QPainter& p, const QRect& view) {
-  p.save();
-  p.setClipRect(view.adjusted(0, 0, 1, 1));
-  for (const auto& ch : FChannels) ch->Draw(p, *FXAxis, *FYAxis);
-  p.restore();
-}
-
-void TwXYPlot::drawAxes(QPainter& p, const QRect& view) {
-  FXAxis->Draw(p, view);
-  FYAxis->Draw(p, view);
+void SetupFormPlot(TwXYPlot* Plot) {
+  Plot->SetUserCanEditObjects(false);
+  Plot->SetBorderStyle(ibsNone);
+  Plot->SetDataViewZHorz(1);
+  Plot->SetDataViewZVert(1);
+  Plot->SetBackGroundGradientEnabled(false);
+  Plot->SetCopyToClipBoardFormat(ipefMetaFile);
+  Plot->SetEditorFormStyle(ipfsModal);
+  Plot->AnnotationDefaultBrushColor = platform::clWhite;
+  Plot->AnnotationDefaultPenColor = platform::clWhite;
+  platform::TFont font = Plot->AnnotationDefaultFont();
+  font.Color = platform::clWhite;
+  Plot->SetAnnotationDefaultFont(font);
+  Plot->AnnotationDefaultReference = iprtChannel;
+  Plot->AnnotationDefaultReferencePositionX = ipriChannel;
+  Plot->AnnotationDefaultReferencePositionY = ipriChannel;
+  Plot->AnnotationDefaultReferenceSizeX = ipriChannel;
+  Plot->AnnotationDefaultReferenceSizeY = ipriChannel;
+  Plot->SetTitleVisible(false);
+  for (int i = 0; i < Plot->ToolBarCount(); ++i) Plot->GetToolBar(i)->SetVisible(false);
+  for (int i = 0; i < Plot->LegendCount(); ++i) {
+    TwPlotLegend* legend = Plot->GetLegend(i);
+    legend->SetVisible(false);
+    legend->SetHorizontal(false);
+    legend->SetZOrder(2);
+    legend->SetStopPercent(100);
+    legend->SetEnabled(false);
+    legend->SetPopupEnabled(false);
+    legend->SetCanFocus(false);
+  }
+  for (int i = 0; i < Plot->DataCursorCount(); ++i) Plot->GetDataCursor(i)->SetVisible(false);
+  for (int i = 0; i < Plot->XAxisCount() + Plot->YAxisCount(); ++i) {
+    TwPlotAxis* axis = i < Plot->XAxisCount() ? static_cast<TwPlotAxis*>(Plot->GetXAxis(i))
+                                              : Plot->GetYAxis(i - Plot->XAxisCount());
+    axis->SetEnabled(false);
+    axis->SetPopupEnabled(false);
+    axis->SetCanFocus(false);
+  }
+  for (int i = 0; i < Plot->DataViewCount(); ++i) {
+    TwPlotDataView* view = Plot->GetDataView(i);
+    view->SetLayer(0);
+    view->SetPopupEnabled(false);
+    view->SetCanFocus(false);
+  }
 }

@@ -1,69 +1,36 @@
-// TwXYPlot: the plot control of the transfer curves. A new plot has one X axis
-// ("X-Axis 1", below the data view), one Y axis ("Y-Axis 1", left of it), one
-// channel ("Channel 1", red) and a data view with a green grid on the plot's
-// black background. The windows add the channels they need with AddChannel,
-// set the axes' ranges (SetMinSpan) and tick steps, and then fill channels
-// through GetChannel(i).DeletePoints / AddXY.
-//
-// Paint order: background, data view grid and frame, channels (trace, then
-// markers; clipped to the data view), axes with their labels.
+// TwXYPlot: the plot control of the transfer curves: a TwPlotComponent whose
+// channels are TwXYPlotChannel. A new plot holds "Toolbar 1" (top row 3),
+// "Legend 1" (right, row 2), "X-Axis 1" (below the data view), "Y-Axis 1"
+// (left of it), "Channel 1" (red, on those axes), "Data View 1" (grid on
+// those axes), "Cursor 1" and the title label "Title" ("Untitled", top row
+// 2). The windows fill channels through GetChannel(i).DeletePoints / AddXY.
 #pragma once
 
 #include "plot/wPlotAxis.h"
+#include "plot/wPlotComponent.h"
+#include "plot/wPlotDataView.h"
+#include "plot/wPlotKinds.h"
 #include "plot/wXYPlotChannel.h"
 
-#include <QColor>
-#include <QWidget>
-
-#include <memory>
-#include <vector>
-
-class TwXYPlot : public QWidget {
+class TwXYPlot : public TwPlotComponent {
   Q_OBJECT
  public:
   explicit TwXYPlot(QWidget* parent = nullptr);
-  ~TwXYPlot() override;
 
-  // Channel i; throws std::out_of_range for an index outside 0..ChannelCount-1.
-  TwXYPlotChannel* GetChannel(int index) const;
-  int ChannelCount() const { return int(FChannels.size()); }
-  // Adds a channel named "Channel n"; returns its index.
-  int AddChannel();
-  void DeleteChannel(int index);
+  // Throws std::out_of_range("List index out of bounds (n)"), or
+  // std::bad_cast for a channel of another class.
+  TwXYPlotChannel* GetChannel(int Index) const;
 
-  TwPlotXAxis* XAxis() const { return FXAxis.get(); }
-  TwPlotYAxis* YAxis() const { return FYAxis.get(); }
+  TwPlotXAxis* XAxis() const { return GetXAxis(0); }
+  TwPlotYAxis* YAxis() const { return GetYAxis(0); }
 
-  QColor BackGroundColor() const { return FBackGroundColor; }
-  void SetBackGroundColor(const QColor& v);
-  bool GridShow() const { return FGridShow; }
-  void SetGridShow(bool v);
-  QColor GridLineColor() const { return FGridLineColor; }
-  void SetGridLineColor(const QColor& v);
   int Tag() const;
   void SetTag(int v);
 
-  // The data view's rectangle for the current size (layout in one place).
-  QRect DataViewRect() const;
-
   QSize sizeHint() const override { return QSize(500, 200); }
-
- protected:
-  void paintEvent(QPaintEvent*) override;
-  void resizeEvent(QResizeEvent*) override;
-  virtual void drawBackground(QPainter& p);
-  virtual void drawDataView(QPainter& p, const QRect& view);
-  virtual void drawChannels(QPainter& p, const QRect& view);
-  virtual void drawAxes(QPainter& p, const QRect& view);
-
- private:
-  void Layout();
-  void ObjectChanged() { update(); }
-
-  std::unique_ptr<TwPlotXAxis> FXAxis;
-  std::unique_ptr<TwPlotYAxis> FYAxis;
-  std::vector<std::unique_ptr<TwXYPlotChannel>> FChannels;
-  int FNextChannelNumber = 1;
-  QColor FBackGroundColor, FGridLineColor;
-  bool FGridShow = true;
 };
+
+// What the windows' forms set on each of their plots: the plot's own
+// settings and the common settings of its default objects (toolbar, legend,
+// title and cursor hidden; axes, legend and data view out of the mouse's way).
+void SetupFormPlot(TwXYPlot* Plot);

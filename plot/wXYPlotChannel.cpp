@@ -8,11 +8,6 @@
 #include <stdexcept>
 
 namespace {
-struct ChannelDefaults {
-  QColor color{255, 0, 0};
-};
-const ChannelDefaults kChannel;
-
 Qt::PenStyle PenStyleOf(TwPlotLineStyle s) {
   switch (s) {
     case iplsDash: return Qt::DashLine;
@@ -24,14 +19,6 @@ Qt::PenStyle PenStyleOf(TwPlotLineStyle s) {
 }
 }  // namespace
 
-TwXYPlotChannel::TwXYPlotChannel(const QString& name, QObject* parent)
-    : QObject(parent), FName(name), FTitleText(name), FColor(kChannel.color) {}
-
-void TwXYPlotChannel::DoChange() {
-  if (OnChange) OnChange(this);
-}
-
-void TwXYPlotChannel::SetTitleText(const QString& v) { if (v != FTitleText) { FTitleText = v; DoChange(); } }
 
 int TwXYPlotChannel::AddXY(double x, double y) {
   FPoints.emplace_back(x, y);
@@ -52,7 +39,6 @@ void TwXYPlotChannel::Clear() {
   DoChange();
 }
 
-void TwXYPlotChannel::SetColor(const QColor& v) { FColor = v; DoChange(); }
 void TwXYPlotChannel::SetTraceVisible(bool v) { if (v != FTraceVisible) { FTraceVisible = v; DoChange(); } }
 void TwXYPlotChannel::SetTraceLineWidth(int v) { FTraceLineWidth = v; DoChange(); }
 void TwXYPlotChannel::SetTraceLineStyle(TwPlotLineStyle v) { FTraceLineStyle = v; DoChange(); }
@@ -60,10 +46,15 @@ void TwXYPlotChannel::SetMarkersVisible(bool v) { FMarkersVisible = v; DoChange(
 void TwXYPlotChannel::SetMarkersSize(int v) { FMarkersSize = v; DoChange(); }
 void TwXYPlotChannel::SetMarkersStyle(TwPlotMarkerStyle v) { FMarkersStyle = v; DoChange(); }
 void TwXYPlotChannel::SetMarkersPenWidth(int v) { FMarkersPenWidth = v; DoChange(); }
-void TwXYPlotChannel::SetVisible(bool v) { if (v != FVisible) { FVisible = v; DoChange(); } }
+
+void TwXYPlotChannel::Draw(platform::Canvas& Canvas, platform::TColor) {
+  const TwPlotAxis* x = XAxis();
+  const TwPlotAxis* y = YAxis();
+  if (x && y) Draw(Canvas.Painter(), *x, *y);
+}
 
 void TwXYPlotChannel::Draw(QPainter& p, const TwPlotAxis& x, const TwPlotAxis& y) const {
-  if (!FVisible || FPoints.empty()) return;
+  if (!Visible() || FPoints.empty()) return;
   std::vector<QPointF> px;
   px.reserve(FPoints.size());
   for (const QPointF& pt : FPoints) px.emplace_back(x.PositionToPixels(pt.x()), y.PositionToPixels(pt.y()));
@@ -76,7 +67,7 @@ void TwXYPlotChannel::drawTrace(QPainter& p, const std::vector<QPointF>& px) con
   if (px.size() < 2) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
-  QPen pen(FColor, std::max(1, FTraceLineWidth), PenStyleOf(FTraceLineStyle), Qt::RoundCap, Qt::RoundJoin);
+  QPen pen(Color(), std::max(1, FTraceLineWidth), PenStyleOf(FTraceLineStyle), Qt::RoundCap, Qt::RoundJoin);
   p.setPen(pen);
   p.setBrush(Qt::NoBrush);
   p.drawPolyline(px.data(), int(px.size()));
@@ -87,8 +78,8 @@ void TwXYPlotChannel::drawMarker(QPainter& p, const QPointF& c) const {
   const double r = FMarkersSize;
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(FColor, std::max(1, FMarkersPenWidth)));
-  p.setBrush(FColor);
+  p.setPen(QPen(Color(), std::max(1, FMarkersPenWidth)));
+  p.setBrush(Color());
   const double x = c.x(), y = c.y();
   switch (FMarkersStyle) {
     case ipmsCircle: p.drawEllipse(c, r, r); break;

@@ -6,39 +6,31 @@
 #pragma once
 
 #include <QColor>
-#include <QObject>
 #include <QPointF>
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 #include "controls/wDraw.h"
+#include "plot/wPlotChannelCustom.h"
 
 class QPainter;
 class TwPlotAxis;
 
-class TwXYPlotChannel : public QObject {
-  Q_OBJECT
+class TwXYPlotChannel : public TwPlotChannelCustom {
  public:
-  explicit TwXYPlotChannel(const QString& name, QObject* parent = nullptr);
-
-  QString Name() const { return FName; }
-  QString TitleText() const { return FTitleText; }
-  void SetTitleText(const QString& v);
+  using TwPlotChannelCustom::TwPlotChannelCustom;
 
   // Appends a point; returns its index.
   int AddXY(double x, double y);
   // Removes the n oldest points; n equal to Count empties the channel.
   // Throws std::out_of_range("Delete size out of Range") for n < 0 or n > Count.
   void DeletePoints(int n);
-  void Clear();
+  void Clear() override;
   int Count() const { return int(FPoints.size()); }
   double GetX(int index) const { return FPoints.at(index).x(); }
   double GetY(int index) const { return FPoints.at(index).y(); }
 
-  QColor Color() const { return FColor; }
-  void SetColor(const QColor& v);
   bool TraceVisible() const { return FTraceVisible; }
   void SetTraceVisible(bool v);
   int TraceLineWidth() const { return FTraceLineWidth; }
@@ -54,24 +46,17 @@ class TwXYPlotChannel : public QObject {
   void SetMarkersStyle(TwPlotMarkerStyle v);
   int MarkersPenWidth() const { return FMarkersPenWidth; }
   void SetMarkersPenWidth(int v);
-  bool Visible() const { return FVisible; }
-  void SetVisible(bool v);
-
   // Draws the trace, then the markers, through the two axes.
   void Draw(QPainter& p, const TwPlotAxis& x, const TwPlotAxis& y) const;
-
-  std::function<void(QObject* Sender)> OnChange;
+  // Through the axes the channel names; nothing without both.
+  void Draw(platform::Canvas& Canvas, platform::TColor BackGroundColor) override;
 
  protected:
   virtual void drawTrace(QPainter& p, const std::vector<QPointF>& pixels) const;
   virtual void drawMarker(QPainter& p, const QPointF& centre) const;
 
  private:
-  void DoChange();
-
-  QString FName, FTitleText;
   std::vector<QPointF> FPoints;
-  QColor FColor;
   bool FTraceVisible = true;
   int FTraceLineWidth = 1;
   TwPlotLineStyle FTraceLineStyle = iplsSolid;
@@ -79,5 +64,4 @@ class TwXYPlotChannel : public QObject {
   int FMarkersSize = 3;
   TwPlotMarkerStyle FMarkersStyle = ipmsCircle;
   int FMarkersPenWidth = 0;
-  bool FVisible = true;
 };

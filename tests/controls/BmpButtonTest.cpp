@@ -1,6 +1,11 @@
 // Bitmap button: Down rule, groups, Click, user clicks and faces.
 #include "controls/UxBmpButton.h"
 
+#include "platform/Form.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -133,6 +138,211 @@ TEST(BmpButton, FacesKeyOutTransparentColourAndFollowState) {
   TUxBmpButton sized;
   sized.Bitmaps()->SetUp(up);
   EXPECT_EQ(sized.size(), up.size());
+}
+
+TEST(BmpButton, KeysDoubleClicksGroupsAndTheDownPattern) {
+  // A toggle on a shown, active window, so that keys and shortcuts reach it.
+  QWidget window;
+  window.resize(300, 100);
+  auto* toggle = new TUxBmpButton(&window);
+  toggle->setGeometry(0, 0, 60, 24);
+  toggle->SetGroupIndex(3);
+  toggle->SetAllowAllUp(true);
+  toggle->SetCaption("&Mute");
+  std::vector<bool> clicksSawDown;
+  int dbl = 0;
+  toggle->OnClick = [&](QObject*) { clicksSawDown.push_back(toggle->Down()); };
+  toggle->OnDblClick = [&](QObject* s) { EXPECT_EQ(s, toggle); ++dbl; };
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  toggle->setFocus();
+
+  QTest::keyClick(toggle, Qt::Key_Return);
+  EXPECT_EQ(clicksSawDown, std::vector<bool>{false}) << "Enter clicks without a flip";
+  QTest::keyClick(toggle, Qt::Key_Space);
+  EXPECT_EQ(clicksSawDown, (std::vector<bool>{false, true})) << "Space flips, then clicks";
+  QTest::keyClick(&window, Qt::Key_M, Qt::AltModifier);
+  EXPECT_EQ(clicksSawDown, (std::vector<bool>{false, true, true})) << "Alt+M clicks without a flip";
+
+  // The double click's own press and release toggle first; OnDblClick only on a button that is down.
+  toggle->SetDown(false);
+  QTest::mouseDClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(dbl, 0);
+  toggle->SetDown(true);
+  QTest::mouseDClick(toggle, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(dbl, 1);
+
+  // The same group index under another parent is another group.
+  Group a, b;
+  b.b[1]->SetDown(true);
+  EXPECT_TRUE(a.Down(0));
+  EXPECT_TRUE(b.Down(1));
+  EXPECT_FALSE(b.Down(0));
+
+}
+
+TEST(BmpButton, DownPatternIsMadeByALatchedPaintAndFreedWithTheLastButton) {
+  ASSERT_EQ(TUxBmpButton::DownPattern(), nullptr);
+  auto* other = new TUxBmpButton;
+  {
+    TUxBmpButton latched;
+    latched.SetGroupIndex(1);
+    latched.grab();
+    EXPECT_EQ(TUxBmpButton::DownPattern(), nullptr) << "made on first use";
+    latched.SetDown(true);
+    latched.grab();
+    ASSERT_NE(TUxBmpButton::DownPattern(), nullptr);
+    const QImage& pattern = *TUxBmpButton::DownPattern();
+    EXPECT_EQ(pattern.size(), QSize(8, 8));
+    EXPECT_EQ(pattern.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(pattern.pixelColor(1, 0), QColor(240, 240, 240));
+  }
+  EXPECT_NE(TUxBmpButton::DownPattern(), nullptr) << "another button lives";
+  delete other;
+  EXPECT_EQ(TUxBmpButton::DownPattern(), nullptr);
+}
+
+// Solid faces keyed on teal over a blue parent.
+struct FacedButton {
+  QWidget parent;
+  TUxBmpButton* b;
+  static QImage Face(const QColor& c, int w = 10, int h = 10) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    img.setPixelColor(0, 0, QColor(0, 128, 128));  // teal: the transparent colour
+    return img;
+  }
+  FacedButton() {
+    parent.setAutoFillBackground(true);
+    QPalette pal;
+    pal.setColor(QPalette::Window, Qt::blue);
+    parent.setPalette(pal);
+    parent.resize(60, 40);
+    b = new TUxBmpButton(&parent);
+    b->SetButtonSize(bszStretchToButton);
+    b->setGeometry(0, 0, 40, 20);
+    b->SetGroupIndex(1);
+    b->SetAllowAllUp(true);
+    b->Bitmaps()->SetTransparentColor(QColor(0, 128, 128));
+  }
+  void AllFaces() {
+    b->Bitmaps()->SetUp(Face(Qt::red));
+    b->Bitmaps()->SetHot(Face(Qt::green));
+    b->Bitmaps()->SetDown(Face(QColor(128, 0, 0)));
+    b->Bitmaps()->SetStayDown(Face(Qt::yellow));
+  }
+  QColor At(int x, int y) { return parent.grab().toImage().pixelColor(x, y); }
+};
+
+TEST(BmpButton, FacesByStateOverTheParent) {
+  FacedButton f;
+  f.AllFaces();
+  EXPECT_EQ(f.At(0, 0), QColor(Qt::blue));
+  EXPECT_EQ(f.At(20, 10), QColor(Qt::red));
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QApplication::sendEvent(f.b, &enter);
+  EXPECT_EQ(f.At(20, 10), QColor(Qt::green)) << "mouse inside";
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(f.b, &leave);
+  f.b->SetDown(true);
+  EXPECT_EQ(f.At(20, 10), QColor(Qt::yellow)) << "latched";
+
+  FacedButton onlyUp;
+  onlyUp.b->Bitmaps()->SetUp(FacedButton::Face(Qt::red));
+  onlyUp.b->SetEnabled(false);
+  EXPECT_NE(onlyUp.At(20, 10), QColor(Qt::red)) << "disabled: an engraved face";
+
+  FacedButton none;
+  none.b->SetCaption("MMMM");
+  QRect glyph, text;
+  none.b->GetLayout(glyph, text);
+  EXPECT_EQ(none.At(20, 10 + text.height() / 2 + 1), QColor(Qt::blue)) << "no face under the caption";
+  const QImage shot = none.parent.grab().toImage();
+  int ink = 0;
+  for (int y = text.top(); y <= text.bottom(); ++y)
+    for (int x = text.left(); x <= text.right(); ++x) ink += shot.pixelColor(x, y) != QColor(Qt::blue);
+  EXPECT_GT(ink, 10) << "the caption is drawn";
+}
+
+TEST(BmpButton, StretchedFacesAreNeverBlended) {
+  FacedButton f;
+  QImage up(10, 10, QImage::Format_RGB32);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) up.setPixelColor(x, y, (x + y) % 3 ? QColor(Qt::red) : QColor(0, 128, 128));
+  f.b->Bitmaps()->SetUp(up);
+  const QImage shot = f.parent.grab().toImage();
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) {
+      const QColor c = shot.pixelColor(x, y);
+      ASSERT_TRUE(c == QColor(Qt::red) || c == QColor(Qt::blue)) << x << "," << y;
+    }
+}
+
+TEST(BmpButton, SizeRuleAndLayout) {
+  QWidget parent;
+  auto* b = new TUxBmpButton(&parent);
+  b->Bitmaps()->SetUp(FacedButton::Face(Qt::red, 60, 20));
+  parent.show();  // a hidden widget gets its resize only when shown
+  b->resize(200, 50);
+  EXPECT_EQ(b->size(), QSize(60, 20));
+  b->SetButtonBorder(bbSingle);
+  EXPECT_EQ(b->size(), QSize(62, 22));
+  EXPECT_EQ(b->grab().toImage().pixelColor(0, 0), QColor(Qt::black));
+  b->SetButtonBorder(bbButton);
+  EXPECT_EQ(b->size(), QSize(64, 24));
+  b->SetButtonStyle(bsWin31);
+  EXPECT_EQ(b->size(), QSize(66, 26));
+
+  // A channel tab: caption 24 pixels in, vertically centred.
+  TUxBmpButton tab;
+  tab.Bitmaps()->SetUp(FacedButton::Face(Qt::red, 80, 24));
+  tab.SetMargin(24);
+  tab.SetMargin(-5);
+  EXPECT_EQ(tab.Margin(), 24) << "below -1 is ignored";
+  tab.SetCaption("In A");
+  QRect glyph, text;
+  tab.GetLayout(glyph, text);
+  EXPECT_TRUE(glyph.isEmpty());
+  EXPECT_EQ(text.left(), 24);
+  EXPECT_EQ(text.top(), 12 - text.height() / 2);
+
+  // A natural-size glyph, centred.
+  FacedButton f;
+  f.b->SetButtonSize(bszNeither);
+  f.b->setGeometry(0, 0, 80, 30);
+  QImage glyphFace(16, 16, QImage::Format_RGB32);
+  glyphFace.fill(Qt::red);
+  f.b->Bitmaps()->SetUp(glyphFace);
+  f.b->GetLayout(glyph, text);
+  EXPECT_EQ(glyph, QRect(32, 7, 16, 16));
+  EXPECT_EQ(f.At(32, 7), QColor(Qt::red));
+  EXPECT_EQ(f.At(31, 7), QColor(Qt::blue));
+  EXPECT_EQ(f.At(48, 23), QColor(Qt::blue));
+}
+
+TEST(BmpButton, ModalResultClosesOnlyAModalDialog) {
+  platform::Form dialog;
+  auto* ok = new TUxBmpButton(&dialog);
+  ok->SetModalResult(1);
+  bool openDuringClick = false;
+  ok->OnClick = [&](QObject*) { openDuringClick = dialog.isVisible(); };
+  QTimer::singleShot(0, ok, [ok] { ok->Click(); });
+  EXPECT_EQ(dialog.ShowModal(), 1);
+  EXPECT_TRUE(openDuringClick) << "closed after OnClick";
+
+  platform::MainForm main;
+  auto* five = new TUxBmpButton(&main);
+  five->SetModalResult(5);
+  main.show();
+  five->Click();
+  EXPECT_TRUE(main.isVisible());
+  platform::Form modeless;
+  auto* one = new TUxBmpButton(&modeless);
+  one->SetModalResult(1);
+  modeless.Show();
+  one->Click();
+  EXPECT_TRUE(modeless.isVisible());
 }
 
 TEST(BmpButton, TagIsTheSharedObjectProperty) {

@@ -3,7 +3,10 @@
 #include "controls/wLed.h"
 #include "controls/wSwitchLed.h"
 
+#include "controls/wClock.h"
+
 #include <QApplication>
+#include <QKeyEvent>
 #include <QWheelEvent>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -178,6 +181,234 @@ TEST(Knob, PressOutsideRadiusDoesNotDrag) {
   QTest::mouseMove(&k.knob, QPoint(90, 2));
   QTest::mouseRelease(&k.knob, Qt::LeftButton, {}, QPoint(90, 2));
   EXPECT_DOUBLE_EQ(k.knob.Position(), 0);
+}
+
+// ---- on the instrument base -------------------------------------------------
+
+// A fake clock for the controls, restored at the end of the test.
+struct FakeClock {
+  std::int64_t now = 1000;
+  FakeClock() { twclock::SetSource([this] { return now; }); }
+  ~FakeClock() { twclock::SetSource(nullptr); }
+};
+
+TEST(Knob, KeysFollowUseKeyboard) {
+  AutomixKnob k;
+  struct Case { Qt::Key key; double from, to; };
+  const Case cases[] = {{Qt::Key_Up, 0, 0.5}, {Qt::Key_Up, 119.8, 120}, {Qt::Key_Down, 0, -0.5},
+                        {Qt::Key_End, 0, 120}, {Qt::Key_Home, 0, -280}, {Qt::Key_PageDown, 0, -10}};
+  for (const Case& c : cases) {
+    k.knob.SetPosition(c.from);
+    QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier);
+    QApplication::sendEvent(&k.knob, &press);
+    EXPECT_TRUE(press.isAccepted()) << c.key;
+    EXPECT_DOUBLE_EQ(k.knob.Position(), c.to) << c.key;
+  }
+  k.knob.SetUseKeyboard(false);
+  k.knob.SetPosition(0);
+  for (QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress}) {
+    QKeyEvent e(type, Qt::Key_Up, Qt::NoModifier);
+    e.ignore();
+    QApplication::sendEvent(&k.knob, &e);
+    EXPECT_FALSE(e.isAccepted()) << type;
+  }
+  EXPECT_DOUBLE_EQ(k.knob.Position(), 0);
+  k.knob.SetUseKeyboard(true);
+  QKeyEvent claim(QEvent::ShortcutOverride, Qt::Key_Left, Qt::NoModifier);
+  claim.ignore();
+  QApplication::sendEvent(&k.knob, &claim);
+  EXPECT_TRUE(claim.isAccepted());
+}
+
+TEST(Knob, WheelNotchesCloserThan30msMakeOneStep) {
+  FakeClock clock;
+  AutomixKnob k;
+  struct Case { int gapMs; double after; };
+  for (const Case& c : {Case{20, 1}, Case{40, 2}}) {
+    k.knob.SetPosition(0);
+    clock.now += 1000;
+    k.Wheel(120);
+    clock.now += c.gapMs;
+    k.Wheel(120);
+    EXPECT_DOUBLE_EQ(k.knob.Position(), c.after) << c.gapMs;
+  }
+}
+
+TEST(Knob, DragAcrossTheLeftLineTurnsSmoothlyAndFinishesOnce) {
+  AutomixKnob k;
+  k.knob.SetPosition(-280);
+  int finished = 0;
+  k.knob.OnPositionChangeFinished = [&](QObject*) { ++finished; };
+  k.user = 0;
+  QTest::mousePress(&k.knob, Qt::LeftButton, {}, QPoint(8, 26));
+  double last = k.knob.Position();
+  const QPoint path[] = {{5, 20}, {5, 19}, {6, 14}, {10, 8}, {20, 4}, {30, 8}, {35, 20}, {30, 32}, {20, 36}, {8, 32}};
+  for (QPoint p : path) {
+    QTest::mouseMove(&k.knob, p);
+    EXPECT_GE(k.knob.Position(), last) << p.x() << "," << p.y();
+    EXPECT_LT(k.knob.Position() - last, 100) << p.x() << "," << p.y();  // no jump
+    last = k.knob.Position();
+  }
+  EXPECT_GT(k.user, 0);
+  EXPECT_EQ(finished, 0);
+  QTest::mouseRelease(&k.knob, Qt::LeftButton, {}, QPoint(8, 32));
+  EXPECT_DOUBLE_EQ(k.knob.Position(), 120);
+  EXPECT_EQ(finished, 1);
+  const int user = k.user;
+  k.knob.SetPosition(0);
+  EXPECT_EQ(k.user, user);
+}
+
+TEST(Knob, PositionWrittenByOnMouseMoveIsNotTheUsers) {
+  AutomixKnob k;
+  k.knob.SetPosition(0);
+  int changesInHandler = 0, userInHandler = 0;
+  k.knob.OnMouseMove = [&](QObject*, Qt::KeyboardModifiers, int, int) {
+    const int changes = k.changes, user = k.user;
+    k.knob.SetPosition(std::round(k.knob.Position()) + 0.25);
+    changesInHandler += k.changes - changes;
+    userInHandler += k.user - user;
+  };
+  QTest::mousePress(&k.knob, Qt::LeftButton, {}, QPoint(20, 8));
+  QTest::mouseMove(&k.knob, QPoint(26, 9));
+  QTest::mouseRelease(&k.knob, Qt::LeftButton, {}, QPoint(26, 9));
+  EXPECT_GT(changesInHandler, 0);
+  EXPECT_EQ(userInHandler, 0);
+}
+
+TEST(Knob, AutoSizeAndPositionDisplay) {
+  AutomixKnob k;
+  k.knob.SetKnobRadius(7);
+  k.knob.CalcAutoSize();
+  EXPECT_EQ(k.knob.KnobRadius(), 20);
+  k.knob.SetPositionDisplayUnits(" dB");
+  k.knob.SetPositionDisplayPrecision(1);
+  k.knob.SetPosition(-12.5);
+  EXPECT_EQ(k.knob.PositionDisplayText(), "-12.5 dB");
+  k.knob.SetPositionDisplayUnits("  ");
+  EXPECT_EQ(k.knob.PositionDisplayUnits(), "");
+}
+
+// Counts the repaint requests that reach Qt.
+class CountingLed : public TwLedRectangle {
+ public:
+  int requests = 0;
+
+ protected:
+  void Invalidate() override {
+    ++requests;
+    TwLedRectangle::Invalidate();
+  }
+};
+
+TEST(Led, RectangleUnlitIsAThirdOfActiveColor) {
+  struct Case { bool autoInactive, active; QColor shown; };
+  const Case cases[] = {{true, false, QColor(85, 85, 0)}, {true, true, QColor(255, 255, 0)},
+                        {false, false, QColor(128, 128, 0)}};
+  for (const Case& c : cases) {
+    TwLedRectangle led;
+    led.resize(30, 14);
+    led.SetActiveColor(platform::clYellow);
+    led.SetInactiveColor(platform::clOlive);
+    led.SetAutoInactiveColor(c.autoInactive);
+    led.SetActive(c.active);
+    EXPECT_EQ(led.grab().toImage().pixelColor(15, 7), c.shown) << c.autoInactive << c.active;
+  }
+}
+
+TEST(Led, UnchangedStateIsSilentAndAVetoKeepsIt) {
+  CountingLed led;
+  int changes = 0;
+  led.OnChange = [&](QObject*) { ++changes; };
+  led.SetActive(true);
+  EXPECT_EQ(changes, 1);
+  led.requests = 0;
+  led.SetActive(true);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(led.requests, 0);
+  led.OnRequestEdit = [](QObject*, const QString& name, bool& canEdit) { canEdit = name != "Active"; };
+  led.SetActive(false);
+  EXPECT_TRUE(led.Active());
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(Led, RoundLedBoundsStaySquare) {
+  TwLedRound led;
+  led.SetBounds(0, 0, 20, 20);
+  led.SetBounds(0, 0, 12, 20);  // the width changed: it wins
+  EXPECT_EQ(led.size(), QSize(12, 12));
+  led.SetBounds(0, 0, 12, 20);  // only the height changed
+  EXPECT_EQ(led.size(), QSize(20, 20));
+}
+
+TEST(Led, TransparentRoundLedShowsItsParent) {
+  QWidget parent;
+  parent.resize(40, 40);
+  parent.setAutoFillBackground(true);
+  QPalette pal = parent.palette();
+  pal.setColor(QPalette::Window, Qt::red);
+  parent.setPalette(pal);
+  auto* led = new TwLedRound(&parent);
+  led->setGeometry(10, 10, 12, 12);
+  led->SetTransparent(true);
+  const QImage image = parent.grab().toImage();
+  EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::red));
+  EXPECT_NE(image.pixelColor(16, 16), QColor(Qt::red));
+}
+
+// The automix dialog's switch.
+struct AutomixSwitch {
+  TwSwitchLed sw;
+  int changes = 0, user = 0;
+  AutomixSwitch() {
+    sw.resize(45, 28);
+    sw.SetCaption("Auto");
+    sw.SetCaptionMargin(2);
+    sw.SetBorderSize(2);
+    sw.OnChange = [this](QObject*) { ++changes; };
+    sw.OnChangeUser = [this](QObject*) { ++user; };
+  }
+};
+
+TEST(SwitchLed, LayoutOfTheAutomixSwitch) {
+  AutomixSwitch s;
+  const platform::TRect lamp = s.sw.LampRect(), caption = s.sw.CaptionRect();
+  EXPECT_EQ((std::vector<int>{lamp.Left, lamp.Top, lamp.Right, lamp.Bottom}), (std::vector<int>{5, 18, 39, 22}));
+  EXPECT_EQ((std::vector<int>{caption.Left, caption.Top, caption.Right, caption.Bottom}),
+            (std::vector<int>{0, 0, 44, 16}));
+  s.sw.SetActive(true);
+  EXPECT_EQ(s.sw.grab().toImage().pixelColor(20, 20), QColor(0, 255, 0));
+  s.sw.SetActive(false);
+  EXPECT_EQ(s.sw.grab().toImage().pixelColor(20, 20), QColor(0, 85, 0));
+  s.sw.SetBorderSize(1);
+  EXPECT_EQ(s.sw.BorderSize(), 2);
+}
+
+TEST(SwitchLed, MomentaryFollowsTheButton) {
+  AutomixSwitch s;
+  s.sw.SetMomentaryStyle(ismsSimple);
+  QTest::mousePress(&s.sw, Qt::LeftButton, {}, QPoint(20, 14));
+  EXPECT_TRUE(s.sw.Active());
+  QTest::mouseRelease(&s.sw, Qt::LeftButton, {}, QPoint(90, 14));
+  EXPECT_FALSE(s.sw.Active());
+  EXPECT_EQ(s.user, 2);
+  EXPECT_EQ(s.changes, 2);
+}
+
+TEST(SwitchLed, AltAcceleratorToggles) {
+  QWidget window;
+  auto* sw = new TwSwitchLed(&window);
+  sw->SetCaption("&Auto");
+  int user = 0;
+  sw->OnChangeUser = [&](QObject*) { ++user; };
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_A);
+  EXPECT_FALSE(sw->Active());
+  QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+  EXPECT_TRUE(sw->Active());
+  EXPECT_EQ(user, 1);
 }
 
 }  // namespace

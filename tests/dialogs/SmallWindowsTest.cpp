@@ -132,6 +132,19 @@ TEST_F(SmallWindowsTest, ProgressWindowIgnoresEscapeAndStaysOnTop) {
   EXPECT_EQ(fmProcess->ProgressBar->Level1Perc(), 70);
   EXPECT_EQ(fmProcess->ProgressBar->Level2Perc(), 90);
   EXPECT_TRUE(fmProcess->ProgressBar->ShowBorder());
+  // The bar of the form, in the colours it is created with: red when full.
+  TExProgressBar& bar = *fmProcess->ProgressBar;
+  EXPECT_EQ(bar.geometry(), QRect(12, 14, 431, 41));
+  EXPECT_TRUE(fmProcess->rect().contains(bar.geometry()));
+  EXPECT_EQ(bar.LevelColor(0), QColor(0, 255, 0));
+  EXPECT_EQ(bar.LevelColor(3), QColor(255, 0, 0));
+  EXPECT_EQ(bar.LevelColorTo(3), QColor(255, 202, 202));
+  bar.SetMax(31);
+  bar.SetPosition(31);
+  const QImage full = bar.grab().toImage();
+  const QColor middle = full.pixelColor(5, 20);  // the first block's middle line
+  EXPECT_TRUE(middle.red() == 255 && middle.green() < 40 && middle.blue() < 40) << middle.name().toStdString();
+  bar.SetPosition(0);
 
   bool visibleAfterEscape = false;
   const int result = RunModal(fmProcess, [&] {

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -399,22 +400,62 @@ protected:
     }
 };
 
-TEST(ResponsePlotPages, RepaintsFromTheFinishedPicture) {
-    CountingPlot w;
+// Whether the screen picture shows the red sum curve's +6 dB peak at 1 kHz.
+bool ShowsPeak(LMyFFTDrawHpLp6dB& w) {
+    return Near(PlotPixel(w, w.ScreenImage(), Sx(w, 1000.0), Sy(w, 6.0)), 255, 0, 0, 60);
+}
+
+TEST(ResponsePlotPages, ARepaintShowsTheLatestFinishedPicture) {
+    const std::function<void(LMyFFTDrawHpLp6dB&)> repaints[] = {
+        [](LMyFFTDrawHpLp6dB& w) { w.repaint(); },
+        [](LMyFFTDrawHpLp6dB& w) {
+            w.update();
+            QApplication::processEvents();
+        },
+        [](LMyFFTDrawHpLp6dB& w) {
+            w.hide();
+            w.show();
+            QApplication::processEvents();
+        },
+    };
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        CountingPlot w;
+        ApplyMainWindowSettings(w);
+        Plot plot(&w.Model());
+        plot.DrawSum(8);  // hidden: nothing is drawn yet
+        EXPECT_EQ(w.grids, 0);
+        w.show();
+        QApplication::processEvents();
+        const QImage first = w.grab().toImage();
+        const int afterShow = w.grids;
+        EXPECT_GE(afterShow, 1);
+        w.repaint();
+        EXPECT_EQ(w.grids, afterShow) << "a repaint draws nothing again";
+        EXPECT_EQ(w.grab().toImage(), first);
+
+        // The sum curve is drawn, not presented: only the label rows are.
+        plot.Sections[0]->SetFilter(6.0, 1000.0, 1.0, display::PlotFilterType::Peak);
+        plot.DrawSum(8);
+        QApplication::processEvents();
+        EXPECT_EQ(w.grids, afterShow + 1);
+        EXPECT_FALSE(ShowsPeak(w));
+        repaints[way](w);
+        EXPECT_TRUE(ShowsPeak(w));
+        EXPECT_EQ(w.grids, afterShow + 1) << "shown from the finished picture, not drawn again";
+    }
+}
+
+TEST(ResponsePlotPages, ARepaintShowsWhatAWriterDrew) {
+    LMyFFTDrawHpLp6dB w;
     ApplyMainWindowSettings(w);
-    Plot plot(&w.Model());
-    plot.DrawSum(0);  // hidden: nothing is drawn yet
-    EXPECT_EQ(w.grids, 0);
     w.show();
-    const QImage first = w.grab().toImage();
-    const int afterShow = w.grids;
-    EXPECT_GE(afterShow, 1);
-    EXPECT_EQ(w.grab().toImage(), first);
+    QApplication::processEvents();
+    const int row = Sy(w, -10.0);
+    EXPECT_TRUE(Near(PlotPixel(w, w.ScreenImage(), Sx(w, 2000.0), row), 0, 72, 0));
+    w.Model().SetGridColor(display::Rgb(0, 0, 200));  // redraws the plot area only
     w.repaint();
-    EXPECT_EQ(w.grids, afterShow) << "a repaint draws nothing again";
-    plot.Sections[0]->SetFilter(6.0, 1000.0, 1.0, display::PlotFilterType::Peak);
-    plot.DrawSum(0);
-    EXPECT_EQ(w.grids, afterShow + 1);
+    EXPECT_TRUE(Near(PlotPixel(w, w.ScreenImage(), Sx(w, 2000.0), row), 0, 0, 200));
 }
 
 TEST(ResponsePlotPages, ZeroSizeDrawsNothingAndHitsNothing) {

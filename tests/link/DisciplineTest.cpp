@@ -2,10 +2,14 @@
 #include "HexBytes.h"
 #include "LinkTestSupport.h"
 #include "link/FakeTransport.h"
+#include "link/LComm.h"
+#include "link/Lnet.h"
+#include "link/Lusb.h"
 #include "link/RequestReplyDiscipline.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -19,8 +23,10 @@ class FakeLink : public RequestReplyDiscipline {
   void SetGraceResends(int n) { SetGraceResendsImpl(n); }
 };
 
-Bytes Gain(std::uint16_t value) { return CM_MCS_GAIN(1, 0, value).BuildFrame(1); }
+Bytes Gain(std::uint16_t value, std::uint8_t channel = 0) { return CM_MCS_GAIN(1, channel, value).BuildFrame(1); }
 Bytes Mute() { return CM_MCS_MUTE(1, 0, 1).BuildFrame(1); }
+Bytes Band(std::uint8_t band, std::uint16_t gain) { return CM_MCS_PEQ(1, 2, band, gain, 0x0501, 0).BuildFrame(1); }
+Bytes CurrentPreset() { return CM_MCS_CMD(1, 0x14).BuildFrame(1); }
 Bytes Identity() { return CM_MCS_CMD(1, 0x13).BuildFrame(1); }
 Bytes Ack() { return Hex("10 02 01 00 01 01 10 03 00"); }
 
@@ -58,11 +64,18 @@ TEST_F(DisciplineTest, QueueRuleWhileAFrameIsInFlight) {
   const QueueCase cases[] = {
       {"three unforced gains leave the last", {{Gain(1), false}, {Gain(2), false}, {Gain(3), false}}, {Gain(3)}},
       {"gain, mute, gain all wait", {{Gain(1), false}, {Mute(), false}, {Gain(2), false}}, {Gain(1), Mute(), Gain(2)}},
-      {"unforced after forced same code takes the unforced place",
-       {{Gain(1), false}, {Identity(), true}, {Identity(), false}}, {Identity(), Identity()}},
+      {"gains for inputs A and B both wait", {{Gain(1, 0), false}, {Gain(2, 1), false}}, {Gain(1, 0), Gain(2, 1)}},
+      {"gains for A, B, A all wait", {{Gain(1, 0), false}, {Gain(2, 1), false}, {Gain(3, 0), false}},
+       {Gain(1, 0), Gain(2, 1), Gain(3, 0)}},
+      {"one equaliser band twice leaves the last", {{Band(3, 1), false}, {Band(3, 2), false}}, {Band(3, 2)}},
+      {"two bands of one channel both wait", {{Band(3, 1), false}, {Band(4, 2), false}}, {Band(3, 1), Band(4, 2)}},
+      {"an unforced frame never takes the place of another code",
+       {{Gain(1), false}, {Identity(), true}, {Identity(), false}}, {Gain(1), Identity(), Identity()}},
       {"forced frames always append", {{Gain(1), true}, {Gain(2), true}}, {Gain(1), Gain(2)}},
-      {"unforced same code replaces across a forced frame",
-       {{Gain(1), false}, {Gain(5), true}, {Gain(2), false}}, {Gain(2), Gain(5)}},
+      {"unforced same target replaces across a forced frame for another target",
+       {{Gain(1, 0), false}, {Gain(5, 1), true}, {Gain(2, 0), false}}, {Gain(2, 0), Gain(5, 1)}},
+      {"a forced frame for the same target is never overtaken",
+       {{Gain(1), false}, {Gain(5), true}, {Gain(2), false}}, {Gain(1), Gain(5), Gain(2)}},
   };
   for (const QueueCase& c : cases) {
     recorder = std::make_shared<Recorder>();
@@ -99,6 +112,33 @@ TEST_F(DisciplineTest, ReplyWritesTheOldestWaitingFrameAfterTheHandOver) {
   EXPECT_EQ(recorder->traffic[1], "COM R 10 02 01 00 01 01 10 03 00 ");
 }
 
+TEST_F(DisciplineTest, TwoRepliesInOneReadStartOnlyTheNextFrame) {
+  // A late duplicate arrives together with the reply: only the first ends the
+  // flight; the waiting frames go out one at a time, none lost.
+  Open();
+  link->QueueFrame(Identity(), true);
+  link->QueueFrame(Gain(1), false);
+  link->QueueFrame(Mute(), false);
+  link->QueueFrame(CurrentPreset(), true);
+  ASSERT_TRUE(WaitWrites(1));
+  Bytes two = Ack();
+  two.insert(two.end(), two.begin(), two.end());
+  FakeTransport::Inject(*fake, two);
+  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 2; }));
+  Spin(100);
+  EXPECT_EQ(Writes(), (std::vector<Bytes>{Identity(), Gain(1)}));
+  EXPECT_EQ(link->PendingFrames(), (std::vector<Bytes>{Mute(), CurrentPreset()}));
+  for (std::size_t n = 3; n <= 4; ++n) {
+    Answer();
+    ASSERT_TRUE(WaitWrites(n));
+    Spin(50);
+    EXPECT_EQ(Writes().size(), n);
+  }
+  EXPECT_EQ(Writes(), (std::vector<Bytes>{Identity(), Gain(1), Mute(), CurrentPreset()}));
+  Answer();
+  EXPECT_TRUE(WaitUntil([&] { return !link->IsBusy(); }));
+}
+
 TEST_F(DisciplineTest, FramesSubmittedFromTheReplyHandlerQueueBehind) {
   Open();
   recorder->onFrame = [&](const Bytes& frame) {
@@ -126,18 +166,74 @@ TEST_F(DisciplineTest, RetryLimitThenStatusZeroAndNoFurtherWrites) {
   EXPECT_EQ(link->PendingFrames(), std::vector<Bytes>{Gain(1)});
 }
 
-TEST_F(DisciplineTest, FailureGraceOfTheProfile) {
-  LinkProfile usb;
-  usb.FailureTimeouts = 5;
-  Open(usb);
-  link->SetReplyTimeout(30);
-  link->SetRetryLimit(3);
-  const auto start = std::chrono::steady_clock::now();
+TEST_F(DisciplineTest, FailureGraceOfEachLink) {
+  // With RetryLimit 3: four writes a time-out apart, then status 0 at the
+  // fourth time-out (serial, Ethernet) or the eighth (USB). The time-outs
+  // are counted in the gap between the last write and the status.
+  struct Case {
+    const char* name;
+    LinkProfile profile;
+    int timeoutsAfterLastWrite;
+  };
+  const Case cases[] = {{"serial", LCommProc::Profile(), 1},
+                        {"Ethernet", LNetProc::Profile(), 1},
+                        {"USB", LUsbProc::Profile(), 5}};
+  constexpr int kTimeout = 120;
+  using Clock = std::chrono::steady_clock;
+  for (const Case& c : cases) {
+    recorder = std::make_shared<Recorder>();
+    Open(c.profile);
+    std::vector<Clock::time_point> writeTimes;
+    {
+      std::lock_guard guard(fake->lock);
+      fake->responder = [&writeTimes](const Bytes&) {
+        writeTimes.push_back(Clock::now());
+        return Bytes{};
+      };
+    }
+    link->SetReplyTimeout(kTimeout);
+    link->SetRetryLimit(3);
+    link->QueueFrame(Identity(), true);
+    ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 5000)) << c.name;
+    const auto status = Clock::now();
+    link->Close();
+    ASSERT_EQ(writeTimes.size(), 4u) << c.name;
+    const double gap = std::chrono::duration<double, std::milli>(status - writeTimes.back()).count() / kTimeout;
+    EXPECT_GT(gap, c.timeoutsAfterLastWrite - 0.4) << c.name;
+    EXPECT_LT(gap, c.timeoutsAfterLastWrite + 0.6) << c.name;
+  }
+}
+
+TEST_F(DisciplineTest, TrafficLinesOfEveryWriteAndOfTheOwnersReplies) {
+  // The USB and Ethernet profiles list every write, resends included; the
+  // USB owner lists the replies itself.
+  Open(LUsbProc::Profile());
+  link->SetReplyTimeout(50);
+  link->SetRetryLimit(2);
   link->QueueFrame(Identity(), true);
-  ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }));
-  const auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_EQ(Writes().size(), 4u);
-  EXPECT_GE(elapsed, std::chrono::milliseconds(8 * 30)) << "status at the eighth time-out";
+  ASSERT_TRUE(WaitWrites(2));
+  Answer();
+  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
+  Spin(150);
+  const std::size_t writes = Writes().size();
+  ASSERT_TRUE(WaitUntil([&] { return recorder->traffic.size() >= writes; }));
+  Spin(20);
+  EXPECT_EQ(recorder->traffic, std::vector<std::string>(writes, "USB W 10 02 00 01 01 13 10 03 12 "));
+
+  recorder = std::make_shared<Recorder>();
+  Open(LNetProc::Profile());
+  link->SetReplyTimeout(50);
+  link->QueueFrame(Identity(), true);
+  ASSERT_TRUE(WaitWrites(2));
+  Answer();
+  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
+  Spin(150);
+  // The Ethernet link lists its replies too, each once.
+  const std::vector<std::string>& lines = recorder->traffic;
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "NET R 10 02 01 00 01 01 10 03 00 "), 1);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "NET W 10 02 00 01 01 13 10 03 12 "),
+            static_cast<std::ptrdiff_t>(Writes().size()));
+  EXPECT_EQ(lines.size(), Writes().size() + 1);
 }
 
 TEST_F(DisciplineTest, GraceResendsAreNotCounted) {

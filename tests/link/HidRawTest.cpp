@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/eventfd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <thread>
 
 #include "link/HidControllerClass.h"
@@ -110,7 +114,7 @@ TEST_F(HidRawTest, WithoutTheNodeOnlyQueryAccessRemains) {
   ASSERT_TRUE(query->ReportDescriptor(descriptor, error)) << error;
   EXPECT_EQ(descriptor, platform::ProcessorReportDescriptor());
   const std::uint8_t report[65] = {};
-  EXPECT_EQ(query->Write(report).status, platform::HidIo::Failed);
+  EXPECT_EQ(query->Write(report, -1).status, platform::HidIo::Failed);
 }
 
 TEST_F(HidRawTest, ReadsPrependReportIdZeroAndEndOnInterruptOrHangUp) {
@@ -156,6 +160,52 @@ TEST_F(HidRawTest, ReadsPrependReportIdZeroAndEndOnInterruptOrHangUp) {
   ::close(writer);
   fds.clear();
   EXPECT_EQ(second->Read(report, 1000).status, platform::HidIo::Gone);
+}
+
+TEST_F(HidRawTest, AWriteToADeviceThatTakesNothingGivesUpOnStopOrInTime) {
+  AddDevice("hidraw0", Processor());
+  const int node = AddNode("hidraw0");
+  auto backend = Backend();
+  std::string error;
+  const auto list = backend->Enumerate(error);
+  auto device = backend->Open(list.at(0), platform::HidOpen::ReadWrite, error);
+  ASSERT_NE(device, nullptr) << error;
+  // A full FIFO stands for a stalled device.
+  ASSERT_EQ(::fcntl(node, F_SETFL, O_NONBLOCK), 0);
+  const std::vector<std::uint8_t> filler(4096, 0);
+  while (::write(node, filler.data(), filler.size()) > 0) {
+  }
+  while (::write(node, filler.data(), 1) == 1) {
+  }
+  auto drain = [node] {
+    std::vector<std::uint8_t> sink(4096);
+    while (::read(node, sink.data(), sink.size()) > 0) {
+    }
+  };
+  // Should a write block after all, the device takes again after a while, so
+  // the test ends and tells.
+  std::atomic<bool> unstalled{false};
+  std::jthread watchdog([&](std::stop_token stop) {
+    std::mutex m;
+    std::condition_variable_any cv;
+    std::unique_lock lock(m);
+    if (!cv.wait_for(lock, stop, std::chrono::seconds(4), [] { return false; }) && !stop.stop_requested()) {
+      drain();
+      unstalled = true;
+    }
+  });
+  const int stopFd = ::eventfd(1, EFD_CLOEXEC);  // the link is closing
+  ASSERT_GE(stopFd, 0);
+  fds.push_back(stopFd);
+  const std::uint8_t report[65] = {0, 0x10, 0x02};
+  EXPECT_EQ(device->Write(report, stopFd).status, platform::HidIo::Interrupted);
+  EXPECT_EQ(device->Write(report, -1).status, platform::HidIo::Timeout);
+  watchdog.request_stop();
+  watchdog.join();
+  EXPECT_FALSE(unstalled);
+  // With room again the report goes, stop or not.
+  drain();
+  EXPECT_EQ(device->Write(report, stopFd).status, platform::HidIo::Ok);
 }
 
 TEST_F(HidRawTest, NumberedReportsKeepTheirOwnId) {

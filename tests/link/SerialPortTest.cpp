@@ -40,6 +40,35 @@ TEST(SerialPortTest, ListHoldsTtysWithADeviceOrderedByNumber) {
   EXPECT_TRUE(platform::ListSerialPorts((root / "gone").string()).empty());
 }
 
+TEST(SerialPortTest, ListLeavesOutEveryKernelConsole) {
+  const fs::path root = fs::temp_directory_path() / ("tty-console-" + std::to_string(::getpid()));
+  const fs::path device = root / "devices" / "serial";
+  struct Case {
+    const char* active;  // nullptr: no console/active
+    std::vector<std::string> listed;
+  };
+  const Case cases[] = {
+      {"ttyS0\n", {"ttyS0x", "ttyUSB0", "ttyS1"}},
+      {"tty0 ttyS0\n", {"ttyS0x", "ttyUSB0", "ttyS1"}},
+      {"ttyUSB0 ttyS1", {"ttyS0x", "ttyS0"}},
+      {nullptr, {"ttyS0x", "ttyS0", "ttyUSB0", "ttyS1"}},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(root);
+    fs::create_directories(device);
+    for (const char* name : {"ttyS0", "ttyS1", "ttyUSB0", "ttyS0x"}) {
+      fs::create_directories(root / "class" / name);
+      fs::create_directory_symlink(device, root / "class" / name / "device");
+    }
+    fs::create_directories(root / "class" / "console");
+    if (c.active) std::ofstream(root / "class" / "console" / "active") << c.active;
+    std::vector<std::string> names;
+    for (const auto& p : platform::ListSerialPorts((root / "class").string(), "/dev")) names.push_back(p.name);
+    EXPECT_EQ(names, c.listed) << (c.active ? c.active : "no console");
+  }
+  fs::remove_all(root);
+}
+
 TEST(SerialPortTest, RawPortPassesEveryByteAndIsExclusive) {
   const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
   ASSERT_GE(master, 0);

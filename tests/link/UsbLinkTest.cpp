@@ -62,9 +62,8 @@ class UsbLinkTest : public ::testing::Test {
   // Opens the link as the USB connect does: 100 ms for the connect reply,
   // three retries, then the connect command forced.
   void Connect() {
-    link = std::make_unique<LUsbProc>(Recorder::OwnerOf(rec), 1, [this](std::span<const std::uint8_t> frame) {
-      return usb->WriteFrame(frame);
-    });
+    auto write = [this](std::span<const std::uint8_t> frame, int stopFd) { return usb->WriteFrame(frame, stopFd); };
+    link = std::make_unique<LUsbProc>(Recorder::OwnerOf(rec), 1, write);
     link->SetReplyTimeout(100);
     link->SetRetryLimit(3);
     ASSERT_TRUE(link->Open());

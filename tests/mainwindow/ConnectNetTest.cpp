@@ -3,12 +3,17 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
+#include <QListWidget>
+
 #include <algorithm>
 #include <map>
+#include <mutex>
 
 #include "controls/UxBmpButton.h"
 #include "controls/UxComboBox.h"
 #include "ConnectFixture.h"
+#include "dialogs/FHidData.h"
+#include "dialogs/FProcess.h"
 #include "link/Lnet.h"
 #include "simproc/SimNetServer.h"
 
@@ -74,6 +79,18 @@ class NetConnectTest : public ConnectTest {
       testsupport::RunEventLoop(30);
     }
   }
+  // Every request frame the simulator reads from TCP, as hex of its code and
+  // payload.
+  void RecordTcpRequests(SimNetServer& sim) {
+    sim.SetRequestLog([this](const Bytes& frame) {
+      std::lock_guard guard(requestLock);
+      requests.push_back(testsupport::Hex(Bytes(frame.begin() + 5, frame.end() - 3)));
+    });
+  }
+  std::vector<std::string> TcpRequests() {
+    std::lock_guard guard(requestLock);
+    return requests;
+  }
   QStringList Listed() const {
     QStringList out;
     auto* list = fmMain->FindControl<TUxComboBox>("uxcIpAddress");
@@ -85,7 +102,10 @@ class NetConnectTest : public ConnectTest {
   quint16 tcpPort = 0;
   quint16 udpPort = 0;
   std::map<std::string, std::unique_ptr<SimNetServer>> sims;
+  std::mutex requestLock;
+  std::vector<std::string> requests;
 };
+
 
 }  // namespace
 
@@ -131,6 +151,7 @@ TEST_F(NetConnectTest, RepliesSplitAcrossReadsOrRunTogetherAreEachHandledOnce) {
   fmMain->SendDiscovery();
   AnswerDiscovery({"127.0.0.9"});
   SimNetServer& sim = *sims["127.0.0.9"];
+  RecordTcpRequests(sim);
   SimFaults faults;
   faults.SplitPieces = 3;
   faults.PieceGapMs = 15;
@@ -142,20 +163,93 @@ TEST_F(NetConnectTest, RepliesSplitAcrossReadsOrRunTogetherAreEachHandledOnce) {
       if (code == 0x10) fmMain->OnConnectReply(id, p);
     });
   }
+  fmHidData->Show();
   fmMain->ConnectNet();
   ASSERT_TRUE(testsupport::WaitFor([&] { return handled[0x13] == 1; }, 4000));
   EXPECT_EQ(handled[0x10], 1);
+  EXPECT_EQ(TcpRequests(), (std::vector<std::string>{"10", "13"}));
 
-  // Two acknowledgements (0x01) in one TCP write (the simulator holds the
-  // first until the resend brings a second request): both are handed over,
-  // once each.
+  // The processor answers the UDP copy too, and both answers come in one TCP
+  // write: two replies per read. Each frame still goes out once, one at a
+  // time, and the gains for inputs A and B both reach the processor.
   faults.SplitPieces = 1;
   faults.RunTogether = 2;
+  faults.AnswerUdpCopies = true;
   sim.Processor().SetFaults(faults);
-  fmMain->SetLinkTimeout(300);
   fmMain->SendCommand(CM_MCS_CMD(1, 0x12), true, true);
-  fmMain->SendCommand(CM_MCS_CMD(1, 0x12), true, true);
-  ASSERT_TRUE(testsupport::WaitFor([&] { return handled[0x01] == 2; }, 4000));
+  fmMain->SendCommand(CM_MCS_GAIN(1, 0, 0x80), false, true);
+  fmMain->SendCommand(CM_MCS_GAIN(1, 1, 0x90), false, true);
+  fmMain->SendCommand(CM_MCS_MUTE(1, 0, 1), false, true);
+  fmMain->SendCommand(CM_MCS_CMD(1, 0x14), true, true);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return handled[0x01] == 8; }, 4000));
+  testsupport::WaitFor([&] { return TcpRequests().size() >= 7; }, 3000);
+  testsupport::RunEventLoop(100);
+  EXPECT_EQ(TcpRequests(), (std::vector<std::string>{"10", "13", "12", "34 00 80 00", "34 01 90 00", "35 00 01", "14"}));
   EXPECT_EQ(handled[0x13], 1);
   EXPECT_EQ(handled[0x10], 1);
+  const SimProcessor::Stream stream = sim.Processor().CurrentStream();
+  EXPECT_EQ(stream, [] {
+    SimProcessor reference;
+    reference.Answer(CM_MCS_GAIN(1, 0, 0x80).BuildFrame(1));
+    reference.Answer(CM_MCS_GAIN(1, 1, 0x90).BuildFrame(1));
+    reference.Answer(CM_MCS_MUTE(1, 0, 1).BuildFrame(1));
+    return reference.CurrentStream();
+  }());
+
+  // The monitor: one line per frame written, one per reply.
+  int written = 0, read = 0;
+  auto count = [&] {
+    written = read = 0;
+    for (int i = 0; i < fmHidData->hbHidData->count(); ++i) {
+      const QString line = fmHidData->hbHidData->item(i)->text();
+      written += line.startsWith("NET W ");
+      read += line.startsWith("NET R ");
+    }
+    return read >= 2 + 10;
+  };
+  testsupport::WaitFor(count, 3000);
+  testsupport::RunEventLoop(50);
+  count();
+  EXPECT_EQ(written, 7);
+  EXPECT_EQ(read, 2 + 10);
+}
+
+TEST_F(NetConnectTest, UploadWithDoubledRepliesSplitAndRunTogetherWritesEveryFrameOnce) {
+  fmMain->SendDiscovery();
+  AnswerDiscovery({"127.0.0.9"});
+  SimNetServer& sim = *sims["127.0.0.9"];
+  RecordTcpRequests(sim);
+  SimFaults faults;
+  faults.SplitPieces = 3;
+  faults.PieceGapMs = 3;
+  faults.RunTogether = 2;
+  faults.AnswerUdpCopies = true;
+  sim.Processor().SetFaults(faults);
+  testsupport::ShowCounter shown(fmProcess);
+  // A progress window that stays open (perhaps opened again inside itself)
+  // must not hang the test.
+  QTimer guard;
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    if (fmProcess->isVisible()) fmProcess->SetModalResult(0);
+  });
+  guard.start(20000);
+  fmMain->ConnectNet();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 20000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+
+  std::vector<std::string> expected{"22", "14"};
+  for (int n = 0; n < 21; ++n) expected.push_back(testsupport::Hex({0x29, std::uint8_t(n)}));
+  expected.push_back("6C 00");
+  for (int n = 0; n < 31; ++n) expected.push_back(testsupport::Hex({0x27, std::uint8_t(n)}));
+  expected.push_back("12");
+  // The closing 0x12 is on its way.
+  testsupport::WaitFor([&] { return TcpRequests().size() >= 2 + expected.size(); }, 2000);
+  testsupport::RunEventLoop(100);
+  std::vector<std::string> asked = TcpRequests();
+  const auto start = std::find(asked.begin(), asked.end(), "22");
+  ASSERT_NE(start, asked.end());
+  ASSERT_GE(asked.end() - start, std::ptrdiff_t(expected.size()));
+  EXPECT_EQ(std::vector<std::string>(start, start + std::ptrdiff_t(expected.size())), expected);
+  EXPECT_EQ(shown.Count(), 1);
+  EXPECT_FALSE(fmProcess->isVisible());
 }

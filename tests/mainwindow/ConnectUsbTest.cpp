@@ -1,8 +1,14 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
 
 #include "controls/UxBmpButton.h"
 #include "ConnectFixture.h"
+#include "dialogs/FHidData.h"
 #include "link/Lusb.h"
 #include "simproc/SimProcessor.h"
 
@@ -41,6 +47,37 @@ TEST_F(UsbConnectTest, ScanConnectsOverUsbAndAdoptsTheProcessorsId) {
   EXPECT_EQ(written.front().size(), 65u);
 }
 
+TEST_F(UsbConnectTest, TrafficMonitorListsEveryWriteResendsIncludedAndEachReplyOnce) {
+  // The processor misses the first connect request, so it is written twice.
+  std::atomic<int> writes{0}, replies{0};
+  hid->SetResponder(device, [this, &writes, &replies](std::span<const std::uint8_t> data) {
+    std::vector<std::vector<std::uint8_t>> out;
+    if (writes++ == 0) return out;
+    for (Bytes& reply : sim.Receive(data)) out.push_back(std::move(reply));
+    replies += static_cast<int>(out.size());
+    return out;
+  });
+  fmHidData->Show();
+  fmMain->ConnectUsb();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 8000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+  testsupport::RunEventLoop(100);
+
+  QStringList w, r;
+  for (int i = 0; i < fmHidData->hbHidData->count(); ++i) {
+    const QString line = fmHidData->hbHidData->item(i)->text();
+    (line.startsWith("USB W ") ? w : r) << line;
+  }
+  EXPECT_EQ(w.size(), writes.load());
+  EXPECT_EQ(r.size(), replies.load());
+  for (const QString& line : r) EXPECT_TRUE(line.startsWith("USB R 00  10 02 09 00 ")) << line.toStdString();
+  ASSERT_GE(w.size(), 3);
+  EXPECT_EQ(w[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
+  EXPECT_EQ(w[1], w[0]);
+  EXPECT_EQ(r[0], "USB R 00  10 02 09 00 01 10 10 03 19 ");
+  EXPECT_EQ(fmHidData->hbHidData->item(2)->text(), r[0]) << "the reply follows the resend";
+}
+
 TEST_F(UsbConnectTest, SettingIdAndAddressSendsBothCommandsForTheNewId) {
   ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
   fmMain->SetDeviceId(1);
@@ -70,6 +107,37 @@ TEST_F(ConnectTest, AddressFieldsAndIdAreLimitedNotWrapped) {
   fmNetworkSetup->edId->setText("0");
   emit fmNetworkSetup->edId->returnPressed();
   EXPECT_EQ(fmNetworkSetup->edId->text(), "1");
+}
+
+// Online over serial or Ethernet the ID and address can be seen but not
+// changed: the fields are disabled and their text stays dark on the silver.
+TEST_F(ConnectTest, DisabledIdAndAddressFieldsStayReadable) {
+  fmMain->FindControl<TUxBmpButton>("uxbMenuLink")->SetCaption(fmMain->TranslateSid("SID_ONLINE"));
+  std::vector<QLineEdit*> fields(fmNetworkSetup->edIp.begin(), fmNetworkSetup->edIp.end());
+  fields.push_back(fmNetworkSetup->edId);
+  std::vector<QImage> shots;
+  bool anyEnabled = false;
+  QTimer::singleShot(50, fmNetworkSetup, [&] {
+    for (QLineEdit* field : fields) {
+      anyEnabled = anyEnabled || field->isEnabled();
+      shots.push_back(field->grab().toImage());
+    }
+    fmNetworkSetup->SetModalResult(platform::mrCancel);
+  });
+  fmMain->NetworkSetupClick(fmMain);
+  EXPECT_FALSE(anyEnabled);
+  ASSERT_EQ(shots.size(), fields.size());
+  for (std::size_t i = 0; i < shots.size(); ++i) {
+    const QImage& shot = shots[i];
+    int darkest = 255, lightest = 0;
+    for (int y = 4; y < shot.height() - 4; ++y)
+      for (int x = 4; x < shot.width() - 4; ++x) {
+        darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+        lightest = std::max(lightest, qGray(shot.pixel(x, y)));
+      }
+    EXPECT_GE(lightest - darkest, 120) << fields[i]->objectName().toStdString() << " text " << darkest
+                                       << " on " << lightest;
+  }
 }
 
 TEST_F(ConnectTest, DeviceIdOnlyChangesWithinRange) {

@@ -2,10 +2,10 @@
 // channel and Aux pages exists with its class, Tag and group; the geometry the
 // layout rules start from; the start page; and a picture of the window for a
 // look by eye.
+#include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
 #include "controls/UpDown.h"
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -18,6 +18,7 @@
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"
 #include "controls/wLed.h"
+#include "display/FrequencyResponse.h"
 #include "display/LMyFFTDrawHpLp6dB.h"
 #include "display/LProgressBar.h"
 #include "support/UiFixture.h"
@@ -103,13 +104,13 @@ TEST_F(FormTest, EveryNamedControlOfTheseFamiliesHasItsClass) {
       // Frame, top bar and preset bar.
       {{"uxgFunction", "uxgMain", "uxgPreset"}, Is<TUxGroupBox>(), "group box"},
       {{"plMenuBlock", "plMenuSel"}, Is<TUxPanel>(), "panel"},
-      {{"uxbMenuLeft", "uxbMenuRight", "uxbMenuLink", "bStore", "bRecall"}, Is<TUxBmpButton>(), "bitmap button"},
+      {{"uxbMenuLeft", "uxbMenuRight", "uxbMenuLink", "sbIpScan", "bStore", "bRecall"}, Is<TUxBmpButton>(),
+       "bitmap button"},
       {{"lbShowIdNumber", "lbShowIp", "lbStatus", "lbIp", "lAddress", "lPreset", "lbPstNum", "lbPstName",
         "imLeftUpBase", "imRightUpBase", "imLeftDownBase", "imRightDownBase"},
        Is<QLabel>(),
        "label"},
       {{"uxcIpAddress"}, Is<TUxComboBox>(), "combo"},
-      {{"sbIpScan"}, Is<QToolButton>(), "speed button"},
       {{"isBlue"}, Is<TExTrackBar>(), "fader"},
       // Page containers.
       {Inputs("uxgFftIn") + Outputs("uxgFftOut") +
@@ -391,6 +392,42 @@ TEST_F(FormTest, TheLanguagePassFindsEveryControlItCaptions) {
   main->show();
   testsupport::RunEventLoop(50);
   EXPECT_TRUE(main->grab().toImage().save(QString::fromStdString(testsupport::OutputPath("mainwindow-gain-zh.png"))));
+}
+
+// The frequency labels and the vertical grid of a channel plot stand where the
+// curves put those frequencies, up to the 20 kHz label.
+TEST_F(FormTest, ChannelPlotLabelsAndGridShareTheCurvesAxis) {
+  main->show();
+  testsupport::RunEventLoop(50);
+  auto* plot = Get<display::LMyFFTDrawHpLp6dB>("fftDrawInA");
+  ASSERT_NE(plot, nullptr);
+  const QImage shot = plot->grab().toImage();
+  const QFontMetrics metrics(platform::ToQFont(platform::TFont{.Name = "Tahoma", .Height = -11}));
+  const double x1k = plot->Model().ScreenX(display::GridX(1000.0));  // the 1 kHz curve point
+  const platform::TRect labels = plot->XLabelRect(), area = plot->PlotRect();
+  bool found1k = false, found20k = false;
+  for (const display::PlacedText& label : plot->XAxisLabels()) {
+    const int width = metrics.horizontalAdvance(QString::fromStdString(label.Text));
+    if (label.Text == "1KHz") {
+      found1k = true;
+      EXPECT_NEAR(label.At.X + width / 2.0, x1k, 1.0);
+    }
+    if (label.Text == "20KHz") {
+      found20k = true;
+      const bool onTheRow = label.At.X >= 0 && label.At.X + width <= labels.Width();
+      EXPECT_TRUE(onTheRow) << "20KHz at " << label.At.X;
+      bool ink = false;  // grey text on black
+      for (int x = 0; onTheRow && x < width; ++x)
+        for (int y = 0; y < metrics.height() && y + 1 < labels.Height(); ++y)
+          ink = ink || qGray(shot.pixel(labels.Left + label.At.X + x, labels.Top + 1 + y)) > 60;
+      EXPECT_TRUE(ink) << "20KHz is drawn";
+    }
+  }
+  EXPECT_TRUE(found1k);
+  EXPECT_TRUE(found20k);
+  // The 1 kHz line, in the axis colour, between the -9 and -12 dB rows.
+  const QColor line = shot.pixelColor(area.Left + int(x1k), area.Top + int(plot->Model().ScreenY(-10.5)));
+  EXPECT_EQ(line, QColor(0, 140, 0)) << line.name().toStdString();
 }
 
 // A picture of each page for a look by eye: DSP_TEST_OUT/mainwindow-<page>.png.

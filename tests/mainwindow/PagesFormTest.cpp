@@ -293,6 +293,35 @@ TEST_F(PagesFormTest, TransferPlotsHoldTheirChannelsAndStartCurves) {
   EXPECT_EQ(Find<TwXYPlot>("wpComp")->GetChannel(0)->TraceLineWidth(), 2);
 }
 
+TEST_F(PagesFormTest, GatePlotShowsStartCurveMarkerAndGridWithoutHiddenObjects) {
+  auto* plot = Find<TwXYPlot>("wpGate");
+  ASSERT_NE(plot, nullptr);
+  const QImage img = plot->grab().toImage();
+  auto pixel = [&](double x, double y) {
+    return QPoint(plot->XAxis()->PositionToPixels(x), plot->YAxis()->PositionToPixels(y));
+  };
+  auto near = [&](QPoint p, const QColor& c) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (img.pixelColor(p + QPoint(dx, dy)) == c) return true;
+    return false;
+  };
+  EXPECT_TRUE(near(pixel(-35, -35), Qt::white));
+  EXPECT_TRUE(near(pixel(-89.8, -90.4), QColor(255, 128, 128)));
+  EXPECT_EQ(img.pixelColor(pixel(-60, -20) + QPoint(0, 3)), QColor(0, 128, 0));
+  // Toolbar, legend and title are hidden and leave no room: the data view
+  // reaches the outer margins but for the axes' label overhangs.
+  for (auto* name : {"wpComp", "wpGate", "wpAgc"}) {
+    auto* p = Find<TwXYPlot>(name);
+    EXPECT_FALSE(p->GetToolBar(0)->Visible() || p->GetLegend(0)->Visible() || p->TitleVisible()) << name;
+  }
+  QImage scratch(1, 1, QImage::Format_ARGB32);
+  platform::Canvas canvas(&scratch);
+  const platform::TRect dv = plot->GetDataView(0)->DrawRect();
+  EXPECT_EQ(dv.Top, plot->OuterMarginTop() + plot->YAxis()->GetEndsOverhang(canvas));
+  EXPECT_EQ(dv.Right, plot->width() - plot->OuterMarginRight() - plot->XAxis()->GetEndsOverhang(canvas) - 1);
+}
+
 TEST_F(PagesFormTest, MatrixCrosspointsCarrySourceAndOutput) {
   int active = 0;
   for (int o = 0; o < 8; ++o)

@@ -1,4 +1,11 @@
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QTest>
+#include <QToolTip>
+
+#include "controls/UxBmpButton.h"
+#include "controls/UxComboBox.h"
 
 #include "display/Plot.h"
 #include "mainwindow/LanguageTables.h"
@@ -41,6 +48,43 @@ TEST_F(MainWindowTest, SendsOneDiscoveryToTheInjectedTargetsOnly) {
   testsupport::RunEventLoop(50);
   EXPECT_EQ(Datagrams(multicast), QList<QByteArray>{expected});
   EXPECT_EQ(Datagrams(broadcast), QList<QByteArray>{expected});
+}
+
+TEST_F(MainWindowTest, KeepsItsHintButShowsNoTooltip) {
+  TfmMain* main = CreateMain();
+  EXPECT_EQ(main->Hint, "VELMORA QRV-512 DSP Processor Editor");
+  main->show();
+  // A tooltip request over a plot goes up to the window when no control
+  // on the way has a tooltip of its own.
+  for (const char* name : {"fftDrawGainIn", "uxgFftGain"}) {
+    QWidget* control = main->FindControl<QWidget>(name);
+    ASSERT_NE(control, nullptr);
+    QHelpEvent help(QEvent::ToolTip, QPoint(100, 100), control->mapToGlobal(QPoint(100, 100)));
+    QApplication::sendEvent(control, &help);
+    EXPECT_FALSE(QToolTip::isVisible()) << name << ": " << QToolTip::text().toStdString();
+    QToolTip::hideText();
+  }
+}
+
+TEST_F(MainWindowTest, ScanEmptiesTheListAndSendsDiscoveryAgain) {
+  TfmMain* main = CreateMain();
+  ASSERT_TRUE(testsupport::WaitFor([&] { return multicast.hasPendingDatagrams() && broadcast.hasPendingDatagrams(); }));
+  testsupport::RunEventLoop(50);
+  Datagrams(multicast);  // the discovery of the start
+  Datagrams(broadcast);
+  auto* scan = main->FindControl<TUxBmpButton>("sbIpScan");
+  ASSERT_NE(scan, nullptr);
+  EXPECT_FALSE(scan->isEnabled());
+  main->AddDiscoveredAddress(QHostAddress("127.0.0.9"));  // a processor answered
+  ASSERT_TRUE(scan->isEnabled());
+
+  QTest::mouseClick(scan, Qt::LeftButton);
+  const QByteArray expected("Discovery: Who is out there?\0", 29);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return multicast.hasPendingDatagrams() && broadcast.hasPendingDatagrams(); }));
+  testsupport::RunEventLoop(50);
+  EXPECT_EQ(Datagrams(multicast), QList<QByteArray>{expected});
+  EXPECT_EQ(Datagrams(broadcast), QList<QByteArray>{expected});
+  EXPECT_EQ(main->FindControl<TUxComboBox>("uxcIpAddress")->Count(), 0);
 }
 
 TEST_F(MainWindowTest, TranslateSidFollowsTheActiveLanguage) {

@@ -13,6 +13,7 @@
 #include "plot/wXYPlot.h"
 #include "support/FormCreator.h"
 #include "support/LoopbackNetwork.h"
+#include "support/UiFixture.h"
 
 namespace {
 
@@ -187,4 +188,32 @@ TEST_F(StartupWindowsTest, CreatesEveryWindowInOrderWithItsCaptionAndControls) {
   EXPECT_EQ(fmIdSelect->size(), QSize(257, 161));
   EXPECT_EQ(fmNetworkSetup->size(), QSize(280, 220));
   EXPECT_EQ(fmHidData->size(), QSize(939, 274));
+}
+
+// A button without an Up face would show only its caption.
+TEST_F(StartupWindowsTest, EveryBitmapButtonOfEveryWindowHasAnUpFace) {
+  testsupport::FormCreator forms;
+  CreateStartupWindowsWith(forms);
+  fmMain->tmStartConnect->SetEnabled(false);
+  int buttons = 0;
+  for (const auto& form : forms.Forms()) {
+    ASSERT_NE(form.data(), nullptr);
+    for (TUxBmpButton* b : form->findChildren<TUxBmpButton*>()) {
+      ++buttons;
+      EXPECT_FALSE(b->Bitmaps()->Up().isNull()) << form->objectName().toStdString() << " "
+                                                << b->objectName().toStdString();
+    }
+  }
+  EXPECT_GT(buttons, 400);
+}
+
+// A picture of the link dialog for a look by eye: DSP_TEST_OUT/link-dialog.png.
+TEST_F(StartupWindowsTest, PictureOfTheLinkDialog) {
+  testsupport::FormCreator forms;
+  CreateStartupWindowsWith(forms);
+  fmMain->tmStartConnect->SetEnabled(false);
+  fmLinkSel->Show();
+  const QImage shot = fmLinkSel->grab().toImage();
+  EXPECT_TRUE(shot.save(QString::fromStdString(testsupport::OutputPath("link-dialog.png"))));
+  fmLinkSel->hide();
 }

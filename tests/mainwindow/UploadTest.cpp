@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -79,7 +80,7 @@ class UploadTest : public MainWindowTest {
   // A link that takes every frame and answers none: enough to see what the
   // handlers ask for next.
   void AttachSilentLink(bool usb) {
-    auto swallow = [](std::span<const std::uint8_t>) { return true; };
+    auto swallow = [](std::span<const std::uint8_t>, int = -1) { return true; };
     if (usb) {
       fmMain->UsbProc = std::make_unique<LUsbProc>(LinkOwner{}, 1, swallow);
       ASSERT_TRUE(fmMain->UsbProc->Open());
@@ -92,7 +93,7 @@ class UploadTest : public MainWindowTest {
   void AttachSimulatedUsb() {
     LinkOwner owner;
     owner.OnFrame = [](const Bytes& frame) { fmMain->OnDeviceReply(frame); };
-    fmMain->UsbProc = std::make_unique<LUsbProc>(owner, 1, [this](std::span<const std::uint8_t> frame) {
+    fmMain->UsbProc = std::make_unique<LUsbProc>(owner, 1, [this](std::span<const std::uint8_t> frame, int) {
       for (const Bytes& reply : processor->Receive(frame)) usbLink.load()->DeliverReceived(reply);
       return true;
     });
@@ -389,12 +390,66 @@ TEST_F(UploadTest, SerialConnectReadsTheProcessorAndStartsThePolls) {
   // Polls: unforced, every 300 ms from the end of the transfer.
   ASSERT_GE(polls.size(), 5u);
   for (const Submitted& p : polls) EXPECT_FALSE(p.force);
-  EXPECT_NEAR(polls.front().ms - ended, 300, 40);
-  for (std::size_t i = 1; i < polls.size(); ++i) EXPECT_NEAR(polls[i].ms - polls[i - 1].ms, 300, 40) << i;
+  // Lower bounds are exact (a timer never fires early); a loaded machine only
+  // delays ticks, so the upper bounds are loose.
+  EXPECT_GE(polls.front().ms - ended, 280);
+  for (std::size_t i = 1; i < polls.size(); ++i) EXPECT_GE(polls[i].ms - polls[i - 1].ms, 200) << i;
   const double mean = double(polls.back().ms - polls.front().ms) / double(polls.size() - 1);
-  EXPECT_NEAR(mean, 300, 16);
+  EXPECT_GE(mean, 285);
+  EXPECT_LE(mean, 400);
   // The simulated levels move, and so does the bar.
   EXPECT_GE(inputALevels.size(), 2u);
+}
+
+TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
+  // Every reply comes half a time-out late, so every request is resent and
+  // answered twice. Only the answer to the outstanding request moves the
+  // chain: the upload runs once, each request within the retry rule, and the
+  // progress window opens once. (In the field: 1000 ms time-out, 1500 ms
+  // delay; scaled down here.)
+  constexpr int kTimeout = 60, kDelay = 90;
+  server = std::make_unique<SimSerialServer>(processor);
+  Personalise(*processor);
+  ASSERT_TRUE(server->StartPty()) << server->LastError();
+  auto record = fmMain->OnSubmit;
+  fmMain->OnSubmit = [this, record](const Bytes& frame, bool force) {
+    record(frame, force);
+    if (frame[5] != 0x22) return;
+    fmMain->SetLinkTimeout(kTimeout);  // the identity check has just set its own
+    SimFaults slow;
+    slow.DelayMs = kDelay;
+    processor->SetFaults(slow);
+  };
+  testsupport::ShowCounter shown(fmProcess);
+  guard.start(40000);
+
+  fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
+  fmMain->ConnectCom();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 40000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+  testsupport::RunEventLoop(4 * kDelay);
+
+  std::map<Bytes, int> times;
+  for (const LCmd& c : processor->Requests()) {
+    Bytes key{c.GetCode()};
+    key.insert(key.end(), c.GetPayload().begin(), c.GetPayload().end());
+    ++times[key];
+  }
+  // Meter polls and keep-alives are fresh submissions each time.
+  for (const auto& [request, count] : times) {
+    if (request[0] == 0x40 || request[0] == 0x12) continue;
+    EXPECT_LE(count, 1 + 3) << testsupport::Hex(request);
+  }
+  EXPECT_EQ(times[Bytes{0x22}], 2) << "written and resent once, never a second chain";
+  const auto sent = Taken();
+  std::vector<Submitted> chain;
+  for (const Submitted& s : sent)
+    if (s.code != 0x40 && s.code != 0x10 && s.code != 0x13) chain.push_back(s);
+  EXPECT_EQ(Codes(chain), ExpectedChain(false));
+  ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
+  EXPECT_EQ(fmMain->UploadRefreshCount, 1);
+  EXPECT_EQ(shown.Count(), 1);
+  EXPECT_FALSE(fmProcess->isVisible());
 }
 
 // The refresh pass at the end of the upload, online: it submits nothing and
@@ -452,7 +507,7 @@ TEST_F(UploadTest, RefreshAfterTheUploadShowsTheProcessorsPreset) {
 TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
   Personalise(*processor);
   AttachSimulatedUsb();
-  fmMain->SendCommand(CM_MCS_CMD(1, 0x22), false, true);
+  fmMain->StartUpload(false);
   ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
   fmMain->tmInLevelDet->SetEnabled(false);
 

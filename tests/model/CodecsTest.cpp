@@ -56,14 +56,10 @@ TEST(QCodec, OutOfRangeInputsStayInTheTable) {
   EXPECT_EQ(CodeToQ(255), 128.0);
 }
 
-TEST(DisplayClamp, QCodeAndPeqType) {
+TEST(DisplayClamp, QCode) {
   EXPECT_EQ(ClampQCode(-3), 0);
   EXPECT_EQ(ClampQCode(57), 57);
   EXPECT_EQ(ClampQCode(200), 100);
-  EXPECT_EQ(ClampPeqType(8), 8);
-  EXPECT_EQ(ClampPeqType(9), 0);
-  EXPECT_EQ(ClampPeqType(255), 0);
-  EXPECT_EQ(ClampPeqType(-1), 0);
 }
 
 TEST(FrequencyCodec, KnownCodes) {

@@ -91,7 +91,6 @@ TEST(UnitControl, RawCodesStayInTheImage) {
   EXPECT_EQ(b.Q, 200);
   EXPECT_EQ(b.Type, 42);
   EXPECT_EQ(CodeToQ(b.Q), 128.0);
-  EXPECT_EQ(ClampPeqType(b.Type), 0);
 }
 
 TEST(ParameterBlocks, DecodeOnlyWhenBlock30Arrives) {

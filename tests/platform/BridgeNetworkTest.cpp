@@ -49,6 +49,29 @@ TEST(UiBridge, PostIsQueued) {
   EXPECT_TRUE(testsupport::WaitFor([&] { return count == 1; }));
 }
 
+TEST(UiBridge, CallsForAnEndedReceiverNeverRun) {
+  platform::UiReceiver live, ended;
+  std::atomic<int> liveRuns{0}, endedRuns{0};
+  std::jthread([&, l = live.Guard(), e = ended.Guard()] {
+    platform::UiPost(l, [&] { ++liveRuns; });
+    platform::UiPost(e, [&] { ++endedRuns; });
+  }).join();
+  ended.End();  // as a window's destructor does, with both calls still queued
+  testsupport::RunEventLoop(20);
+  EXPECT_EQ(liveRuns, 1);
+  EXPECT_EQ(endedRuns, 0);
+
+  // A send for an ended receiver is dropped, and its worker goes on without
+  // waiting for a stop.
+  std::atomic<int> sent{-1};
+  std::stop_source stop;
+  std::jthread worker([&, e = ended.Guard()] { sent = platform::UiSend(e, [&] { ++endedRuns; }, stop.get_token()); });
+  EXPECT_TRUE(testsupport::WaitFor([&] { return sent >= 0; }, 2000));
+  stop.request_stop();
+  EXPECT_EQ(sent, 0);
+  EXPECT_EQ(endedRuns, 0);
+}
+
 TEST(NetworkGuard, RefusesDestinationsOutsideLoopback) {
   ASSERT_TRUE(platform::LoopbackOnly());
   QUdpSocket socket;

@@ -49,6 +49,16 @@ TEST(Form, ComposedChannelNames) {
   for (auto [channel, name] : cases) EXPECT_EQ(ComposedName("uxbMuteIn", channel), name) << channel;
 }
 
+TEST(Application, TitleIsNotTheDisplayNameTheWindowSystemAppends) {
+  const QString before = QCoreApplication::applicationName();
+  Application::SetTitle("KOVAS DSP Processor Editor V1.1");
+  EXPECT_EQ(Application::Title(), "KOVAS DSP Processor Editor V1.1");
+  // A display name nobody set follows the application name.
+  QCoreApplication::setApplicationName("other");
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "other");
+  QCoreApplication::setApplicationName(before);
+}
+
 TEST(Form, TagLivesOnAnyObject) {
   QObject o;
   EXPECT_EQ(Tag(&o), 0);

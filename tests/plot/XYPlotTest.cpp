@@ -53,7 +53,8 @@ TEST(XYPlot, GateCurveIsDrawnBetweenItsPointsOverTheGrid) {
   ch->AddXY(-90, -90);
   ch->AddXY(-90, -100);
   const QImage img = g.plot.grab().toImage();
-  const QRect view = g.plot.DataViewRect();
+  const platform::TRect r = g.plot.GetDataView(0)->DrawRect();
+  const QRect view(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom));
   EXPECT_EQ(g.Pixel(-100, -100), view.bottomLeft());
   EXPECT_EQ(g.Pixel(20, 20), view.topRight());
   // Trace pixels between the mapped points, in the channel's colour.

@@ -2,6 +2,7 @@
 // name, wait for a condition, and record the frames a program submits.
 #pragma once
 
+#include <QEvent>
 #include <QString>
 #include <QWidget>
 
@@ -45,6 +46,22 @@ class FrameRecorder {
  private:
   mutable std::mutex lock_;
   std::vector<std::vector<std::uint8_t>> frames_;
+};
+
+// Counts the times a window is shown while it lives.
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget* window) : window_(window) { window_->installEventFilter(this); }
+  ~ShowCounter() override { window_->removeEventFilter(this); }
+  int Count() const { return count_; }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Show) ++count_;
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  int count_ = 0;
 };
 
 std::string Hex(const std::vector<std::uint8_t>& bytes);

@@ -1,4 +1,5 @@
 // The simulated processor: its answers, its state and its fault knobs.
+#include "link/FrameAssembler.h"
 #include "link/Lcmd.h"
 #include "simproc/SimProcessor.h"
 #include "simproc/SimReplyShaper.h"
@@ -169,13 +170,27 @@ TEST(SimReplyShaperTest, PiecesRunTogetherGarbageAndDelay) {
   both.insert(both.end(), b.begin(), b.end());
   EXPECT_EQ(chunks[0].Data, both);
 
+  // Garbage holds DLE bytes and false starts, and a reader still finds
+  // exactly the replies behind it, however much of it comes first.
   faults = SimFaults();
+  for (int count : {1, 2, 5, 40, 500}) {
+    faults.GarbageBytes = count;
+    chunks = shaper.Shape({a, b}, faults);
+    ASSERT_EQ(chunks.size(), 2u);
+    const Bytes& first = chunks[0].Data;
+    ASSERT_EQ(first.size(), std::size_t(count) + a.size());
+    EXPECT_TRUE(std::equal(a.begin(), a.end(), first.begin() + count));
+    FrameAssembler reader(1024);
+    Bytes stream = first;
+    stream.insert(stream.end(), chunks[1].Data.begin(), chunks[1].Data.end());
+    EXPECT_EQ(reader.Push(stream), (std::vector<Bytes>{a, b})) << count;
+  }
   faults.GarbageBytes = 500;
-  chunks = shaper.Shape({a}, faults);
-  ASSERT_EQ(chunks.size(), 1u);
-  ASSERT_EQ(chunks[0].Data.size(), 500 + a.size());
-  EXPECT_EQ(std::count(chunks[0].Data.begin(), chunks[0].Data.begin() + 500, 0x10), 0);
-  EXPECT_TRUE(std::equal(a.begin(), a.end(), chunks[0].Data.begin() + 500));
+  const Bytes noise = shaper.Shape({a}, faults)[0].Data;
+  const auto end = noise.begin() + 500;
+  EXPECT_GT(std::count(noise.begin(), end, 0x10), 20);
+  const Bytes falseStart{0x10, 0x02};
+  EXPECT_NE(std::search(noise.begin(), end, falseStart.begin(), falseStart.end()), end);
 }
 
 }  // namespace

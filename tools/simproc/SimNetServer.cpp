@@ -137,8 +137,16 @@ void SimNetServer::ServeDatagram(int fd) {
     }
     return;
   }
-  std::lock_guard guard(lock_);
-  udpFrames_.emplace_back(buffer, buffer + n);
+  {
+    std::lock_guard guard(lock_);
+    udpFrames_.emplace_back(buffer, buffer + n);
+  }
+  // Some processors answer the copy as well, on the TCP connection, so two
+  // replies come for one request.
+  if (!processor_->Faults().AnswerUdpCopies || clientFd_ < 0) return;
+  std::vector<Bytes> replies;
+  if (std::optional<Bytes> reply = processor_->Answer({buffer, std::size_t(n)})) replies.push_back(std::move(*reply));
+  WriteShaped(std::move(replies));
 }
 
 bool SimNetServer::WriteTcp(const Bytes& bytes) {
@@ -166,6 +174,10 @@ void SimNetServer::ServeTcp() {
     if (log_) log_(frame);
     if (std::optional<Bytes> reply = processor_->Answer(frame)) replies.push_back(std::move(*reply));
   }
+  WriteShaped(std::move(replies));
+}
+
+void SimNetServer::WriteShaped(std::vector<Bytes> replies) {
   for (const SimChunk& chunk : shaper_.Shape(std::move(replies), processor_->Faults())) {
     if (chunk.DelayMs > 0) {
       pollfd pfd{stopFd_, POLLIN, 0};

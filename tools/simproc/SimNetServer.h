@@ -3,7 +3,8 @@
 // datagram from its own address, serves commands over one TCP connection at a
 // time, and records the UDP copies of frames that the editor sends to its
 // command port. The UDP copies are recorded, not answered or applied: the TCP
-// connection carries the conversation, so a command is never applied twice.
+// connection carries the conversation, so a command is never applied twice
+// (unless the AnswerUdpCopies fault asks for the copy to be answered too).
 // One thread serves every socket (POSIX, so it runs without a Qt loop).
 #pragma once
 
@@ -61,6 +62,7 @@ class SimNetServer {
   bool OpenUdp(std::uint16_t port, bool multicast, int& fd, std::uint16_t* bound);
   void ServeDatagram(int fd);
   void ServeTcp();
+  void WriteShaped(std::vector<Bytes> replies);
   bool WriteTcp(const Bytes& bytes);
 
   std::shared_ptr<SimProcessor> processor_;

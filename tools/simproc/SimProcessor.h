@@ -62,6 +62,7 @@ struct SimFaults {
   int RunTogether = 1;        // hold replies until this many go out in one write
   int DelayMs = 0;            // pause before each reply write
   int GarbageBytes = 0;       // bytes that start no frame, ahead of each write
+  bool AnswerUdpCopies = false;  // network: the UDP copy of a command is answered on TCP too
 };
 
 class SimProcessor {

@@ -8,7 +8,8 @@
 //                                   --log FILE writes each TCP request's code
 //                                   there, one hex byte a line
 // Options: --id N (device ID, default 1), --silent, --reply-id N, --split N,
-// --gap MS, --together N, --delay MS, --garbage N, --preset N (the current
+// --gap MS, --together N, --delay MS, --garbage N, --udp-answers (network: the
+// UDP copy of a command is answered on TCP too), --preset N (the current
 // preset's number, 0-21), --stream FILE (the current parameter stream: the
 // file's bytes from stream byte 0, at most 1550). Runs until interrupted.
 #include "simproc/SimNetServer.h"
@@ -29,7 +30,8 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
-               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--preset N] [--stream FILE]\n");
+               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers] [--preset N]\n"
+               "              [--stream FILE]\n");
   return 2;
 }
 
@@ -82,6 +84,8 @@ int main(int argc, char** argv) {
       ok = number(faults.DelayMs, 0, 60000);
     } else if (arg == "--garbage") {
       ok = number(faults.GarbageBytes, 0, 1000);
+    } else if (arg == "--udp-answers") {
+      faults.AnswerUdpCopies = true;
     } else {
       ok = false;
     }

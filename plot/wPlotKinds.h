@@ -1,0 +1,118 @@
+// The plot's other object kinds: toolbar, legend, label, table, data cursor,
+// limit and annotation, with the properties the plot and its managers read
+// and set. None of them draws or asks for room yet; the toolbar keeps the
+// select, zoom-box and cursor states that the plot's toolbar-select switch
+// clicks.
+#pragma once
+
+#include "plot/wPlotObjects.h"
+
+class TwPlotDataView;
+
+// What an annotation's position and size refer to.
+enum TwPlotReferenceType { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
+enum TwPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
+
+#define TW_PLOT_KIND_CTOR(Class, Base)                                                                        \
+  Class(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert, TwNotifyEvent AOnRemove, \
+        TwNotifyEvent AOnRename)                                                                            \
+      : Base(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove), std::move(AOnRename))
+
+class TwPlotToolBar : public TwPlotLayoutObject {
+ public:
+  TW_PLOT_KIND_CTOR(TwPlotToolBar, TwPlotLayoutObject) { SetHorizontal(true); }
+  bool SelectActive() const { return FSelectActive; }
+  bool ZoomBoxActive() const { return FZoomBoxActive; }
+  bool CursorActive() const { return FCursorActive; }
+  // The select button: turns select mode on or off; on ends the other modes.
+  void ClickSelect();
+
+ private:
+  bool FSelectActive = false, FZoomBoxActive = false, FCursorActive = false;
+};
+
+class TwPlotLegend : public TwPlotLayoutObject {
+ public:
+  TW_PLOT_KIND_CTOR(TwPlotLegend, TwPlotLayoutObject) {}
+  // A data cursor shows all channels in the legend.
+  bool CursorAllChannels() const { return FCursorAllChannels; }
+  void SetCursorAllChannels(bool v) { FCursorAllChannels = v; }
+
+ private:
+  bool FCursorAllChannels = false;
+};
+
+class TwPlotLabel : public TwPlotLayoutObject {
+ public:
+  TW_PLOT_KIND_CTOR(TwPlotLabel, TwPlotLayoutObject) { SetHorizontal(true); }
+  QString Caption() const { return FCaption; }
+  void SetCaption(const QString& v) { SetStringProperty(v, FCaption, ipnChange); }
+  int MarginBottom() const { return FMarginBottom; }
+  void SetMarginBottom(int v) { SetIntegerProperty(v, FMarginBottom, ipnLayout); }
+  const platform::TFont& Font() const { return FFont; }
+  void SetFont(const platform::TFont& v);
+
+ private:
+  QString FCaption;
+  int FMarginBottom = 5;
+  platform::TFont FFont;
+};
+
+class TwPlotTable : public TwPlotLayoutObject {
+ public:
+  TW_PLOT_KIND_CTOR(TwPlotTable, TwPlotLayoutObject) {}
+};
+
+class TwPlotDataCursor : public TwPlotManagerObject {
+ public:
+  TW_PLOT_KIND_CTOR(TwPlotDataCursor, TwPlotManagerObject) {}
+  TwPlotDataView* DataView() const { return FDataView; }
+  void SetDataView(TwPlotDataView* v) { FDataView = v; }
+  QString ChannelName() const { return FChannelName; }
+  void SetChannelName(const QString& v) { SetStringProperty(v, FChannelName, ipnChange); }
+  bool ChannelShowAllInLegend() const { return FChannelShowAllInLegend; }
+  void SetChannelShowAllInLegend(bool v) { SetBooleanProperty(v, FChannelShowAllInLegend, ipnChange); }
+  void NotificationRemove(TwPersistent* Sender) override;
+  void NotificationRename(TwPersistent* Sender) override;
+
+ private:
+  TwPlotDataView* FDataView = nullptr;
+  QString FChannelName;
+  bool FChannelShowAllInLegend = false;
+};
+
+class TwPlotLimit : public TwPlotManagerObject {
+ public:
+  TW_PLOT_KIND_CTOR(TwPlotLimit, TwPlotManagerObject) {}
+  QString XAxisName() const { return FXAxisName; }
+  void SetXAxisName(const QString& v) { SetStringProperty(v, FXAxisName, ipnChange); }
+  QString YAxisName() const { return FYAxisName; }
+  void SetYAxisName(const QString& v) { SetStringProperty(v, FYAxisName, ipnChange); }
+  // Drawn beneath the data view's grid.
+  bool DrawBelowGrid() const { return false; }
+
+ private:
+  QString FXAxisName, FYAxisName;
+};
+
+class TwPlotAnnotation : public TwPlotManagerObject {
+ public:
+  TW_PLOT_KIND_CTOR(TwPlotAnnotation, TwPlotManagerObject) {}
+  TwPlotDataView* DataView() const { return FDataView; }
+  void SetDataView(TwPlotDataView* v) { FDataView = v; }
+
+  platform::TBrushStyle BrushStyle = platform::bsSolid;
+  platform::TColor BrushColor = platform::clWhite;
+  platform::TPenStyle PenStyle = platform::psSolid;
+  platform::TColor PenColor = platform::clWhite;
+  int PenWidth = 1;
+  TwPlotReferenceType Reference = iprtDataView;
+  TwPlotReferenceIndividual ReferencePositionX = ipriAuto, ReferencePositionY = ipriAuto;
+  TwPlotReferenceIndividual ReferenceSizeX = ipriAuto, ReferenceSizeY = ipriAuto;
+  platform::TFont Font;
+
+ private:
+  TwPlotDataView* FDataView = nullptr;
+};
+
+#undef TW_PLOT_KIND_CTOR

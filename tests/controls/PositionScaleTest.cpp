@@ -1,0 +1,147 @@
+// The position and scale components (through a knob) and the gauge pointers.
+#include "controls/wGaugePointer.h"
+#include "controls/wKnob.h"
+#include "controls/wException.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RangeKnob {
+  TwKnob knob;
+  std::vector<std::string> log;
+  RangeKnob() {
+    knob.SetMinMax(-280, 120);
+    knob.OnPositionChange = [this](QObject*) { log.push_back("change"); };
+    knob.OnPositionChangeUser = [this](QObject*) { log.push_back("user"); };
+    knob.OnChangeProtected = [this](QObject*, const QString& name) { log.push_back("protected " + name.toStdString()); };
+    knob.OnPositionOverLimit = [this](QObject*, int i) { log.push_back("over limit " + std::to_string(i)); };
+  }
+  std::vector<std::string> Take() { return std::exchange(log, {}); }
+};
+
+TEST(PositionComponent, WritesClampFireAndVeto) {
+  RangeKnob k;
+  using Log = std::vector<std::string>;
+  const Log fired{"protected Position", "change"};
+  struct Step { double write, stored; Log events; };
+  const Step steps[] = {{150, 120, fired}, {120, 120, {}}, {-300, -280, fired}, {-280, -280, {}}};
+  for (const Step& s : steps) {
+    k.knob.SetPosition(s.write);
+    EXPECT_DOUBLE_EQ(k.knob.Position(), s.stored) << s.write;
+    EXPECT_EQ(k.Take(), s.events) << s.write;
+  }
+
+  k.knob.SetPosition(120);
+  k.Take();
+  k.knob.SetPositionMax(100);  // lowering the maximum moves the position with its events
+  EXPECT_DOUBLE_EQ(k.knob.Position(), 100);
+  EXPECT_EQ(k.Take(), fired);
+
+  k.knob.SetPositionNoEvent(5);
+  EXPECT_DOUBLE_EQ(k.knob.Position(), 5);
+  EXPECT_EQ(k.Take(), Log{"protected Position"});
+  ASSERT_TRUE(k.knob.OnPositionChange);  // handed back after the call
+
+  k.knob.OnRequestEdit = [](QObject*, const QString& name, bool& canEdit) {
+    EXPECT_EQ(name, "Position");
+    canEdit = false;
+  };
+  k.knob.SetPosition(50);
+  EXPECT_DOUBLE_EQ(k.knob.Position(), 5);
+  EXPECT_EQ(k.Take(), Log{});
+}
+
+TEST(PositionComponent, LimitsAndTrackers) {
+  RangeKnob k;
+  EXPECT_THROW(
+      try { k.knob.RemoveLimit(0); } catch (const TwException& e) {
+        EXPECT_STREQ(e.what(), "Limit Index out of bounds");
+        throw;
+      },
+      TwException);
+  k.knob.AddLimit(8, 0, false, 50, -100, platform::clRed, platform::clBlue);
+  ASSERT_EQ(k.knob.LimitCount(), 1);
+  k.knob.SetPosition(60);
+  EXPECT_EQ(k.Take(), (std::vector<std::string>{"over limit 0", "protected Position", "change"}));
+  EXPECT_DOUBLE_EQ(k.knob.CurrentMax(), 60);
+  k.knob.SetPosition(-20);
+  EXPECT_DOUBLE_EQ(k.knob.CurrentMin(), -20);
+  EXPECT_DOUBLE_EQ(k.knob.CurrentMax(), 60);
+  k.knob.RemoveAllLimits();
+  EXPECT_EQ(k.knob.LimitCount(), 0);
+}
+
+TEST(ScaleComponent, AutoScaleFindsTidyRangesAndCounts) {
+  EXPECT_EQ(TwScaleComponent::TickCountForSpan(5, 6, 100), 5);
+  EXPECT_EQ(TwScaleComponent::TickCountForSpan(5, 6, 90), 7);  // no tidy step: MaxCount + 1
+  struct Case { double min, max, low, high; int ticks; };
+  const Case cases[] = {{0, 87, 0, 100, 5}, {-280, 120, -300, 200, 6}};
+  for (const Case& c : cases) {
+    TwKnob knob;
+    knob.SetMinMax(c.min, c.max);
+    knob.SetAutoScaleEnabled(true);
+    EXPECT_DOUBLE_EQ(knob.PositionMin(), c.low) << c.max;
+    EXPECT_DOUBLE_EQ(knob.PositionMax(), c.high) << c.max;
+    EXPECT_EQ(knob.TickMajorCount(), c.ticks) << c.max;
+  }
+}
+
+TEST(ScaleObject, ValueToPixels) {
+  TwScaleObject s;
+  s.SetRange(0, 100);
+  s.SetPixels(10, 110, 0);
+  EXPECT_EQ(s.ValueToPixels(25), 35);
+  EXPECT_DOUBLE_EQ(s.PixelsToValue(35), 25);
+  s.SetReverseScale(true);
+  EXPECT_EQ(s.ValueToPixels(25), 85);
+  s.SetRange(50, 50);
+  EXPECT_EQ(s.ValueToPixels(25), 60);
+}
+
+TEST(GaugePointer, ManagerHandlersAndNotifications) {
+  std::vector<std::pair<std::string, void*>> log;
+  auto record = [&log](const char* what) { return [&log, what](void* s) { log.emplace_back(what, s); }; };
+  try {
+    TwGaugePointerManager bad(record("change"), nullptr, record("remove"));
+    FAIL() << "a manager without OnInsert was made";
+  } catch (const TwException& e) {
+    EXPECT_STREQ(e.what(), "OnInsert event handler can not be null");
+  }
+  log.clear();
+
+  TwGaugePointerManager m(record("change"), record("insert"), record("remove"), record("moved"));
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0], std::make_pair(std::string("insert"), static_cast<void*>(&m)));
+  m.Add();
+  m.Add();
+  ASSERT_EQ(m.GetCount(), 2);
+  TwGaugePointer* p = m.GetItem(1);
+  log.clear();
+  p->SetPosition(0);  // its position already
+  EXPECT_TRUE(log.empty());
+  p->SetPosition(5);
+  EXPECT_EQ(log, (std::vector<std::pair<std::string, void*>>{{"change", p}, {"moved", p}}));
+  log.clear();
+  m.Delete(1);
+  EXPECT_EQ(log, (std::vector<std::pair<std::string, void*>>{{"remove", p}, {"change", p}}));
+  EXPECT_EQ(m.GetCount(), 1);
+}
+
+TEST(GaugePointer, HitTestAndDrawColour) {
+  TwGaugePointer p;
+  EXPECT_FALSE(p.wMouseHitTest(3, 3));  // no region yet
+  p.SetRegion(QRegion(0, 0, 10, 10));
+  EXPECT_TRUE(p.wMouseHitTest(3, 3));
+  EXPECT_FALSE(p.wMouseHitTest(12, 3));
+  p.SetEnabled(false);
+  EXPECT_FALSE(p.wMouseHitTest(3, 3));
+  EXPECT_EQ(p.GetColorDraw(), platform::clBlue);
+  p.SetUseDisabledColor(true);
+  EXPECT_EQ(p.GetColorDraw(), platform::clGray);
+}
+
+}  // namespace
