@@ -259,8 +259,6 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void StorePreset(int n, const std::string& name);
   void RecallPreset(int n);
   void OnAcknowledge(std::uint8_t id, const Bytes& payload);
-  // Sends 0x22 so that the whole connect-time upload runs again.
-  void RestartUpload();
   void UploadStoredPresets();
   void SelectPresetForRead(int slot);
   void OnSystemBytesReply(std::uint8_t id, const Bytes& payload);

@@ -30,11 +30,9 @@ constexpr std::uint8_t kEndOfTransfer = 0x12;
 constexpr std::uint8_t kSystemBytesReply = 0x19;
 constexpr std::uint8_t kRecall = 0x20;
 constexpr std::uint8_t kStore = 0x21;
-constexpr std::uint8_t kUploadStart = 0x22;
 constexpr std::uint8_t kPrepareDownload = 0x23;
 constexpr std::uint8_t kSelectStored = 0x24;
 constexpr std::uint8_t kDownloadReply = 0x25;
-constexpr std::uint8_t kReadBlock = 0x27;
 constexpr std::uint8_t kStoredBlock = 0x28;
 
 constexpr int kLastBlock = kBlockCount - 1;       // 30
@@ -112,8 +110,6 @@ void TfmMain::RecallPreset(int n) {
   tmProcessShow->SetEnabled(true);
 }
 
-void TfmMain::RestartUpload() { SendCommand(CM_MCS_CMD(GetDeviceId(), kUploadStart), true, true); }
-
 // Any acknowledgement completes the pending step; the step's follow-up is
 // queued behind the step's own command, so the processor sees them in order.
 void TfmMain::OnAcknowledge(std::uint8_t, const Bytes&) {
@@ -122,7 +118,7 @@ void TfmMain::OnAcknowledge(std::uint8_t, const Bytes&) {
   switch (state) {
     case 1:
       SetLinkTimeout(5000);
-      SendCommand(CM_MCS_CMD(GetDeviceId(), kReadBlock, 0), true, true);
+      RequestParameterBlock(0);
       break;
     case 2:
       SetLinkTimeout(10000);
@@ -157,7 +153,7 @@ void TfmMain::OnAcknowledge(std::uint8_t, const Bytes&) {
       break;
     case 6:
       SetLinkTimeout(5000);
-      RestartUpload();
+      StartUpload(true);
       break;
     default:
       if (TransferMode == 12) SetProgressPosition(ProgressPosition() + 1);
