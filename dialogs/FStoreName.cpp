@@ -1,8 +1,17 @@
 #include "dialogs/FStoreName.h"
 
+#include <QEvent>
+
 #include "controls/UxBmpButton.h"
 #include "dialogs/DialogLook.h"
+#include "dialogs/FRecallPreset.h"
+#include "dialogs/FStorePreset.h"
 #include "mainwindow/FMain.h"
+#include "platform/TextCodec.h"
+
+namespace {
+constexpr std::size_t kNameBytes = 14;
+}  // namespace
 
 TfmStoreName* fmStoreName = nullptr;
 
@@ -25,7 +34,55 @@ TfmStoreName::TfmStoreName() {
   dialogs::SetButtonFaces(btnOK, QRect(50, 90, 90, 30));
   bnCancel = Create<TUxBmpButton>(this, "bnCancel");
   dialogs::SetButtonFaces(bnCancel, QRect(160, 90, 90, 30));
+  btnOK->OnClick = [this](QObject* s) { btnOKClick(s); };
+  bnCancel->OnClick = [this](QObject* s) { bnCancelClick(s); };
+  connect(edName, &QLineEdit::returnPressed, this, [this] { btnOKClick(btnOK); });
 }
+
+bool TfmStoreName::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) FormActivate();
+  return platform::Form::event(e);
+}
+
+void TfmStoreName::ShowPresetName(const QString& name) {
+  QString text = name;
+  while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\r')) text.chop(1);
+  edName->setText(text);
+}
+
+void TfmStoreName::FormActivate() {
+  edName->setEnabled(StoreMode);
+  if (!StoreMode) return;
+  edName->setFocus();
+  edName->selectAll();
+}
+
+std::string TfmStoreName::PresetNameBytes(const QString& text) {
+  std::string bytes = platform::Utf8ToDeviceString(text.toUtf8().toStdString(), kNameBytes);
+  bytes.resize(kNameBytes, ' ');
+  return bytes;
+}
+
+void TfmStoreName::btnOKClick(QObject*) {
+  const std::string name = PresetNameBytes(edName->text());
+  const QString shown = QString::fromStdString(platform::DeviceToUtf8(name));
+  edName->setText(shown);
+  TPresetListWindow* list = StoreMode ? static_cast<TPresetListWindow*>(fmStorePreset)
+                                      : static_cast<TPresetListWindow*>(fmRecallPreset);
+  const bool online = fmMain && fmMain->IsOnline();
+  if (online && list) list->hide();
+  close();
+  if (list) list->close();
+  if (StoreMode) {
+    if (fmMain) fmMain->StorePreset(PresetIndex, name);
+    if (fmRecallPreset) fmRecallPreset->SetRowName(PresetIndex + 1, shown);
+    if (fmStorePreset) fmStorePreset->SetRowName(PresetIndex, shown);
+  } else if (fmMain) {
+    fmMain->RecallPreset(PresetIndex);
+  }
+}
+
+void TfmStoreName::bnCancelClick(QObject*) { close(); }
 
 void TfmStoreName::FormShow() {
   if (!fmMain) return;

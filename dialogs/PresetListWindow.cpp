@@ -4,10 +4,12 @@
 
 #include "controls/UxBmpButton.h"
 #include "dialogs/DialogLook.h"
+#include "dialogs/FStoreName.h"
+#include "platform/Format.h"
 #include "mainwindow/FMain.h"
 
 TPresetListWindow::TPresetListWindow(bool withFactory, const char* titleKey, const QString& title)
-    : titleKey_(titleKey) {
+    : titleKey_(titleKey), withFactory_(withFactory) {
   setWindowTitle(title);
   setFixedSize(240, 380);
   dialogs::ApplyDialogLook(this);
@@ -39,6 +41,46 @@ TPresetListWindow::TPresetListWindow(bool withFactory, const char* titleKey, con
 
   bnCancel = Create<TUxBmpButton>(this, "bnCancel");
   dialogs::SetButtonFaces(bnCancel, QRect(75, 336, 90, 30));
+  bnCancel->OnClick = [this](QObject* s) { bnCancelClick(s); };
+  connect(vledPresetName, &QTableWidget::cellClicked, this, [this](int row, int column) {
+    vledPresetNameSelectCell(column, row);
+  });
+  connect(vledPresetName, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
+    if (row >= 0) vledPresetNameSelectCell(column, row);
+  });
+}
+
+void TPresetListWindow::SetRowName(int row, const QString& name) {
+  if (row < 0 || row >= vledPresetName->rowCount()) return;
+  QTableWidgetItem* item = vledPresetName->item(row, 1);
+  if (!item) vledPresetName->setItem(row, 1, item = new QTableWidgetItem);
+  item->setText(QStringLiteral("  ") + name);
+}
+
+QString TPresetListWindow::RowName(int row) const {
+  const QTableWidgetItem* item = vledPresetName->item(row, 1);
+  return item ? item->text().mid(2) : QString();
+}
+
+void TPresetListWindow::vledPresetNameSelectCell(int, int row) {
+  if (!fmStoreName || row < 0 || row >= vledPresetName->rowCount()) return;
+  fmStoreName->ShowPresetName(RowName(row));
+  fmStoreName->SetPresetIndex(row);
+  QString title;
+  if (withFactory_ && row == 0) title = QStringLiteral("F00 : ");
+  else title = QString::fromStdString(platform::FormatC("U%02d : ", withFactory_ ? row : row + 1));
+  fmStoreName->lTitle->setText(title);
+  fmStoreName->SetStoreMode(!withFactory_);
+  if (fmStoreName->parentWidget() != this) fmStoreName->setParent(this, fmStoreName->windowFlags() | Qt::Dialog);
+  fmStoreName->Show();
+  fmStoreName->raise();
+  fmStoreName->activateWindow();
+  fmStoreName->FormActivate();
+}
+
+void TPresetListWindow::bnCancelClick(QObject*) {
+  vledPresetName->setFocus();
+  close();
 }
 
 void TPresetListWindow::FormShow() {

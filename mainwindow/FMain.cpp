@@ -31,6 +31,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();
+  InstallPresetHandlers();
 }
 
 TfmMain::~TfmMain() {

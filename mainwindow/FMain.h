@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "link/Lcmd.h"
@@ -222,10 +223,56 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void ChineseSimplifiedClick(QObject* Sender);
   void EnglishClick(QObject* Sender);
 
-  // --- Menu commands -----------------------------------------------------
+  // --- Menu commands (FMainMenu.cpp, FMainFiles.cpp) ----------------------
   void ExitClick(QObject* Sender);
   void AboutClick(QObject* Sender);
   void SendFactoryReset();
+  void OpenClick(QObject* Sender);
+  void SaveClick(QObject* Sender);
+  void UploadClick(QObject* Sender);
+  void DownloadClick(QObject* Sender);
+  void FactoryDefaultClick(QObject* Sender);
+  void MemorizeClick(QObject* Sender);
+  void SettingIDClick(QObject* Sender);
+  void MemoShowClick(QObject* Sender);
+  void HidDataClick(QObject* Sender);
+  void ClearMatrixClick(QObject* Sender);
+  void ConnectedClick(QObject* Sender);
+  void ConnectHelpClick(QObject* Sender);
+  void bStoreClick(QObject* Sender);
+  void bRecallClick(QObject* Sender);
+  void uxbFbtLevel0InAClick(QObject* Sender);
+  void tmUploadTimer(QObject* Sender);
+  // Puts the text of a language key into the information box and shows it.
+  void ShowInformation(const char* key);
+
+  // --- Presets in the processor and files (FMainPresets.cpp, FMainFiles.cpp) --
+  // Acknowledgement steps: 0 none, 1 recall, 2 store (name sent), 9 store
+  // (number sent), 3 factory reset, 4 reading a stored preset, 10 unit
+  // download (system bytes next), 5 unit download (presets next), 6 re-read
+  // all. TransferMode is 12 while the processor digests a preset file.
+  int TransferMode = 0;
+  int PresetReadSlot = 255;   // stored preset being read, 1-21
+  int PresetDownloadSlot = 1; // preset being written, 1-22
+  // Images 1-22 of a unit file (index 0 unused): slot byte, stream 0-1516.
+  std::array<std::array<std::uint8_t, 1518>, 23> StoredPresetImages{};
+  std::array<std::uint8_t, 19> UnitSystemBytes{};
+  std::array<std::uint8_t, 50> DownloadBlock{};
+  // name: 14 bytes of the device code page.
+  void StorePreset(int n, const std::string& name);
+  void RecallPreset(int n);
+  void OnAcknowledge(std::uint8_t id, const Bytes& payload);
+  void UploadStoredPresets();
+  void SelectPresetForRead(int slot);
+  void OnSystemBytesReply(std::uint8_t id, const Bytes& payload);
+  void OnPresetBlockReply(std::uint8_t id, const Bytes& payload);
+  void DownloadUnitFile();
+  void DownloadNextPreset(int slot);
+  void OnPresetDownloadReply(std::uint8_t id, const Bytes& payload);
+  void SavePresetFile();
+  void OpenPresetFile();
+  void OnBulkLoadEndReply(std::uint8_t id, const Bytes& payload);
+  void InstallPresetHandlers();
 
   // --- Pages ----------------------------------------------------------------
   // Gives every control of every page the value of the parameter image

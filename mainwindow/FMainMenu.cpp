@@ -1,6 +1,9 @@
 // The main menu and the menu commands.
 #include <QMenuBar>
 
+#include <tuple>
+#include <utility>
+
 #include "dialogs/FAbout.h"
 #include "dialogs/FExit.h"
 #include "mainwindow/FMain.h"
@@ -39,13 +42,13 @@ void TfmMain::BuildMenus() {
   };
 
   auto [file, fileMenu] = top("File", "File");
-  AddMenuItem(fileMenu, "Open", "Open");
-  AddMenuItem(fileMenu, "Save", "Save");
+  AddMenuItem(fileMenu, "Open", "Open")->OnClick = handler(&TfmMain::OpenClick);
+  AddMenuItem(fileMenu, "Save", "Save")->OnClick = handler(&TfmMain::SaveClick);
   fileMenu->addSeparator();
-  AddMenuItem(fileMenu, "Upload", "Upload");
-  AddMenuItem(fileMenu, "Download", "Download");
+  AddMenuItem(fileMenu, "Upload", "Upload")->OnClick = handler(&TfmMain::UploadClick);
+  AddMenuItem(fileMenu, "Download", "Download")->OnClick = handler(&TfmMain::DownloadClick);
   fileMenu->addSeparator();
-  AddMenuItem(fileMenu, "FactoryDefault", "Factory Default");
+  AddMenuItem(fileMenu, "FactoryDefault", "Factory Default")->OnClick = handler(&TfmMain::FactoryDefaultClick);
   fileMenu->addSeparator();
   AddMenuItem(fileMenu, "Exit", "Exit")->OnClick = handler(&TfmMain::ExitClick);
 
@@ -53,10 +56,14 @@ void TfmMain::BuildMenus() {
   command("Copy", "Copy");
   command("Lock", "Lock");
   auto [status, statusMenu] = top("WorkingStatus", "Working Status");
-  AddMenuItem(statusMenu, "Memorize", "Memorize", 0)->SetChecked(false);
-  AddMenuItem(statusMenu, "Forget", "Forget", 1)->SetChecked(true);
-  AddMenuItem(statusMenu, "U01", "U01", 2)->SetChecked(false);
-  command("SettingID", "Setting ID")->SetVisible(false);
+  for (auto [name, tag] : {std::pair{"Memorize", 0}, {"Forget", 1}, {"U01", 2}}) {
+    auto* item = AddMenuItem(statusMenu, name, name, tag);
+    item->SetChecked(tag == 1);
+    item->OnClick = handler(&TfmMain::MemorizeClick);
+  }
+  auto* settingId = command("SettingID", "Setting ID");
+  settingId->SetVisible(false);
+  settingId->OnClick = handler(&TfmMain::SettingIDClick);
   command("NetworkSetup", "Setting ID/IP")->SetVisible(false);
   command("TestTone", "Test Tone");
   command("ChNameList", "Channel Name");
@@ -76,18 +83,21 @@ void TfmMain::BuildMenus() {
 
   auto [help, helpMenu] = top("Help", "Help");
   AddMenuItem(helpMenu, "Rs232Code", "RS232 Remote Control Code");
-  AddMenuItem(helpMenu, "MemoShow", "Memo Show")->SetVisible(false);
-  AddMenuItem(helpMenu, "HidData", "Hid Data")->SetVisible(false);
-  AddMenuItem(helpMenu, "PhantomPotent", "PhantomPotent")->SetVisible(false);
-  AddMenuItem(helpMenu, "ClearMatrix", "Clear Matrix")->SetVisible(false);
+  for (auto [name, caption, method] :
+       {std::tuple{"MemoShow", "Memo Show", &TfmMain::MemoShowClick}, {"HidData", "Hid Data", &TfmMain::HidDataClick},
+        {"PhantomPotent", "PhantomPotent", nullptr}, {"ClearMatrix", "Clear Matrix", &TfmMain::ClearMatrixClick}}) {
+    auto* item = AddMenuItem(helpMenu, name, caption);
+    item->SetVisible(false);
+    if (method) item->OnClick = handler(method);
+  }
 
   auto [diagram, diagramMenu] = top("BlockDiagram", "Diagram");
   diagram->SetVisible(false);
   AddMenuItem(diagramMenu, "LockSetup", "Lock");
   auto [connect, connectMenu] = top("Connect", "Connect");
   connect->SetVisible(false);
-  AddMenuItem(connectMenu, "Connected", "Connect");
-  AddMenuItem(connectMenu, "ConnectHelp", "Connect Help");
+  AddMenuItem(connectMenu, "Connected", "Connect")->OnClick = handler(&TfmMain::ConnectedClick);
+  AddMenuItem(connectMenu, "ConnectHelp", "Connect Help")->OnClick = handler(&TfmMain::ConnectHelpClick);
 
   command("About", "About")->OnClick = handler(&TfmMain::AboutClick);
 }
@@ -98,12 +108,4 @@ void TfmMain::ExitClick(QObject*) {
 
 void TfmMain::AboutClick(QObject*) {
   if (fmAbout) fmAbout->ShowModal();
-}
-
-void TfmMain::SendFactoryReset() {
-  LinkState = 3;
-  tmInLevelDet->SetEnabled(false);
-  ResetMeters();
-  SetLinkTimeout(10000);
-  SendCommand(CM_MCS_CMD(GetDeviceId(), 0x23), true, true);
 }

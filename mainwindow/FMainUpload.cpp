@@ -42,15 +42,9 @@ constexpr int kNameChars = 14;
 constexpr int kLastNameRequest = 21;  // names 0-20; a reply for 22 or more stops the chain
 constexpr int kLastBlockNumber = kBlockCount - 1;
 
-// The name column of a preset list row; rows the list does not have are
-// left alone. The two blanks keep the names clear of the key column.
+// Rows the list does not have are left alone by the list itself.
 void SetRowName(TPresetListWindow* list, int row, const QString& name) {
-  if (!list || !list->vledPresetName) return;
-  QTableWidget* table = list->vledPresetName;
-  if (row < 0 || row >= table->rowCount()) return;
-  QTableWidgetItem* item = table->item(row, 1);
-  if (!item) table->setItem(row, 1, item = new QTableWidgetItem);
-  item->setText(QStringLiteral("  ") + name);
+  if (list) list->SetRowName(row, name);
 }
 
 // Until the processor's names arrive every list row reads "Default Preset".

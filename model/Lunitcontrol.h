@@ -28,6 +28,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/PresetImage.h"
 #include "model/UnitControlHost.h"
@@ -114,6 +115,20 @@ class LUnitControl {
   // The record of stored preset slot 1-21 (all zero for any other slot).
   const StoredPresetRecord& GetStoredPresetRecord(int slot) const;
   const std::array<std::uint8_t, kSystemByteCount>& GetSystemBytes() const { return systemBytes_; }
+
+  // ---- Preset files -----------------------------------------------------------
+  // The signature followed by stream bytes 2-1507 of the current preset.
+  std::vector<std::uint8_t> SerializePreset() const;
+  // body holds stream bytes 2-1507 (a preset file from its offset 16). Stores
+  // every field into the current preset and sends every parameter, forced, in
+  // the processor's bulk-load order: 379 commands, opened by 0x68 1. Sends
+  // even while the host is loading the image. A body of another size is
+  // ignored.
+  void LoadPresetAndSend(std::span<const std::uint8_t> body);
+  // Writes the unit file of the stored presets read last: the system bytes,
+  // then each stored preset's record, 0x64 bytes for the others. False, with
+  // any old file untouched, when it cannot be written.
+  bool SaveUnitFile(const std::string& path) const;
 
   // ---- The whole current preset ---------------------------------------------
   const PresetImage& GetPresetImage() const { return preset_; }

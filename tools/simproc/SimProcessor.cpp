@@ -140,6 +140,9 @@ std::optional<Bytes> SimProcessor::Answer(std::span<const std::uint8_t> request)
   std::lock_guard guard(lock_);
   const std::uint8_t id = request[3];  // requests carry the ID in byte 3
   log_.emplace_back(id, cmd->GetCode(), cmd->GetPayload());
+  // After a restart the link is down until the editor connects again.
+  if (restarted_ && cmd->GetCode() != 0x10) return std::nullopt;
+  restarted_ = false;
   std::optional<Bytes> reply = AnswerLocked(id, cmd->GetCode(), cmd->GetPayload());
   if (faults_.Silent) return std::nullopt;
   return reply;
@@ -241,6 +244,10 @@ std::optional<Bytes> SimProcessor::AnswerLocked(std::uint8_t, std::uint8_t code,
       return Reply(0x01);
     case 0x0F:
       return Reply(0x0F);
+    case 0x04:
+      restarted_ = true;
+      ++restarts_;
+      return std::nullopt;
     case 0x40:
       return Reply(0x40, MeterPayload());
     case 0xB0:
@@ -401,6 +408,11 @@ bool SimProcessor::IsStored(int slot) const {
 SimProcessor::Stream SimProcessor::StoredStream(int slot) const {
   std::lock_guard guard(lock_);
   return slot >= 0 && slot < kPresets ? stored_[slot] : Stream{};
+}
+
+int SimProcessor::Restarts() const {
+  std::lock_guard guard(lock_);
+  return restarts_;
 }
 
 void SimProcessor::StorePreset(int slot) {

@@ -25,6 +25,8 @@
 //   0x19 read memory           -> 0x19 [the bytes read]
 //   0x25 preset block written  -> 0x25 [block]
 //   0x0F end of file download  -> 0x0F
+//   0x04 restart               -> nothing; the link is down (no answers) until
+//                                 the next connect request 0x10
 //   0x40 meter poll            -> 0x40 [33 bytes, levels that move each poll]
 //   0xB0 IP address            -> 0xB0 [4 bytes, first octet first]
 //   0x2D password submit       -> 0x2D [0, 1 accepted / 0 wrong]
@@ -106,6 +108,8 @@ class SimProcessor {
   // Stores the current preset into slot 0-20 under its current name.
   void StorePreset(int slot);
   std::string PresetName(int slot) const;
+  // How many restarts (0x04) it has had.
+  int Restarts() const;
   std::array<std::uint8_t, kGroupBytes> GroupControls() const;
   std::array<std::uint8_t, kMemorySize> Memory() const;
   // Every request answered or not, in order of arrival (ID from byte 3).
@@ -137,4 +141,6 @@ class SimProcessor {
   std::array<std::uint8_t, 256> codec_{};
   std::array<std::uint16_t, 1024> aec_{};
   unsigned meterPhase_ = 0;
+  bool restarted_ = false;
+  int restarts_ = 0;
 };

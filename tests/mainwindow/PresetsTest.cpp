@@ -1,0 +1,400 @@
+// Presets in the processor and files, offscreen against the simulated
+// processor on a pseudo-terminal: store and recall through the list and name
+// windows, reading and writing unit files, preset files, and the menu
+// commands that send. Every submitted frame is recorded (meter polls left out).
+#include <QLabel>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "MainWindowFixture.h"
+#include "controls/ExProgressBar.h"
+#include "controls/UxBmpButton.h"
+#include "dialogs/FFactory.h"
+#include "dialogs/FInformation.h"
+#include "dialogs/FProcess.h"
+#include "dialogs/FRecallPreset.h"
+#include "dialogs/FStoreName.h"
+#include "dialogs/FStorePreset.h"
+#include "model/Lunitcontrol.h"
+#include "model/PresetFiles.h"
+#include "platform/Dialogs.h"
+#include "platform/MenuItem.h"
+#include "platform/Timer.h"
+#include "simproc/SimSerialServer.h"
+#include "support/UiFixture.h"
+
+namespace {
+
+using testsupport::Hex;
+
+class PresetsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    CreateMain();
+    fmMain->tmStartConnect->SetEnabled(false);
+    fmProcess = new TfmProcess();
+    fmRecallPreset = new TfmRecallPreset();
+    fmStorePreset = new TfmStorePreset();
+    fmStoreName = new TfmStoreName();
+    fmInformation = new TfmInformation();
+    fmFactory = new TfmFactory();
+    fmMain->OnSubmit = [this](const Bytes& frame, bool force) {
+      if (frame[5] == 0x40) return;
+      frames.push_back(Hex(frame));
+      forced.push_back(force);
+    };
+    // Modal boxes answer themselves: the information box is read and closed,
+    // the factory confirmation gets the answer the test chose.
+    QObject::connect(&boxes, &QTimer::timeout, [this] {
+      if (fmInformation->isVisible()) {
+        messages.push_back(fmInformation->lbMessage->text());
+        fmInformation->SetModalResult(platform::mrOk);
+      }
+      if (fmFactory->isVisible()) {
+        if (factoryOk) fmFactory->btnOKClick(nullptr);
+        else fmFactory->close();
+      }
+    });
+    boxes.start(10);
+    char pattern[] = "/tmp/presets-XXXXXX";
+    folder = mkdtemp(pattern);
+    platform::SetFileProvider([this](const platform::FileRequest&) -> std::optional<QString> {
+      if (failFiles) throw std::runtime_error("file layer");
+      return chosen;
+    });
+  }
+  void TearDown() override {
+    boxes.stop();
+    platform::SetFileProvider({});
+    presetfiles::SetWriteCall({});
+    fmMain->tmProcessShow->SetEnabled(false);
+    fmMain->tmInLevelDet->SetEnabled(false);
+    MainWindowTest::TearDown();
+    for (platform::Form** f : {reinterpret_cast<platform::Form**>(&fmStoreName),
+                               reinterpret_cast<platform::Form**>(&fmProcess),
+                               reinterpret_cast<platform::Form**>(&fmRecallPreset),
+                               reinterpret_cast<platform::Form**>(&fmStorePreset),
+                               reinterpret_cast<platform::Form**>(&fmInformation),
+                               reinterpret_cast<platform::Form**>(&fmFactory)}) {
+      delete *f;
+      *f = nullptr;
+    }
+    std::filesystem::remove_all(folder);
+  }
+
+  void Connect() {
+    server = std::make_unique<SimSerialServer>(processor);
+    ASSERT_TRUE(server->StartPty()) << server->LastError();
+    fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
+    fmMain->ConnectCom();
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+    testsupport::RunEventLoop(100);
+    frames.clear();
+    forced.clear();
+  }
+  // Waits until the frame has been submitted; its index, or -1.
+  int WaitForFrame(const std::string& hex, int ms = 8000) {
+    int at = -1;
+    testsupport::WaitFor([&] {
+      for (std::size_t i = 0; i < frames.size(); ++i)
+        if (frames[i] == hex) at = static_cast<int>(i);
+      return at >= 0;
+    }, ms);
+    return at;
+  }
+  std::vector<std::uint8_t> Codes() const {
+    std::vector<std::uint8_t> codes;
+    for (const std::string& f : frames) codes.push_back(static_cast<std::uint8_t>(std::stoul(f.substr(15, 2), nullptr, 16)));
+    return codes;
+  }
+  static QString Row(TPresetListWindow* list, int row) { return list->RowName(row); }
+  std::vector<QString> AllRows() const {
+    std::vector<QString> rows;
+    for (int r = 0; r < 22; ++r) rows.push_back(Row(fmRecallPreset, r));
+    for (int r = 0; r < 21; ++r) rows.push_back(Row(fmStorePreset, r));
+    return rows;
+  }
+  void StoreFromList(int row, const QString& name) {
+    fmStorePreset->vledPresetNameSelectCell(1, row);
+    fmStoreName->edName->setText(name);
+    fmStoreName->btnOKClick(nullptr);
+  }
+
+  std::shared_ptr<SimProcessor> processor = std::make_shared<SimProcessor>();
+  std::unique_ptr<SimSerialServer> server;
+  std::vector<std::string> frames;
+  std::vector<bool> forced;
+  std::vector<QString> messages;
+  QTimer boxes;
+  bool factoryOk = true;
+  bool failFiles = false;
+  std::optional<QString> chosen;
+  std::string folder;
+};
+
+std::string Padded(const std::string& name) { return name + std::string(14 - name.size(), ' '); }
+
+}  // namespace
+
+TEST_F(PresetsTest, StoreAndRecallOnline) {
+  Connect();
+  fmStorePreset->vledPresetNameSelectCell(0, 4);
+  EXPECT_EQ(fmStoreName->lTitle->text(), "U05 : ");
+  EXPECT_TRUE(fmStoreName->IsStoreMode());
+  EXPECT_TRUE(fmStoreName->isVisible());
+  EXPECT_EQ(fmStoreName->parentWidget(), fmStorePreset);
+  StoreFromList(4, "Kitchen");
+  ASSERT_FALSE(frames.empty());
+  EXPECT_EQ(frames[0], "10 02 00 01 0F 26 4B 69 74 63 68 65 6E 20 20 20 20 20 20 20 10 03 5F");
+  EXPECT_EQ(fmStoreName->edName->text(), QString::fromStdString(Padded("Kitchen")));
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13"), 2);
+  EXPECT_EQ(frames[1], "10 02 00 01 02 21 05 10 03 26");
+  EXPECT_EQ(fmMain->LinkState, 0);
+  EXPECT_TRUE(fmMain->tmInLevelDet->Enabled());
+  EXPECT_TRUE(testsupport::WaitFor([] { return !fmProcess->isVisible(); }));
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbPstNum")->text(), "U05");
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbPstName")->text().trimmed(), "Kitchen");
+  EXPECT_EQ(Row(fmStorePreset, 4).trimmed(), "Kitchen");
+  EXPECT_EQ(Row(fmRecallPreset, 5).trimmed(), "Kitchen");
+  EXPECT_EQ(processor->PresetName(4), Padded("Kitchen"));
+  EXPECT_TRUE(processor->IsStored(4));
+
+  // A 14-byte GBK name is 7 characters and moves no other row.
+  std::vector<QString> rows = AllRows();
+  const QString wide = QString::fromUtf8("会议室会议室会");
+  StoreFromList(6, wide + QString::fromUtf8("多"));  // the 15th and 16th bytes are cut whole
+  rows[7] = QStringLiteral("") + wide;
+  rows[22 + 6] = wide;
+  EXPECT_EQ(AllRows(), rows);
+  ASSERT_GE(WaitForFrame("10 02 00 01 02 21 07 10 03 24"), 0);
+
+  // Recall F00 from the recall list: 0x20 0, then the 31 blocks, 0x12 and the refresh.
+  testsupport::WaitFor([] { return fmMain->LinkState == 0; });
+  const int refreshes = fmMain->UploadRefreshCount;
+  frames.clear();
+  fmRecallPreset->vledPresetNameSelectCell(1, 0);
+  EXPECT_EQ(fmStoreName->lTitle->text(), "F00 : ");
+  EXPECT_FALSE(fmStoreName->IsStoreMode());
+  EXPECT_FALSE(fmStoreName->edName->isEnabled());
+  fmStoreName->btnOKClick(nullptr);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 8000));
+  const std::vector<std::uint8_t> codes = Codes();
+  ASSERT_GE(codes.size(), 33u);
+  EXPECT_EQ(frames[0], "10 02 00 01 02 20 00 10 03 22");
+  EXPECT_EQ(std::vector<std::uint8_t>(codes.begin() + 1, codes.begin() + 32), std::vector<std::uint8_t>(31, 0x27));
+  EXPECT_EQ(codes[32], 0x12);
+  EXPECT_EQ(fmMain->CurrentPreset, 0);
+  EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), "Default Preset");
+}
+
+TEST_F(PresetsTest, OfflineStoreChangesOnlyTheTwoRowsAndRecallNothing) {
+  std::vector<QString> rows = AllRows();
+  const StreamBytes image = fmMain->UnitControl->EncodeStream();
+  StoreFromList(2, "Conf");
+  rows[3] = "Conf          ";
+  rows[22 + 2] = "Conf          ";
+  EXPECT_EQ(AllRows(), rows);
+  EXPECT_EQ(fmMain->UnitControl->EncodeStream(), image);
+  EXPECT_EQ(fmMain->LinkState, 0);
+  fmRecallPreset->vledPresetNameSelectCell(0, 3);
+  EXPECT_EQ(fmStoreName->edName->text(), "Conf");  // trailing blanks dropped
+  fmStoreName->btnOKClick(nullptr);
+  EXPECT_EQ(AllRows(), rows);
+  EXPECT_EQ(fmMain->LinkState, 0);
+  EXPECT_EQ(fmMain->UnitControl->EncodeStream(), image);
+  EXPECT_TRUE(frames.empty());
+  // Rows outside a list are ignored.
+  fmStorePreset->SetRowName(21, "X");
+  fmRecallPreset->SetRowName(22, "X");
+  fmRecallPreset->SetRowName(-1, "X");
+  EXPECT_EQ(AllRows(), rows);
+}
+
+TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
+  processor->StorePreset(2);
+  processor->StorePreset(6);
+  Connect();
+  chosen = QString::fromStdString(folder + "/a.UNT");
+  fmMain->UploadClick(nullptr);
+  const std::string path = folder + "/a.unt";
+  ASSERT_TRUE(testsupport::WaitFor([&] { return std::filesystem::exists(path); }, 10000));
+  ASSERT_GE(frames.size(), 66u);
+  EXPECT_EQ(frames[0], "10 02 00 01 04 19 00 00 13 10 03 0E");
+  EXPECT_EQ(frames[1], "10 02 00 01 02 24 03 10 03 25");
+  for (int b = 0; b < 31; ++b) EXPECT_EQ(Codes()[2 + b], 0x28);
+  EXPECT_EQ(frames[33], "10 02 00 01 02 24 07 10 03 21");
+  EXPECT_EQ(Codes()[65], 0x12);
+  const auto file = presetfiles::ReadWholeFile(path, 1 << 20);
+  ASSERT_TRUE(file);
+  ASSERT_EQ(file->size(), 31955u);
+  for (int r = 0; r < 21; ++r) {
+    const std::size_t at = 35 + 1520 * static_cast<std::size_t>(r);
+    if (r == 2 || r == 6) {
+      EXPECT_EQ((*file)[at], r + 1);
+      EXPECT_EQ((*file)[at + 1], 0xFF);
+    } else {
+      EXPECT_EQ(std::count(file->begin() + long(at), file->begin() + long(at + 1518), 0x64), 1518) << r;
+    }
+  }
+  testsupport::RunEventLoop(400);
+  EXPECT_TRUE(fmMain->tmInLevelDet->Enabled());
+
+  // Writing it back into an empty processor. A slot byte of 0 in record 3
+  // must not send any of its blocks elsewhere than index 2.
+  presetfiles::FileBytes edited = *file;
+  edited[35 + 1520 * 2] = 0;
+  ASSERT_TRUE(presetfiles::SaveFileAtomically(path, edited));
+  const SimProcessor::Stream third = processor->StoredStream(2), seventh = processor->StoredStream(6);
+  processor->Answer(CM_MCS_CMD(1, 0x23).BuildFrame(1));
+  ASSERT_FALSE(processor->IsStored(2));
+  frames.clear();
+  chosen = QString::fromStdString(path);
+  fmMain->DownloadClick(nullptr);
+  EXPECT_FALSE(fmMain->isEnabled());
+  EXPECT_TRUE(fmProcess->isVisible());
+  EXPECT_EQ(fmProcess->ProgressBar->Max(), 2);
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 04 10 03 05", 15000), 0);
+  const std::vector<std::uint8_t> codes = Codes();
+  ASSERT_EQ(codes.size(), 1u + 1 + 62 + 1);
+  EXPECT_EQ(codes[0], 0x23);
+  EXPECT_EQ(frames[1].substr(12, 5), "16 1A");
+  EXPECT_EQ(frames[2].substr(12, 11), "35 25 00 02");
+  for (int i = 2; i < 64; ++i) EXPECT_EQ(codes[static_cast<std::size_t>(i)], 0x25);
+  EXPECT_EQ(frames[32].substr(12, 11), "0B 25 1E 02");
+  EXPECT_EQ(frames[63].substr(12, 11), "0B 25 1E 06");
+  EXPECT_TRUE(fmMain->isEnabled());
+  EXPECT_FALSE(fmProcess->isVisible());
+  EXPECT_TRUE(testsupport::WaitFor([] { return !fmMain->Online; }, 3000));
+  // A stored preset is stream bytes 0-1507.
+  for (int slot : {2, 6}) {
+    const SimProcessor::Stream now = processor->StoredStream(slot);
+    const SimProcessor::Stream& was = slot == 2 ? third : seventh;
+    EXPECT_TRUE(std::equal(was.begin(), was.begin() + 1508, now.begin())) << slot;
+  }
+  EXPECT_EQ(processor->Restarts(), 1);
+}
+
+TEST_F(PresetsTest, ShortOrForeignUnitFilesAreRefused) {
+  Connect();
+  const std::string path = folder + "/short.unt";
+  presetfiles::FileBytes file = presetfiles::WriteUnitFile({}, {}, {});
+  file.resize(31930);
+  ASSERT_TRUE(presetfiles::SaveFileAtomically(path, file));
+  chosen = QString::fromStdString(path);
+  fmMain->DownloadClick(nullptr);
+  chosen = QString::fromStdString(folder + "/missing.unt");
+  fmMain->DownloadClick(nullptr);
+  EXPECT_EQ(messages, (std::vector<QString>{"Download File Error !!", "Download File Error !!"}));
+  EXPECT_TRUE(frames.empty());
+  EXPECT_TRUE(fmMain->isEnabled());
+}
+
+TEST_F(PresetsTest, PresetFileSaveAndOpenOnline) {
+  chosen = QString::fromStdString(folder + "/p.PRS");
+  fmMain->SaveClick(nullptr);
+  const std::string path = folder + "/p.prs";
+  ASSERT_EQ(std::filesystem::file_size(path), 1524u);
+  Connect();
+  const StreamBytes before = fmMain->UnitControl->EncodeStream();
+  chosen = QString::fromStdString(path);
+  fmMain->OpenClick(nullptr);
+  EXPECT_FALSE(fmMain->Updating);
+  ASSERT_GE(frames.size(), 380u);
+  EXPECT_EQ(frames[0], "10 02 00 01 02 68 01 10 03 6B");
+  EXPECT_EQ(frames[1], "10 02 00 01 0F 26 44 65 66 61 75 6C 74 20 50 72 65 73 65 74 10 03 67");
+  EXPECT_EQ(frames[378], "10 02 00 01 06 5B 01 64 00 00 00 10 03 38");
+  EXPECT_EQ(frames[379], "10 02 00 01 01 0F 10 03 0E");
+  for (std::size_t i = 0; i < 380; ++i) EXPECT_TRUE(forced[i]) << i;
+  EXPECT_EQ(fmMain->TransferMode, 12);
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13", 20000), 380);
+  EXPECT_EQ(fmMain->TransferMode, 0);
+  EXPECT_GT(fmProcess->ProgressBar->Position(), 0);  // acknowledgements moved it
+  EXPECT_FALSE(fmMain->Updating);
+  const StreamBytes after = fmMain->UnitControl->EncodeStream();
+  EXPECT_TRUE(std::equal(before.begin() + 2, before.begin() + 1508, after.begin() + 2));
+}
+
+TEST_F(PresetsTest, BadPresetFilesChangeNothingAndOfflineOpenSendsNothing) {
+  presetfiles::FileBytes good = presetfiles::WritePresetFile(DefaultPresetImage());
+  good[16] = 'Q';  // name "Qefault Preset"
+  const presetfiles::FileBytes shortFile(good.begin(), good.end() - 1);
+  presetfiles::FileBytes foreign = good;
+  foreign[3] = 'x';
+  const StreamBytes before = fmMain->UnitControl->EncodeStream();
+  for (const presetfiles::FileBytes* bytes : {&shortFile, static_cast<const presetfiles::FileBytes*>(&foreign)}) {
+    const std::string path = folder + "/bad.prs";
+    ASSERT_TRUE(presetfiles::SaveFileAtomically(path, *bytes));
+    chosen = QString::fromStdString(path);
+    fmMain->OpenClick(nullptr);
+  }
+  EXPECT_EQ(messages, (std::vector<QString>{"Open File Error !!", "Open File Error !!"}));
+  EXPECT_EQ(fmMain->UnitControl->EncodeStream(), before);
+
+  const std::string path = folder + "/good.prs";
+  ASSERT_TRUE(presetfiles::SaveFileAtomically(path, good));
+  chosen = QString::fromStdString(path);
+  fmMain->OpenClick(nullptr);
+  EXPECT_TRUE(frames.empty());
+  EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), "Qefault Preset");
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbPstName")->text(), "Qefault Preset");
+  EXPECT_FALSE(fmMain->Updating);
+
+  // A file layer that fails outright still leaves Updating clear.
+  failFiles = true;
+  fmMain->OpenClick(nullptr);
+  EXPECT_FALSE(fmMain->Updating);
+}
+
+TEST_F(PresetsTest, FailedSaveKeepsTheOldFile) {
+  const std::string path = folder + "/keep.prs";
+  const presetfiles::FileBytes old(1524, 0x33);
+  ASSERT_TRUE(presetfiles::SaveFileAtomically(path, old));
+  presetfiles::SetWriteCall([](int fd, const std::uint8_t* data, std::size_t size) -> long {
+    static_cast<void>(::write(fd, data, std::min<std::size_t>(size, 700)));
+    errno = EIO;
+    return -1;
+  });
+  chosen = QString::fromStdString(path);
+  fmMain->SaveClick(nullptr);
+  EXPECT_EQ(messages, std::vector<QString>{"Open File Error !!"});
+  EXPECT_EQ(presetfiles::ReadWholeFile(path, 4096), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+}
+
+TEST_F(PresetsTest, MenuCommands) {
+  // Offline the factory default only informs.
+  fmMain->MenuItem("FactoryDefault")->Click();
+  EXPECT_EQ(messages, std::vector<QString>{"You Must Connect First !!"});
+  Connect();
+  fmMain->MenuItem("U01")->Click();
+  EXPECT_TRUE(fmMain->MenuItem("U01")->Checked());
+  EXPECT_FALSE(fmMain->MenuItem("Forget")->Checked());
+  EXPECT_FALSE(fmMain->MenuItem("Memorize")->Checked());
+  EXPECT_EQ(fmMain->UnitControl->GetMemorizeMode(), 2);
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0], "10 02 00 01 02 6A 02 10 03 6A");
+  EXPECT_TRUE(forced[0]);
+
+  // Cancel sends nothing; OK sends the reset, whose acknowledgement restarts
+  // the processor and disconnects.
+  testsupport::RunEventLoop(200);
+  frames.clear();
+  factoryOk = false;
+  fmMain->MenuItem("FactoryDefault")->Click();
+  EXPECT_TRUE(frames.empty());
+  factoryOk = true;
+  fmMain->MenuItem("FactoryDefault")->Click();
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 04 10 03 05"), 1);
+  EXPECT_EQ(frames[0], "10 02 00 01 01 23 10 03 22");
+  EXPECT_TRUE(testsupport::WaitFor([] { return !fmMain->Online; }, 3000));
+
+  // Feedback buttons set the edited input's level.
+  fmMain->EditChannel = 2;
+  fmMain->FindControl<TUxBmpButton>("uxbFbtLevel3InA")->Click();
+  EXPECT_EQ(fmMain->UnitControl->GetFbtLevel(2), 3);
+}
