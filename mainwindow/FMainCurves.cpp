@@ -65,7 +65,7 @@ void TfmMain::SelectFirstEqBands() {
     button->SetDown(true);
     grid->SetNowIndex(0);
     plot->DrawHandle(0, gain, 1);
-    plot->DrawSectionFilled(ClampPeqType(band.Type), 0, gain, q, true);
+    plot->DrawSectionFilled(band.Type, 0, gain, q, true);
     plot->DrawSum(ch);
     if (auto* widget = PlotWidget(ch)) widget->UpdateCurvePage();
   }
