@@ -30,6 +30,8 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindLinkControls();
   BindNavigation();
   BindStripHandlers();
+  BindEqEditing();
+  BindCutEditing();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();
