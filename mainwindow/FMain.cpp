@@ -32,6 +32,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindStripHandlers();
   BindEqEditing();
   BindCutEditing();
+  BindOverlaySwitches();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();

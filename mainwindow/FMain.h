@@ -367,6 +367,16 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void vrbEqBypassInAClick(QObject* Sender);
   void vrbEqResetInAClick(QObject* Sender);
 
+  // --- Overlay switches and the Mag/Phase choice (FMainOverlays.cpp) ----------
+  void vrbShowBInAClick(QObject* Sender);  // every channel plot's switches
+  void vrbShowAGainClick(QObject* Sender);
+  void vrbShow1GainClick(QObject* Sender);
+  void vrbEqShowAllInAClick(QObject* Sender);
+  void rbShowGainInAClick(QObject* Sender);
+  void rbShowPhaseInAClick(QObject* Sender);
+  void BindOverlaySwitches();
+  void SetPlotMode(QObject* Sender, int mode);
+
   // --- High and low cuts (FMainCuts.cpp) ---------------------------------------
   platform::Timer* tmHpLpCurve = nullptr;
   void isLowCutFreqInAChange(QObject* Sender);

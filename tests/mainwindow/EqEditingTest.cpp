@@ -1,5 +1,6 @@
 // Band editing, reset, EQ bypass and the cuts: what an edit submits (each
 // frame with its force flag), what the image stores and what the plot holds.
+#include <QRadioButton>
 #include <QTest>
 
 #include <cmath>
@@ -177,6 +178,21 @@ TEST_F(EqEditingTest, CascadesOfEqualAlignmentsAgree) {
     ASSERT_NEAR(bl6[i], bw6[i], 1e-9) << i;
     ASSERT_NEAR(bad[i], 0.0, 1e-12) << i;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EqEditingTest, PhaseSwitchSetsTheAxesAndMagOnMagnitudeDoesNothing) {
+  auto* mag = Find<QRadioButton>("rbShowGainInA");
+  main->rbShowGainInAClick(mag);
+  EXPECT_EQ(main->PlotWidget(0)->Model().NumHorzGrid(), 11);
+  EXPECT_EQ(main->Plots[0]->PhaseMode, 0);
+  main->rbShowPhaseInAClick(Find<QRadioButton>("rbShowPhaseInA"));
+  EXPECT_EQ(main->Plots[0]->PhaseMode, 1);
+  EXPECT_EQ(main->PlotWidget(0)->Model().NumHorzGrid(), 7);
+  EXPECT_DOUBLE_EQ(main->PlotWidget(0)->Model().YLabelScale(), 10.0);
 }
 
 }  // namespace
