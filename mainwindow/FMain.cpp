@@ -28,6 +28,9 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindNavigation();
   BindStripHandlers();
   BindDynamicsHandlers();
+  BindEqEditing();
+  BindCutEditing();
+  BindOverlaySwitches();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -107,11 +108,18 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   int MenuScrollStep = 0;
   int DelayDragging = 0;
   std::array<std::uint32_t, 18> OverlayDirty{};
+  // The last edit the curve timers apply: kind (EQ faders: 0 frequency, 1 Q
+  // code, 2 gain; cuts: 1 low cut, 0 high cut), then the band or cut values.
   struct PendingCurveRecord {
+    int kind = 0;
     int channel = 0;
-    int point = 0;
-    double frequency = 0;
     double gain = 0;
+    float q = 0;
+    float frequency = 0;
+    int bypass = 0;
+    int type = 0;
+    int band = 0;
+    int slope = 0;
   } PendingCurve;
   std::array<std::uint8_t, 4> DeviceIp{};
   bool Initialising = false;
@@ -478,6 +486,52 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // Loads the channel's default equaliser bands (and sends them).
   void ResetChannelEq(int channel);
 
+  // --- Band editing, EQ bypass and reset (FMainEq.cpp) ------------------------
+  platform::Timer* tmEqCurve = nullptr;
+  void peqPeqInAChange(QObject* Sender);
+  void peqPeqInAEditMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void peqPeqInAPeqTypeMouseWheel(QObject* Sender, Qt::KeyboardModifiers Shift, int WheelDelta, QPoint MousePos,
+                                  bool& Handled);
+  void uxbEq1InAClick(QObject* Sender);
+  void isEqFreqInAChange(QObject* Sender);
+  void isEqBwInAChange(QObject* Sender);
+  void isEqGainInAChange(QObject* Sender);
+  void tmEqCurveTimer(QObject* Sender);
+  void cvdEqFreqInAKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdEqFreqInAExit(QObject* Sender);
+  void FocusEqFreqEdit(int channel);
+  void vrbEqBypassInAClick(QObject* Sender);
+  void vrbEqResetInAClick(QObject* Sender);
+
+  // --- Overlay switches and the Mag/Phase choice (FMainOverlays.cpp) ----------
+  void vrbShowBInAClick(QObject* Sender);  // every channel plot's switches
+  void vrbShowAGainClick(QObject* Sender);
+  void vrbShow1GainClick(QObject* Sender);
+  void vrbEqShowAllInAClick(QObject* Sender);
+  void rbShowGainInAClick(QObject* Sender);
+  void rbShowPhaseInAClick(QObject* Sender);
+  void BindOverlaySwitches();
+  void SetPlotMode(QObject* Sender, int mode);
+
+  // --- High and low cuts (FMainCuts.cpp) ---------------------------------------
+  platform::Timer* tmHpLpCurve = nullptr;
+  void isLowCutFreqInAChange(QObject* Sender);
+  void isHighCutFreqInAChange(QObject* Sender);
+  void tmHpLpCurveTimer(QObject* Sender);
+  void uxcLowCutSlopInAChange(QObject* Sender);
+  void uxcHighCutSlopInAChange(QObject* Sender);
+  void uxbLowCutBypassInAClick(QObject* Sender);
+  void uxbHighCutBypassInAClick(QObject* Sender);
+  void uxcLowCutSlopInAMouseWheel(QObject* Sender, Qt::KeyboardModifiers Shift, int WheelDelta, QPoint MousePos,
+                                  bool& Handled);
+  void uxcHighCutSlopInAMouseWheel(QObject* Sender, Qt::KeyboardModifiers Shift, int WheelDelta, QPoint MousePos,
+                                   bool& Handled);
+  // A cut's total section (10 low cut, 11 high cut) of plot `plot` from the
+  // cascade of the slope code; a code above 20 draws flat.
+  void ComputeHpLpCurve(bool lowCut, int slope, float frequency, int firstSection, int plot);
+  void RefreshLowCutCurve(display::LMyFFTDrawHpLp6dB* plotWidget);
+  void RefreshHighCutCurve(display::LMyFFTDrawHpLp6dB* plotWidget);
+
   // --- Form ----------------------------------------------------------------
   QMenuBar* MainMenu = nullptr;
   platform::MenuItem* MenuItem(const QString& name) const;
@@ -502,6 +556,11 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void BindDynamicsHandlers();
   bool DrawTransferCurve(const char* plot, const std::vector<std::vector<dynamics::XY>>& points);
   void TypedEntry(QObject* Sender, int member, const char* companion);
+  void BindEqEditing();  // FMainEq.cpp
+  void BindCutEditing(); // FMainCuts.cpp
+  void ShowSelectedBand(int channel, int band);
+  void CutFaderChange(bool lowCut);
+  void CutSlopeOrBypass(bool lowCut, bool bypassClick);
   template <typename Work>
   bool ForEachLinked(int channel, bool skipEdited, Work work);
   bool SetDynamicsControl(const QString& fader, const QString& box, int position, const QString& text);

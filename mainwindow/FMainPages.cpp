@@ -106,4 +106,3 @@ display::ResponsePlotModel* TfmMain::PlotModel(int index) const {
   return widget ? &widget->Model() : nullptr;
 }
 
-void TfmMain::ResetChannelEq(int channel) { (void)channel; }

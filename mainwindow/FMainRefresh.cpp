@@ -210,7 +210,11 @@ void TfmMain::RefreshMenusAndMatrix() {
 
 // 11
 void TfmMain::RefreshCurves() {
-  for (int ch = 0; ch < 16; ++ch) RebuildPeqSections(PlotWidget(ch));
+  for (int ch = 0; ch < 16; ++ch) {
+    RebuildPeqSections(PlotWidget(ch));
+    RefreshLowCutCurve(PlotWidget(ch));
+    RefreshHighCutCurve(PlotWidget(ch));
+  }
   RebuildPeqSections(PlotWidget(18));
 }
 

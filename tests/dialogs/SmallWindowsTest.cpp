@@ -102,9 +102,6 @@ TEST_F(SmallWindowsTest, PeqRstResetsTheChannelSetLast) {
   EXPECT_FALSE(fmPeqRst->isVisible());
   EXPECT_EQ(fmPeqRst->Channel, 10);
 
-  const bool anyReset = image.GetPeqBand(10, 0).BandWord() != changed.BandWord() ||
-                        image.GetPeqBand(3, 0).BandWord() != changed.BandWord();
-  if (!anyReset) GTEST_SKIP() << "the main window's equaliser reset is not built yet";
   EXPECT_EQ(image.GetPeqBand(10, 0).BandWord(), image.GetDefaultPeqBand(10, 0).BandWord());
   EXPECT_EQ(image.GetPeqBand(3, 0).BandWord(), changed.BandWord()) << "only the channel set last is reset";
 }
