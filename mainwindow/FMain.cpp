@@ -30,6 +30,8 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindLinkControls();
   BindNavigation();
   BindStripHandlers();
+  BindLevelHandlers();
+  BindDelayHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();
