@@ -87,7 +87,9 @@ class DelayLineMouse : public QObject {
       form_->lbDelayLineInAMouseMove(watched, e->modifiers(), at.x(), at.y());
     else
       form_->lbDelayLineInAMouseUp(watched, e->button(), e->modifiers(), at.x(), at.y());
-    return false;
+    // Taken here, so the press is not passed to the panel and the line keeps
+    // the mouse until the release.
+    return true;
   }
 
  private:
