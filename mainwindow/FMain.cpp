@@ -31,6 +31,8 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindEqEditing();
   BindCutEditing();
   BindOverlaySwitches();
+  BindLevelHandlers();
+  BindDelayHandlers();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();

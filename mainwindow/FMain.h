@@ -51,6 +51,7 @@ class QResizeEvent;
 class TMyPEQAllpassBandPassStop;
 class TUxBmpButton;
 class TUxComboBox;
+enum class TUpDownDirection;
 
 namespace platform {
 class HidBackend;
@@ -420,6 +421,29 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void SetSubCtrl(int side, std::uint32_t word);
   void SetGroupCtrl(int n, std::uint32_t value);
   void SetEffectVolume(std::uint8_t volume);
+  // --- Line/mic level and phantom (FMainLevel.cpp) ---------------------------
+  void uxbLineInAClick(QObject* Sender);
+  void uxbLineBackupInAClick(QObject* Sender);
+  void udLineInAChangingEx(QObject* Sender, bool& AllowChange, int NewValue, TUpDownDirection Direction);
+  void udLineBackupInAChangingEx(QObject* Sender, bool& AllowChange, int NewValue, TUpDownDirection Direction);
+  void uxbPhantomInAClick(QObject* Sender);
+  void uxbPhantomBackupInAClick(QObject* Sender);
+
+  // --- Delay editing (FMainDelay.cpp) ----------------------------------------
+  void isDelayInAChange(QObject* Sender);
+  void uxbUnit0Click(QObject* Sender);
+  void cvdDelayInBKeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  void cvdDelayInAExit(QObject* Sender);
+  void lbDelayLineInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void lbDelayLineInAMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+  void lbDelayLineInAMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void uxbDelaySelInClick(QObject* Sender);
+  // The channel's dash row up to its handle and its time label beside it.
+  void DrawDelayLine(int channel);
+  // A dash row of count dashes, at most 396.
+  static QString DelayDashes(int count);
+  // The image's delay unit, or ms (0) for a unit no button names.
+  int DelayDisplayUnit() const;
 
   // --- Navigation (FMainNavigation.cpp) ------------------------------------
   // The page buttons' click (the new page is the Sender's Tag), the bar's
@@ -561,6 +585,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void ShowSelectedBand(int channel, int band);
   void CutFaderChange(bool lowCut);
   void CutSlopeOrBypass(bool lowCut, bool bypassClick);
+  void BindLevelHandlers();
+  void BindDelayHandlers();
+  void ApplyTypedDelay(QObject* Sender);
   template <typename Work>
   bool ForEachLinked(int channel, bool skipEdited, Work work);
   bool SetDynamicsControl(const QString& fader, const QString& box, int position, const QString& text);

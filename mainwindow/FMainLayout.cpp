@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include "controls/ExTrackBar.h"
+#include "dialogs/FLinkSel.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/FMainFormKit.h"
 #include "mainwindow/MainLayout.h"
@@ -113,4 +114,8 @@ void TfmMain::FormResize(QObject*) {
     time->move(at.timeLeft, at.timeTop);
   }
   if (auto* main = FindControl<QWidget>("uxgMain")) main->update();
+  // The dash rows once start-up has made the other windows; the main
+  // window's own creation skips them.
+  if (fmLinkSel)
+    for (int ch = 0; ch < 16; ++ch) DrawDelayLine(ch);
 }

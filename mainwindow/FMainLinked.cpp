@@ -84,7 +84,7 @@ void TfmMain::ApplyLinkedDelay(int channel, int samples, int handleLeft) {
   if (!UnitControl || channel < 0 || channel > 15) return;
   UpdatingGuard guard(Updating);
   const QString text = DelayText(samples, UnitControl->GetDelayUnit(), false);
-  const QString dashes(std::max(0, (handleLeft - 40) / 6), QLatin1Char('-'));
+  const QString dashes = DelayDashes((handleLeft - 40) / 6);
   ForEachLinked(channel, false, [&](int k) {
     const bool in = k < 8;
     auto* handle = FindControl<QWidget>(Name(in ? "imDelayIn" : "imDelayOut", k));

@@ -15,6 +15,7 @@
 #include "controls/UxBmpButton.h"
 #include "controls/UxComboBox.h"
 #include "display/LMyFFTDrawHpLp6dB.h"
+#include "dialogs/FLinkSel.h"
 #include "display/MyPEQAllpassBandPassStop.h"
 #include "mainwindow/FMain.h"
 #include "model/Codecs.h"
@@ -62,6 +63,9 @@ bool TfmMain::RefreshControls() {
     if (!RefreshOutput(ch)) return false;
   if (!RefreshDelayUnit()) return false;
   RefreshMenusAndMatrix();
+  // 9: the dash rows, once start-up has made the other windows.
+  if (fmLinkSel)
+    for (int ch = 0; ch < 16; ++ch) DrawDelayLine(ch);
   return true;
 }
 
@@ -189,11 +193,9 @@ bool TfmMain::RefreshMixLevels(int ch) {
 }
 
 // 7: the unit's button runs its click, which writes every delay text; a unit
-// that names no button leaves them as they are.
+// that names no button shows in ms.
 bool TfmMain::RefreshDelayUnit() {
-  const int unit = UnitControl->GetDelayUnit();
-  if (unit > 2) return true;
-  auto* button = FindControl<TUxBmpButton>(QStringLiteral("uxbUnit%1").arg(unit));
+  auto* button = FindControl<TUxBmpButton>(QStringLiteral("uxbUnit%1").arg(DelayDisplayUnit()));
   if (!button) return false;
   button->SetDown(true);
   button->Click();

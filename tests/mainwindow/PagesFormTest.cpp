@@ -210,7 +210,8 @@ TEST_F(PagesFormTest, ValueBoxesAndUpDownsStartAtTheirDesignValues) {
     const char* text;
   };
   const Case boxes[] = {
-      {"cvdDelayInA", "0.00ms"},          {"cvdDelayOut8", "0.00ms"},    {"cvdCompThresholdOut1", "+20.0dB"},
+      // The start-up refresh writes the delays in the image's unit.
+      {"cvdDelayInA", "0.000ms"},         {"cvdDelayOut8", "0.000ms"},    {"cvdCompThresholdOut1", "+20.0dB"},
       {"cvdCompRatioOut2", "1:1.0"},      {"cvdCompAttackOut3", "50ms"}, {"cvdCompReleaseOut4", "500ms"},
       {"cvdGateThresholdInA", "+20.0dB"}, {"cvdGateAttackInB", "50ms"},  {"cvdGateReleaseInC", "3000ms"},
       {"cvdAgcThresholdInD", "+0.0dB"},   {"cvdAgcTargetInE", "0.0"},    {"cvdAgcRatioInF", "1:1.0"},
@@ -223,7 +224,7 @@ TEST_F(PagesFormTest, ValueBoxesAndUpDownsStartAtTheirDesignValues) {
     EXPECT_FALSE(box->ReadOnly()) << c.name;  // all of them take typed values
   }
   for (const char* name : {"lbFftDelayTimeInA", "lbFftDelayTimeOut8"})
-    EXPECT_EQ(Find<QLabel>(name)->text(), "0.00ms") << name;
+    EXPECT_EQ(Find<QLabel>(name)->text(), "0.000ms") << name;
   auto* ratio = Find<TUpDown>("udAgcRatioInA");
   EXPECT_EQ(ratio->Min(), 0);
   EXPECT_EQ(ratio->Max(), 15);
