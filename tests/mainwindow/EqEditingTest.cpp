@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "MainWindowFixture.h"
+#include "RecordingMainFixture.h"
 #include "controls/DvPowerButton.h"
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
@@ -20,37 +20,9 @@
 
 namespace {
 
-struct Frame {
-  Bytes bytes;
-  bool force;
-  bool operator==(const Frame&) const = default;
-};
 
-class RecordingMain : public TfmMain {
- public:
-  std::vector<Frame> frames;
-  void SendCommand(const LCmd& cmd, bool force) override { frames.push_back({cmd.BuildFrame(1), force}); }
-};
-
-Bytes Hex(std::initializer_list<int> v) { return Bytes(v.begin(), v.end()); }
-
-class EqEditingTest : public MainWindowTest {
+class EqEditingTest : public RecordingMainTest {
  protected:
-  RecordingMain* main = nullptr;
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    main = new RecordingMain();
-    fmMain = main;
-    main->FormCreate();
-    main->tmStartConnect->SetEnabled(false);
-    main->frames.clear();
-  }
-  template <typename T>
-  T* Find(const QString& name) const {
-    T* c = main->FindControl<T>(name);
-    EXPECT_NE(c, nullptr) << name.toStdString();
-    return c;
-  }
   // Runs the event loop until the 1 ms one-shot has ticked.
   static void Tick(platform::Timer* timer) {
     for (int i = 0; i < 200 && timer->Enabled(); ++i) QTest::qWait(2);

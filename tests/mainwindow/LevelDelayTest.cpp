@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "MainWindowFixture.h"
+#include "RecordingMainFixture.h"
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UpDown.h"
@@ -19,39 +19,10 @@
 
 namespace {
 
-struct Frame {
-  Bytes bytes;
-  bool force;
-  bool operator==(const Frame&) const = default;
-};
-
-class RecordingMain : public TfmMain {
- public:
-  std::vector<Frame> frames;
-  void SendCommand(const LCmd& cmd, bool force) override { frames.push_back({cmd.BuildFrame(1), force}); }
-};
-
-Bytes Hex(std::initializer_list<int> v) { return Bytes(v.begin(), v.end()); }
 Frame Sent(std::initializer_list<int> v) { return {Hex(v), false}; }
 
-class LevelDelayTest : public MainWindowTest {
+class LevelDelayTest : public RecordingMainTest {
  protected:
-  RecordingMain* main = nullptr;
-  void SetUp() override {
-    MainWindowTest::SetUp();
-    main = new RecordingMain();
-    fmMain = main;
-    main->FormCreate();
-    main->tmStartConnect->SetEnabled(false);
-    main->frames.clear();
-  }
-  template <typename T>
-  T* Find(const QString& name) const {
-    T* c = main->FindControl<T>(name);
-    EXPECT_NE(c, nullptr) << name.toStdString();
-    return c;
-  }
-  PresetImage& Image() { return main->UnitControl->MutablePresetImage(); }
   void Refresh() {
     main->ApplyUnitModel();
     main->frames.clear();
