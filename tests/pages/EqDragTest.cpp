@@ -109,6 +109,23 @@ TEST_F(EqDragTest, BandDragSubmitsEveryMoveAndStopsAtTheEnds) {
   EXPECT_EQ(main->frames.size(), 2u);
 }
 
+TEST_F(EqDragTest, AnOutputPlotDragsItsSeventhBand) {
+  Find<TUxBmpButton>("uxbMenuOut3")->Click();
+  auto* out3 = main->PlotWidget(10);
+  out3->Model().SetPlotArea(42, 7, 521, 367);
+  main->RebuildPeqSections(out3);
+  main->frames.clear();
+  const int x = 42 + out3->GetBlockPos(6).X;
+  Mouse(out3, QEvent::MouseButtonPress, Qt::LeftButton, x, 187);
+  ASSERT_EQ(main->DragPoint, 6);
+  EXPECT_TRUE(Find<TUxBmpButton>("uxbEq7Out3")->Down());
+  Mouse(out3, QEvent::MouseMove, Qt::NoButton, x, 127);  // +6.0 dB
+  ASSERT_EQ(main->frames.size(), 1u);
+  EXPECT_EQ(main->frames[0].bytes[6], 0x0A);
+  EXPECT_EQ(main->frames[0].bytes[7], 0x06);
+  EXPECT_EQ(main->UnitControl->GetPeqBand(10, 6).Gain, 180);
+}
+
 TEST_F(EqDragTest, WhatAPressGrabsAndTheHoverCursor) {
   Move(318, 187);
   EXPECT_EQ(plot->cursor().shape(), Qt::CrossCursor);
