@@ -24,7 +24,7 @@ int Resolution(int dpi) { return dpi == 0 ? 96 : dpi; }
 TRTFLabel::TRTFLabel(QWidget* parent) : QWidget(parent), FRichedit(std::make_unique<QTextEdit>()) {
   FRichedit->setVisible(false);
   FRichedit->setAcceptRichText(true);
-  FColor = palette().color(QPalette::Window);
+  FColor = QColor(240, 240, 240);  // the button face of the system colours
   setFocusPolicy(Qt::NoFocus);
   setAutoFillBackground(false);
   FCaption.clear();
