@@ -37,7 +37,7 @@ QFont Font(const char* face, bool bold = false) {
   platform::TFont spec;
   spec.Name = QString::fromLatin1(face);
   spec.Height = -16;
-  spec.Style = bold ? platform::fsBold : 0;
+  spec.Style = bold ? platform::TFontStyles(platform::fsBold) : platform::TFontStyles(0);
   return platform::ToQFont(spec);
 }
 
