@@ -93,20 +93,28 @@ QFont TableFont(int pixels, bool bold = false) {
   return platform::ToQFont(spec);
 }
 
+// The text centred in the cell, wrapped, at the largest size up to pixels
+// that fits.
 void CellText(QPainter& p, const QRect& r, const QString& text, int pixels, bool bold = false) {
-  p.setFont(TableFont(pixels, bold));
-  p.drawText(r.adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap, text);
+  const QRect inner = r.adjusted(2, 1, -2, -1);
+  const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+  for (int size = pixels; size >= 7; --size) {
+    p.setFont(TableFont(size, bold));
+    const QRect needed = p.fontMetrics().boundingRect(inner, flags, text);
+    if (needed.width() <= inner.width() && needed.height() <= inner.height()) break;
+  }
+  p.drawText(inner, flags, text);
 }
 
 QImage PacketTable(const Table& t, int height) {
-  const int widths[10] = {52, 36, 36, 64, 44, 86, 86, 86, 36, 36};
+  const int widths[10] = {52, 36, 36, 64, 60, 81, 81, 81, 36, 36};
   int width = 1;
   for (int w : widths) width += w;
   QImage image(width, height, QImage::Format_ARGB32);
   image.fill(Qt::white);
   QPainter p(&image);
   p.setRenderHint(QPainter::TextAntialiasing, true);
-  const int header = 18;
+  const int header = height < 80 ? 15 : 18;
   const int row = (height - header - 1) / 2;
   const int tops[4] = {0, header, header + row, header + 2 * row};
   const QColor headerFill(214, 227, 245), nameFill(242, 242, 242);
