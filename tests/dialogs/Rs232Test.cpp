@@ -1,6 +1,7 @@
 // The remote-control code builders and the protocol documentation windows.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QAbstractTextDocumentLayout>
@@ -311,8 +312,10 @@ TEST_F(Rs232Test, PicturesLieOverBlankPartsOfTheDocument) {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) lines += !b.text().trimmed().isEmpty();
     EXPECT_GT(inkedRows, 600);
     EXPECT_GT(lines, 50);
-    // Every picture holds a PNG file, measured only when drawn.
+    // Every picture holds a PNG file and lies over the label.
     for (TExImage* image : w->ExImage) {
+      EXPECT_EQ(image->parentWidget()->childAt(image->geometry().center()), image);
+      EXPECT_EQ(image->focusPolicy(), Qt::NoFocus);
       ASSERT_FALSE(image->Picture()->GetEmpty());
       EXPECT_TRUE(image->Picture()->Data().startsWith("\x89PNG"));
       EXPECT_TRUE(image->Picture()->GetImageSizes());
@@ -331,6 +334,14 @@ TEST_F(Rs232Test, WritesPicturesOfTheWindows) {
   Pick(fmRs232Cmd->List(rc::cb1InChannelSel), fmRs232Cmd->List(rc::cb1InChannelSel)->itemText(2));
   Pick(fmRs232Cmd->List(rc::cb2Volume), "+0.0dB");
   EXPECT_TRUE(fmRs232CmdEnglish->grab().save(OutPath("rs232-builder-english.png")));
+  // The table pictures as the files the windows hold.
+  for (int position = 0; position < rs232doc::kPictureCount; ++position)
+    for (bool chinese : {false, true}) {
+      const rs232doc::PicturePlace& place = rs232doc::Place(position);
+      QFile file(OutPath(QStringLiteral("rs232-table-%1-%2.png").arg(position + 1).arg(chinese ? "zh" : "en")));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(rs232doc::TablePng(position, chinese, chinese ? place.chineseHeight : place.englishHeight));
+    }
   EXPECT_TRUE(fmRs232Cmd->grab().save(OutPath("rs232-builder-chinese.png")));
   for (auto [w, name] : {std::pair{static_cast<TRs232CodeWindow*>(fmRs232CodeEnglish), "english"},
                          std::pair{static_cast<TRs232CodeWindow*>(fmRs232Code), "chinese"}}) {
