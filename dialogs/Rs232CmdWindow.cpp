@@ -34,11 +34,11 @@ QImage Background(const QSize& size) {
 }
 
 QFont Font(const char* face, bool bold = false) {
-  platform::TFont spec;
-  spec.Name = QString::fromLatin1(face);
-  spec.Height = -16;
-  spec.Style = bold ? platform::TFontStyles(platform::fsBold) : platform::TFontStyles(0);
-  return platform::ToQFont(spec);
+  platform::TFont look;
+  look.Name = QString::fromLatin1(face);
+  look.Height = -16;
+  look.Style = bold ? platform::TFontStyles(platform::fsBold) : platform::TFontStyles(0);
+  return platform::ToQFont(look);
 }
 
 }  // namespace

@@ -86,11 +86,11 @@ const Table kTables[kPictureCount - 1] = {
 };
 
 QFont TableFont(int pixels, bool bold = false) {
-  platform::TFont spec;
-  spec.Name = QStringLiteral("Arial");
-  spec.Height = -pixels;
-  spec.Style = bold ? platform::TFontStyles(platform::fsBold) : platform::TFontStyles(0);
-  return platform::ToQFont(spec);
+  platform::TFont look;
+  look.Name = QStringLiteral("Arial");
+  look.Height = -pixels;
+  look.Style = bold ? platform::TFontStyles(platform::fsBold) : platform::TFontStyles(0);
+  return platform::ToQFont(look);
 }
 
 // The text centred in the cell, wrapped, at the largest size up to pixels
