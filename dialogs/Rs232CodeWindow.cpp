@@ -1,35 +1,39 @@
 #include "dialogs/Rs232CodeWindow.h"
 
+#include <QBuffer>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "dialogs/Rs232Tables.h"
 #include "mainwindow/FMain.h"
 
 namespace {
 
-// One table picture in document order: its component number and its top and
-// height in each edition.
-struct PicturePlace {
-  int english, chinese;
-  int englishTop, englishHeight;
-  int chineseTop, chineseHeight;
-};
+constexpr int kWheelStep = 30;
+constexpr int kArrowStep = 30;
 
-constexpr PicturePlace kPictures[31] = {
-    {1, 1, 72, 113, 56, 113},     {29, 29, 209, 81, 192, 81},   {2, 2, 360, 81, 335, 81},
-    {3, 3, 507, 70, 483, 70},     {4, 4, 652, 68, 636, 68},     {5, 5, 792, 99, 772, 99},
-    {6, 6, 936, 99, 924, 99},     {23, 7, 1080, 99, 1068, 99},  {24, 22, 1232, 99, 1228, 99},
-    {7, 23, 1380, 99, 1374, 99},  {8, 8, 1561, 80, 1561, 80},   {9, 9, 1702, 98, 1710, 98},
-    {22, 24, 1854, 98, 1870, 98}, {25, 25, 2014, 98, 2022, 98}, {30, 26, 2146, 98, 2182, 98},
-    {13, 27, 2372, 98, 2408, 98}, {17, 28, 2500, 98, 2560, 98}, {10, 10, 2648, 98, 2706, 98},
-    {11, 11, 2778, 98, 2852, 98}, {12, 12, 2912, 98, 3000, 98}, {20, 30, 3042, 98, 3144, 98},
-    {14, 14, 3209, 98, 3322, 98}, {15, 17, 3420, 98, 3531, 98}, {28, 20, 3611, 98, 3733, 98},
-    {26, 13, 3749, 98, 3875, 98}, {16, 16, 3917, 98, 4038, 98}, {21, 21, 4079, 98, 4211, 98},
-    {27, 15, 4261, 98, 4391, 98}, {18, 18, 4433, 98, 4571, 98}, {31, 31, 4577, 98, 4723, 98},
-    {19, 19, 4757, 93, 4907, 93},
-};
+// The window icon: a small page with a serial plug's pins.
+QIcon WindowIcon() {
+  QImage image(32, 32, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setPen(QPen(QColor(40, 60, 110), 2));
+  p.setBrush(Qt::white);
+  p.drawRoundedRect(QRectF(5, 3, 22, 26), 3, 3);
+  p.setBrush(QColor(40, 60, 110));
+  for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(9 + i * 3.5, 12), 1.2, 1.2);
+  for (int i = 0; i < 4; ++i) p.drawEllipse(QPointF(10.75 + i * 3.5, 18), 1.2, 1.2);
+  return QIcon(QPixmap::fromImage(image));
+}
 
 }  // namespace
 
 TRs232CodeWindow::TRs232CodeWindow(bool chinese) {
   setWindowTitle(chinese ? QString::fromUtf8("232通讯协议控制代码") : QStringLiteral("RS232 Protocal Code"));
+  setWindowIcon(WindowIcon());
   if (chinese) resize(746, 661);
   else resize(754, 662);
 
@@ -37,32 +41,45 @@ TRs232CodeWindow::TRs232CodeWindow(bool chinese) {
   Page->setGeometry(rect());
   Page->setWidgetResizable(false);
   Page->setFrameShape(QFrame::NoFrame);
+  Page->setFocusPolicy(Qt::NoFocus);
   QPalette white = Page->palette();
   white.setColor(QPalette::Window, Qt::white);
   white.setColor(QPalette::WindowText, Qt::black);
   Page->setPalette(white);
   Page->setBackgroundRole(QPalette::Window);
-  auto* sheet = new QWidget;
-  sheet->setPalette(white);
-  sheet->setAutoFillBackground(true);
+  Page->viewport()->installEventFilter(this);
+  sheet_ = new QWidget;
+  sheet_->setPalette(white);
+  sheet_->setAutoFillBackground(true);
 
-  RTFLabel = Create<QLabel>(sheet, "RTFLabel");
+  RTFLabel = Create<TRTFLabel>(sheet_, "RTFLabel");
   RTFLabel->setGeometry(50, chinese ? 8 : 24, 630, chinese ? 5000 : 4850);
-  RTFLabel->setTextFormat(Qt::RichText);
-  RTFLabel->setWordWrap(false);
-  RTFLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  RTFLabel->setAttribute(Qt::WA_TranslucentBackground, true);
+  RTFLabel->SetTransparent(true);
+  RTFLabel->SetWordWrap(false);
+  {
+    const QByteArray document = rs232doc::Document(chinese);
+    QString text;
+    text.reserve(document.size());
+    for (const char b : document) text.append(QChar(char16_t(std::uint8_t(b))));
+    RTFLabel->SetRichText(text);
+  }
+  RTFLabel->Loaded();
 
-  for (const PicturePlace& place : kPictures) {
+  // Created after the label, the pictures lie over it.
+  for (int position = 0; position < rs232doc::kPictureCount; ++position) {
+    const rs232doc::PicturePlace& place = rs232doc::Place(position);
     const int number = chinese ? place.chinese : place.english;
-    QLabel* image = Create<QLabel>(sheet, QStringLiteral("ExImage%1").arg(number));
-    image->setGeometry(50, chinese ? place.chineseTop : place.englishTop, 630,
-                       chinese ? place.chineseHeight : place.englishHeight);
-    image->setAlignment(Qt::AlignCenter);
+    const int height = chinese ? place.chineseHeight : place.englishHeight;
+    TExImage* image = Create<TExImage>(sheet_, QStringLiteral("ExImage%1").arg(number));
+    image->setGeometry(50, chinese ? place.chineseTop : place.englishTop, 630, height);
+    QByteArray png = rs232doc::TablePng(position, chinese, height);
+    QBuffer data(&png);
+    data.open(QIODevice::ReadOnly);
+    image->Picture()->ReadData(&data);
     ExImage[number - 1] = image;
   }
-  sheet->resize(730, RTFLabel->geometry().bottom() + 24);
-  Page->setWidget(sheet);
+  Page->setWidget(sheet_);
+  FormResize();
 }
 
 void TRs232CodeWindow::FormShow() {
@@ -70,7 +87,81 @@ void TRs232CodeWindow::FormShow() {
   setWindowTitle(fmMain->TranslateSid("SID_RS232_CODE"));
 }
 
+void TRs232CodeWindow::FormResize() {
+  const int outer = width();
+  const int left = outer < 750 ? 50 : (outer - 750) / 2 + 50;
+  RTFLabel->move(left, RTFLabel->y());
+  for (TExImage* image : ExImage)
+    if (image) image->move(left, image->y());
+  // The scroll range reaches the controls' far edges; a wider window shows white.
+  int right = 0, bottom = 0;
+  for (QWidget* child : sheet_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    right = std::max(right, child->geometry().right() + 1);
+    bottom = std::max(bottom, child->geometry().bottom() + 1);
+  }
+  const QSize view = Page->maximumViewportSize();
+  const int scrollBar = Page->verticalScrollBar()->sizeHint().width();
+  sheet_->resize(std::max(right, bottom > view.height() ? view.width() - scrollBar : view.width()), bottom);
+}
+
+void TRs232CodeWindow::FormKeyDown(int key) {
+  QScrollBar* vertical = Page->verticalScrollBar();
+  QScrollBar* horizontal = Page->horizontalScrollBar();
+  switch (key) {
+    case Qt::Key_PageUp: vertical->setValue(vertical->value() - height()); break;
+    case Qt::Key_PageDown: vertical->setValue(vertical->value() + height()); break;
+    case Qt::Key_Up: vertical->setValue(vertical->value() - kArrowStep); break;
+    case Qt::Key_Down: vertical->setValue(vertical->value() + kArrowStep); break;
+    case Qt::Key_Left: horizontal->setValue(horizontal->value() - kArrowStep); break;
+    case Qt::Key_Right: horizontal->setValue(horizontal->value() + kArrowStep); break;
+    default: break;
+  }
+}
+
+void TRs232CodeWindow::FormMouseWheelUp() {
+  QScrollBar* vertical = Page->verticalScrollBar();
+  vertical->setValue(vertical->value() - kWheelStep);
+}
+
+void TRs232CodeWindow::FormMouseWheelDown() {
+  QScrollBar* vertical = Page->verticalScrollBar();
+  vertical->setValue(vertical->value() + kWheelStep);
+}
+
+void TRs232CodeWindow::FormClose(platform::CloseAction&) {
+  resize(755, 666);
+  setWindowState(Qt::WindowNoState);
+}
+
+int TRs232CodeWindow::VertScrollPosition() const { return Page->verticalScrollBar()->value(); }
+int TRs232CodeWindow::HorzScrollPosition() const { return Page->horizontalScrollBar()->value(); }
+
 void TRs232CodeWindow::resizeEvent(QResizeEvent* event) {
   platform::Form::resizeEvent(event);
   Page->setGeometry(rect());
+  FormResize();
+}
+
+void TRs232CodeWindow::keyPressEvent(QKeyEvent* event) {
+  // The window holds no focusable control: every key is the form's, and
+  // keys it does not use do nothing (Escape does not close it).
+  FormKeyDown(event->key());
+  event->accept();
+}
+
+bool TRs232CodeWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Page->viewport() && event->type() == QEvent::Wheel) {
+    // One step per notch of 120, partial turns adding up.
+    wheelAccumulator_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+    while (wheelAccumulator_ >= 120) {
+      wheelAccumulator_ -= 120;
+      FormMouseWheelUp();
+    }
+    while (wheelAccumulator_ <= -120) {
+      wheelAccumulator_ += 120;
+      FormMouseWheelDown();
+    }
+    return true;
+  }
+  return platform::Form::eventFilter(watched, event);
 }

@@ -237,6 +237,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // --- Menu commands (FMainMenu.cpp, FMainFiles.cpp) ----------------------
   void ExitClick(QObject* Sender);
   void AboutClick(QObject* Sender);
+  void Rs232CodeClick(QObject* Sender);
   void SendFactoryReset();
   void OpenClick(QObject* Sender);
   void SaveClick(QObject* Sender);

@@ -6,6 +6,8 @@
 
 #include "dialogs/FAbout.h"
 #include "dialogs/FExit.h"
+#include "dialogs/FRs232Cmd.h"
+#include "dialogs/FRs232CmdEnglish.h"
 #include "mainwindow/FMain.h"
 #include "platform/MenuItem.h"
 #include "platform/Timer.h"
@@ -82,7 +84,7 @@ void TfmMain::BuildMenus() {
   english->SetChecked(true);
 
   auto [help, helpMenu] = top("Help", "Help");
-  AddMenuItem(helpMenu, "Rs232Code", "RS232 Remote Control Code");
+  AddMenuItem(helpMenu, "Rs232Code", "RS232 Remote Control Code")->OnClick = handler(&TfmMain::Rs232CodeClick);
   for (auto [name, caption, method] :
        {std::tuple{"MemoShow", "Memo Show", &TfmMain::MemoShowClick}, {"HidData", "Hid Data", &TfmMain::HidDataClick},
         {"PhantomPotent", "PhantomPotent", nullptr}, {"ClearMatrix", "Clear Matrix", &TfmMain::ClearMatrixClick}}) {
@@ -108,4 +110,13 @@ void TfmMain::ExitClick(QObject*) {
 
 void TfmMain::AboutClick(QObject*) {
   if (fmAbout) fmAbout->ShowModal();
+}
+
+// The builder of the current language, modal.
+void TfmMain::Rs232CodeClick(QObject*) {
+  if (Language == QLatin1String("English")) {
+    if (fmRs232CmdEnglish) fmRs232CmdEnglish->ShowModal();
+  } else if (fmRs232Cmd) {
+    fmRs232Cmd->ShowModal();
+  }
 }

@@ -3,6 +3,7 @@
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
+#include "controls/ExImage.h"
 #include "controls/ExProgressBar.h"
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
@@ -174,11 +175,11 @@ TEST_F(StartupWindowsTest, CreatesEveryWindowInOrderWithItsCaptionAndControls) {
     }
   EXPECT_EQ(groupButtons, 64);
   for (int i = 1; i <= 31; ++i) {
-    EXPECT_NE(fmRs232Code->FindControl<QLabel>(QStringLiteral("ExImage%1").arg(i)), nullptr) << i;
-    EXPECT_NE(fmRs232CodeEnglish->FindControl<QLabel>(QStringLiteral("ExImage%1").arg(i)), nullptr) << i;
+    EXPECT_NE(fmRs232Code->FindControl<TExImage>(QStringLiteral("ExImage%1").arg(i)), nullptr) << i;
+    EXPECT_NE(fmRs232CodeEnglish->FindControl<TExImage>(QStringLiteral("ExImage%1").arg(i)), nullptr) << i;
   }
-  EXPECT_EQ(fmRs232CodeEnglish->FindControl<QLabel>("ExImage29")->geometry(), QRect(50, 209, 630, 81));
-  EXPECT_EQ(fmRs232Code->FindControl<QLabel>("ExImage30")->geometry(), QRect(50, 3144, 630, 98));
+  EXPECT_EQ(fmRs232CodeEnglish->FindControl<TExImage>("ExImage29")->geometry(), QRect(52, 209, 630, 81));  // centred in 754
+  EXPECT_EQ(fmRs232Code->FindControl<TExImage>("ExImage30")->geometry(), QRect(50, 3144, 630, 98));
   EXPECT_EQ(fmRs232CmdEnglish->FindControl<QComboBox>("cbType")->count(), 34);
   EXPECT_EQ(fmRs232CmdEnglish->FindControl<QComboBox>("cb2Volume")->itemText(181), "- 9.9dB");
   EXPECT_EQ(fmRs232CmdEnglish->FindControl<QComboBox>("cb2Volume")->itemText(280), "+0.0dB");
