@@ -33,6 +33,8 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindOverlaySwitches();
   BindLevelHandlers();
   BindDelayHandlers();
+  BindNameCommands();
+  BindLockCommands();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();
