@@ -1,12 +1,18 @@
 #include "dialogs/FChNameList.h"
 
-#include <QLabel>
+#include <algorithm>
 
 #include "controls/UxBmpButton.h"
+#include "dialogs/DeviceText.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
+#include "model/Lunitcontrol.h"
 
 TfmChNameList* fmChNameList = nullptr;
+
+namespace {
+constexpr int kChannels[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 18};
+}  // namespace
 
 TfmChNameList::TfmChNameList() {
   setObjectName(QStringLiteral("fmChNameList"));
@@ -18,7 +24,7 @@ TfmChNameList::TfmChNameList() {
     l->setGeometry(x, y, 40, 24);
     auto* edit = Create<QLineEdit>(this, name);
     edit->setGeometry(x + 44, y, 120, 24);
-    edit->setMaxLength(8);
+    dialogs::LimitDeviceBytes(edit, static_cast<int>(kChannelNameSize));
     edit->setText(text);
     return std::make_pair(l, edit);
   };
@@ -32,11 +38,20 @@ TfmChNameList::TfmChNameList() {
                                  16, 256);
   effLabel->setVisible(false);
   effEdit->setVisible(false);
+  lbEff = effLabel;
   edMatrixChNameEff = effEdit;
   btnOK = Create<TUxBmpButton>(this, "btnOK");
   dialogs::SetButtonFaces(btnOK, QRect(80, 272, 90, 30));
   btnCancel = Create<TUxBmpButton>(this, "btnCancel");
   dialogs::SetButtonFaces(btnCancel, QRect(210, 272, 90, 30));
+  btnOK->OnClick = [this](QObject* s) { btnOKClick(s); };
+  btnCancel->OnClick = [this](QObject* s) { btnCancelClick(s); };
+}
+
+QLineEdit* TfmChNameList::NameEdit(int channel) const {
+  if (channel >= 0 && channel < 8) return edMatrixChNameIn[static_cast<std::size_t>(channel)];
+  if (channel >= 8 && channel < 16) return edMatrixChNameOut[static_cast<std::size_t>(channel - 8)];
+  return channel == 18 ? edMatrixChNameEff : nullptr;
 }
 
 void TfmChNameList::FormShow() {
@@ -44,4 +59,22 @@ void TfmChNameList::FormShow() {
   setWindowTitle(fmMain->TranslateSid("SID_CH_NAME_LIST"));
   btnOK->SetCaption(fmMain->TranslateSid("SID_SET"));
   btnCancel->SetCaption(fmMain->TranslateSid("SID_EXIT"));
+  for (int c : kChannels) NameEdit(c)->setText(fmMain->GetChannelName(c));
 }
+
+void TfmChNameList::btnOKClick(QObject*) {
+  if (fmMain && fmMain->UnitControl) {
+    for (int c : kChannels) {
+      QLineEdit* edit = NameEdit(c);
+      const ChannelNameField stored = fmMain->UnitControl->GetChannelName(c);
+      const std::string storedBytes(stored.begin(), std::find(stored.begin(), stored.end(), 0));
+      if (dialogs::DeviceBytes(edit->text()) == storedBytes) continue;
+      const ChannelNameField name = dialogs::ChannelNameBytes(edit->text());
+      edit->setText(dialogs::ChannelNameText(name));
+      fmMain->SetChannelName(c, name);
+    }
+  }
+  close();
+}
+
+void TfmChNameList::btnCancelClick(QObject*) { close(); }

@@ -1,7 +1,13 @@
 // The list of every channel's name: eight inputs, eight outputs and the
-// hidden effect channel, each name at most eight characters.
+// hidden effect channel (with its hidden "AUX" label), each edit taking at
+// most 8 bytes. Showing fills every edit from the stored names. Set stores,
+// inputs first, then outputs, then the effect channel, only the names whose
+// text differs from the stored one -- each as 8 bytes of the device code page
+// padded with zero bytes, written back into its edit -- through
+// TfmMain::SetChannelName, then closes. Exit closes without storing.
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <array>
@@ -14,10 +20,15 @@ class TfmChNameList : public platform::Form {
  public:
   TfmChNameList();
   void FormShow() override;
+  void btnOKClick(QObject* Sender);
+  void btnCancelClick(QObject* Sender);
+  // The edit of channel 0-15 or 18; null for any other.
+  QLineEdit* NameEdit(int channel) const;
 
   std::array<QLineEdit*, 8> edMatrixChNameIn{};   // A..H
   std::array<QLineEdit*, 8> edMatrixChNameOut{};  // 1..8
   QLineEdit* edMatrixChNameEff;
+  QLabel* lbEff;  // "AUX", hidden like its edit
   TUxBmpButton* btnOK;
   TUxBmpButton* btnCancel;
 };

@@ -34,6 +34,8 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindEqDrag();
   BindLevelHandlers();
   BindDelayHandlers();
+  BindNameCommands();
+  BindLockCommands();
   InstallReplyHandlers();
   InstallUploadHandlers();
   InstallMeterHandlers();

@@ -542,6 +542,30 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // Every level, gate-level and limit meter to zero.
   void ResetMeters();
 
+  // --- Channel names, operation lock, test tone (FMainNames.cpp, FMainLock.cpp) --
+  // Relabels the channel's matrix label and its page button's hint (the name
+  // up to its first zero byte), then stores the 8 bytes in the image, which
+  // sends them (0x3D, forced) unless Updating. Only channels 0-15 and 18.
+  void SetChannelName(int channel, const std::array<std::uint8_t, 8>& name);
+  // The matrix page's channel labels (Tag = channel) open the name window; the
+  // overview labels show the hand cursor while the mouse is over them.
+  void lbMatrixChNameInAClick(QObject* Sender);
+  void lbMatrixChNameInAMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+  void lbMatrixChNameInAMouseLeave(QObject* Sender);
+  void ChNameListClick(QObject* Sender);
+  void TestToneClick(QObject* Sender);
+  void LockClick(QObject* Sender);
+  void LockSetupClick(QObject* Sender);
+  // The processor reported a set operation lock while connecting: LinkState
+  // 8, and the unlock window opens modally from tmUnlock (one shot, 100 ms;
+  // 1200 ms while the Ethernet link is open). The state is read once the
+  // unlock window sends 0x22.
+  void OnOperationLockSet();
+  void tmUnlockTimer(QObject* Sender);
+  platform::Timer* tmUnlock = nullptr;
+  void BindNameCommands();
+  void BindLockCommands();
+
   // --- Services the dialogs call ------------------------------------------
   // Clears every routing of the matrix in the image and the processor.
   void ClearMatrix();

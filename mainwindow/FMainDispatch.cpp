@@ -3,6 +3,7 @@
 // request, and routed to the handler of its reply code.
 #include <QLabel>
 
+#include "dialogs/FLockPassWord.h"
 #include "dialogs/FNetwork.h"
 #include "mainwindow/FMain.h"
 #include "platform/Timer.h"
@@ -33,6 +34,10 @@ void TfmMain::InstallReplyHandlers() {
   SetReplyHandler(0x13, [this](std::uint8_t id, const Bytes& p) {
     if (fmNetwork) fmNetwork->ReportConnectResult(1);
     OnIdentityReply(id, p);
+  });
+  // The verdict on an unlock attempt.
+  SetReplyHandler(0x2D, [](std::uint8_t, const Bytes& p) {
+    if (p.size() >= 2 && p[0] == 0 && fmLockPassWord) fmLockPassWord->SetReplyState(p[1]);
   });
 }
 

@@ -125,6 +125,17 @@ TEST(SimProcessorTest, PasswordAndMeters) {
   for (std::size_t c = 0; c < 17; ++c) EXPECT_LE(static_cast<std::int8_t>(first[c]), 0);
 }
 
+TEST(SimProcessorTest, StartPasswordIsTheOneChecked) {
+  SimProcessor sim;
+  const std::uint8_t zeros[4] = {'0', '0', '0', '0'};
+  const std::uint8_t given[4] = {'1', '2', 0, 0};
+  sim.SetPassword({'1', '2', 0, 0});
+  EXPECT_EQ(Ask(sim, CM_MCS_PASS_SUBMIT(1, 0, zeros)).payload, (Bytes{0, 0}));
+  EXPECT_EQ(Ask(sim, CM_MCS_PASS_SUBMIT(1, 0, given)).payload, (Bytes{0, 1}));
+  Ask(sim, CM_MCS_SET_LOCK(1, zeros));
+  EXPECT_EQ(sim.Password(), (std::array<std::uint8_t, 4>{'0', '0', '0', '0'}));
+}
+
 TEST(SimProcessorTest, FaultsAndByteStream) {
   SimProcessor sim(3);
   const Bytes connect = Request(CM_MCS_CMD(1, 0x10));

@@ -410,6 +410,16 @@ SimProcessor::Stream SimProcessor::StoredStream(int slot) const {
   return slot >= 0 && slot < kPresets ? stored_[slot] : Stream{};
 }
 
+void SimProcessor::SetPassword(const std::array<std::uint8_t, 4>& password) {
+  std::lock_guard guard(lock_);
+  password_ = password;
+}
+
+std::array<std::uint8_t, 4> SimProcessor::Password() const {
+  std::lock_guard guard(lock_);
+  return password_;
+}
+
 int SimProcessor::Restarts() const {
   std::lock_guard guard(lock_);
   return restarts_;

@@ -108,6 +108,10 @@ class SimProcessor {
   // Stores the current preset into slot 0-20 under its current name.
   void StorePreset(int slot);
   std::string PresetName(int slot) const;
+  // The operation-lock password 0x2F sets and 0x2D is checked against
+  // ("0000" at start).
+  void SetPassword(const std::array<std::uint8_t, 4>& password);
+  std::array<std::uint8_t, 4> Password() const;
   // How many restarts (0x04) it has had.
   int Restarts() const;
   std::array<std::uint8_t, kGroupBytes> GroupControls() const;

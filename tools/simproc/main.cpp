@@ -11,12 +11,16 @@
 // --gap MS, --together N, --delay MS, --garbage N, --udp-answers (network: the
 // UDP copy of a command is answered on TCP too), --preset N (the current
 // preset's number, 0-21), --stream FILE (the current parameter stream: the
-// file's bytes from stream byte 0, at most 1550). Runs until interrupted.
+// file's bytes from stream byte 0, at most 1550), --password TEXT (the
+// operation-lock password to start with: up to 4 bytes, zero bytes after a
+// shorter text). Runs until interrupted.
 #include "simproc/SimNetServer.h"
 #include "simproc/SimSerialServer.h"
 
 #include "platform/Format.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <pthread.h>
@@ -31,7 +35,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
                "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers] [--preset N]\n"
-               "              [--stream FILE]\n");
+               "              [--stream FILE] [--password TEXT]\n");
   return 2;
 }
 
@@ -43,6 +47,7 @@ int main(int argc, char** argv) {
   std::string netAddress;
   std::string logPath;
   std::string streamPath;
+  std::optional<std::string> password;
   int preset = -1;
   int deviceId = 1;
   SimFaults faults;
@@ -64,6 +69,8 @@ int main(int argc, char** argv) {
       netAddress = argv[++i];
     } else if (arg == "--stream" && i + 1 < argc) {
       streamPath = argv[++i];
+    } else if (arg == "--password" && i + 1 < argc && std::strlen(argv[i + 1]) <= 4) {
+      password = argv[++i];
     } else if (arg == "--preset") {
       ok = number(preset, 0, 21);
     } else if (arg == "--log" && i + 1 < argc) {
@@ -103,6 +110,11 @@ int main(int argc, char** argv) {
   auto processor = std::make_shared<SimProcessor>(static_cast<std::uint8_t>(deviceId));
   processor->SetFaults(faults);
   if (preset >= 0) processor->SetCurrentPreset(preset);
+  if (password) {
+    std::array<std::uint8_t, 4> bytes{};
+    std::copy(password->begin(), password->end(), bytes.begin());
+    processor->SetPassword(bytes);
+  }
   if (!streamPath.empty()) {
     std::FILE* f = std::fopen(streamPath.c_str(), "rb");
     SimProcessor::Stream stream = processor->CurrentStream();
