@@ -30,7 +30,15 @@ class Fake : public Base {
   std::function<QString(int X)> hint;
   // Repeat presses on the other axes, as a master axis does.
   bool repeat = false;
+  TCursor cursor = crDefault;
   std::vector<std::string> calls;
+
+  // The fake's cursor, as the plot's handler leaves it.
+  TCursor GetMouseCursor(const TwPlotMouseData&) override {
+    TCursor c = cursor;
+    this->Owner()->DoGetMouseCursorEvent(this, c);
+    return c;
+  }
 
  protected:
   bool DoHitTest(const TwPlotMouseData& d) override { return rect.contains(d.X, d.Y); }

@@ -200,6 +200,27 @@ TEST(PlotInput, RemovedObjectsAreForgottenByTheInputState) {
   SUCCEED();
 }
 
+TEST(PlotInput, FocusAndCursorRelays) {
+  InputPlot p;
+  auto* channel = p.Add<Fake<TwXYPlotChannel>>(kBox);
+  auto* limit = p.Add<Fake<TwPlotLimit>>(QRect(200, 60, 50, 50));
+  std::vector<std::string> events;
+  p.OnGotFocusChannel = [&](int i) { events.push_back("got " + std::to_string(i)); };
+  p.OnLostFocusChannel = [&](int i) { events.push_back("lost " + std::to_string(i)); };
+  channel->SetUserSelected(true);
+  channel->SetUserSelected(false);
+  limit->SetUserSelected(true);  // limits have no focus events
+  EXPECT_EQ(events, (Calls{"got 1", "lost 1"}));
+
+  channel->cursor = crSizeNS;
+  p.OnGetMouseCursorChannel = [](int, TCursor& c) { c = crHandPoint; };
+  p.Move(kIn);
+  EXPECT_EQ(p.cursor().shape(), Qt::PointingHandCursor);
+  p.OnGetMouseCursorChannel = nullptr;
+  p.Move(kIn + QPoint(1, 0));
+  EXPECT_EQ(p.cursor().shape(), Qt::SizeVerCursor);
+}
+
 // ---- hints ----
 
 QColor Pixel(TwPlotComponent& p, QPoint at) { return p.grab().toImage().pixelColor(at); }
