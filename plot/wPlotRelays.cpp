@@ -103,6 +103,7 @@ void TwPlotComponent::DoMouseWheelEvent(TwPlotObject* AObject, int WheelDelta, Q
 }
 
 void TwPlotComponent::DoClickEvent(TwPlotObject* AObject) {
+  if (IsLoading()) return;
   if (FDBLClickActive) {
     FireKind<TwPlotObjectEvent>(AObject,
                                 {&OnDblClickChannel, &OnDblClickXAxis, &OnDblClickYAxis, &OnDblClickDataCursor,
