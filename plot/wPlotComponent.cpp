@@ -37,6 +37,9 @@ TwPlotComponent::TwPlotComponent(QWidget* parent) : TwCustomComponent(parent) {
   for (auto& list : FImageLists) list = std::make_unique<TCustomImageList>(24, 24);
   FAnnotationDefaultFont.Color = platform::clWhite;
   FMaster->SetUserCanEditObjects(true);
+  OnInternalTimer = [this](QObject*) { HintTimer(); };
+  // Hover hints need the moves without a button, and the leave event.
+  setMouseTracking(true);
 }
 
 TwPlotComponent::~TwPlotComponent() {
@@ -60,7 +63,7 @@ int IndexIn(M* m, TwPersistent* s) {
 
 void TwPlotComponent::DoObjectAdded(TwPersistent* Sender) {
   if (!dynamic_cast<TwPlotObject*>(Sender)) return;
-  const std::pair<TwPlotObjectManagerCustom*, TwObjectIndexEvent*> kinds[] = {
+  const std::pair<TwPlotObjectManagerCustom*, TwPlotObjectEvent*> kinds[] = {
       {FMaster->ChannelManager(), &OnAddChannel},       {FMaster->XAxisManager(), &OnAddXAxis},
       {FMaster->YAxisManager(), &OnAddYAxis},           {FMaster->DataCursorManager(), &OnAddDataCursor},
       {FMaster->DataViewManager(), &OnAddDataView},     {FMaster->LegendManager(), &OnAddLegend},
@@ -68,7 +71,7 @@ void TwPlotComponent::DoObjectAdded(TwPersistent* Sender) {
       {FMaster->AnnotationManager(), &OnAddAnnotation}};
   for (const auto& [m, event] : kinds) {
     const int i = IndexIn(m, Sender);
-    if (i >= 0 && *event) (*event)(this, i);
+    if (i >= 0 && *event) (*event)(i);
   }
 }
 
@@ -77,7 +80,11 @@ void TwPlotComponent::DoObjectRemoved(TwPersistent* Sender) {
   if (FMouseDownObject == Sender) FMouseDownObject = nullptr;
   if (FLastMouseOverObject == Sender) FLastMouseOverObject = nullptr;
   if (FLastMouseClickObject == Sender) FLastMouseClickObject = nullptr;
-  const std::pair<TwPlotObjectManagerCustom*, TwObjectIndexEvent*> kinds[] = {
+  // Also the hint's object, and any button: a button goes with its parent,
+  // which announces only itself.
+  for (TwPlotObject** p : {&FMouseDownObject, &FLastMouseOverObject, &FLastMouseClickObject, &FLastHintObject})
+    if (*p && (*p == Sender || dynamic_cast<TwPlotButton*>(*p))) *p = nullptr;
+  const std::pair<TwPlotObjectManagerCustom*, TwPlotObjectEvent*> kinds[] = {
       {FMaster->ChannelManager(), &OnRemoveChannel},    {FMaster->XAxisManager(), &OnRemoveXAxis},
       {FMaster->YAxisManager(), &OnRemoveYAxis},        {FMaster->DataCursorManager(), &OnRemoveDataCursor},
       {FMaster->DataViewManager(), &OnRemoveDataView},  {FMaster->LegendManager(), &OnRemoveLegend},
@@ -85,7 +92,7 @@ void TwPlotComponent::DoObjectRemoved(TwPersistent* Sender) {
       {FMaster->AnnotationManager(), &OnRemoveAnnotation}};
   for (const auto& [m, event] : kinds) {
     const int i = IndexIn(m, Sender);
-    if (i >= 0 && *event) (*event)(this, i);
+    if (i >= 0 && *event) (*event)(i);
   }
 }
 
@@ -154,6 +161,47 @@ void TwPlotComponent::RemoveAllLabels() {
   while (LabelCount() > 1) DeleteFrom(FMaster->LabelManager(), 1);
 }
 
+// ---- translations ----
+
+int TwPlotComponent::AddTranslation(const QString& OriginalString, const QString& ReplacementString) {
+  const int index = FMaster->AddTranslation();
+  TwPlotTranslationObject* o = FMaster->TranslationManager()->GetObject(index);
+  o->SetOriginalString(OriginalString);
+  o->SetReplacementString(ReplacementString);
+  return index;
+}
+
+void TwPlotComponent::DeleteTranslation(int Index) {
+  FMaster->TranslationManager()->Delete(Index);
+  InvalidateNow();
+}
+
+void TwPlotComponent::RemoveAllTranslations() {
+  FMaster->TranslationManager()->Clear();
+  InvalidateNow();
+}
+
+QString TwPlotComponent::GetTranslationOriginalString(int Index) const {
+  return FMaster->TranslationManager()->GetObject(Index)->OriginalString();
+}
+
+QString TwPlotComponent::GetTranslationReplacementString(int Index) const {
+  return FMaster->TranslationManager()->GetObject(Index)->ReplacementString();
+}
+
+void TwPlotComponent::SaveTranslationsToFile(const QString& FileName) {
+  FMaster->TranslationManager()->SaveToFile(FileName);
+}
+
+void TwPlotComponent::LoadTranslationsFromFile(const QString& FileName) {
+  FMaster->TranslationManager()->LoadFromFile(FileName);
+}
+
+QString TwPlotComponent::TranslateText(const QString& Text) const {
+  const TwPlotTranslationManager* m = FMaster ? FMaster->TranslationManager() : nullptr;
+  return m ? m->FindReplacement(Text) : Text;
+}
+
 TwPlotChannelCustom* TwPlotComponent::GetChannelCustom(int i) const { return FMaster->ChannelManager()->GetObject(i); }
 TwPlotToolBar* TwPlotComponent::GetToolBar(int i) const { return FMaster->ToolBarManager()->GetObject(i); }
 TwPlotLegend* TwPlotComponent::GetLegend(int i) const { return FMaster->LegendManager()->GetObject(i); }
@@ -208,8 +256,8 @@ bool TwPlotComponent::TitleVisible() const { return LabelCount() && GetLabel(0)-
 void TwPlotComponent::SetTitleVisible(bool Value) {
   if (LabelCount()) GetLabel(0)->SetVisible(Value);
 }
-int TwPlotComponent::TitleMargin() const { return LabelCount() ? GetLabel(0)->MarginBottom() : 0; }
-void TwPlotComponent::SetTitleMargin(int Value) {
+double TwPlotComponent::TitleMargin() const { return LabelCount() ? GetLabel(0)->MarginBottom() : 0; }
+void TwPlotComponent::SetTitleMargin(double Value) {
   if (LabelCount()) GetLabel(0)->SetMarginBottom(Value);
 }
 platform::TFont TwPlotComponent::TitleFont() const {
@@ -609,6 +657,7 @@ void TwPlotComponent::DoPaint(platform::Canvas& Canvas) {
   for (int i = 0; i < DataCursorCount(); ++i) GetDataCursor(i)->Draw(Canvas, layerColor);
   for (int i = 0; i < LegendCount(); ++i) GetLegend(i)->Draw(Canvas, BackGroundColor());
   for (int i = 0; i < TableCount(); ++i) GetTable(i)->Draw(Canvas, BackGroundColor());
+  drawHint(Canvas);
   FPaintingActive = false;
   if (OnAfterPaint) OnAfterPaint(this);
 }

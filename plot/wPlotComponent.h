@@ -16,15 +16,41 @@
 // Label 0 holds the title (TitleText, TitleVisible, TitleMargin, TitleFont)
 // and cannot be deleted. Object changes request a throttled repaint;
 // deletions and RemoveAll repaint at once.
+//
+// Input. The plot hands mouse, wheel and keys to its objects
+// (wPlotInput.cpp). The object under the mouse is the first, in registration
+// order, that is enabled, visible and hit: selected objects before the
+// others, data views and legends last. A press selects it (Shift or Ctrl
+// select axes; a right press first clears every selection) and goes to it
+// alone when it cannot take the focus, is a button, an annotation or a limit,
+// or for the right button; otherwise to every selected object. Moves with a
+// button down drag the pressed object (or the selected ones); other moves
+// set the cursor and ask the object under the mouse for a hint, shown in a
+// clInfoBk box after HintsPause ms of rest and hidden after HintsHidePause
+// ms, by a press, or when the mouse leaves. The wheel and keys go to the
+// selected objects; the plot keeps the arrow keys. A press gives the plot the
+// keyboard focus; a double click runs as a press whose release fires the
+// double-click events.
+//
+// Events (wPlotEvents.h) come from the objects through the relays below,
+// which turn the object into its index in its kind's manager (-1 when it is
+// in none). Nothing fires while the plot is loading, except
+// OnDataCursorChange.
+//
+// Translation: TranslateText answers the replacement of the plot's
+// translation list (wPlotTranslation.h).
 #pragma once
 
 #include <QImage>
+
+#include <array>
 
 #include <memory>
 #include <vector>
 
 #include "controls/CustomImageList.h"
 #include "controls/wWinComponent.h"
+#include "plot/wPlotEvents.h"
 #include "plot/wPlotKinds.h"
 #include "plot/wPlotMasterManager.h"
 
@@ -47,11 +73,9 @@ class TwPlotLimit;
 class TwPlotLabel;
 class TwPlotAnnotation;
 
-class TwPlotComponent : public TwCustomComponent {
+class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   Q_OBJECT
  public:
-  using TwObjectIndexEvent = std::function<void(QObject* Sender, int Index)>;
-
   explicit TwPlotComponent(QWidget* parent = nullptr);
   ~TwPlotComponent() override;
 
@@ -70,6 +94,8 @@ class TwPlotComponent : public TwCustomComponent {
   int AddAnnotation();
   int AddLimit() { return FMaster->AddLimit(); }
   int AddLabel() { return FMaster->AddLabel(); }
+  // A translation pair; its index.
+  int AddTranslation(const QString& OriginalString, const QString& ReplacementString);
 
   void DeleteToolBar(int Index);
   void DeleteLegend(int Index);
@@ -83,6 +109,7 @@ class TwPlotComponent : public TwCustomComponent {
   void DeleteLimit(int Index);
   // Label 0 is the title's and is refused.
   void DeleteLabel(int Index);
+  void DeleteTranslation(int Index);
 
   void RemoveAllToolBars();
   void RemoveAllLegends();
@@ -96,6 +123,7 @@ class TwPlotComponent : public TwCustomComponent {
   void RemoveAllLimits();
   // Keeps label 0.
   void RemoveAllLabels();
+  void RemoveAllTranslations();
 
   int ChannelCount() const { return FMaster->ChannelManager()->Count(); }
   int DataViewCount() const { return FMaster->DataViewManager()->Count(); }
@@ -108,6 +136,12 @@ class TwPlotComponent : public TwCustomComponent {
   int LimitCount() const { return FMaster->LimitManager()->Count(); }
   int LabelCount() const { return FMaster->LabelManager()->Count(); }
   int AnnotationCount() const { return FMaster->AnnotationManager()->Count(); }
+  int TranslationCount() const { return FMaster->TranslationManager()->Count(); }
+  QString GetTranslationOriginalString(int Index) const;
+  QString GetTranslationReplacementString(int Index) const;
+  // "Error Saving Translation Data - ..." / "Error Loading Data - ...".
+  void SaveTranslationsToFile(const QString& FileName);
+  void LoadTranslationsFromFile(const QString& FileName);
 
   // Throw std::out_of_range("List index out of bounds (n)").
   TwPlotChannelCustom* GetChannelCustom(int Index) const;
@@ -228,8 +262,8 @@ class TwPlotComponent : public TwCustomComponent {
   void SetTitleText(const QString& Value);
   bool TitleVisible() const;
   void SetTitleVisible(bool Value);
-  int TitleMargin() const;
-  void SetTitleMargin(int Value);
+  double TitleMargin() const;
+  void SetTitleMargin(double Value);
   platform::TFont TitleFont() const;
   void SetTitleFont(const platform::TFont& Value);
 
@@ -248,13 +282,14 @@ class TwPlotComponent : public TwCustomComponent {
 
   // ---- services the objects call ----
   TwPlotObjectManager* GetPlotObjectManager() const { return FMaster->PlotObjectManager(); }
+  TwPlotTranslationManager* GetTranslationManager() const { return FMaster->TranslationManager(); }
   // Labels of cartesian axes: the first rectangle of a paint is taken as it
   // is; later ones must lie inside data view 0 and overlap none taken.
   bool TryAddCollisionRect(const platform::TRect& R);
   void AddCollisionRect(const platform::TRect& R);
   void AddLayerEntry(const QString& Key, TwPlotObject* AObject);
   const std::vector<std::pair<QString, TwPlotObject*>>& LayerList() const { return FLayerList; }
-  QString TranslateText(const QString& Text) const { return Text; }
+  QString TranslateText(const QString& Text) const;
 
   // ---- image lists 0..2 (24 x 24 at first) ----
   TCustomImageList* ImageList(int ImageListIndex) const;
@@ -263,24 +298,103 @@ class TwPlotComponent : public TwCustomComponent {
   // size, a larger one scaled down; a mix raises.
   void ImageListAdd(int ImageListIndex, const QImage& ABitmap);
 
-  // ---- relays of the objects' input (events come with the input work) ----
-  void ObjectMouseDown(TwPlotObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-  void ObjectMouseMove(TwPlotObject*, Qt::KeyboardModifiers, int, int) {}
-  void ObjectMouseUp(TwPlotObject*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-  void ObjectMouseWheel(TwPlotObject*, int, Qt::KeyboardModifiers, int, int) {}
-  void ObjectPopupMenu(TwPlotObject*, bool&, int, int) {}
-  void ObjectGotFocus(TwPlotObject*) {}
-  void ObjectLostFocus(TwPlotObject*) {}
+  // ---- input ----
+  // The object (or button) that takes the mouse at MouseData; null for none.
+  TwPlotObject* GetObjectUnderMouse(const TwPlotMouseData& MouseData);
+  // The axis pixels of MouseData, exchanged while the axes are exchanged.
+  void SetAxisPixels(TwPlotMouseData& MouseData) const;
+  // The hint box as the last move left it; Visible while it is shown.
+  const TwHintData& HintData() const { return FHintData; }
+  // The last paint drew the hint box.
+  bool HintShowing() const { return FHintShowing; }
+  void HideHint();
+  // The mouse left the plot or the plot lost the focus (the window system's
+  // capture taken away): the hint goes, the object under the mouse is told.
+  void WMCaptureChanged();
 
-  // ---- events ----
-  TwObjectIndexEvent OnAddChannel, OnAddXAxis, OnAddYAxis, OnAddDataCursor, OnAddDataView, OnAddLegend, OnAddLimit,
-      OnAddTable, OnAddAnnotation;
-  TwObjectIndexEvent OnRemoveChannel, OnRemoveXAxis, OnRemoveYAxis, OnRemoveDataCursor, OnRemoveDataView,
-      OnRemoveLegend, OnRemoveLimit, OnRemoveTable, OnRemoveAnnotation;
-  platform::Handler OnAfterPaint;
+  // ---- kind relays: the event of the object's kind ----
+  void DoMouseDownEvent(TwPlotObject* AObject, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void DoMouseMoveEvent(TwPlotObject* AObject, Qt::KeyboardModifiers Shift, int X, int Y);
+  void DoMouseUpEvent(TwPlotObject* AObject, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  // Axes, data views, legends, limits, cursors, annotations and time-series
+  // channels (TwPlotChannel); XY channels fire no wheel event.
+  void DoMouseWheelEvent(TwPlotObject* AObject, int WheelDelta, Qt::KeyboardModifiers Shift, int X, int Y);
+  // The double-click event while a double click is active (and ends it),
+  // else the click event.
+  void DoClickEvent(TwPlotObject* AObject);
+  void DoGetMouseCursorEvent(TwPlotObject* AObject, TCursor& Cursor);
+  void DoPopupMenuEvent(TwPlotObject* AObject, bool& Cancel, int ScreenX, int ScreenY);
+  void DoGotFocusEvent(TwPlotObject* AObject);
+  void DoLostFocusEvent(TwPlotObject* AObject);
+
+  // ---- single relays ----
+  void DoMouseDownDataPointEvent(TwPlotObject* Channel, int DataIndex, Qt::MouseButton Button,
+                                 Qt::KeyboardModifiers Shift, int X, int Y);
+  void DoMouseMoveDataPointEvent(TwPlotObject* Channel, int DataIndex, Qt::KeyboardModifiers Shift, int X, int Y);
+  void DoMouseUpDataPointEvent(TwPlotObject* Channel, int DataIndex, Qt::MouseButton Button,
+                               Qt::KeyboardModifiers Shift, int X, int Y);
+  // OnDblClickDataPoint while a double click is active, else
+  // OnClickDataPoint; the double click stays active.
+  void DoClickDataPointEvent(TwPlotObject* Channel, int DataIndex);
+  void DoDataPointMovedEvent(TwPlotObject* Channel, int DataIndex, double OldX, double OldY, double NewX,
+                             double NewY);
+  void DoDataPointCustomizeHintEvent(TwPlotObject* Channel, int DataPointIndex, QString& AText);
+  void DoXAxisMinChangeEvent(TwPlotObject* Axis, double OldValue, double NewValue);
+  void DoXAxisSpanChangeEvent(TwPlotObject* Axis, double OldValue, double NewValue);
+  void DoYAxisMinChangeEvent(TwPlotObject* Axis, double OldValue, double NewValue);
+  void DoYAxisSpanChangeEvent(TwPlotObject* Axis, double OldValue, double NewValue);
+  void DoXAxisMinSpanChangeEvent(TwPlotObject* Axis, double OldMin, double OldSpan, double NewMin, double NewSpan);
+  void DoXAxisMinSpanChangeFinishedEvent(TwPlotObject* Axis, double OldMin, double OldSpan, double NewMin,
+                                         double NewSpan);
+  void DoYAxisMinSpanChangeEvent(TwPlotObject* Axis, double OldMin, double OldSpan, double NewMin, double NewSpan);
+  void DoYAxisMinSpanChangeFinishedEvent(TwPlotObject* Axis, double OldMin, double OldSpan, double NewMin,
+                                         double NewSpan);
+  void DoXAxisCustomizeHintEvent(TwPlotObject* Axis, QString& AText);
+  void DoYAxisCustomizeHintEvent(TwPlotObject* Axis, QString& AText);
+  // Fires also while the plot is loading.
+  void DoDataCursorChangeEvent(TwPlotObject* DataCursor);
+  void DoBeforeDataCursorUpdateEvent(TwPlotObject* DataCursor);
+  void DoDataCursorCustomizeHintEvent(TwPlotObject* DataCursor, QString& AText);
+  void DoToolBarCustomizeHintEvent(TwPlotObject* ToolBar, QString& AText);
+  void DoToolBarButtonClickEvent(TwPlotObject* ToolBar, TwPlotToolBarButtonType ButtonType);
+  void DoBeforeToolBarButtonClickEvent(TwPlotObject* ToolBar, TwPlotToolBarButtonType ButtonType, bool& Cancel);
+  void DoLimitLine1PositionChangeEvent(TwPlotObject* Limit, double OldValue, double NewValue);
+  void DoLimitLine2PositionChangeEvent(TwPlotObject* Limit, double OldValue, double NewValue);
+  void DoAnnotationCoordinatesChangeEvent(TwPlotObject* Annotation);
+  void DoAnnotationMoveUserEvent(TwPlotObject* Annotation);
+  void DoAnnotationResizeUserEvent(TwPlotObject* Annotation);
+  void DoAnnotationCoordinatesChangeFinishedEvent(TwPlotObject* Annotation);
+  void DoBeforeZoomBoxEvent(TwPlotObject* DataView, platform::TRect& ZoomRect, bool& Cancel);
+  // An axis about to draw the label of Value: the X or Y axis's
+  // customize-label event may change ALabel, or call SetCustomizeLabelText.
+  void DoCustomizeLabelEvent(TwPlotObject* Axis, QString& ALabel, double Value);
+  void SetCustomizeLabelText(const QString& Value) { FTempCustomLabel = Value; }
+
+  // ---- one axis's input repeated on the other axes of its direction ----
+  // Calls that come back while a repetition runs do nothing.
+  void RepeatAxisMouseLeft(TwPlotObject* Axis, const TwPlotMouseData& MouseData);
+  void RepeatAxisMouseMove(TwPlotObject* Axis, const TwPlotMouseData& MouseData);
+  void RepeatAxisMouseUp(TwPlotObject* Axis, const TwPlotMouseData& MouseData);
+  void RepeatAxisMouseWheel(TwPlotObject* Axis, int WheelDelta, Qt::KeyboardModifiers Shift, int X, int Y);
+  void RepeatAxisKeyDown(TwPlotObject* Axis, int& CharCode, Qt::KeyboardModifiers Shift, TwPlotPopupMenu* PopupMenu);
 
  protected:
   void DoPaint(platform::Canvas& Canvas) override;
+  // Paint step 16: the hint box.
+  void drawHint(platform::Canvas& Canvas);
+  // One tick of the private timer: shows a pending hint, hides a shown one.
+  void HintTimer();
+
+  void DoMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void DoMouseMove(Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void DoMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void DoDblClick() override;
+  bool DoMouseWheel(int WheelDelta, Qt::KeyboardModifiers Shift, QPoint MousePos) override;
+  void DoWantSpecialKey(int& CharCode, int& Result) override;
+  void DoKeyDown(int& CharCode, Qt::KeyboardModifiers Shift) override;
+  void DoKillFocus() override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void leaveEvent(QEvent* e) override;
   virtual void DoObjectChange(TwPersistent* Sender);
   virtual void DoObjectAdded(TwPersistent* Sender);
   virtual void DoObjectRemoved(TwPersistent* Sender);
@@ -293,6 +407,19 @@ class TwPlotComponent : public TwCustomComponent {
   int RowWidth(platform::Canvas& Canvas, const std::vector<TwPlotLayoutObject*>& List, int Row) const;
   int StackWidth(platform::Canvas& Canvas, const std::vector<TwPlotLayoutObject*>& List) const;
   void DeleteFrom(TwPlotObjectManagerCustom* Manager, int Index);
+  enum TwPlotEventKind { ipekChannel, ipekXAxis, ipekYAxis, ipekDataCursor, ipekDataView, ipekLegend, ipekLimit,
+                         ipekAnnotation, ipekNone };
+  // The kind of AObject and its index in that kind's manager.
+  TwPlotEventKind KindOf(TwPlotObject* AObject, int& Index, bool WheelChannel = false) const;
+  template <class E, class... A>
+  void FireKind(TwPlotObject* AObject, const std::array<E*, ipekNone>& Events, bool WheelChannel, A&&... Args);
+  template <class E, class... A>
+  void FireSingle(const E& Event, TwPlotObjectManagerCustom* Manager, TwPlotObject* AObject, A&&... Args);
+  template <class F>
+  void RepeatAxis(TwPlotObject* Axis, F Operation);
+  void SetAllShiftState(Qt::KeyboardModifiers Shift);
+  void HintSteps(TwPlotObject* Target, const TwHintData& Hint, int X, int Y);
+  QPoint ScreenOf(int X, int Y) const;
   void ClearManager(TwPlotObjectManagerCustom* Manager);
 
   std::unique_ptr<TwPlotMasterManager> FMaster;
@@ -304,6 +431,23 @@ class TwPlotComponent : public TwCustomComponent {
   TwPlotObject* FMouseDownObject = nullptr;
   TwPlotObject* FLastMouseOverObject = nullptr;
   TwPlotObject* FLastMouseClickObject = nullptr;
+  Qt::MouseButton FLastMouseClickButton = Qt::NoButton;
+  Qt::KeyboardModifiers FLastMouseClickShift;
+  int FLastMouseClickX = 0, FLastMouseClickY = 0, FLastMouseClickScreenX = 0, FLastMouseClickScreenY = 0;
+  bool FMouseDown = false;
+  bool FSelectingActive = false;
+  bool FDBLClickActive = false;
+  bool FMasterAxisBlock = false;
+  bool FJustReleasedCapture = false;
+  Qt::KeyboardModifiers FShiftState;
+  // The buttons held during the current mouse move.
+  Qt::MouseButtons FMoveButtons;
+  TwHintData FHintData;
+  int FLastHintX = 0, FLastHintY = 0;
+  platform::TRect FLastHintShowRect;
+  TwPlotObject* FLastHintObject = nullptr;
+  bool FHintShowing = false;
+  QString FTempCustomLabel;
   bool FUserCanAddRemoveChannels = false;
   int FOuterMarginTop = 5, FOuterMarginLeft = 5, FOuterMarginRight = 5, FOuterMarginBottom = 5;
   bool FClipAnnotationsToAxes = true;

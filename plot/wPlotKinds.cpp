@@ -9,12 +9,6 @@ void TwPlotToolBar::ClickSelect() {
   DoChange();
 }
 
-void TwPlotLabel::SetFont(const platform::TFont& v) {
-  if (v == FFont) return;
-  FFont = v;
-  DoLayoutChange();
-}
-
 void TwPlotDataCursor::NotificationRemove(TwPersistent* Sender) {
   if (Sender == static_cast<TwPersistent*>(FDataView) && FDataView) FDataView = nullptr;
 }

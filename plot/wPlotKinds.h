@@ -1,10 +1,11 @@
-// The plot's other object kinds: toolbar, legend, label, table, data cursor,
-// limit and annotation, with the properties the plot and its managers read
-// and set. None of them draws or asks for room yet; the toolbar keeps the
-// select, zoom-box and cursor states that the plot's toolbar-select switch
-// clicks.
+// The plot's other object kinds: toolbar, legend, table, data cursor, limit
+// and annotation (the label has its own header), with the properties the
+// plot and its managers read and set. None of them draws or asks for room
+// yet; the toolbar keeps the select, zoom-box and cursor states that the
+// plot's toolbar-select switch clicks.
 #pragma once
 
+#include "plot/wPlotLabel.h"
 #include "plot/wPlotObjects.h"
 
 class TwPlotDataView;
@@ -31,6 +32,12 @@ class TwPlotToolBar : public TwPlotLayoutObject {
   bool FSelectActive = false, FZoomBoxActive = false, FCursorActive = false;
 };
 
+// A button of a toolbar.
+class TwPlotToolBarButton : public TwPlotButton {
+ public:
+  using TwPlotButton::TwPlotButton;
+};
+
 class TwPlotLegend : public TwPlotLayoutObject {
  public:
   TW_PLOT_KIND_CTOR(TwPlotLegend, TwPlotLayoutObject) {}
@@ -40,22 +47,6 @@ class TwPlotLegend : public TwPlotLayoutObject {
 
  private:
   bool FCursorAllChannels = false;
-};
-
-class TwPlotLabel : public TwPlotLayoutObject {
- public:
-  TW_PLOT_KIND_CTOR(TwPlotLabel, TwPlotLayoutObject) { SetHorizontal(true); }
-  QString Caption() const { return FCaption; }
-  void SetCaption(const QString& v) { SetStringProperty(v, FCaption, ipnChange); }
-  int MarginBottom() const { return FMarginBottom; }
-  void SetMarginBottom(int v) { SetIntegerProperty(v, FMarginBottom, ipnLayout); }
-  const platform::TFont& Font() const { return FFont; }
-  void SetFont(const platform::TFont& v);
-
- private:
-  QString FCaption;
-  int FMarginBottom = 5;
-  platform::TFont FFont;
 };
 
 class TwPlotTable : public TwPlotLayoutObject {

@@ -24,6 +24,8 @@ TwPlotMasterManager::TwPlotMasterManager(TwPlotComponent* AOwner) : FOwner(AOwne
   MakeManager<TwPlotLabelManager>();
   MakeManager<TwPlotAnnotationManager>();
   MakeManager<TwPlotLayoutManager>();
+  // Announces itself through the insertion hook.
+  new TwPlotTranslationManager(InsertHook(), RemoveHook());
   FChannelManager->XAxisManager = FXAxisManager;
   FChannelManager->YAxisManager = FYAxisManager;
   FDataViewManager->XAxisManager = FXAxisManager;
@@ -48,6 +50,7 @@ TwPlotMasterManager::~TwPlotMasterManager() {
   delete FLimitManager;
   delete FLabelManager;
   delete FAnnotationManager;
+  delete FTranslationManager;
   delete FPlotObjectManager;
   delete FLayoutManager;
 }
@@ -87,6 +90,7 @@ int TwPlotMasterManager::AddTable() { return AddTo(FTableManager); }
 int TwPlotMasterManager::AddToolBar() { return AddTo(FToolBarManager); }
 int TwPlotMasterManager::AddXAxis() { return AddTo(FXAxisManager); }
 int TwPlotMasterManager::AddYAxis() { return AddTo(FYAxisManager); }
+int TwPlotMasterManager::AddTranslation() { return FTranslationManager->Add(); }
 
 void TwPlotMasterManager::SetUserCanEditObjects(bool Value) {
   FUserCanEditObjects = Value;
@@ -129,6 +133,10 @@ void TwPlotMasterManager::OnObjectInsert(TwPersistent* Sender) {
     o->SetUserCanEdit(FUserCanEditObjects);
     o->OnEdit = [this](TwPersistent* s) { OnObjectEdit(s); };
     o->SetXYAxesReversed(FXYAxesReverse);
+  } else if (dynamic_cast<TwPlotTranslationObject*>(Sender)) {
+    if (FTranslationManager) FTranslationManager->NotificationInsert(Sender);
+  } else if (auto* m = dynamic_cast<TwPlotTranslationManager*>(Sender)) {
+    FTranslationManager = m;
   } else if (auto* m = dynamic_cast<TwPlotLayoutManager*>(Sender)) {
     FLayoutManager = m;
   } else if (auto* m = dynamic_cast<TwPlotObjectManager*>(Sender)) {
@@ -162,6 +170,14 @@ void TwPlotMasterManager::OnObjectInsert(TwPersistent* Sender) {
 
 void TwPlotMasterManager::OnObjectRemove(TwPersistent* Sender) {
   if (OnRemove) OnRemove(Sender);
+  if (dynamic_cast<TwPlotTranslationObject*>(Sender)) {
+    if (FTranslationManager) FTranslationManager->NotificationRemove(Sender);
+    return;
+  }
+  if (Sender == static_cast<TwPersistent*>(FTranslationManager)) {
+    FTranslationManager = nullptr;
+    return;
+  }
   if (dynamic_cast<TwPlotObject*>(Sender)) {
     std::vector<TwPlotObjectManagerCustom*> all{FPlotObjectManager, FLayoutManager};
     for (TwPlotObjectManagerCustom* m : KindManagers()) all.push_back(m);

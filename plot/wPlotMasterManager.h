@@ -1,5 +1,6 @@
 // TwPlotMasterManager: the hub between a plot and its objects. It owns one
-// manager per object kind, the all-objects manager and the layout manager,
+// manager per object kind, the all-objects manager, the layout manager and
+// the translation list,
 // creates objects on request (the Add operations return the new object's
 // index in its kind's manager) and routes every object's insertion, removal,
 // rename, selection and change to the managers and the plot. It also holds
@@ -9,6 +10,7 @@
 
 #include "plot/wPlotLayoutManager.h"
 #include "plot/wPlotManagers.h"
+#include "plot/wPlotTranslation.h"
 
 class TwPlotMasterManager : public TwPersistent {
  public:
@@ -28,6 +30,7 @@ class TwPlotMasterManager : public TwPersistent {
   TwPlotLabelManager* LabelManager() const { return FLabelManager; }
   TwPlotAnnotationManager* AnnotationManager() const { return FAnnotationManager; }
   TwPlotLayoutManager* LayoutManager() const { return FLayoutManager; }
+  TwPlotTranslationManager* TranslationManager() const { return FTranslationManager; }
 
   int AddChannel();
   int AddDataView();
@@ -40,6 +43,8 @@ class TwPlotMasterManager : public TwPersistent {
   int AddToolBar();
   int AddXAxis();
   int AddYAxis();
+  // A new translation pair; its index.
+  int AddTranslation();
 
   bool UserCanEditObjects() const { return FUserCanEditObjects; }
   void SetUserCanEditObjects(bool Value);
@@ -88,6 +93,7 @@ class TwPlotMasterManager : public TwPersistent {
   TwPlotAnnotationManager* FAnnotationManager = nullptr;
   TwPlotLayoutManager* FLayoutManager = nullptr;
   TwPlotObjectManager* FPlotObjectManager = nullptr;
+  TwPlotTranslationManager* FTranslationManager = nullptr;
   TwPlotChannelClass FChannelClass;
   bool FXYAxesReverse = false;
 };

@@ -164,10 +164,10 @@ void TwPlotObject::AddMenuItems(TwPlotPopupMenu* PopupMenu) {
 }
 
 void TwPlotObject::DoGotFocus() {
-  if (FOwner) FOwner->ObjectGotFocus(this);
+  if (FOwner) FOwner->DoGotFocusEvent(this);
 }
 void TwPlotObject::DoLostFocus() {
-  if (FOwner) FOwner->ObjectLostFocus(this);
+  if (FOwner) FOwner->DoLostFocusEvent(this);
 }
 
 void TwPlotObject::DoInsert() {
@@ -188,7 +188,7 @@ void TwPlotObject::wMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shif
     FMouseDown = true;
     DoMouseLeft(d);
   }
-  if (DoHitTest(d) && FOwner) FOwner->ObjectMouseDown(this, Button, Shift, X, Y);
+  if (DoHitTest(d) && FOwner) FOwner->DoMouseDownEvent(this, Button, Shift, X, Y);
 }
 
 void TwPlotObject::wMouseMove(TwHintData& HintData, Qt::KeyboardModifiers Shift, int X, int Y, int ScreenX,
@@ -197,7 +197,7 @@ void TwPlotObject::wMouseMove(TwHintData& HintData, Qt::KeyboardModifiers Shift,
   d.DblClickActive = DblClickActive;
   if (FMouseDown) DoMouseMove(d);
   else DoMouseHint(d, HintData);
-  if (DoHitTest(d) && FOwner) FOwner->ObjectMouseMove(this, Shift, X, Y);
+  if (DoHitTest(d) && FOwner) FOwner->DoMouseMoveEvent(this, Shift, X, Y);
 }
 
 void TwPlotObject::wMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y, int ScreenX,
@@ -207,7 +207,7 @@ void TwPlotObject::wMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
   d.DblClickActive = DblClickActive;
   if (FMouseDownPopup && DoHitTest(d)) {
     bool cancel = false;
-    if (FOwner) FOwner->ObjectPopupMenu(this, cancel, ScreenX, ScreenY);
+    if (FOwner) FOwner->DoPopupMenuEvent(this, cancel, ScreenX, ScreenY);
     if (!cancel && PopupMenu) {
       AddMenuItems(PopupMenu);
       PopupMenu->Popup(ScreenX, ScreenY);
@@ -217,13 +217,13 @@ void TwPlotObject::wMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
   DoMouseUp(d);
   if (FMouseDown) {
     FMouseDown = false;
-    if (FOwner) FOwner->ObjectMouseUp(this, Button, Shift, X, Y);
+    if (FOwner) FOwner->DoMouseUpEvent(this, Button, Shift, X, Y);
   }
 }
 
 bool TwPlotObject::wMouseWheel(int WheelDelta, Qt::KeyboardModifiers Shift, QPoint MousePos) {
   const bool used = DoMouseWheel(WheelDelta, Shift, MousePos.x(), MousePos.y());
-  if (FOwner) FOwner->ObjectMouseWheel(this, WheelDelta, Shift, MousePos.x(), MousePos.y());
+  if (FOwner) FOwner->DoMouseWheelEvent(this, WheelDelta, Shift, MousePos.x(), MousePos.y());
   return used;
 }
 
@@ -231,7 +231,7 @@ void TwPlotObject::DoKeyDown(int& CharCode, Qt::KeyboardModifiers Shift, TwPlotP
   const bool shiftF10 = CharCode == Qt::Key_F10 && (Shift & Qt::ShiftModifier);
   if (!(shiftF10 || CharCode == Qt::Key_Menu) || !FPopupEnabled) return;
   bool cancel = false;
-  if (FOwner) FOwner->ObjectPopupMenu(this, cancel, 0, 0);
+  if (FOwner) FOwner->DoPopupMenuEvent(this, cancel, 0, 0);
   if (cancel || !PopupMenu) return;
   AddMenuItems(PopupMenu);
   QPoint c;
@@ -245,10 +245,10 @@ TwPlotObject* TwPlotObject::GetMouseOverObject(int, int) {
   return this;
 }
 
-Qt::CursorShape TwPlotObject::GetMouseCursor(const TwPlotMouseData& MouseData) {
+TCursor TwPlotObject::GetMouseCursor(const TwPlotMouseData& MouseData) {
   if (FMouseOverObject && FMouseOverObject != this) return FMouseOverObject->GetMouseCursor(MouseData);
   if (!FMouseOverObject) FMouseOverObject = this;
-  return Qt::ArrowCursor;
+  return crDefault;
 }
 
 // ---- TwPlotManagerObject ----

@@ -29,6 +29,7 @@
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
 #include "platform/MenuItem.h"
+#include "plot/wPlotEvents.h"
 
 class TwPlotComponent;
 namespace platform {
@@ -141,7 +142,7 @@ class TwPlotObject : public TwPersistent {
   // Shift+F10 or the menu key opens the object's popup menu.
   virtual void DoKeyDown(int& CharCode, Qt::KeyboardModifiers Shift, TwPlotPopupMenu* PopupMenu);
   virtual TwPlotObject* GetMouseOverObject(int X, int Y);
-  virtual Qt::CursorShape GetMouseCursor(const TwPlotMouseData& MouseData);
+  virtual TCursor GetMouseCursor(const TwPlotMouseData& MouseData);
   virtual void DoMouseNotOver() {}
 
   virtual void DoInsert();
@@ -151,6 +152,9 @@ class TwPlotObject : public TwPersistent {
   TwNotifyEvent OnChange, OnLayoutChange, OnRemove, OnInsert, OnRename, OnSetFocus, OnEdit, OnInvalidateNow;
 
  protected:
+  // The plot repeats an axis's input on its other axes.
+  friend class TwPlotComponent;
+
   enum TwPlotNotify { ipnNone, ipnChange, ipnLayout };
   void SetBooleanProperty(bool Value, bool& Field, TwPlotNotify Notify);
   void SetColorProperty(platform::TColor Value, platform::TColor& Field, TwPlotNotify Notify);

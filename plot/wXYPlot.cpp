@@ -60,7 +60,24 @@ void SetupFormPlot(TwXYPlot* Plot) {
   Plot->AnnotationDefaultReferencePositionY = ipriChannel;
   Plot->AnnotationDefaultReferenceSizeX = ipriChannel;
   Plot->AnnotationDefaultReferenceSizeY = ipriChannel;
-  Plot->SetTitleVisible(false);
+  Plot->SetHintsShow(true);
+  platform::TFont hintsFont = Plot->HintsFont();
+  hintsFont.Name = QStringLiteral("MS Sans Serif");
+  hintsFont.Color = platform::clWindowText;
+  Plot->SetHintsFont(hintsFont);
+  if (Plot->LabelCount()) {
+    TwPlotLabel* title = Plot->GetLabel(0);
+    title->SetCaption(QStringLiteral("Untitled"));
+    title->SetVisible(false);
+    title->SetHorizontal(true);
+    title->SetZOrder(2);
+    platform::TFont titleFont = title->Font();
+    titleFont.Name = QStringLiteral("Arial");
+    titleFont.Height = -19;
+    titleFont.Style = platform::fsBold;
+    titleFont.Color = platform::clWhite;
+    title->SetFont(titleFont);
+  }
   for (int i = 0; i < Plot->ToolBarCount(); ++i) Plot->GetToolBar(i)->SetVisible(false);
   for (int i = 0; i < Plot->LegendCount(); ++i) {
     TwPlotLegend* legend = Plot->GetLegend(i);

@@ -329,8 +329,8 @@ TEST(PlotCore, ButtonRepeatsAfter500ThenEvery50AndClicksOnlyInside) {
 TEST(PlotCore, MasterSwitchesReachEveryObjectAndEventsCarryIndexes) {
   TwXYPlot plot;
   std::vector<std::pair<char, int>> events;
-  plot.OnAddChannel = [&](QObject*, int i) { events.push_back({'+', i}); };
-  plot.OnRemoveChannel = [&](QObject*, int i) { events.push_back({'-', i}); };
+  plot.OnAddChannel = [&](int i) { events.push_back({'+', i}); };
+  plot.OnRemoveChannel = [&](int i) { events.push_back({'-', i}); };
   plot.AddChannel();
   plot.DeleteChannel(0);
   EXPECT_EQ(events, (std::vector<std::pair<char, int>>{{'+', 1}, {'-', 0}}));
