@@ -581,6 +581,16 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void RefreshLowCutCurve(display::LMyFFTDrawHpLp6dB* plotWidget);
   void RefreshHighCutCurve(display::LMyFFTDrawHpLp6dB* plotWidget);
 
+  // --- Dragging handles on the response plots (FMainEqDrag.cpp) ----------------
+  // DragPoint: -1 none, 0-9 a band, 10 the low cut, 11 the high cut.
+  platform::Timer* tmMouseEqCurve = nullptr;
+  QPoint LastMousePos{0, 0};  // shared by every plot: the last handled move
+  void fftDrawInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void fftDrawInAMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+  void fftDrawInAMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void tmMouseEqCurveTimer(QObject* Sender);
+  void BindEqDrag();
+
   // --- Form ----------------------------------------------------------------
   QMenuBar* MainMenu = nullptr;
   platform::MenuItem* MenuItem(const QString& name) const;
