@@ -33,14 +33,17 @@ TfmCopy::TfmCopy() {
   bnInChCopy = Create<TUxBmpButton>(this, "bnInChCopy");
   dialogs::SetButtonFaces(bnInChCopy, QRect(250, 17, 90, 30));
   bnInChCopy->SetTag(0);
+  bnInChCopy->OnClick = [this](QObject* s) { bnInChCopyClick(s); };
   cbOutSource = list("cbOutSource", "Out", 0, 20, 64);
   arrow(64);
   cbOutDestination = list("cbOutDestination", "Out", 1, 140, 64);
   bnOutChCopy = Create<TUxBmpButton>(this, "bnOutChCopy");
   dialogs::SetButtonFaces(bnOutChCopy, QRect(250, 61, 90, 30));
   bnOutChCopy->SetTag(1);
+  bnOutChCopy->OnClick = [this](QObject* s) { bnInChCopyClick(s); };
   bnExit = Create<TUxBmpButton>(this, "bnExit");
   dialogs::SetButtonFaces(bnExit, QRect(135, 114, 90, 30));
+  bnExit->OnClick = [this](QObject* s) { bnExitClick(s); };
 }
 
 void TfmCopy::FormShow() {
@@ -50,3 +53,16 @@ void TfmCopy::FormShow() {
   bnOutChCopy->SetCaption(fmMain->TranslateSid("SID_COPY"));
   bnExit->SetCaption(fmMain->TranslateSid("SID_EXIT"));
 }
+
+void TfmCopy::bnInChCopyClick(QObject* Sender) {
+  const bool outputs = platform::Tag(Sender) != 0;
+  const int source = (outputs ? cbOutSource : cbInSource)->ItemIndex();
+  const int destination = (outputs ? cbOutDestination : cbInDestination)->ItemIndex();
+  if (!fmMain || source < 0 || destination < 0) return;
+  const int first = outputs ? 8 : 0;
+  fmMain->CopyChannel(first + source, first + destination, true);
+}
+
+void TfmCopy::bnExitClick(QObject*) { SetModalResult(platform::mrCancel); }
+
+void TfmCopy::reject() { bnExitClick(this); }

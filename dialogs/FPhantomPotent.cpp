@@ -7,8 +7,18 @@
 #include "controls/UxBmpButton.h"
 #include "controls/UxGroupBox.h"
 #include "dialogs/DialogLook.h"
+#include "link/Lcmd.h"
+#include "mainwindow/FMain.h"
+#include "platform/Format.h"
 
 TfmPhantomPotent* fmPhantomPotent = nullptr;
+
+namespace {
+
+constexpr std::uint8_t kAnalogGain = 0x55;
+constexpr std::uint8_t kPhantomPower = 0x56;
+
+}  // namespace
 
 TfmPhantomPotent::TfmPhantomPotent() {
   setObjectName(QStringLiteral("fmPhantomPotent"));
@@ -26,6 +36,7 @@ TfmPhantomPotent::TfmPhantomPotent() {
     label->setText(QStringLiteral("In%1").arg(ch + 1));
     auto* fader = Create<TExTrackBar>(strip, "isGainIn" + x);
     dialogs::SetupFader(fader, QRect(16, 30, 40, 170), -32, 0, 0, ch);
+    fader->OnChange = [this](QObject* s) { isGainInAChange(s); };
     auto* box = Create<TRoundEdit>(strip, "cvdGainIn" + x);
     dialogs::SetupValueBox(box, QRect(4, 206, 64, 24), QStringLiteral("+ 0.0dB"));
     box->SetTag(ch);
@@ -35,5 +46,42 @@ TfmPhantomPotent::TfmPhantomPotent() {
     phantom->SetTag(ch);
     phantom->SetGroupIndex(5);
     phantom->SetAllowAllUp(true);
+    phantom->OnClick = [this](QObject* s) { uxbGainPhantomInAClick(s); };
   }
+}
+
+int TfmPhantomPotent::StepLevel(int s) {
+  if (s <= 12) return s;
+  if (s <= 24) return 12 + 2 * (s - 12);
+  return 36 + 3 * (s - 24);
+}
+
+QString TfmPhantomPotent::StepText(int step) {
+  if (step == 0) return QString::fromStdString(platform::FormatC("+%2d.0dB", 0));
+  return QString::fromStdString(platform::FormatC("-%2d.0dB", StepLevel(step)));
+}
+
+void TfmPhantomPotent::isGainInAChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  if (!fader) return;
+  const int ch = fader->Tag();
+  auto* box = FindControl<TRoundEdit>(platform::ComposedName("cvdGainIn", ch));
+  if (ch < 0 || ch > 7 || !box) return;
+  const int step = -fader->Position();
+  box->SetText(StepText(step));
+  // The payload carries the step, not the level.
+  if (fmMain)
+    fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), kAnalogGain, static_cast<std::uint8_t>(ch),
+                                   static_cast<std::uint8_t>(step)),
+                        false);
+}
+
+void TfmPhantomPotent::uxbGainPhantomInAClick(QObject* Sender) {
+  auto* button = dynamic_cast<TUxBmpButton*>(Sender);
+  if (!button || !fmMain) return;
+  const int ch = button->Tag();
+  if (ch < 0 || ch > 7) return;
+  fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), kPhantomPower, static_cast<std::uint8_t>(ch),
+                                 static_cast<std::uint8_t>(button->Down() ? 1 : 0)),
+                      false);
 }

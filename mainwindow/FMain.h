@@ -431,6 +431,31 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void udLineBackupInAChangingEx(QObject* Sender, bool& AllowChange, int NewValue, TUpDownDirection Direction);
   void uxbPhantomInAClick(QObject* Sender);
   void uxbPhantomBackupInAClick(QObject* Sender);
+  // Shows the analog gain and phantom power window (modeless).
+  void PhantomPotentClick(QObject* Sender);
+
+  // --- Channel links and copy (FMainLinkCopy.cpp) ----------------------------
+  // The menu's Link and Copy: the link and copy windows, modally.
+  void LinkClick(QObject* Sender);
+  void CopyClick(QObject* Sender);
+  // Stores channel 0-15's link mask and sends 0x3B (forced) unless Updating.
+  void SetLinkMask(int channel, std::uint16_t mask);
+  // One channel's settings onto another of its side. Online the processor
+  // copies (0x2A, forced), and with refresh set the acknowledgement re-reads
+  // everything (LinkState 6). Offline the image copies: with refresh set onto
+  // every member of the destination's group but the source, then the pages
+  // are refreshed; without (a channel joining a group) onto the destination
+  // only.
+  void CopyChannel(int source, int destination, bool refresh);
+  // After links changed: online the processor is read again (0x12, LinkState
+  // 6, meters stopped until the transfer ends); offline the pages refresh.
+  void ResyncAfterLink();
+  // Shows or hides a channel's overlay switches on its side's plots and the
+  // Gain plot; hiding switches them off and removes their curves.
+  void UpdateLinkButtons(int channel, bool visible);
+  // The channel's page button: "In3"/"Out3" when it heads its group, else
+  // "3=1" (its number, "=", the head's number).
+  void UpdateLinkCaptions(int head, int channel);
 
   // --- Delay editing (FMainDelay.cpp) ----------------------------------------
   void isDelayInAChange(QObject* Sender);
@@ -674,6 +699,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   bool RefreshDelay(int channel);
   bool RefreshMirrorStrip(int channel);
   bool RefreshBypassText(int channel);
+  void RefreshLinkRow(int channel);
   bool RefreshMixLevels(int channel);
   bool RefreshDelayUnit();
   void RefreshMenusAndMatrix();

@@ -5,6 +5,7 @@
 // line's start to the handle. Linked channels follow through ApplyLinkedDelay.
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -248,7 +249,15 @@ void TfmMain::BindDelayHandlers() {
       box->OnKeyDown = [this](QObject* s, int& key, Qt::KeyboardModifiers m) { cvdDelayInBKeyDown(s, key, m); };
       box->OnExit = [this](QObject* s) { cvdDelayInAExit(s); };
     }
-    if (auto* line = FindControl<QLabel>(Name("lbDelayLineIn", "lbDelayLineOut", ch))) new DelayLineMouse(line, this);
+    if (auto* line = FindControl<QLabel>(Name("lbDelayLineIn", "lbDelayLineOut", ch))) {
+      new DelayLineMouse(line, this);
+      // One dash every 6 pixels, whatever the font's hyphen is wide, so the
+      // row ends at the handle.
+      QFont font = line->font();
+      font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+      font.setLetterSpacing(QFont::AbsoluteSpacing, kDashWidth - QFontMetricsF(font).horizontalAdvance(QLatin1Char('-')));
+      line->setFont(font);
+    }
     // The handle and its time label lie over the line: the line takes their
     // presses, so a press on the handle starts the drag.
     for (QWidget* over : {FindControl<QWidget>(Name("imDelayIn", "imDelayOut", ch)),

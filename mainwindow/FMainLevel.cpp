@@ -5,6 +5,7 @@
 #include "controls/UpDown.h"
 #include "controls/UxBmpButton.h"
 #include "controls/UxComboBox.h"
+#include "dialogs/FPhantomPotent.h"
 #include "mainwindow/FMain.h"
 #include "model/Lunitcontrol.h"
 #include "platform/Format.h"
@@ -133,6 +134,11 @@ void TfmMain::uxbPhantomBackupInAClick(QObject* Sender) {
   const bool on = button->Down();
   UnitControl->SetPhantom(ch, on ? 1 : 0);
   ApplyLinkedPhantom(ch, on);
+}
+
+// The menu item that opens the window stays hidden; nothing else opens it.
+void TfmMain::PhantomPotentClick(QObject*) {
+  if (fmPhantomPotent) fmPhantomPotent->Show();
 }
 
 void TfmMain::BindLevelHandlers() {

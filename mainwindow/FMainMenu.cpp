@@ -54,8 +54,8 @@ void TfmMain::BuildMenus() {
   fileMenu->addSeparator();
   AddMenuItem(fileMenu, "Exit", "Exit")->OnClick = handler(&TfmMain::ExitClick);
 
-  command("Link", "Link");
-  command("Copy", "Copy");
+  command("Link", "Link")->OnClick = handler(&TfmMain::LinkClick);
+  command("Copy", "Copy")->OnClick = handler(&TfmMain::CopyClick);
   command("Lock", "Lock");
   auto [status, statusMenu] = top("WorkingStatus", "Working Status");
   for (auto [name, tag] : {std::pair{"Memorize", 0}, {"Forget", 1}, {"U01", 2}}) {
@@ -87,7 +87,7 @@ void TfmMain::BuildMenus() {
   AddMenuItem(helpMenu, "Rs232Code", "RS232 Remote Control Code")->OnClick = handler(&TfmMain::Rs232CodeClick);
   for (auto [name, caption, method] :
        {std::tuple{"MemoShow", "Memo Show", &TfmMain::MemoShowClick}, {"HidData", "Hid Data", &TfmMain::HidDataClick},
-        {"PhantomPotent", "PhantomPotent", nullptr}, {"ClearMatrix", "Clear Matrix", &TfmMain::ClearMatrixClick}}) {
+        {"PhantomPotent", "PhantomPotent", &TfmMain::PhantomPotentClick}, {"ClearMatrix", "Clear Matrix", &TfmMain::ClearMatrixClick}}) {
     auto* item = AddMenuItem(helpMenu, name, caption);
     item->SetVisible(false);
     if (method) item->OnClick = handler(method);

@@ -63,9 +63,13 @@ bool TfmMain::RefreshControls() {
     if (!RefreshOutput(ch)) return false;
   if (!RefreshDelayUnit()) return false;
   RefreshMenusAndMatrix();
-  // 9: the dash rows, once start-up has made the other windows.
-  if (fmLinkSel)
+  // 9: the links onto the page buttons and overlay switches, and the dash
+  // rows, once start-up has made the other windows.
+  if (fmLinkSel) {
+    fmLinkSel->RefreshMainButtons();
+    fmLinkSel->RefreshMainCaptions();
     for (int ch = 0; ch < 16; ++ch) DrawDelayLine(ch);
+  }
   return true;
 }
 
@@ -94,7 +98,8 @@ bool TfmMain::RefreshInput(int i) {
   if (i == CurrentChannel && !SetPanelFromImage(i)) return false;  // 4.3
   if (!RefreshDelay(i)) return false;              // 4.6
   if (!RefreshMirrorStrip(i)) return false;        // 4.7
-  MarkCurveDirty(i);                               // 4.8
+  RefreshLinkRow(i);                               // 4.8
+  MarkCurveDirty(i);
   return RefreshBypassText(i);                     // 4.9
 }
 
@@ -107,7 +112,8 @@ bool TfmMain::RefreshOutput(int ch) {
   if (!RefreshPeqRows(ch)) return false;           // 6.4
   if (!RefreshDelay(ch)) return false;             // 6.6
   if (!RefreshMirrorStrip(ch)) return false;       // 6.7
-  MarkCurveDirty(ch);                              // 6.8
+  RefreshLinkRow(ch);                              // 6.8
+  MarkCurveDirty(ch);
   return RefreshBypassText(ch);                    // 6.9
 }
 
@@ -170,6 +176,10 @@ bool TfmMain::RefreshMirrorStrip(int ch) {
   phase->SetCaption(PhaseCaption(phase->Down()));
   mute->SetDown(UnitControl->GetMute(ch));
   return true;
+}
+
+void TfmMain::RefreshLinkRow(int ch) {
+  if (fmLinkSel) fmLinkSel->UpdateRow(ch, UnitControl->GetChannelLinkMask(ch));
 }
 
 bool TfmMain::RefreshBypassText(int ch) {

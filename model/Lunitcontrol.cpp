@@ -276,8 +276,10 @@ void LUnitControl::CopyChannel(int source, int destination) {
     const auto s = static_cast<std::size_t>(source);
     const auto d = static_cast<std::size_t>(destination);
     const ChannelNameField name = preset_.Inputs[d].Name;
+    const std::uint16_t link = preset_.Inputs[d].LinkMask;
     preset_.Inputs[d] = preset_.Inputs[s];
     preset_.Inputs[d].Name = name;
+    preset_.Inputs[d].LinkMask = link;
     preset_.InputBandBypass[d] = preset_.InputBandBypass[s];
     copyBit(preset_.InputMute, source, destination);
     copyBit(preset_.InputEqBypass, source, destination);

@@ -183,10 +183,11 @@ class LUnitControl {
   bool IsUpdating() const;
 
   // Copies settings between two inputs or two outputs (anything else is
-  // ignored); sends nothing. Inputs: everything but the name (link mask
-  // included); outputs: cut filters through delay (not the name, routing,
-  // mix levels or link mask). Also the band-bypass word and the channel's
-  // bits of the mute and equaliser-bypass masks.
+  // ignored); sends nothing. Inputs: everything but the name and the link
+  // mask; outputs: cut filters through delay (not the name, routing, mix
+  // levels or link mask). Also the band-bypass word and the channel's bits of
+  // the mute and equaliser-bypass masks. The destination keeps its own link
+  // mask on both sides: a copied mask would put it into a group nobody made.
   void CopyChannel(int source, int destination);
 
   // ---- Setters (group: c's link group; 18 always alone) ----------------------

@@ -354,7 +354,7 @@ TEST(CopyChannel, OutputsKeepTheirNameRoutingMixAndLink) {
   EXPECT_EQ(p.OutputEqBypass, 0x01);
 }
 
-TEST(CopyChannel, InputsCopyEverythingButTheName) {
+TEST(CopyChannel, InputsCopyEverythingButTheNameAndTheLinkMask) {
   FakeUnitHost host;
   LUnitControl unit(&host);
   PresetImage& p = unit.MutablePresetImage();
@@ -367,6 +367,7 @@ TEST(CopyChannel, InputsCopyEverythingButTheName) {
   unit.CopyChannel(5, 2);
   InputChannelRecord expected = p.Inputs[5];
   expected.Name = DefaultPresetImage().Inputs[2].Name;
+  expected.LinkMask = DefaultPresetImage().Inputs[2].LinkMask;  // C keeps leading itself
   EXPECT_EQ(p.Inputs[2], expected);
   EXPECT_EQ(p.InputBandBypass[2], 0x1F);
   EXPECT_EQ(p.InputMute, 0x24);

@@ -1,5 +1,6 @@
 // Line/mic level, phantom power and delay editing: what each edit submits,
 // what the image keeps, and what the strips, texts and delay lines show.
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -292,6 +293,8 @@ TEST_F(LevelDelayTest, DashRowsAreDrawnOnceTheLinkWindowExists) {
   Refresh();
   const int dashes = (line->width() - 90) / 6;
   EXPECT_EQ(line->text(), QString(dashes, QLatin1Char('-')));
+  // Drawn one dash every 6 pixels, so the row reaches the handle.
+  EXPECT_NEAR(QFontMetricsF(line->font()).horizontalAdvance(line->text()), dashes * 6.0, 2.0);
   auto* handle = Find<QWidget>("imDelayOut1");
   EXPECT_EQ(Find<QWidget>("lbFftDelayTimeOut1")->pos(), QPoint(handle->x() + 30, handle->y() + 30 / 4));
   // A resize redraws them for the new width.

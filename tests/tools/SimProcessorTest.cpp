@@ -223,3 +223,43 @@ TEST(SimProcessorSeed, CurrentPresetAndStreamAsSet) {
 }
 
 }  // namespace
+
+namespace {
+
+// The processor's channel copy: settings, band-bypass word and the mute and
+// equaliser-bypass bits go over; the destination keeps its name, routing,
+// mix levels and link mask. Other sides and stray channels change nothing.
+TEST(SimProcessorCopy, CopiesTheSettingsOfOneChannelOntoAnother) {
+  SimProcessor sim;
+  SimProcessor::Stream s = SimProcessor::DefaultStream();
+  const int inA = 16, inC = 16 + 72 * 2;
+  for (int i = 8; i < 70; ++i) s[inA + i] = static_cast<std::uint8_t>(i);
+  s[1466] = 0x15;                   // input A's band-bypass word
+  s[1460] = 0x01;                   // input A muted
+  s[1516] = 0x01;                   // input A's equaliser bypassed
+  const int out1 = 708, out2 = 708 + 94;
+  for (int i = 8; i < 92; ++i) s[out1 + i] = static_cast<std::uint8_t>(200 - i);
+  sim.SetCurrentStream(s);
+
+  EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, 0x2A, 0, 2)).code, 0x01);
+  EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, 0x2A, 8, 9)).code, 0x01);
+  const SimProcessor::Stream after = sim.CurrentStream();
+  EXPECT_TRUE(std::equal(after.begin() + inC + 8, after.begin() + inC + 70, s.begin() + inA + 8));
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(after.data() + inC)), "In3");
+  EXPECT_EQ(after[inC + 70], 0x04) << "C keeps its link mask";
+  EXPECT_EQ(after[1466 + 4], 0x15);
+  EXPECT_EQ(after[1460], 0x05);
+  EXPECT_EQ(after[1516], 0x05);
+  EXPECT_TRUE(std::equal(after.begin() + out2 + 28, after.begin() + out2 + 92, s.begin() + out1 + 28));
+  EXPECT_TRUE(std::equal(after.begin() + out2, after.begin() + out2 + 28, s.begin() + out2))
+      << "name, routing and mix levels stay";
+  EXPECT_EQ(after[out2 + 92], s[out2 + 92]) << "output link mask stays";
+
+  for (auto [from, to] : {std::pair{0, 9}, {9, 0}, {2, 2}, {18, 3}, {3, 16}}) {
+    const SimProcessor::Stream before = sim.CurrentStream();
+    Ask(sim, CM_MCS_CMD(1, 0x2A, static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to)));
+    EXPECT_EQ(sim.CurrentStream(), before) << from << " -> " << to;
+  }
+}
+
+}  // namespace

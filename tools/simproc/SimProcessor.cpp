@@ -14,6 +14,10 @@ constexpr int kOutputSize = 94;
 constexpr int kInputMuteMask = 1460;
 constexpr int kEffectMute = 1462;
 constexpr int kOutputMuteMask = 1464;
+constexpr int kInputBandBypass = 1466;   // one word per input
+constexpr int kOutputBandBypass = 1484;  // one word per output
+constexpr int kInputEqBypass = 1516;
+constexpr int kOutputEqBypass = 1518;
 constexpr int kTestSource = 1508;
 constexpr int kSineIndex = 1510;
 constexpr int kDelayUnit = 1512;
@@ -55,6 +59,35 @@ void SetBit(SimProcessor::Stream& s, int at, int bit, bool on) {
   unsigned word = s[at] | (s[at + 1] << 8);
   word = on ? (word | (1u << bit)) : (word & ~(1u << bit));
   Put16(s, at, word);
+}
+
+bool GetBit(const SimProcessor::Stream& s, int at, int bit) { return ((s[at] | (s[at + 1] << 8)) >> bit) & 1u; }
+
+// The processor's own channel copy (0x2A): the source's settings onto the
+// destination of the same side. Inputs from the phantom byte through the
+// polarity, outputs from the low cut through the delay; the name, routing,
+// mix levels and link mask stay the destination's. The band-bypass word and
+// the channel's mute and equaliser-bypass bits follow the source.
+struct SideLayout {
+  int base, size, first, last, sideStart, bandBypass, mute, eqBypass;
+};
+constexpr SideLayout kInputLayout{kInputBase, kInputSize, 8, 70, 0, kInputBandBypass, kInputMuteMask, kInputEqBypass};
+constexpr SideLayout kOutputLayout{kOutputBase, kOutputSize, 28, 92, 8, kOutputBandBypass, kOutputMuteMask,
+                                   kOutputEqBypass};
+
+void CopyChannel(SimProcessor::Stream& s, int from, int to) {
+  if (from == to) return;
+  const SideLayout* l = nullptr;
+  if (IsInput(from) && IsInput(to)) l = &kInputLayout;
+  if (IsOutput(from) && IsOutput(to)) l = &kOutputLayout;
+  if (!l) return;
+  const int f = from - l->sideStart;
+  const int t = to - l->sideStart;
+  std::copy(s.begin() + l->base + l->size * f + l->first, s.begin() + l->base + l->size * f + l->last,
+            s.begin() + l->base + l->size * t + l->first);
+  Put16(s, l->bandBypass + 2 * t, s[l->bandBypass + 2 * f] | (s[l->bandBypass + 2 * f + 1] << 8));
+  SetBit(s, l->mute, t, GetBit(s, l->mute, f));
+  SetBit(s, l->eqBypass, t, GetBit(s, l->eqBypass, f));
 }
 
 }  // namespace
@@ -309,6 +342,9 @@ void SimProcessor::ApplyParameter(std::uint8_t code, const Bytes& p) {
       break;
     case 0x38:  // delay
       if (IsOutput(ch)) Put16(s, OutputAt(ch, 90), word);
+      break;
+    case 0x2A:  // channel copy: source, destination
+      CopyChannel(s, ch, static_cast<int>(arg(1)));
       break;
     case 0x3A:  // routing
       if (IsOutput(ch)) Put16(s, OutputAt(ch, 8), word);

@@ -8,8 +8,10 @@
 // (the system bytes are its first 19), the operation-lock password and the
 // echo-canceller and codec registers. Parameter commands that have a place in
 // the stream (names, gain, mute, polarity, delay, routing, test signal, delay
-// unit, memorize mode) are written into the current preset; the others are
-// only acknowledged.
+// unit, memorize mode) are written into the current preset, and the channel
+// copy 0x2A copies one channel's settings onto another there (the
+// destination keeps its name, routing, mix levels and link mask); the others
+// are only acknowledged.
 //
 // Replies (each frame 10 02 ID 00 LEN CODE payload 10 03 CHECK, the ID in the
 // third byte as the editor's reader expects):
