@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "controls/ExProgressBar.h"
+#include "controls/DvLevelBar.h"
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
 #include "controls/wLed.h"
@@ -190,8 +190,8 @@ TEST_F(MetersTest, AutomixLevelsShowOnlyForBusInputsWhileAutomixIsOn) {
   p[25] = static_cast<std::uint8_t>(-12);
   p[26] = static_cast<std::uint8_t>(-12);
   fmMain->OnMeterReply(p);
-  auto* a = fmAutoMix->FindControl<TExProgressBar>("pbLevelIn01");
-  auto* b = fmAutoMix->FindControl<TExProgressBar>("pbLevelIn02");
+  auto* a = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn01");
+  auto* b = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn02");
   ASSERT_TRUE(a && b);
   EXPECT_EQ(a->Position(), 8);    // -12 + 20
   EXPECT_EQ(b->Position(), -60);  // -100, held at the bar's floor
