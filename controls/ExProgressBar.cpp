@@ -1,11 +1,16 @@
 #include "controls/ExProgressBar.h"
 
+#include "platform/Format.h"
+
 #include <QEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
-#include <cmath>
+#include <cstring>
+#include <optional>
+
+using platform::Canvas;
+using platform::TRect;
 
 namespace {
 struct ProgressDefaults {
@@ -13,31 +18,86 @@ struct ProgressDefaults {
   QColor levelTo[4] = {{225, 255, 225}, {255, 255, 202}, {255, 211, 168}, {255, 202, 202}};
   QColor background{255, 255, 255};
   QColor border{128, 128, 128};
-  QColor text{0, 0, 0};
   int blockLength = 7;
   int blockGap = 2;
+  int cornerEllipse = 6;
+  int bandBefore = 10;  // the endless band reaches this far before its position
+  int bandAfter = 12;   // and this far after it
+  int bandStep = 4;
+  int interval = 50;
+  QSize size{128, 18};
 };
 const ProgressDefaults kProgress;
 
-int Nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
+platform::TFont DefaultFont() {
+  platform::TFont f;
+  f.Name = QStringLiteral("Verdana");
+  f.SetSize(10);
+  return f;
+}
 
-QColor Mix(const QColor& a, const QColor& b, int i, int steps) {
-  return QColor(a.red() + Nearest(double(i) * (b.red() - a.red()) / steps),
-                a.green() + Nearest(double(i) * (b.green() - a.green()) / steps),
-                a.blue() + Nearest(double(i) * (b.blue() - a.blue()) / steps));
+// num / den rounded to the nearest integer, halves to even.
+long long RoundHalfEven(long long num, long long den) {
+  if (den < 0) {
+    num = -num;
+    den = -den;
+  }
+  long long q = num / den, r = num % den;
+  if (r < 0) {  // floor division
+    q -= 1;
+    r += den;
+  }
+  if (2 * r > den || (2 * r == den && (q & 1))) ++q;
+  return q;
+}
+
+int RoundDiv(long long num, long long den) { return static_cast<int>(RoundHalfEven(num, den)); }
+
+bool IsNone(const QColor& c) { return !c.isValid() || c.alpha() == 0; }
+
+platform::TColor Gdi(const QColor& c) { return platform::FromQColor(c); }
+
+QColor Mix(const QColor& from, const QColor& to, int i, int steps) {
+  return QColor(from.red() + RoundDiv(i * (to.red() - from.red()), steps),
+                from.green() + RoundDiv(i * (to.green() - from.green()), steps),
+                from.blue() + RoundDiv(i * (to.blue() - from.blue()), steps));
+}
+
+// The Format text when every conversion is an integer one and there are at
+// most two; nothing otherwise.
+std::optional<QString> FormatPair(const QString& format, int a, int b) {
+  const QByteArray f = format.toUtf8();
+  int conversions = 0;
+  for (qsizetype i = 0; i < f.size(); ++i) {
+    if (f[i] != '%') continue;
+    ++i;
+    if (i < f.size() && f[i] == '%') continue;
+    while (i < f.size() && std::strchr("-+ #0", f[i])) ++i;
+    while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+    if (i < f.size() && f[i] == '.') {
+      ++i;
+      while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+    }
+    if (i >= f.size() || !std::strchr("diuxXoc", f[i]) || ++conversions > 2) return std::nullopt;
+  }
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#pragma GCC diagnostic ignored "-Wformat-security"
+  return QString::fromStdString(platform::FormatC(f.constData(), a, b));
+#pragma GCC diagnostic pop
 }
 }  // namespace
 
 TExProgressBar::TExProgressBar(QWidget* parent)
-    : QWidget(parent), FBackgroundColor(kProgress.background), FBorderColor(kProgress.border) {
+    : QWidget(parent), FBackgroundColor(kProgress.background), FBorderColor(kProgress.border), FFont(DefaultFont()) {
   for (int i = 0; i < 4; ++i) {
     FLevelColor[i] = kProgress.level[i];
     FLevelColorTo[i] = kProgress.levelTo[i];
   }
-  QFont f(QStringLiteral("Verdana"));
-  f.setPointSize(10);
-  setFont(f);
-  resize(128, 18);
+  setFont(platform::ToQFont(FFont));
+  FTimer.setInterval(kProgress.interval);
+  connect(&FTimer, &QTimer::timeout, this, [this] { InfiniteTimer(); });
+  resize(kProgress.size);
 }
 
 void TExProgressBar::SetLevelColor(int level, const QColor& c, const QColor& to) {
@@ -46,16 +106,69 @@ void TExProgressBar::SetLevelColor(int level, const QColor& c, const QColor& to)
   update();
 }
 
+void TExProgressBar::SetLevelBkColor(int zone, const QColor& v) {
+  if (v == FLevelBkColor[zone]) return;
+  FLevelBkColor[zone] = v;
+  update();
+}
+
+void TExProgressBar::SetFont(const platform::TFont& v) {
+  FFont = v;
+  setFont(platform::ToQFont(FFont));
+  update();
+}
+
+void TExProgressBar::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::FontChange) update();
+  QWidget::changeEvent(e);
+}
+
+// ---- the endless band ----
+
+void TExProgressBar::SetInfinite(bool v) {
+  FInfinite = v;
+  if (v) FInfinitePos = 0;
+  UpdateTimer();
+  update();
+}
+
+void TExProgressBar::SetAnimated(bool v) {
+  FAnimated = v;
+  UpdateTimer();
+}
+
+void TExProgressBar::UpdateTimer() {
+  if (FInfinite && FAnimated) {
+    if (!FTimer.isActive()) FTimer.start();
+  } else {
+    FTimer.stop();
+  }
+}
+
+void TExProgressBar::InfiniteTimer() {
+  FInfinitePos += FInfiniteInc ? kProgress.bandStep : -kProgress.bandStep;
+  if (FInfinitePos > 99) {
+    FInfinitePos = 100;
+    FInfiniteInc = false;
+  } else if (FInfinitePos < 1) {
+    FInfinitePos = 0;
+    FInfiniteInc = true;
+  }
+  update();
+}
+
+// ---- position ----
+
 int TExProgressBar::PercentOf(int position) const {
   if (FMax == FMin) return 0;
-  return Nearest(double(position) / (FMax - FMin) * 100.0);
+  return RoundDiv((static_cast<long long>(position) - FMin) * 100, static_cast<long long>(FMax) - FMin);
 }
 
 int TExProgressBar::Percent() const { return PercentOf(FPosition); }
 
-int TExProgressBar::LevelOf(int p) const {
-  if (p < FLevel1Perc) return 0;
-  if (p < FLevel2Perc) return 1;
+int TExProgressBar::LevelOf(int p, int level1, int level2) const {
+  if (p < level1) return 0;
+  if (p < level2) return 1;
   if (p > 99) return 3;
   return 2;
 }
@@ -74,116 +187,159 @@ void TExProgressBar::SetMax(int v) {
 
 void TExProgressBar::SetPosition(int v) {
   if (v < FMin || v > FMax) {
-    // Stored at the bound; shown by the next paint.
     FPosition = v < FMin ? FMin : FMax;
+    update();
     return;
   }
   FPosition = v;
   const int p = PercentOf(v);
+  // Large ranges repaint only when the block or the percentage moves.
   const bool sameBlock = FMaxIncrement != 0 && v % FMaxIncrement != 0 && v / FMaxIncrement == FOldBlockPos;
-  if (!(sameBlock && p == FOldPos)) repaint();
+  if (!(sameBlock && p == FOldPos)) update();
   FOldPos = p;
   if (FMaxIncrement != 0) FOldBlockPos = v / FMaxIncrement;
 }
 
 QString TExProgressBar::PositionText() const {
-  return FShowPercentage ? QString::number(Percent()) + QLatin1Char('%') : QString::number(FPosition);
+  if (!FFormat.isEmpty()) return FormatPair(FFormat, FPosition, FMax).value_or(FFormat);
+  return FShowPercentage ? QString::number(FInfinite ? 100 : Percent()) + QLatin1Char('%') : QString::number(FPosition);
+}
+
+// ---- painting ----
+
+TRect TExProgressBar::Span(const TRect& r, int from, int len, int inset) const {
+  if (FOrientation == goVertical) return TRect{r.Left + inset, r.Bottom - from - len, r.Right - inset, r.Bottom - from};
+  return TRect{r.Left + from, r.Top + inset, r.Left + from + len, r.Bottom - inset};
 }
 
 void TExProgressBar::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing, FRounded);
-  const QRect r = rect();
-  drawBackground(p, r);
-  // Clip the fill to the rounded outline so that the corners stay clean.
-  QPainterPath clip;
-  clip.addRoundedRect(QRectF(r).adjusted(1, 1, -1, -1), FRounded ? 3 : 0, FRounded ? 3 : 0);
-  p.save();
-  p.setClipPath(clip);
-  p.setRenderHint(QPainter::Antialiasing, false);
-  drawFill(p, r, Percent());
-  p.restore();
-  drawText(p, r);
+  if (width() <= 0 || height() <= 0) return;
+  // One off-screen picture per paint; what stays transparent (the rounded
+  // corners) shows the parent.
+  QImage page(size(), QImage::Format_ARGB32_Premultiplied);
+  page.fill(Qt::transparent);
+  {
+    Canvas c(&page);
+    const TRect r{0, 0, width(), height()};
+    const int p = FInfinite ? 100 : Percent();
+    drawFrame(c, r);
+    const int length = (FOrientation == goVertical ? r.Height() : r.Width()) - 2;
+    drawZones(c, r, length);
+    if (p > 0) drawFill(c, r, length, p);
+    if (FInfinite) drawBand(c, r, length);
+    drawText(c, r, p);
+  }
+  QPainter painter(this);
+  painter.drawImage(0, 0, page);
 }
 
-void TExProgressBar::drawBackground(QPainter& p, const QRect& r) {
-  p.setBrush(FBackgroundColor);
-  p.setPen(FShowBorder ? FBorderColor : FBackgroundColor);
-  const QRectF box = QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5);
-  if (FRounded) p.drawRoundedRect(box, 3, 3);
-  else p.drawRect(box);
+void TExProgressBar::drawFrame(Canvas& c, const TRect& r) {
+  c.Brush.Style = platform::bsSolid;
+  c.Brush.Color = Gdi(FBackgroundColor);
+  c.Pen.Style = platform::psSolid;
+  c.Pen.Color = Gdi(FShowBorder ? FBorderColor : FBackgroundColor);
+  if (FRounded)
+    c.RoundRect(r.Left, r.Top, r.Right, r.Bottom, kProgress.cornerEllipse, kProgress.cornerEllipse);
+  else
+    c.Rectangle(r);
 }
 
-void TExProgressBar::drawFill(QPainter& p, const QRect& r, int pc) {
-  if (pc <= 0) return;
-  const bool vertical = FOrientation == goVertical;
-  const int c = (vertical ? r.height() : r.width()) - 2;
-  // A segment [from, from + len) along the bar, from the left (or the bottom).
-  auto seg = [&](int from, int len, int inset) -> QRect {
-    if (vertical) return QRect(r.left() + inset, r.bottom() + 1 - from - len, r.width() - 2 * inset, len);
-    return QRect(r.left() + from, r.top() + inset, len, r.height() - 2 * inset);
-  };
+void TExProgressBar::drawZones(Canvas& c, const TRect& r, int length) {
+  if (std::all_of(std::begin(FLevelBkColor), std::end(FLevelBkColor), IsNone)) return;
+  const int zone0 = RoundDiv(static_cast<long long>(FLevel1Perc) * length, 100);
+  const int zone1 = RoundDiv(static_cast<long long>(FLevel2Perc - FLevel1Perc) * length, 100);
+  const int ends[3] = {zone0, zone0 + zone1, length + 1};
+  int from = 2;
+  c.Brush.Style = platform::bsSolid;
+  for (int z = 0; z < 3; ++z) {
+    if (!IsNone(FLevelBkColor[z]) && ends[z] > from) {
+      c.Brush.Color = Gdi(FLevelBkColor[z]);
+      c.FillRect(Span(r, from, ends[z] - from, 1));
+    }
+    from = std::max(from, ends[z]);
+  }
+}
+
+void TExProgressBar::drawFill(Canvas& c, const TRect& r, int length, int p) {
+  const int level1 = FInfinite ? 101 : FLevel1Perc;
+  const int level2 = FInfinite ? 101 : FLevel2Perc;
+  auto along = [&](long long percent) { return RoundDiv(percent * length, 100); };
   if (FStacked) {
-    const int l0 = Nearest(std::min(pc, FLevel1Perc) / 100.0 * c);
-    drawBlock(p, seg(2, l0, 1), 0);
+    const int l0 = along(std::min(p, level1));
+    drawBlock(c, r, 2, l0, 1, 0);
     int at = 2 + l0;
-    if (pc >= FLevel1Perc) {
-      const int l1 = Nearest((std::min(pc, FLevel2Perc) - FLevel1Perc) / 100.0 * c);
-      drawBlock(p, seg(at, l1, 1), 1);
+    if (p >= level1) {
+      const int l1 = along(std::min(p, level2) - level1);
+      drawBlock(c, r, at, l1, 1, 1);
       at += l1;
     }
-    if (pc >= FLevel2Perc) {
-      const int l2 = pc >= 100 ? c - at : Nearest((pc - FLevel2Perc) / 100.0 * c);
-      drawBlock(p, seg(at, l2, 1), 2);
-    }
+    if (p >= level2) drawBlock(c, r, at, p == 100 ? length + 1 - at : along(p - level2), 1, 2);
     return;
   }
-  const int level = LevelOf(pc);
+  const int level = LevelOf(p, level1, level2);
   if (FCompletionSmooth) {
-    drawBlock(p, seg(2, Nearest(pc / 100.0 * c) - 2, 2), level);
+    drawBlock(c, r, 2, along(p) - 2, 2, level);
     return;
   }
-  const int n = Nearest(double(c) * pc / 100.0);
+  const int n = along(p);
   if (n < 10) {
-    if (n > 1) drawBlock(p, seg(2, n - 1, 2), level);
+    if (n > 1) drawBlock(c, r, 2, n - 1, 2, level);
     return;
   }
   const int pitch = kProgress.blockLength + kProgress.blockGap;
-  for (int i = 0; i < n / pitch; ++i) drawBlock(p, seg(2 + i * pitch, kProgress.blockLength, 2), level);
-  if (n % pitch > 2) drawBlock(p, seg(2 + (n / pitch) * pitch, n % pitch - 1, 2), level);
+  for (int i = 0; i < n / pitch; ++i) drawBlock(c, r, 2 + i * pitch, kProgress.blockLength, 2, level);
+  if (n % pitch > 2) drawBlock(c, r, 2 + (n / pitch) * pitch, n % pitch - 1, 2, level);
 }
 
-void TExProgressBar::drawBlock(QPainter& p, const QRect& b, int level) {
-  if (b.width() <= 0 || b.height() <= 0) return;
-  const QColor mid = FLevelColor[level], edge = FLevelColorTo[level];
+void TExProgressBar::drawBlock(Canvas& c, const TRect& r, int from, int len, int inset, int level) {
+  const TRect b = Span(r, from, len, inset);
+  if (b.Width() <= 0 || b.Height() <= 0) return;
+  const QColor full = FLevelColor[level & 3], edge = FLevelColorTo[level & 3];
+  c.Brush.Style = platform::bsSolid;
   if (!FShowGradient) {
-    p.fillRect(b, mid);
+    c.Brush.Color = Gdi(full);
+    c.FillRect(b);
     return;
   }
-  // Two halves across the bar, shaded from the edge colour to the full colour on the middle line.
+  // Two halves across the bar: edge colour to full colour, then back.
   const bool vertical = FOrientation == goVertical;
-  const int across = vertical ? b.width() : b.height();
+  const int across = vertical ? b.Width() : b.Height();
   const int steps = std::max(1, FSteps);
-  for (int k = 0; k < across; ++k) {
-    const int half = across / 2;
-    const int i = k < half ? (half ? k * steps / half : steps) : (across - half ? (across - 1 - k) * steps / (across - half) : steps);
-    const QColor col = Mix(edge, mid, std::min(i, steps), steps);
-    if (vertical) p.fillRect(QRect(b.left() + k, b.top(), 1, b.height()), col);
-    else p.fillRect(QRect(b.left(), b.top() + k, b.width(), 1), col);
+  auto stripe = [&](int at, int len, const QColor& from, const QColor& to, int i) {
+    const int a0 = at + i * len / steps, a1 = at + (i + 1) * len / steps;
+    if (a1 <= a0) return;
+    c.Brush.Color = Gdi(Mix(from, to, i, steps));
+    c.FillRect(vertical ? TRect{b.Left + a0, b.Top, b.Left + a1, b.Bottom}
+                        : TRect{b.Left, b.Top + a0, b.Right, b.Top + a1});
+  };
+  const int first = across / 2;
+  for (int i = 0; i < steps; ++i) {
+    stripe(0, first, edge, full, i);
+    stripe(first, across - first, full, edge, i);
   }
 }
 
-void TExProgressBar::drawText(QPainter& p, const QRect& r) {
+void TExProgressBar::drawBand(Canvas& c, const TRect& r, int length) {
+  const int at = length < 5 ? 0 : RoundDiv(static_cast<long long>(FInfinitePos) * (length - 2), 100);
+  c.Brush.Style = platform::bsSolid;
+  c.Brush.Color = Gdi(FBackgroundColor);
+  const int before = at - kProgress.bandBefore, after = at + kProgress.bandAfter, end = length + 1;
+  if (before > 2) c.FillRect(Span(r, 2, before - 2, 1));
+  if (after < end) c.FillRect(Span(r, std::max(after, 2), end - std::max(after, 2), 1));
+}
+
+void TExProgressBar::drawText(Canvas& c, const TRect& r, int) {
   if (!FShowPosition) return;
-  p.setFont(font());
-  p.setPen(kProgress.text);
+  const QString text = PositionText();
+  c.Font = FFont;
+  c.Brush.Style = platform::bsClear;
   if (FOrientation == goVertical) {
-    p.save();
-    p.translate(r.center());
-    p.rotate(-90);
-    p.drawText(QRect(-r.height() / 2, -r.width() / 2, r.height(), r.width()), Qt::AlignCenter, PositionText());
-    p.restore();
+    // Reading upward, centred: TextOut turns the text about its origin.
+    c.Font.Orientation = 900;
+    const platform::TSize extent = c.TextExtent(text);
+    c.TextOut((r.Left + r.Right - extent.cy) / 2, (r.Top + r.Bottom + extent.cx) / 2, text);
     return;
   }
-  p.drawText(r, Qt::AlignCenter, PositionText());
+  TRect t = r;
+  c.DrawText(text, t, platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE | platform::DT_NOPREFIX);
 }

@@ -99,8 +99,8 @@ void SetupFader(TExTrackBar* fader, const QRect& r, int min, int max, int positi
 }
 
 void SetupValueBox(TRoundEdit* box, const QRect& r, const QString& text) {
+  mainform::ValueBoxLook(box, true);
   box->SetReadOnly(true);
-  box->SetAlignment(Qt::AlignCenter);
   box->SetText(text);
   box->setGeometry(r);
 }

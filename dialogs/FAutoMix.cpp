@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "controls/ExProgressBar.h"
+#include "controls/DvLevelBar.h"
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
@@ -76,17 +76,21 @@ TfmAutoMix::TfmAutoMix() {
     knob->SetPositionNoEvent(0);
     knob->SetTag(ch);
     CaptionLabel(*this, strip, "lbGainIn" + nn, QRect(2, 100, 56, 18), QStringLiteral("+0.0dB"));
-    // Stands in for the segmented level bar until that control exists.
-    auto* level = Create<TExProgressBar>(strip, "pbLevelIn" + nn);
-    level->setGeometry(24, 126, 12, 121);
-    level->SetOrientation(goVertical);
-    level->SetMin(-60);
-    level->SetMax(20);
+    auto* level = Create<TDvLevelBar>(strip, "pbLevelIn" + nn);
+    TDvBevel* bevel = level->Bevel();
+    bevel->BeginUpdate();
+    bevel->SetInnerStyle(TDvBevelStyle::bsNone);
+    bevel->SetOuterStyle(TDvBevelStyle::bsNone);
+    bevel->SetInnerWidth(1);
+    bevel->SetInnerSpace(0);
+    bevel->SetOuterOutline(osOuter);
+    bevel->EndUpdate();
+    level->SetBounds(24, 126, 12, 121);
+    level->SetMinValue(-60);
+    level->SetMaxValue(20);
     level->SetPosition(-60);
-    level->SetShowPercentage(false);
-    level->SetShowPosition(false);
-    level->SetLevel1Perc(75);
-    level->SetLevel2Perc(90);
+    level->SetPercent1(75);
+    level->SetPercent2(15);
   }
 
   const int block = 32 + 8 * 62 + 4;

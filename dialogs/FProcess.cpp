@@ -23,7 +23,7 @@ TfmProcess::TfmProcess() {
   ProgressBar->SetLevel1Perc(70);
   ProgressBar->SetLevel2Perc(90);
   ProgressBar->SetShowBorder(true);
-  ProgressBar->setFont(platform::ToQFont(platform::TFont{.Name = "Verdana", .Height = -13}));
+  ProgressBar->SetFont(platform::TFont{.Name = "Verdana", .Height = -13});
 
   StatusBar = Create<QStatusBar>(this, "StatusBar");
   StatusBar->setGeometry(0, 70, 455, 26);

@@ -102,11 +102,21 @@ TExTrackBar* Fader(TfmMain& form, QWidget* parent, const QString& name, const QR
 TRoundEdit* ValueBox(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QString& text,
                      bool readOnly, int tag) {
   auto* box = form.Create<TRoundEdit>(parent, name);
+  ValueBoxLook(box, readOnly);
   box->SetText(text);
   box->SetReadOnly(readOnly);
-  box->SetAlignment(Qt::AlignCenter);
   box->SetTag(tag);
   return Place(box, QRect(r.topLeft(), QSize(r.width(), kBoxHeight)));
+}
+
+void ValueBoxLook(TRoundEdit* box, bool readOnly) {
+  box->SetRounding(6);
+  box->SetBorderColor(platform::ToQColor(platform::clHighlightText));
+  box->SetColor(readOnly ? QColor(223, 255, 255) : QColor(255, 255, 255));
+  box->SetAlignment(Qt::AlignCenter);
+  box->SetAutoSelect(false);
+  box->SetHideSelection(false);
+  box->SetFont(platform::TFont{.Name = QStringLiteral("Tahoma"), .Height = -11, .Color = platform::clBlack});
 }
 
 TUxComboBox* Combo(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QStringList& items,

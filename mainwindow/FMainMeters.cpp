@@ -13,7 +13,7 @@
 #include <cstring>
 #include <limits>
 
-#include "controls/ExProgressBar.h"
+#include "controls/DvLevelBar.h"
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
 #include "controls/wLed.h"
@@ -109,7 +109,7 @@ void ShowAutoMixInputLed(int input, bool on, std::uint16_t busMask) {
 // on, else silent.
 void ShowAutoMixInputLevel(int input, int level, bool automixOn) {
   if (!fmAutoMix) return;
-  if (auto* bar = fmAutoMix->FindControl<TExProgressBar>("pbLevelIn" + TwoDigits(input + 1)))
+  if (auto* bar = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn" + TwoDigits(input + 1)))
     bar->SetPosition(automixOn ? level + 20 : kAutoMixSilent);
 }
 

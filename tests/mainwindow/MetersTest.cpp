@@ -1,12 +1,14 @@
 // The meter replies, the gate levels, the echo canceller's register read and
 // the meter reset, driven by calling the handlers with payloads.
+#include <QImage>
 #include <QLabel>
 
 #include <array>
 #include <cstring>
 #include <limits>
+#include <string>
 
-#include "controls/ExProgressBar.h"
+#include "controls/DvLevelBar.h"
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
 #include "controls/wLed.h"
@@ -16,6 +18,7 @@
 #include "dialogs/FComp.h"
 #include "display/LProgressBar.h"
 #include "MainWindowFixture.h"
+#include "support/UiFixture.h"
 #include "model/Lunitcontrol.h"
 #include "platform/Timer.h"
 
@@ -190,8 +193,8 @@ TEST_F(MetersTest, AutomixLevelsShowOnlyForBusInputsWhileAutomixIsOn) {
   p[25] = static_cast<std::uint8_t>(-12);
   p[26] = static_cast<std::uint8_t>(-12);
   fmMain->OnMeterReply(p);
-  auto* a = fmAutoMix->FindControl<TExProgressBar>("pbLevelIn01");
-  auto* b = fmAutoMix->FindControl<TExProgressBar>("pbLevelIn02");
+  auto* a = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn01");
+  auto* b = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn02");
   ASSERT_TRUE(a && b);
   EXPECT_EQ(a->Position(), 8);    // -12 + 20
   EXPECT_EQ(b->Position(), -60);  // -100, held at the bar's floor
@@ -199,6 +202,40 @@ TEST_F(MetersTest, AutomixLevelsShowOnlyForBusInputsWhileAutomixIsOn) {
   Image().Effect.AutoMix.On = 0;
   fmMain->OnMeterReply(p);
   EXPECT_EQ(a->Position(), -60);
+}
+
+// The automix window's bars as the dialog builds them, fed by two meter
+// replies; writes automix-bars-1.png and automix-bars-2.png.
+TEST_F(MetersTest, AutomixBarsShowTheMeterLevelsInThreeZones) {
+  Image().Effect.BusRouting = 0x0F;  // inputs 1-4
+  Image().Effect.AutoMix.On = 1;
+  auto* bar = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn01");
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->size(), QSize(12, 121));
+  EXPECT_EQ(bar->TickCount(), 60);
+  EXPECT_EQ(bar->Percent1(), 75);
+  EXPECT_EQ(bar->Percent2(), 15);
+  EXPECT_EQ(bar->MinValue(), -60);
+  EXPECT_EQ(bar->MaxValue(), 20);
+  const int levels[2][4] = {{-20, -8, 0, -40}, {-50, 0, -12, -3}};
+  for (int shot = 0; shot < 2; ++shot) {
+    Bytes p(kMeterSize, 0);
+    for (int i = 0; i < 4; ++i) p[25 + i] = static_cast<std::uint8_t>(levels[shot][i]);
+    fmMain->OnMeterReply(p);
+    const QImage img = fmAutoMix->grab().toImage();
+    img.save(QString::fromStdString(testsupport::OutputPath("automix-bars-" + std::to_string(shot + 1) + ".png")));
+    for (int i = 0; i < 4; ++i) {
+      auto* b = fmAutoMix->FindControl<TDvLevelBar>(QStringLiteral("pbLevelIn0%1").arg(i + 1));
+      EXPECT_EQ(b->Position(), levels[shot][i] + 20);
+      // The bar's top lit tick, in the window's picture.
+      const int lit = b->LitCount();
+      const QPoint origin = b->mapTo(fmAutoMix, QPoint(0, 0));
+      const int zone = lit ? b->ZoneOf(lit - 1) : 1;
+      const QColor high[] = {QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 0, 0)};
+      if (lit) EXPECT_EQ(img.pixelColor(origin + platform::ToQRect(b->TickRect(lit - 1)).center()), high[zone - 1]);
+    }
+    EXPECT_EQ(fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn05")->Position(), -60) << "not on the bus";
+  }
 }
 
 TEST_F(MetersTest, EchoCancellerLevelsGoToLabelsHintsAndBars) {
