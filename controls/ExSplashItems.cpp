@@ -70,10 +70,7 @@ void TBasicProgramInfo::Assign(const TBasicProgramInfo* source) {
 
 TSplashItem::TSplashItem(TSplashItems* collection) : FCollection(collection) {}
 
-TSplashItem::~TSplashItem() {
-  if (FCollection && !FCollection->Destroying && FCollection->FOnDeleteItem)
-    FCollection->FOnDeleteItem(FCollection, Index());
-}
+TSplashItem::~TSplashItem() = default;
 
 int TSplashItem::Index() const { return FCollection ? FCollection->IndexOf(this) : -1; }
 
@@ -101,10 +98,7 @@ void TSplashItem::Refresh() {
 
 TSplashListItem::TSplashListItem(TSplashListItems* collection) : FCollection(collection) {}
 
-TSplashListItem::~TSplashListItem() {
-  if (FCollection && !FCollection->Destroying && FCollection->FOnDeleteItem)
-    FCollection->FOnDeleteItem(FCollection, Index());
-}
+TSplashListItem::~TSplashListItem() = default;
 
 int TSplashListItem::Index() const { return FCollection ? FCollection->IndexOf(this) : -1; }
 

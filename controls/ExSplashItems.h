@@ -11,8 +11,8 @@
 //   EndUpdate at 0) fires its collection's OnChange; a free item's Refresh
 //   invalidates the open splash window.
 // - A collection of items or lines fires OnChange after Clear (the update that
-//   concerns no item and leaves it empty), never for Add or Delete; an item's
-//   destructor reports its index through OnDeleteItem first.
+//   concerns no item and leaves it empty), never for Add or Delete; deleting
+//   an item reports its index through FOnDeleteItem before it goes.
 // - Top-layer panels and their text ask the open splash window to repaint on
 //   every change, on creation and on destruction.
 #pragma once
@@ -231,10 +231,11 @@ class TSplashCollection : public QObject {
     FItems.insert(FItems.begin() + index, std::move(item));
     return raw;
   }
-  // Frees the item at index; its destructor reports the index.
+  // Frees the item at index, reporting the index first.
   void Delete(int index) {
     if (index < 0 || index >= Count()) return;
-    FItems[size_t(index)].reset();
+    if (FOnDeleteItem) FOnDeleteItem(this, index);
+    std::unique_ptr<Item> doomed = std::move(FItems[size_t(index)]);
     FItems.erase(FItems.begin() + index);
   }
   // Frees every item, then fires OnChange.

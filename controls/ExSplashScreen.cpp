@@ -119,7 +119,9 @@ void TExSplashScreen::CreateSplashWindow() {
   const bool layered = FFill->Opacity() < 255 || FFill->OpacityTo() < 255;
   auto* window = new TSplashScreenWindow(this);
   FSplashWindow = window;
-  Qt::WindowFlags flags = Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+  // A tool-tip window is frameless, above the others and never activated,
+  // whichever the platform; it takes no focus.
+  Qt::WindowFlags flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
   // Layered windows are made topmost whatever StayOnTop says.
   if (FStayOnTop || layered) flags |= Qt::WindowStaysOnTopHint;
   window->setWindowFlags(flags);

@@ -39,12 +39,17 @@ TSplashScreenWindow::~TSplashScreenWindow() = default;
 
 void TSplashScreenWindow::SetAlphaBlend(bool v) {
   FAlphaBlend = v;
-  setWindowOpacity(FAlphaBlend ? FAlphaBlendValue / 255.0 : 1.0);
+  SetWindowOpacityIfChanged(FAlphaBlend ? FAlphaBlendValue : 255);
 }
 
 void TSplashScreenWindow::SetAlphaBlendValue(int v) {
   FAlphaBlendValue = std::clamp(v, 0, 255);
-  if (FAlphaBlend) setWindowOpacity(FAlphaBlendValue / 255.0);
+  if (FAlphaBlend) SetWindowOpacityIfChanged(FAlphaBlendValue);
+}
+
+void TSplashScreenWindow::SetWindowOpacityIfChanged(int alpha) {
+  const double opacity = alpha / 255.0;
+  if (!qFuzzyCompare(windowOpacity(), opacity)) setWindowOpacity(opacity);
 }
 
 void TSplashScreenWindow::CreateProgressBar() {
@@ -108,7 +113,6 @@ void TSplashScreenWindow::Refresh() {
 void TSplashScreenWindow::RenderLayered() {
   if (!FForcedTransparent || FMainBuffer.isNull()) return;
   FMainBuffer.fill(0);
-  raise();
   {
     QPainter painter(&FMainBuffer);
     TGPGraphics g(painter);
@@ -119,7 +123,7 @@ void TSplashScreenWindow::RenderLayered() {
 
 void TSplashScreenWindow::UpdateLayered() {
   if (!FForcedTransparent) return;
-  setWindowOpacity(FOpacity / 255.0);
+  SetWindowOpacityIfChanged(FOpacity);
   if (OnUpdateLayered) OnUpdateLayered(FOpacity);
   if (isVisible()) repaint();
 }

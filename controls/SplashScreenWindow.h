@@ -116,6 +116,7 @@ class TSplashScreenWindow : public QWidget {
 
  private:
   int RenderingHint() const;
+  void SetWindowOpacityIfChanged(int alpha);
 
   TExSplashScreen* FSplashScreen;
   TExSplashProgressBar* FSplashProgressBar = nullptr;

@@ -37,6 +37,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   InstallUploadHandlers();
   InstallMeterHandlers();
   InstallPresetHandlers();
+  BuildSplash();
 }
 
 TfmMain::~TfmMain() {

@@ -51,6 +51,7 @@ class QResizeEvent;
 class TMyPEQAllpassBandPassStop;
 class TUxBmpButton;
 class TUxComboBox;
+class TExSplashScreen;
 enum class TUpDownDirection;
 
 namespace platform {
@@ -75,6 +76,8 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
 
   // The window's hint text; the form shows no hints, so it is never a tooltip.
   QString Hint;
+  // The splash that shows while the window is built (FMainFormSplash.cpp).
+  TExSplashScreen* asScreen = nullptr;
 
   TfmMain();
   ~TfmMain() override;
@@ -632,6 +635,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void BuildDelayPage();     // FMainFormDelay.cpp
   void BuildDynamicsPages(); // FMainFormDynamics.cpp: Comp, Gate, AGC
   void BuildMatrixPage();    // FMainFormMatrix.cpp
+  void BuildSplash();        // FMainFormSplash.cpp: asScreen, opened as the form's loading ends
 };
 
 extern TfmMain* fmMain;
