@@ -290,3 +290,57 @@ TEST(SplashComponent, FixedValuesAndStyles) {
 }
 
 }  // namespace
+
+namespace {
+
+int CountColour(const QImage& image, QRect area, QRgb colour) {
+  int n = 0;
+  area &= image.rect();
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+  return n;
+}
+
+TEST(SplashPainting, PanelsAndItemsPaintInBothModes) {
+  for (const bool layered : {false, true}) {
+    auto s = NormalSplash();
+    s->SetWidth(200);
+    s->SetHeight(150);
+    s->Fill()->SetColor(QColor(Qt::white));
+    s->Fill()->SetColorTo(QColor());
+    s->Fill()->SetBorderColor(QColor());
+    if (layered) s->Fill()->SetOpacity(250);
+    TExSplashTopLayerItem* panel = s->TopLayerItems()->Add();
+    panel->SetLeft(20);
+    panel->SetTop(30);
+    panel->SetWidth(40);
+    panel->SetHeight(20);
+    panel->Fill()->SetColor(QColor(255, 0, 0));
+    panel->Fill()->SetColorTo(QColor());
+    panel->Fill()->SetBorderColor(QColor());
+    TSplashItem* item = s->Items()->Add();
+    item->SetPosX(100);
+    item->SetPosY(100);
+    item->SetText("Item");
+    TFont font = item->Font();
+    font.Color = clBlue;
+    item->SetFont(font);
+    s->Show();
+    ASSERT_NE(s->SplashWindow(), nullptr);
+    const QImage image = layered ? s->SplashWindow()->MainBuffer().convertToFormat(QImage::Format_ARGB32)
+                                 : s->SplashWindow()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(CountColour(image, QRect(22, 32, 36, 16), qRgb(255, 0, 0)), 36 * 16) << "panel, layered " << layered;
+    EXPECT_EQ(CountColour(image, QRect(70, 32, 20, 16), qRgb(255, 0, 0)), 0);
+    int blue = 0;
+    for (int y = 100; y < 125; ++y)
+      for (int x = 100; x < 140; ++x) blue += qBlue(image.pixel(x, y)) > 150 && qRed(image.pixel(x, y)) < 100;
+    EXPECT_GT(blue, 5) << "item text, layered " << layered;
+    panel->SetVisible(false);
+    s->Refresh();
+    const QImage after = layered ? s->SplashWindow()->MainBuffer().convertToFormat(QImage::Format_ARGB32)
+                                 : s->SplashWindow()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(CountColour(after, QRect(22, 32, 36, 16), qRgb(255, 0, 0)), 0) << "hidden panel";
+  }
+}
+
+}  // namespace
