@@ -3,12 +3,25 @@
 // with its lamp. The default-camera group is hidden.
 #pragma once
 
+#include <cstdint>
+
+#include "model/PresetImage.h"
 #include "platform/Form.h"
 
 class TfmCamera : public platform::Form {
  public:
   TfmCamera();
   void FormShow() override;
+
+  // A copy of the camera record (word A attack | release << 16, word B
+  // threshold + 180 | steering mask << 16, on flag), the inputs feeding the
+  // effect bus, and the byte set while the main window moves the faders.
+  MixSettings CameraState;
+  std::uint32_t EffectBusMask = 0;
+  std::uint8_t Loading = 0;
+  void SetCameraState(const MixSettings& v) { CameraState = v; }
+  void SetInputMask(std::uint32_t v) { EffectBusMask = v; }
+  void SetLoading(std::uint8_t v) { Loading = v; }
 };
 
 extern TfmCamera* fmCamera;

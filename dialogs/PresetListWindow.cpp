@@ -1,6 +1,7 @@
 #include "dialogs/PresetListWindow.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 #include "controls/UxBmpButton.h"
 #include "dialogs/DialogLook.h"
@@ -37,6 +38,12 @@ TPresetListWindow::TPresetListWindow(bool withFactory, const char* titleKey, con
     vledPresetName->setItem(r, 0, new QTableWidgetItem(QStringLiteral("     ") + key));
     vledPresetName->setItem(r, 1, new QTableWidgetItem(QStringLiteral("  Default Preset")));
     vledPresetName->setRowHeight(r, 20);
+  }
+  // The grid starts on its first row: when it takes the focus on opening it
+  // must not choose a row the user did not pick.
+  {
+    const QSignalBlocker quiet(vledPresetName);
+    vledPresetName->setCurrentCell(0, 0);
   }
 
   bnCancel = Create<TUxBmpButton>(this, "bnCancel");

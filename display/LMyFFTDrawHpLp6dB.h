@@ -181,6 +181,7 @@ public:
     void DrawTextA(int x, int y, int size, platform::TColor colour, const std::string& fontName,
                    const std::string& text);
     const std::string& OverlayText() const { return overlayText_; }
+    QPoint OverlayTextPoint() const { return QPoint(textX_, textY_); }
 
     // ---- Mouse ----
     // The handle block under a control pixel, -1 for none: drawn, not hidden,

@@ -31,6 +31,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   BindEqEditing();
   BindCutEditing();
   BindOverlaySwitches();
+  BindEqDrag();
   BindLevelHandlers();
   BindDelayHandlers();
   InstallReplyHandlers();

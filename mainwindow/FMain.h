@@ -48,6 +48,8 @@ class QTcpSocket;
 class QMenuBar;
 class QMenu;
 class QResizeEvent;
+class QPainter;
+struct MatrixSegment;
 class TMyPEQAllpassBandPassStop;
 class TUxBmpButton;
 class TUxComboBox;
@@ -469,6 +471,41 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // Puts one band on the side's three band faders and boxes.
   void ShowEqBandControls(int channel, bool enabled, double q, double gain, double frequency);
 
+  // --- Matrix page (FMainMatrix.cpp) -----------------------------------------
+  // Crosspoints carry the source (0-7 inputs, 8 the effect return) in Tag
+  // and the output (0-7) in HelpContext.
+  void vrAMatrixOut1Click(QObject* Sender);
+  void udAMatrixOut1ChangingEx(QObject* Sender, bool& AllowChange, int NewValue, TUpDownDirection Direction);
+  void edAMatrixOut1Exit(QObject* Sender);
+  void edAMatrixOut1KeyDown(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+  // The routing lines for the current masks and ExtraHeight; asks pbMatrix
+  // to paint them.
+  std::vector<MatrixSegment> DrawMatrix();
+  // The diagram's paint: the lines of the current masks, pen width 2.
+  void uxgFftMatrixPaint(QObject* Sender, QPainter& Canvas);
+
+  // --- Effect channel page (FMainEffect.cpp) ---------------------------------
+  void uxbAMatrixEffClick(QObject* Sender);
+  void isGainEffChange(QObject* Sender);
+  void uxbMuteEffClick(QObject* Sender);
+  void vrbEqBypassEffClick(QObject* Sender);
+  void isCompThresholdEffChange(QObject* Sender);
+  void uxbOnOffEffClick(QObject* Sender);
+  void uxbCameraOnOffEffClick(QObject* Sender);
+  void uxbAutoMixOnOffEffClick(QObject* Sender);
+  void uxbAecOnOffEffClick(QObject* Sender);
+  void uxbCompSetEffClick(QObject* Sender);
+  void uxbEffectSetEffClick(QObject* Sender);
+  void uxbCameraSetEffClick(QObject* Sender);
+  void uxbAecSetEffClick(QObject* Sender);
+  void lbMatrixCompEffClick(QObject* Sender);
+  // The loading half of the "Set" buttons: the dialog's state and controls
+  // from the image, under its Loading byte; false when the dialog or one of
+  // its controls is missing.
+  bool LoadCompDialog();
+  bool LoadRvbDialog();
+  bool LoadCameraDialog();
+
   // --- Layout (FMainLayout.cpp) ---------------------------------------------
   // Lays the pages out for the window's size (the window's resize calls it).
   void FormResize(QObject* Sender);
@@ -559,6 +596,16 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void RefreshLowCutCurve(display::LMyFFTDrawHpLp6dB* plotWidget);
   void RefreshHighCutCurve(display::LMyFFTDrawHpLp6dB* plotWidget);
 
+  // --- Dragging handles on the response plots (FMainEqDrag.cpp) ----------------
+  // DragPoint: -1 none, 0-9 a band, 10 the low cut, 11 the high cut.
+  platform::Timer* tmMouseEqCurve = nullptr;
+  QPoint LastMousePos{0, 0};  // shared by every plot: the last handled move
+  void fftDrawInAMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void fftDrawInAMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+  void fftDrawInAMouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void tmMouseEqCurveTimer(QObject* Sender);
+  void BindEqDrag();
+
   // --- Form ----------------------------------------------------------------
   QMenuBar* MainMenu = nullptr;
   platform::MenuItem* MenuItem(const QString& name) const;
@@ -635,6 +682,8 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void BuildDelayPage();     // FMainFormDelay.cpp
   void BuildDynamicsPages(); // FMainFormDynamics.cpp: Comp, Gate, AGC
   void BuildMatrixPage();    // FMainFormMatrix.cpp
+  void BindMatrixHandlers(); // FMainMatrix.cpp
+  void BindEffectHandlers(); // FMainEffect.cpp
   void BuildSplash();        // FMainFormSplash.cpp: asScreen, opened as the form's loading ends
 };
 

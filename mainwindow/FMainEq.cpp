@@ -316,7 +316,7 @@ void TfmMain::vrbEqBypassInAClick(QObject* Sender) {
     state = 1;
   }
   UnitControl->SetEqBypassMask(ch, w);
-  plot->update();
+  plot->UpdateCurvePage();  // presents the plot area with the mark composed on it
   SendCommand(CM_MCS_CMD(GetDeviceId(), 0x3C, static_cast<std::uint8_t>(ch), state), false);
 }
 

@@ -7,13 +7,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include "controls/UpDown.h"
+
+#include <functional>
 
 #include "controls/DvPowerButton.h"
+#include "controls/UpDown.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/FMainFormKit.h"
+#include "mainwindow/MatrixDiagram.h"
 
 namespace {
 
@@ -46,14 +49,22 @@ class MatrixShape : public QWidget {
   int radius_;
 };
 
-// Routing-line colours of the sources; the input name plates take them too,
-// so a line can be traced back to its input.
-const QColor kSourceColours[9] = {
-    QColor(128, 0, 0),   QColor(0, 128, 0),    QColor(128, 128, 0),   QColor(0, 0, 128),     QColor(128, 0, 128),
-    QColor(0, 128, 128), QColor(58, 110, 165), QColor(128, 128, 128), QColor(192, 192, 192),
-};
 const QColor kOutputPlate(52, 86, 120);
 const QColor kBusColour(192, 192, 192);
+
+// The routing lines' paint box: transparent, so the group box shows through;
+// its paint is the page's diagram paint.
+class PaintBox : public QWidget {
+ public:
+  explicit PaintBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents, true); }
+  std::function<void(QObject* Sender, QPainter& Canvas)> OnPaint;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    if (OnPaint) OnPaint(this, p);
+  }
+};
 
 constexpr int kInRowLeft = 50;    // input and effect rows end where the paint box starts
 constexpr int kInRowHeight = 24;  // row centre = the routing line's left end
@@ -121,7 +132,7 @@ void BuildOverview(TfmMain& form, QWidget* upper) {
     const QString x = platform::ChannelSuffix(i);
     TUxPanel* row = Panel(form, upper, "plMatrixIn" + x, QRect(kInRowLeft, 17 + 29 * i, 415, kInRowHeight));
     NamePlate(form, row, "In", x, QStringLiteral("INPUT %1").arg(i + 1), QStringLiteral("In%1").arg(i + 1), i,
-              QRect(0, 0, 58, kCellHeight), 0, 0, 70, kSourceColours[i]);
+              QRect(0, 0, 58, kCellHeight), 0, 0, 70, MatrixSourceColour(i));
     for (const Column& c : inColumns)
       Cell(form, row, "lbMatrix" + QString::fromLatin1(c.role) + "In" + x, c.left, 0, 50, c.text, i);
   }
@@ -154,7 +165,8 @@ void BuildOverview(TfmMain& form, QWidget* upper) {
     Cell(form, eff, "lbMatrix" + QString::fromLatin1(c.role) + "Eff", c.left, 0, 50, c.text, 18);
 
   // The routing lines' paint box between the input and output rows.
-  auto* box = form.Create<QWidget>(upper, QStringLiteral("pbMatrix"));
+  auto* box = form.Create<PaintBox>(upper, QStringLiteral("pbMatrix"));
+  box->OnPaint = [&form](QObject* sender, QPainter& canvas) { form.uxgFftMatrixPaint(sender, canvas); };
   box->setGeometry(465, 26, 97, 240);
   box->show();
 
@@ -222,4 +234,7 @@ void TfmMain::BuildMatrixPage() {
   if (!upper || !lower) return;
   BuildOverview(*this, upper);
   BuildCrosspoints(*this, lower);
+  BindMatrixHandlers();
+  // The diagram's effect blocks are the effect page's.
+  BindEffectHandlers();
 }

@@ -181,13 +181,16 @@ bool TfmMain::RefreshBypassText(int ch) {
   return true;
 }
 
-// 6.2: the up-downs only; the texts beside them belong to the matrix page.
+// 6.2: each up-down with the level text beside it (writing an up-down's
+// position runs nothing).
 bool TfmMain::RefreshMixLevels(int ch) {
   const QString out = "MatrixOut" + platform::ChannelSuffix(ch);
   for (int s = 0; s < kMixSources; ++s) {
     auto* ud = FindControl<TUpDown>("ud" + Source(s) + out);
-    if (!ud) return false;
+    auto* text = FindControl<QLineEdit>("ed" + Source(s) + out);
+    if (!ud || !text) return false;
     ud->SetPosition(UnitControl->GetMixLevel(ch, s) + ud->Min());
+    text->setText(FormatGain(ud->Position()));
   }
   return true;
 }

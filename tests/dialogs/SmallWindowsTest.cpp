@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QtTest/QTest>
 
 #include "controls/ExProgressBar.h"
@@ -15,6 +16,8 @@
 #include "dialogs/FMemo.h"
 #include "dialogs/FPeqRst.h"
 #include "dialogs/FProcess.h"
+#include "dialogs/FStoreName.h"
+#include "dialogs/FStorePreset.h"
 #include "mainwindow/LanguageTables.h"
 #include "model/Lunitcontrol.h"
 #include "support/UiFixture.h"
@@ -190,4 +193,23 @@ TEST_F(SmallWindowsTest, MemoClearEmptiesTheList) {
   testsupport::Click(fmMemo->bnClearMemo);
   EXPECT_TRUE(fmMemo->Memo->toPlainText().isEmpty());
   EXPECT_EQ(fmMemo->Memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+// Opening a list gives its grid the focus; that alone chooses no row, and the
+// row the user clicks is the one the name window is for.
+TEST_F(SmallWindowsTest, PresetListOpensWithoutChoosingARow) {
+  forms.CreateForm(fmStorePreset);
+  forms.CreateForm(fmStoreName);
+  fmStorePreset->show();
+  fmStorePreset->activateWindow();
+  fmStorePreset->vledPresetName->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(fmStoreName->isVisible());
+
+  QTableWidget* grid = fmStorePreset->vledPresetName;
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(4, 1)).center());
+  ASSERT_TRUE(fmStoreName->isVisible());
+  EXPECT_EQ(fmStoreName->lTitle->text(), QStringLiteral("U05 : "));
+  fmStoreName->hide();
+  fmStorePreset->hide();
 }

@@ -1,5 +1,6 @@
 // Band editing, reset, EQ bypass and the cuts: what an edit submits (each
 // frame with its force flag), what the image stores and what the plot holds.
+#include <QImage>
 #include <QRadioButton>
 #include <QTest>
 
@@ -99,7 +100,10 @@ TEST_F(EqEditingTest, BypassMarksTheClickedPlotAndSetsTheGroupsBits) {
   const auto click = [&] {
     QTest::mouseClick(button, Qt::LeftButton);
   };
+  const QImage unmarked = main->PlotWidget(1)->ScreenImage();
+  ASSERT_FALSE(unmarked.isNull());
   click();
+  EXPECT_NE(main->PlotWidget(1)->ScreenImage(), unmarked);  // the mark is shown at once
   EXPECT_EQ(main->UnitControl->GetEqBypassMask(1), 0x0007);
   EXPECT_EQ(main->frames, (std::vector<Frame>{{Hex({0x10, 0x02, 0x00, 0x01, 0x03, 0x3C, 0x01, 0x01, 0x10, 0x03, 0x3F}), false}}));
   EXPECT_EQ(main->PlotWidget(1)->OverlayText(), "BYPASS");
@@ -110,6 +114,7 @@ TEST_F(EqEditingTest, BypassMarksTheClickedPlotAndSetsTheGroupsBits) {
   EXPECT_EQ(main->UnitControl->GetEqBypassMask(1), 0);
   EXPECT_EQ(main->frames, (std::vector<Frame>{{Hex({0x10, 0x02, 0x00, 0x01, 0x03, 0x3C, 0x01, 0x00, 0x10, 0x03, 0x3E}), false}}));
   EXPECT_EQ(main->PlotWidget(1)->OverlayText(), "");
+  EXPECT_EQ(main->PlotWidget(1)->ScreenImage(), unmarked);
 }
 
 TEST_F(EqEditingTest, LowCutFaderSubmitsAndTheTickSumsTheCascade) {
