@@ -40,6 +40,7 @@ TfmMain::TfmMain() : Endpoints(StartEndpoints) {
   InstallUploadHandlers();
   InstallMeterHandlers();
   InstallPresetHandlers();
+  BuildSplash();
 }
 
 TfmMain::~TfmMain() {

@@ -53,6 +53,7 @@ struct MatrixSegment;
 class TMyPEQAllpassBandPassStop;
 class TUxBmpButton;
 class TUxComboBox;
+class TExSplashScreen;
 enum class TUpDownDirection;
 
 namespace platform {
@@ -77,6 +78,8 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
 
   // The window's hint text; the form shows no hints, so it is never a tooltip.
   QString Hint;
+  // The splash that shows while the window is built (FMainFormSplash.cpp).
+  TExSplashScreen* asScreen = nullptr;
 
   TfmMain();
   ~TfmMain() override;
@@ -732,6 +735,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void BuildMatrixPage();    // FMainFormMatrix.cpp
   void BindMatrixHandlers(); // FMainMatrix.cpp
   void BindEffectHandlers(); // FMainEffect.cpp
+  void BuildSplash();        // FMainFormSplash.cpp: asScreen, opened as the form's loading ends
 };
 
 extern TfmMain* fmMain;
