@@ -397,6 +397,11 @@ QString TUxLabel::ShownText(const QFontMetrics& fm, const QRect& r) const {
                        FShowAccelChar ? Qt::TextShowMnemonic : 0);
 }
 
+QString TUxLabel::DisplayedText() const {
+  const QRect t = AdjustRectForBorders(rect(), true).adjusted(FTextMargin, FTextMargin, -FTextMargin, -FTextMargin);
+  return ShownText(QFontMetrics(font()), t);
+}
+
 QRect TUxLabel::PlacedTextRect(const QFontMetrics& fm, QRect t, int flags) const {
   if (FLayout != tlTop) {
     const int h = fm.boundingRect(t, flags, FCaption).height();

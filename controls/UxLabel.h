@@ -74,6 +74,10 @@ class TUxLabel : public QWidget, public IFrameControllerClient {
   QColor FontColor() const { return FFontColorValue; }
   void SetFontColor(const QColor& v);
   void SetFontSize(int points);
+  bool Enabled() const { return isEnabled(); }
+  void SetEnabled(bool v) { setEnabled(v); }
+  bool Visible() const { return isVisible(); }
+  void SetVisible(bool v) { setVisible(v); }
   int Tag() const;
   void SetTag(int v);
 
@@ -135,6 +139,9 @@ class TUxLabel : public QWidget, public IFrameControllerClient {
   TUxFrameControllerNotifications FrameControllerNotifications() const { return FFrameControllerNotifications; }
   void SetFrameControllerNotifications(TUxFrameControllerNotifications v) { FFrameControllerNotifications = v; }
 
+  // The caption as drawn in the current bounds (with the ellipsis of
+  // CondenseCaption).
+  QString DisplayedText() const;
   // The colour the text is drawn in now.
   QColor CurrentColor() const { return FCurrentColor; }
   // Phase from the blinking list: the blink colour (show) or the font colour.
