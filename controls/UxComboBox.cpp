@@ -76,8 +76,11 @@ TUxCustomComboBox::TUxCustomComboBox(QWidget* parent)
   setCompleter(nullptr);  // completion is the box's own
   setFocusPolicy(Qt::StrongFocus);
   setItemDelegate(new ItemDelegate(this));
+  setMaxVisibleItems(8);
   if (auto* list = qobject_cast<QListView*>(view())) list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   view()->installEventFilter(this);
+  FTimer.setParent(this);
+  FTimer.setObjectName(QStringLiteral("SearchTimer"));
   FTimer.setSingleShot(true);
   FTimer.setInterval(kCombo.searchTimeout);
   connect(&FTimer, &QTimer::timeout, this, [this] { SearchTimerFired(); });

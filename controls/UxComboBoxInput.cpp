@@ -425,8 +425,14 @@ void TUxCustomComboBox::showPopup() {
   const int w = ActualDropDownWidth();
   FDropped = true;
   QComboBox::showPopup();
+  // DropDownCount items high, ActualDropDownWidth wide.
   QWidget* popup = view()->window();
-  if (popup != window() && popup->width() != w) popup->resize(w, popup->height());
+  if (popup != window()) {
+    const int extra = popup->height() - view()->viewport()->height();
+    const int rows = std::min(count(), maxVisibleItems());
+    const int h = rows > 0 ? rows * ItemHeight() + extra : popup->height();
+    if (popup->size() != QSize(w, h)) popup->resize(w, h);
+  }
   update();
 }
 
