@@ -232,8 +232,10 @@ void TUxCustomComboBox::SetStyle(TComboBoxStyle v) {
   const bool editable = v == csDropDown || v == csSimple;
   const int keep = currentIndex();
   setEditable(editable);
-  if (lineEdit()) lineEdit()->installEventFilter(this);
-  setCompleter(nullptr);
+  if (lineEdit()) {
+    lineEdit()->installEventFilter(this);
+    setCompleter(nullptr);
+  }
   setCurrentIndex(keep);
   SetMaxLength(FMaxLength);
   ApplyEditColors();

@@ -5,8 +5,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -431,7 +433,14 @@ void TUxCustomComboBox::showPopup() {
     const int extra = popup->height() - view()->viewport()->height();
     const int rows = std::min(count(), maxVisibleItems());
     const int h = rows > 0 ? rows * ItemHeight() + extra : popup->height();
-    if (popup->size() != QSize(w, h)) popup->resize(w, h);
+    // The list drops below the box (above it when the screen ends first).
+    QPoint at = mapToGlobal(QPoint(layoutDirection() == Qt::RightToLeft ? width() - w : 0, height()));
+    if (const QScreen* s = screen(); s && at.y() + h > s->geometry().bottom() + 1) at.setY(mapToGlobal(QPoint(0, 0)).y() - h);
+    popup->setGeometry(QRect(at, QSize(w, h)));
+    if (popup->layout()) popup->layout()->activate();
+    // Scroll arrows or margins the list gained take their room from the rows.
+    const int missing = rows * ItemHeight() - view()->viewport()->height();
+    if (rows > 0 && missing > 0) popup->resize(w, h + missing);
   }
   update();
 }
