@@ -232,3 +232,7 @@ void TUxCustomGroupBox::Paint(QPainter& p) {
     p.restore();
   }
 }
+
+void TUxCustomGroupBox::UpdateFromFrameController() {
+  if (FGroupStyle == gsCustom) TUxCustomPanel::UpdateFromFrameController();
+}

@@ -43,6 +43,8 @@ class TUxCustomGroupBox : public TUxCustomPanel {
   void SetCaption(const QString& v) override;
   void SetFontColor(const QColor& v) override;
   QRect ClientRect() const override;
+  // Only while GroupStyle is gsCustom.
+  void UpdateFromFrameController() override;
 
  protected:
   void Paint(QPainter& p) override;

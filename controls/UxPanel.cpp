@@ -61,6 +61,10 @@ TUxCustomPanel::TUxCustomPanel(QWidget* parent)
   Realign();
 }
 
+TUxCustomPanel::~TUxCustomPanel() {
+  if (FFrameController) FFrameController->RemoveControl(this);
+}
+
 int TUxCustomPanel::Tag() const { return uxdraw::ControlTag(this); }
 void TUxCustomPanel::SetTag(int v) { uxdraw::SetControlTag(this, v); }
 
@@ -98,7 +102,6 @@ UX_REALIGN_SETTER(BevelWidth, int, FBevelWidth)
 UX_REPAINT_SETTER(BorderColor, const QColor&, FBorderColor)
 UX_REPAINT_SETTER(BorderHighlight, const QColor&, FBorderHighlight)
 UX_REPAINT_SETTER(BorderShadow, const QColor&, FBorderShadow)
-UX_REPAINT_SETTER(Color, const QColor&, FColor)
 UX_REPAINT_SETTER(FlatColor, const QColor&, FFlatColor)
 UX_REPAINT_SETTER(FlatColorAdjustment, int, FFlatColorAdjustment)
 UX_REPAINT_SETTER(GradientColorStyle, uxdraw::TUxGradientColorStyle, FGradientColorStyle)
@@ -117,6 +120,43 @@ UX_REPAINT_SETTER(WordWrap, bool, FWordWrap)
 #undef UX_REPAINT_SETTER
 #undef UX_REALIGN_SETTER
 #undef UX_GRADIENT_SETTER
+
+void TUxCustomPanel::SetColor(const QColor& v) {
+  if (v == FColor && !FParentColor) return;
+  FColor = v;
+  FParentColor = false;
+  update();
+}
+
+void TUxCustomPanel::SetParentColor(bool v) {
+  if (v == FParentColor) return;
+  FParentColor = v;
+  update();
+}
+
+void TUxCustomPanel::SetFrameController(TUxFrameController* v) { LinkFrameController(this, FFrameController, v); }
+
+// Written straight into the fields, without the setters.
+void TUxCustomPanel::UpdateFromFrameController() {
+  if (!FFrameController || !FFrameController->FrameVisible()) return;
+  const TUxFrameController& fc = *FFrameController;
+  const TUxFrameControllerNotifications n = FFrameControllerNotifications;
+  if (n & FrameNotification(fcpFrameStyle)) FBorderOuter = fc.FrameStyle();
+  if (n & FrameNotification(fcpFrameSides)) FBorderSides = fc.FrameSides();
+  if (n & FrameNotification(fcpFrameColor)) {
+    FFlatColor = Q(fc.FrameColor());
+    FFlatColorAdjustment = 0;
+  }
+  if (n & FrameNotification(fcpColor)) FColor = Q(fc.Color());
+  if (n & FrameNotification(fcpParentColor)) FParentColor = fc.ParentColor();
+  if (n & FrameNotification(fcpColor)) {
+    const TColor color = FromQColor(FColor);
+    FBorderHighlight = Q(uxdraw::LighterColor(color, 100));
+    FBorderShadow = Q(uxdraw::DarkerColor(color, 50));
+  }
+  Realign();
+  update();
+}
 
 void TUxCustomPanel::SetCaption(const QString& v) {
   if (v == FCaption) return;
@@ -231,7 +271,7 @@ void TUxCustomPanel::Paint(QPainter& p) {
       GetGradientColors(start, stop);
       uxdraw::DrawGradientRect(c, fill, FGradientDirection, FromQColor(start), FromQColor(stop), 1);
     } else {
-      c.Brush.Color = FromQColor(FColor);
+      c.Brush.Color = FromQColor(FParentColor ? ParentColor() : FColor);
       c.Brush.Style = platform::bsSolid;
       c.FillRect(fill);
     }

@@ -21,23 +21,31 @@
 //
 // Disabling a panel disables its children through Qt; a child disabled on its
 // own stays disabled when the panel is enabled again.
+//
+// A linked frame controller (FrameController) sets the outer frame, sides,
+// flat colour and Color (with the frame highlight and shadow derived from
+// it), only while its FrameVisible is on and only the settings named in
+// FrameControllerNotifications.
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
 #include "controls/UxDraw.h"
+#include "controls/UxFrameController.h"
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TUxGridStyle { gsDots, gsDottedLines, gsSolidLines };
 
-class TUxCustomPanel : public QWidget {
+class TUxCustomPanel : public QWidget, public IFrameControllerClient {
   Q_OBJECT
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
  public:
   explicit TUxCustomPanel(QWidget* parent = nullptr);
+  ~TUxCustomPanel() override;
 
   QString Caption() const { return FCaption; }
   virtual void SetCaption(const QString& v);
@@ -109,6 +117,14 @@ class TUxCustomPanel : public QWidget {
   void SetVisualStyle(uxdraw::TUxVisualStyle v);
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool v);
+  // The client area takes the parent's colour while on; writing Color turns it off.
+  bool IsParentColor() const { return FParentColor; }
+  void SetParentColor(bool v);
+  TUxFrameController* FrameController() const { return FFrameController; }
+  void SetFrameController(TUxFrameController* v);
+  TUxFrameControllerNotifications FrameControllerNotifications() const { return FFrameControllerNotifications; }
+  void SetFrameControllerNotifications(TUxFrameControllerNotifications v) { FFrameControllerNotifications = v; }
+  void UpdateFromFrameController() override;
 
   // The rectangle children are placed in: inside the frames and BorderWidth.
   virtual QRect ClientRect() const;
@@ -165,6 +181,9 @@ class TUxCustomPanel : public QWidget {
   bool FTransparent = false;
   uxdraw::TUxVisualStyle FVisualStyle = uxdraw::vsWinXP;
   bool FWordWrap = true;
+  bool FParentColor = false;
+  QPointer<TUxFrameController> FFrameController;
+  TUxFrameControllerNotifications FFrameControllerNotifications = AllFrameControllerNotifications;
 };
 
 class TUxPanel : public TUxCustomPanel {

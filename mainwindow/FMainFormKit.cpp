@@ -126,6 +126,7 @@ TUxComboBox* Combo(TfmMain& form, QWidget* parent, const QString& name, const QR
   for (const QString& item : items) combo->Add(item);
   combo->SetItemIndex(index);
   combo->SetColor(Colours().comboFace);
+  combo->SetFlatButtons(true);  // as every form's combo box
   combo->SetTag(tag);
   return Place(combo, r);
 }
