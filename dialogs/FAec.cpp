@@ -287,3 +287,21 @@ void TfmAec::ShowRegister(unsigned value) {
 void TfmAec::ShowCodecRegister(unsigned value) {
   if (auto* label = FindControl<QLabel>("lbCsReadData")) label->setText(Text("%02x", static_cast<int>(value & 0xFF)));
 }
+
+void TfmAec::ShowLevel(const char* label, const char* bar, int level, int position) {
+  const QString text = Text("%4d dB", level);
+  if (auto* l = FindControl<QLabel>(QString::fromLatin1(label))) l->setText(text);
+  if (auto* b = FindControl<LProgressBar>(QString::fromLatin1(bar))) {
+    b->setToolTip(text);
+    b->SetPosition(position);
+  }
+}
+
+bool TfmAec::ResetLevels() {
+  for (const char* name : {"pbAecLevelInput", "pbAecLevelOutput", "pbAecLevelVcsIn", "pbAecLevelVcsOut"}) {
+    auto* bar = FindControl<LProgressBar>(QString::fromLatin1(name));
+    if (!bar) return false;
+    bar->SetPosition(0);
+  }
+  return true;
+}

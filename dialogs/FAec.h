@@ -31,6 +31,12 @@ class TfmAec : public platform::Form {
   void bnCsWriteClick(QObject* Sender);
   void bnCsReadClick(QObject* Sender);
 
+  // One meter of the meter reply: the level as "%4d dB" in its hidden label
+  // and in the bar's hint, the bar at the level's zone. The meter reset sets
+  // the four bars to 0 (false when one is missing).
+  void ShowLevel(const char* label, const char* bar, int level, int position);
+  bool ResetLevels();
+
   // Replies to the register reads: the AEC register's 16 bits, the codec's byte.
   void ShowRegister(unsigned value);
   void ShowCodecRegister(unsigned value);

@@ -111,16 +111,8 @@ void ShowCompLed(bool on) {
   if (auto* led = fmComp->FindControl<TwLed>("wlrCompLed")) led->SetActive(on);
 }
 
-// One echo-canceller meter: the level as text in its label and in the bar's
-// hint, the bar at the level's input position.
 void ShowAecLevel(const char* label, const char* bar, int level, int position) {
-  if (!fmAec) return;
-  const QString text = QString::fromStdString(platform::FormatC("%4d dB", level));
-  if (auto* l = fmAec->FindControl<QLabel>(QString::fromLatin1(label))) l->setText(text);
-  if (auto* b = fmAec->FindControl<LProgressBar>(QString::fromLatin1(bar))) {
-    b->setToolTip(text);
-    b->SetPosition(position);
-  }
+  if (fmAec) fmAec->ShowLevel(label, bar, level, position);
 }
 
 // A bar of the main window; false when the window has none of that name.
@@ -232,13 +224,7 @@ void TfmMain::ResetMeters() {
   for (const char* name : {"pbLevelInA", "pbLevelOut1", "pbLimitOut1", "pbLevelAgcIn", "pbLevelGateIn",
                            "pbLevelCompOut", "pbLimitCompOut", "pbLevelEff"})
     if (!SetMeter(*this, QString::fromLatin1(name), 0)) return;
-  if (fmAec) {
-    for (const char* name : {"pbAecLevelInput", "pbAecLevelOutput", "pbAecLevelVcsIn", "pbAecLevelVcsOut"}) {
-      auto* bar = fmAec->FindControl<LProgressBar>(QString::fromLatin1(name));
-      if (!bar) return;
-      bar->SetPosition(0);
-    }
-  }
+  if (fmAec && !fmAec->ResetLevels()) return;
   for (int i = 0; i < kInputCount; ++i) {
     auto* button = FindControl<TUxBmpButton>(platform::ComposedName("uxb", i) + "MatrixEff");
     if (!button) return;
