@@ -122,6 +122,34 @@ TEST_F(EffectWindowsTest, EchoCancellationGainsShowStoreAndSend) {
   EXPECT_TRUE(main->frames.empty());
 }
 
+TEST_F(EffectWindowsTest, BypassSendsWithoutStoringAndCaptionsFollowIt) {
+  const auto before = Image().Effect.Aec;
+  auto* bypass = In<TUxBmpButton>(fmAec, "uxbAecBypass");
+  UserClick(bypass);
+  EXPECT_EQ(fmAec->Bypass, 1);
+  EXPECT_EQ(bypass->Caption(), "On");
+  EXPECT_EQ(main->frames, std::vector<Frame>{Plain({0x10, 0x02, 0x00, 0x01, 0x03, 0x5C, 0x06, 0x01, 0x10, 0x03, 0x58})});
+  EXPECT_EQ(Image().Effect.Aec, before);
+  bypass->SetCaption("x");
+  fmAec->FormShow();
+  EXPECT_EQ(bypass->Caption(), "On");
+  UserClick(bypass);
+  EXPECT_EQ(fmAec->Bypass, 0);
+  EXPECT_EQ(bypass->Caption(), "Off");
+}
+
+TEST_F(EffectWindowsTest, CameraButtonsShowTheSteeringMaskOnShow) {
+  fmCamera->SetCameraState({0, (0x81u << 16) | 180u, 0});
+  fmCamera->SetInputMask(0x03);
+  fmCamera->FormShow();
+  for (int i = 0; i < 8; ++i) {
+    auto* b = fmCamera->FindControl<TUxBmpButton>(QStringLiteral("uxb") + QChar('A' + i) + "Matrix");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Down(), i == 0 || i == 7) << i;
+    EXPECT_EQ(b->isEnabled(), i < 2) << i;
+  }
+}
+
 TEST_F(EffectWindowsTest, RegisterPanelsSendOnlyWholeHexFieldsAndShowReplies) {
   In<QLineEdit>(fmAec, "edAddress")->setText("2300");
   In<QLineEdit>(fmAec, "edData")->setText("0010");
