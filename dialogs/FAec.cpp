@@ -1,6 +1,11 @@
 #include "dialogs/FAec.h"
 
 #include <QGroupBox>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
 #include <QLabel>
 #include <QLineEdit>
 
@@ -11,7 +16,9 @@
 #include "controls/UxGroupBox.h"
 #include "dialogs/DialogLook.h"
 #include "display/LProgressBar.h"
+#include "link/Lcmd.h"
 #include "mainwindow/FMain.h"
+#include "platform/Format.h"
 
 TfmAec* fmAec = nullptr;
 
@@ -57,6 +64,14 @@ TfmAec::TfmAec() {
                            QStringLiteral("+0.0dB"));
     if (role == QLatin1String("Output")) box->setVisible(false);
   }
+  using Handler = void (TfmAec::*)(QObject*);
+  const std::pair<const char*, Handler> faders[] = {{"isAecGainInput", &TfmAec::isAecGainInputChange},
+                                                    {"isAecGainVcsIn", &TfmAec::isAecGainVcsInChange},
+                                                    {"isAecGainVcsOut", &TfmAec::isAecGainVcsOutChange},
+                                                    {"isAecGainOutput", &TfmAec::isAecGainOutputChange}};
+  for (auto [name, change] : faders)
+    if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
+      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
 
   auto* aec = Create<TUxGroupBox>(this, "uxgAec");
   dialogs::StyleGroupBox(aec, QRect(350, 8, 137, 256));
@@ -72,6 +87,7 @@ TfmAec::TfmAec() {
     b->SetTag(i);
     b->SetGroupIndex(1);
     if (i == 0) b->SetDown(true);
+    b->OnClick = [this](QObject* s) { uxbAecLevel0Click(s); };
   }
 
   for (const char* name : {"lbMic0Level", "lbLineInLevel", "lbSpkOutLevel", "lbLineOutLevel"}) {
@@ -92,20 +108,22 @@ TfmAec::TfmAec() {
     auto* b = Create<TUxButton>(parent, QString::fromLatin1(name));
     b->setGeometry(r);
     b->SetCaption(QString::fromLatin1(caption));
+    return b;
   };
   auto* test = Create<QGroupBox>(this, "gbAecTest");
   test->setGeometry(511, 8, 190, 256);
   test->setTitle(QStringLiteral(" AEC Test "));
   edit(test, "edAddress", QRect(10, 24, 80, 24), 4, "2300");
   edit(test, "edData", QRect(100, 24, 80, 24), 4, "0010");
-  push(test, "bnWrite", QRect(10, 56, 80, 25), "Write");
-  push(test, "bnRead", QRect(100, 56, 80, 25), "Read");
+  push(test, "bnWrite", QRect(10, 56, 80, 25), "Write")->OnClick = [this](QObject* s) { bnWriteClick(s); };
+  push(test, "bnRead", QRect(100, 56, 80, 25), "Read")->OnClick = [this](QObject* s) { bnReadClick(s); };
   Create<QLabel>(test, "lbReadData")->setGeometry(10, 90, 170, 20);
   auto* bypass = Create<TUxBmpButton>(test, "uxbAecBypass");
   dialogs::SetButtonFaces(bypass, QRect(10, 124, 80, 28));
   bypass->SetCaption(dialogs::DesignText("SID_OFF"));
   bypass->SetGroupIndex(1);
   bypass->SetAllowAllUp(true);
+  bypass->OnClick = [this](QObject* s) { uxbAecBypassClick(s); };
   auto* process = Create<QLabel>(test, "lbAecProcess");
   process->setGeometry(100, 128, 80, 20);
   process->setText(dialogs::DesignText("SID_AEC_BYPASS"));
@@ -115,8 +133,8 @@ TfmAec::TfmAec() {
   codec->setTitle(QStringLiteral(" codec Test "));
   edit(codec, "edCsAddress", QRect(10, 24, 80, 24), 2, "00");
   edit(codec, "edCsData", QRect(100, 24, 80, 24), 2, "00");
-  push(codec, "bnCsWrite", QRect(10, 56, 80, 25), "Write");
-  push(codec, "bnCsRead", QRect(100, 56, 80, 25), "Read");
+  push(codec, "bnCsWrite", QRect(10, 56, 80, 25), "Write")->OnClick = [this](QObject* s) { bnCsWriteClick(s); };
+  push(codec, "bnCsRead", QRect(100, 56, 80, 25), "Read")->OnClick = [this](QObject* s) { bnCsReadClick(s); };
   Create<QLabel>(codec, "lbCsReadData")->setGeometry(10, 90, 170, 20);
 }
 
@@ -127,4 +145,163 @@ void TfmAec::FormShow() {
     if (auto* l = FindControl<QLabel>(QStringLiteral("lbAec") + g.role)) l->setText(fmMain->TranslateSid(g.key));
   if (auto* l = FindControl<QLabel>("lbAecNs")) l->setText(fmMain->TranslateSid("SID_AEC_NS"));
   if (auto* l = FindControl<QLabel>("lbAecProcess")) l->setText(fmMain->TranslateSid("SID_AEC_BYPASS"));
+  if (auto* b = FindControl<TUxBmpButton>("uxbAecBypass")) b->SetCaption(fmMain->TranslateSid(Bypass ? "SID_ON" : "SID_OFF"));
+}
+
+namespace {
+
+QString Text(const char* format, int v) { return QString::fromStdString(platform::FormatC(format, v)); }
+
+// Writes a fader's text into its box; false when either is missing.
+bool ShowText(platform::Form& form, QObject* sender, const char* box, const std::function<QString(int)>& text,
+              int* position) {
+  auto* fader = dynamic_cast<TExTrackBar*>(sender);
+  auto* edit = form.FindControl<TRoundEdit>(QString::fromLatin1(box));
+  if (!fader || !edit) return false;
+  *position = fader->Position();
+  edit->SetText(text(*position));
+  return true;
+}
+
+int HexDigit(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= '0' && u <= '9') return u - '0';
+  if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+  if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> HexFieldBytes(const QString& text, int count) {
+  if (text.size() < 2 * count) return std::nullopt;
+  std::vector<int> digits;
+  for (QChar c : text) {
+    const int d = HexDigit(c);
+    if (d < 0) return std::nullopt;
+    digits.push_back(d);
+  }
+  std::vector<std::uint8_t> bytes;
+  for (int i = 0; i < count; ++i)
+    bytes.push_back(static_cast<std::uint8_t>(digits[2 * static_cast<std::size_t>(i)] << 4 |
+                                              digits[2 * static_cast<std::size_t>(i) + 1]));
+  return bytes;
+}
+
+void TfmAec::isAecGainInputChange(QObject* Sender) {
+  int p;
+  if (!ShowText(*this, Sender, "cvdAecGainInput",
+                [](int v) { return v >= 0 ? Text("+%d.0dB", v) : Text("-%d.0dB", -v); }, &p))
+    return;
+  if (!Loading && fmMain) fmMain->SetAec(platform::Tag(Sender), static_cast<std::uint8_t>(-p));
+}
+
+void TfmAec::isAecGainVcsInChange(QObject* Sender) {
+  static constexpr int kFarEnd[10] = {-2, -1, 0, 2, 4, 6, 8, 10, 12, 14};
+  int p;
+  if (!ShowText(*this, Sender, "cvdAecGainVcsIn",
+                [](int v) {
+                  const int db = kFarEnd[std::clamp(v + 2, 0, 9)];
+                  return v < 0 ? Text("-%d.0dB", -db) : Text("+%d.0dB", db);
+                },
+                &p))
+    return;
+  if (!Loading && fmMain) fmMain->SetAec(platform::Tag(Sender), static_cast<std::uint8_t>(p + 2));
+}
+
+void TfmAec::isAecGainVcsOutChange(QObject* Sender) {
+  int p;
+  if (!ShowText(*this, Sender, "cvdAecGainVcsOut",
+                [](int v) { return v >= -3 ? Text("+%2d.0dB", 2 * (v + 3)) : Text("-%2d.0dB", -2 * (v + 3)); }, &p))
+    return;
+  if (!Loading && fmMain) fmMain->SetAec(platform::Tag(Sender), static_cast<std::uint8_t>(1 - p));
+}
+
+void TfmAec::isAecGainOutputChange(QObject* Sender) {
+  int p;
+  if (!ShowText(*this, Sender, "cvdAecGainOutput",
+                [](int v) {
+                  return QString::fromStdString(platform::FormatC(v >= 0 ? "+%4.1fdB" : "-%4.1fdB", std::abs(v) * 0.5));
+                },
+                &p))
+    return;
+  if (!Loading && fmMain)
+    fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), 0x5C, static_cast<std::uint8_t>(platform::Tag(Sender)),
+                                   static_cast<std::uint8_t>(-p)),
+                        false);
+}
+
+void TfmAec::uxbAecLevel0Click(QObject* Sender) {
+  if (fmMain) fmMain->SetAec(4, static_cast<std::uint8_t>(platform::Tag(Sender)));
+}
+
+void TfmAec::uxbAecBypassClick(QObject* Sender) {
+  auto* button = dynamic_cast<TUxBmpButton*>(Sender);
+  if (!button || !fmMain) return;
+  button->SetCaption(fmMain->TranslateSid(button->Down() ? "SID_ON" : "SID_OFF"));
+  Bypass = button->Down() ? 1 : 0;
+  fmMain->SetAec(6, Bypass);
+}
+
+namespace {
+
+std::optional<std::vector<std::uint8_t>> FieldBytes(const platform::Form& form, const char* name, int count) {
+  auto* edit = form.FindControl<QLineEdit>(QString::fromLatin1(name));
+  if (!edit) return std::nullopt;
+  return HexFieldBytes(edit->text(), count);
+}
+
+}  // namespace
+
+void TfmAec::bnWriteClick(QObject*) {
+  const auto address = FieldBytes(*this, "edAddress", 2);
+  const auto data = FieldBytes(*this, "edData", 2);
+  if (!address || !data || !fmMain) return;
+  fmMain->SendCommand(
+      CM_MCS_CMD(fmMain->GetDeviceId(), 0x5E, (*address)[1], (*address)[0], (*data)[1], (*data)[0]), false);
+}
+
+void TfmAec::bnReadClick(QObject*) {
+  const auto address = FieldBytes(*this, "edAddress", 2);
+  if (!address || !fmMain) return;
+  fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), 0x5F, (*address)[1], (*address)[0]), false);
+}
+
+void TfmAec::bnCsWriteClick(QObject*) {
+  const auto address = FieldBytes(*this, "edCsAddress", 1);
+  const auto data = FieldBytes(*this, "edCsData", 1);
+  if (!address || !data || !fmMain) return;
+  fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), 0x54, 0, (*address)[0], (*data)[0]), false);
+}
+
+void TfmAec::bnCsReadClick(QObject*) {
+  const auto address = FieldBytes(*this, "edCsAddress", 1);
+  if (!address || !fmMain) return;
+  fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), 0x54, 1, (*address)[0]), false);
+}
+
+void TfmAec::ShowRegister(unsigned value) {
+  if (auto* label = FindControl<QLabel>("lbReadData")) label->setText(Text("%04x", static_cast<int>(value & 0xFFFF)));
+}
+
+void TfmAec::ShowCodecRegister(unsigned value) {
+  if (auto* label = FindControl<QLabel>("lbCsReadData")) label->setText(Text("%02x", static_cast<int>(value & 0xFF)));
+}
+
+void TfmAec::ShowLevel(const char* label, const char* bar, int level, int position) {
+  const QString text = Text("%4d dB", level);
+  if (auto* l = FindControl<QLabel>(QString::fromLatin1(label))) l->setText(text);
+  if (auto* b = FindControl<LProgressBar>(QString::fromLatin1(bar))) {
+    b->setToolTip(text);
+    b->SetPosition(position);
+  }
+}
+
+bool TfmAec::ResetLevels() {
+  for (const char* name : {"pbAecLevelInput", "pbAecLevelOutput", "pbAecLevelVcsIn", "pbAecLevelVcsOut"}) {
+    auto* bar = FindControl<LProgressBar>(QString::fromLatin1(name));
+    if (!bar) return false;
+    bar->SetPosition(0);
+  }
+  return true;
 }

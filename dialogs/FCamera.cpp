@@ -10,6 +10,7 @@
 #include "controls/wLed.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
+#include "platform/Format.h"
 
 TfmCamera* fmCamera = nullptr;
 
@@ -59,6 +60,13 @@ TfmCamera::TfmCamera() {
     auto* box = Create<TRoundEdit>(group, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(2, 204, 64, 24), QString::fromLatin1(f.text));
   }
+  using Change = void (TfmCamera::*)(QObject*);
+  const std::pair<const char*, Change> faders[] = {{"isThreshold", &TfmCamera::isThresholdChange},
+                                                   {"isAttack", &TfmCamera::isAttackChange},
+                                                   {"isRelease", &TfmCamera::isReleaseChange}};
+  for (auto [name, change] : faders)
+    if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
+      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
 
   auto* select = Create<TUxGroupBox>(this, "uxgSel");
   dialogs::StyleGroupBox(select, QRect(224, 54, 101, 237));
@@ -71,6 +79,7 @@ TfmCamera::TfmCamera() {
     button->SetTag(ch);
     button->SetGroupIndex(ch + 1);
     button->SetAllowAllUp(true);
+    button->OnClick = [this](QObject* s) { uxbAMatrixClick(s); };
     auto* led = Create<TwLedRound>(select, "wledIn" + x);
     led->setGeometry(76, 35 + ch * 25, 12, 12);
     led->SetTransparent(true);
@@ -86,6 +95,7 @@ TfmCamera::TfmCamera() {
   for (int ch = 0; ch < 8; ++ch) camera->Add(QStringLiteral("In") + QChar('A' + ch));
   camera->SetItemIndex(0);
   camera->setGeometry(104, 8, 96, 24);
+  camera->OnChange = [this](QObject* s) { uxcCameraDefaultChange(s); };
   fallback->setVisible(false);
 }
 
@@ -98,4 +108,71 @@ void TfmCamera::FormShow() {
       {"lbMatrix", "SID_CH_SELECT"},           {"lbNameCameraDefault", "SID_CAMERA_DEFAULT"}};
   for (auto [name, key] : captions)
     if (auto* l = FindControl<QLabel>(QString::fromLatin1(name))) l->setText(fmMain->TranslateSid(key));
+  for (int i = 0; i < 8; ++i) {
+    auto* button = FindControl<TUxBmpButton>(QStringLiteral("uxb") + QChar('A' + i) + "Matrix");
+    if (!button) break;
+    button->SetDown(CameraState.WordB >> (16 + i) & 1);
+    button->SetEnabled(EffectBusMask >> i & 1);
+  }
+}
+
+namespace {
+
+QString Text(const char* format, double v) { return QString::fromStdString(platform::FormatC(format, v)); }
+QString Text(const char* format, int v) { return QString::fromStdString(platform::FormatC(format, v)); }
+
+}  // namespace
+
+void TfmCamera::isThresholdChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  auto* box = FindControl<TRoundEdit>("cvdThreshold");
+  if (!fader || !box) return;
+  box->SetText(Text(" %+5.1fdB", fader->Position() * 0.5));
+  if (Loading || !fmMain) return;
+  CameraState.WordB = (CameraState.WordB & 0xFFFF0000u) | static_cast<std::uint16_t>(fader->Position() + 180);
+  fmMain->SetCameraGate(CameraState.WordA, CameraState.WordB, CameraState.On);
+}
+
+void TfmCamera::isAttackChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  auto* box = FindControl<TRoundEdit>("cvdAttack");
+  if (!fader || !box) return;
+  box->SetText(Text("%3dms", fader->Position() + 1));
+  if (Loading || !fmMain) return;
+  CameraState.WordA = (CameraState.WordA & 0xFFFF0000u) | static_cast<std::uint16_t>(fader->Position());
+  fmMain->SetCameraGate(CameraState.WordA, CameraState.WordB, CameraState.On);
+}
+
+void TfmCamera::isReleaseChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  auto* box = FindControl<TRoundEdit>("cvdRelease");
+  if (!fader || !box) return;
+  box->SetText(Text("%3dms", fader->Position() + 1));
+  if (Loading || !fmMain) return;
+  CameraState.WordA = (CameraState.WordA & 0xFFFFu) | static_cast<std::uint32_t>(fader->Position()) << 16;
+  fmMain->SetCameraGate(CameraState.WordA, CameraState.WordB, CameraState.On);
+}
+
+void TfmCamera::uxbAMatrixClick(QObject* Sender) {
+  auto* button = dynamic_cast<TUxBmpButton*>(Sender);
+  if (!button || button->Tag() < 0 || button->Tag() > 7 || !fmMain) return;
+  const std::uint32_t bit = 1u << (16 + button->Tag());
+  CameraState.WordB = button->Down() ? CameraState.WordB | bit : CameraState.WordB & ~bit;
+  fmMain->SetCameraGate(CameraState.WordA, CameraState.WordB, CameraState.On);
+}
+
+void TfmCamera::uxcCameraDefaultChange(QObject* Sender) {
+  auto* combo = dynamic_cast<TUxComboBox*>(Sender);
+  if (combo && fmMain) fmMain->SetCameraDefault(static_cast<std::uint8_t>(combo->ItemIndex() + 1));
+}
+
+void TfmCamera::ShowInputLed(int input, bool on) {
+  if (input < 0 || input > 7) return;
+  if (auto* led = FindControl<TwLed>(QStringLiteral("wledIn") + QChar('A' + input)))
+    led->SetActive(on && (EffectBusMask >> input & 1));
+}
+
+void TfmCamera::ShowCameraPosition(int camera) {
+  if (auto* label = FindControl<QLabel>("lbCameraPos"))
+    label->setText(camera == 0 ? QStringLiteral("None") : Text("In%c", '0' + camera));
 }

@@ -8,10 +8,23 @@
 #include "model/PresetImage.h"
 #include "platform/Form.h"
 
+class QObject;
+
 class TfmCamera : public platform::Form {
  public:
   TfmCamera();
   void FormShow() override;
+
+  void isThresholdChange(QObject* Sender);
+  void isAttackChange(QObject* Sender);
+  void isReleaseChange(QObject* Sender);
+  void uxbAMatrixClick(QObject* Sender);
+  void uxcCameraDefaultChange(QObject* Sender);
+
+  // The meter reply's writes: the lamp of an input (lit only for an input on
+  // the effect bus) and the camera input the processor reports (0 none).
+  void ShowInputLed(int input, bool on);
+  void ShowCameraPosition(int camera);
 
   // A copy of the camera record (word A attack | release << 16, word B
   // threshold + 180 | steering mask << 16, on flag), the inputs feeding the

@@ -7,6 +7,8 @@
 #include "controls/wLed.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
+#include "model/Dynamics.h"
+#include "platform/Format.h"
 #include "plot/wXYPlot.h"
 
 TfmComp* fmComp = nullptr;
@@ -60,6 +62,78 @@ TfmComp::TfmComp() {
   plot->XAxis()->SetMinSpan(-100, 120);
   plot->YAxis()->SetMinSpan(-100, 120);
   while (plot->ChannelCount() < 2) plot->AddChannel();
+
+  using Change = void (TfmComp::*)(QObject*);
+  const std::pair<const char*, Change> handlers[] = {{"isThreshold", &TfmComp::isThresholdChange},
+                                                     {"isAttack", &TfmComp::isAttackChange},
+                                                     {"isRelease", &TfmComp::isReleaseChange},
+                                                     {"isRatio", &TfmComp::isRatioChange}};
+  for (auto [name, change] : handlers)
+    if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
+      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
+}
+
+namespace {
+
+void SetPoints(TwXYPlotChannel* channel, const std::vector<dynamics::XY>& points) {
+  if (!channel) return;
+  channel->DeletePoints(channel->Count());
+  for (const dynamics::XY& p : points) channel->AddXY(p.x, p.y);
+}
+
+void SetBox(platform::Form& form, const char* name, const std::string& text) {
+  if (auto* box = form.FindControl<TRoundEdit>(QString::fromLatin1(name))) box->SetText(QString::fromStdString(text));
+}
+
+}  // namespace
+
+void TfmComp::FormCreate() {
+  auto* plot = FindControl<TwXYPlot>("wpComp");
+  if (!plot) return;
+  SetPoints(plot->GetChannel(0), {{20, 20}, {-10, -10}, {-100, -100}});
+  SetPoints(plot->GetChannel(1), {{19.8, 20.4}});
+  plot->update();
+}
+
+void TfmComp::DrawCurve() {
+  auto* plot = FindControl<TwXYPlot>("wpComp");
+  auto* threshold = FindControl<TExTrackBar>("isThreshold");
+  auto* ratio = FindControl<TExTrackBar>("isRatio");
+  if (!plot || !threshold || !ratio) return;
+  const dynamics::CurvePoints curve = dynamics::CompCurve(threshold->Position(), ratio->Position());
+  for (int c = 0; c < 2 && c < static_cast<int>(curve.size()); ++c)
+    SetPoints(plot->GetChannel(c), curve[static_cast<std::size_t>(c)]);
+  plot->update();
+}
+
+void TfmComp::isThresholdChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  if (!fader) return;
+  SetBox(*this, "cvdThreshold", platform::FormatC(" %+5.1fdB", fader->Position() * 0.5));
+  DrawCurve();
+  if (!Loading && fmMain) fmMain->SetComp(18, 0, fader->Position());
+}
+
+void TfmComp::isAttackChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  if (!fader) return;
+  SetBox(*this, "cvdAttack", platform::FormatC("%3dms", fader->Position() + 1));
+  if (!Loading && fmMain) fmMain->SetComp(18, 1, fader->Position());
+}
+
+void TfmComp::isReleaseChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  if (!fader) return;
+  SetBox(*this, "cvdRelease", platform::FormatC("%3dms", fader->Position() + 1));
+  if (!Loading && fmMain) fmMain->SetComp(18, 2, fader->Position());
+}
+
+void TfmComp::isRatioChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  if (!fader) return;
+  SetBox(*this, "cvdRatio", dynamics::RatioText(fader->Position()));
+  DrawCurve();
+  if (!Loading && fmMain) fmMain->SetComp(18, 3, fader->Position());
 }
 
 void TfmComp::FormShow() {

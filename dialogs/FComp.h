@@ -7,15 +7,27 @@
 
 #include "platform/Form.h"
 
+class QObject;
+
 class TfmComp : public platform::Form {
  public:
   TfmComp();
+  void FormCreate() override;
   void FormShow() override;
+
+  void isThresholdChange(QObject* Sender);
+  void isAttackChange(QObject* Sender);
+  void isReleaseChange(QObject* Sender);
+  void isRatioChange(QObject* Sender);
 
   // Set while the main window moves the faders to the stored words: the
   // change handlers then only refresh their texts and the curve.
   std::uint8_t Loading = 0;
   void SetLoading(std::uint8_t v) { Loading = v; }
+
+ private:
+  // Redraws the curve and the knee marker from the threshold and ratio faders.
+  void DrawCurve();
 };
 
 extern TfmComp* fmComp;

@@ -427,6 +427,10 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void SetSubCtrl(int side, std::uint32_t word);
   void SetGroupCtrl(int n, std::uint32_t value);
   void SetEffectVolume(std::uint8_t volume);
+  void SetCameraDefault(std::uint8_t input);
+  // Write the effect window's words into the image; send nothing.
+  void StoreEcho(std::uint32_t word0, std::uint32_t word1);
+  void StoreReverb(std::uint32_t word0, std::uint32_t word1);
   // --- Line/mic level and phantom (FMainLevel.cpp) ---------------------------
   void uxbLineInAClick(QObject* Sender);
   void uxbLineBackupInAClick(QObject* Sender);

@@ -32,6 +32,7 @@ namespace {
 constexpr std::uint8_t kMeterPoll = 0x40;
 constexpr std::uint8_t kGateLevels = 0x41;
 constexpr std::uint8_t kAecRegister = 0x5F;
+constexpr std::uint8_t kCodecRegister = 0x54;
 
 constexpr std::size_t kMeterReplySize = 33;
 constexpr std::size_t kGateReplySize = 3 * kInputCount;
@@ -90,14 +91,6 @@ float GateLevel(const Bytes& p, int i) {
 
 QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
-// The camera window's lamp of input i: lit while the processor reports the
-// input active and the input feeds the effect bus.
-void ShowCameraInputLed(int input, bool on, std::uint16_t busMask) {
-  if (!fmCamera) return;
-  if (auto* led = fmCamera->FindControl<TwLed>(platform::ComposedName("wledIn", input)))
-    led->SetActive(on && (busMask >> input & 1));
-}
-
 // The automix window's lamp of input i, where the window has one.
 void ShowAutoMixInputLed(int input, bool on, std::uint16_t busMask) {
   if (!fmAutoMix) return;
@@ -118,16 +111,8 @@ void ShowCompLed(bool on) {
   if (auto* led = fmComp->FindControl<TwLed>("wlrCompLed")) led->SetActive(on);
 }
 
-// One echo-canceller meter: the level as text in its label and in the bar's
-// hint, the bar at the level's input position.
 void ShowAecLevel(const char* label, const char* bar, int level, int position) {
-  if (!fmAec) return;
-  const QString text = QString::fromStdString(platform::FormatC("%4d dB", level));
-  if (auto* l = fmAec->FindControl<QLabel>(QString::fromLatin1(label))) l->setText(text);
-  if (auto* b = fmAec->FindControl<LProgressBar>(QString::fromLatin1(bar))) {
-    b->setToolTip(text);
-    b->SetPosition(position);
-  }
+  if (fmAec) fmAec->ShowLevel(label, bar, level, position);
 }
 
 // A bar of the main window; false when the window has none of that name.
@@ -144,6 +129,9 @@ void TfmMain::InstallMeterHandlers() {
   SetReplyHandler(kMeterPoll, [this](std::uint8_t, const Bytes& p) { OnMeterReply(p); });
   SetReplyHandler(kGateLevels, [this](std::uint8_t, const Bytes& p) { OnGateLevelReply(p); });
   SetReplyHandler(kAecRegister, [this](std::uint8_t, const Bytes& p) { OnAecRegisterReply(p); });
+  SetReplyHandler(kCodecRegister, [](std::uint8_t, const Bytes& p) {
+    if (!p.empty() && fmAec) fmAec->ShowCodecRegister(p[0]);
+  });
   tmInLevelDet->OnTimer = [this](QObject* sender) { tmInLevelDetTimer(sender); };
 }
 
@@ -156,13 +144,9 @@ void TfmMain::OnMeterReply(const Bytes& p) {
   if (p.size() < kMeterReplySize) return;
   const std::uint16_t busMask = UnitControl->GetMatrix(kEffectChannel);
 
-  for (int i = 0; i < kInputCount; ++i) ShowCameraInputLed(i, !(p[kCameraGateBits] >> i & 1), busMask);
   if (fmCamera) {
-    if (auto* label = fmCamera->FindControl<QLabel>("lbCameraPos")) {
-      const int camera = p[kEffectFlags] >> 4;
-      label->setText(camera == 0 ? QStringLiteral("None")
-                                 : QString::fromStdString(platform::FormatC("In%c", '0' + camera)));
-    }
+    for (int i = 0; i < kInputCount; ++i) fmCamera->ShowInputLed(i, !(p[kCameraGateBits] >> i & 1));
+    fmCamera->ShowCameraPosition(p[kEffectFlags] >> 4);
   }
 
   if (!SetMeter(*this, "pbLevelEff", InputPosition(SignedByte(p[kEffectLevel])))) return;
@@ -227,9 +211,7 @@ void TfmMain::OnGateLevelReply(const Bytes& p) {
 
 void TfmMain::OnAecRegisterReply(const Bytes& p) {
   if (p.size() < kRegisterReplySize || !fmAec) return;
-  const unsigned value = p[0] | p[1] << 8;
-  if (auto* label = fmAec->FindControl<QLabel>("lbReadData"))
-    label->setText(QString::fromStdString(platform::FormatC("%04x", value)));
+  fmAec->ShowRegister(p[0] | p[1] << 8);
 }
 
 void TfmMain::ResetMeters() {
@@ -242,13 +224,7 @@ void TfmMain::ResetMeters() {
   for (const char* name : {"pbLevelInA", "pbLevelOut1", "pbLimitOut1", "pbLevelAgcIn", "pbLevelGateIn",
                            "pbLevelCompOut", "pbLimitCompOut", "pbLevelEff"})
     if (!SetMeter(*this, QString::fromLatin1(name), 0)) return;
-  if (fmAec) {
-    for (const char* name : {"pbAecLevelInput", "pbAecLevelOutput", "pbAecLevelVcsIn", "pbAecLevelVcsOut"}) {
-      auto* bar = fmAec->FindControl<LProgressBar>(QString::fromLatin1(name));
-      if (!bar) return;
-      bar->SetPosition(0);
-    }
-  }
+  if (fmAec && !fmAec->ResetLevels()) return;
   for (int i = 0; i < kInputCount; ++i) {
     auto* button = FindControl<TUxBmpButton>(platform::ComposedName("uxb", i) + "MatrixEff");
     if (!button) return;

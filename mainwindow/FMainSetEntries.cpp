@@ -54,3 +54,15 @@ void TfmMain::SetGroupCtrl(int n, std::uint32_t value) {
 void TfmMain::SetEffectVolume(std::uint8_t volume) {
   if (UnitControl) UnitEntries(*UnitControl).SetEffectVolume(volume);
 }
+
+void TfmMain::SetCameraDefault(std::uint8_t input) {
+  if (UnitControl && !Updating) UnitControl->SetCameraDefault(input);
+}
+
+void TfmMain::StoreEcho(std::uint32_t word0, std::uint32_t word1) {
+  if (UnitControl) UnitControl->SetEchoWords(word0, word1);
+}
+
+void TfmMain::StoreReverb(std::uint32_t word0, std::uint32_t word1) {
+  if (UnitControl) UnitControl->SetReverbWords(word0, word1);
+}

@@ -226,6 +226,10 @@ class LUnitControl {
   void SetAutoMix(std::uint32_t wordA, std::uint32_t wordB, std::uint16_t on);  // 0x5A
   void SetMixGate(std::uint32_t wordA, std::uint32_t wordB, std::uint16_t on);  // 0x64
   void SetCameraDefault(std::uint8_t input);               // 0x57
+  // The echo and reverb words (word 0, word 1); store only, the effect
+  // window sends its own command.
+  void SetEchoWords(std::uint32_t word0, std::uint32_t word1) { preset_.Effect.Echo = {word0, word1}; }
+  void SetReverbWords(std::uint32_t word0, std::uint32_t word1) { preset_.Effect.Reverb = {word0, word1}; }
   // 0x5C, always sent; index 0-5 is stored, any other index is only sent.
   void SetAec(int index, std::uint8_t value);
 

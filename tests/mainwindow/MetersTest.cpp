@@ -174,7 +174,7 @@ TEST_F(MetersTest, CameraPositionAndEffectCompressorLamps) {
 }
 
 TEST_F(MetersTest, CameraLampsLightForActiveInputsOnTheEffectBus) {
-  Image().Effect.BusRouting = 0x0F;  // inputs A-D on the bus
+  fmCamera->SetInputMask(0x0F);  // inputs A-D on the bus, as the camera window was loaded
   Bytes p(kMeterSize, 0);
   p[18] = static_cast<std::uint8_t>(~0x22);  // B and F active
   fmMain->OnMeterReply(p);
