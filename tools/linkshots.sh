@@ -24,18 +24,7 @@ netns_run=${DSP_NETNS_RUN:-$root/../shared/tools/netns-run}
 
 if [ "${LINKSHOTS_INSIDE:-}" = 1 ]; then
   shot() { "$build/tools/dspshot" "$out/linkshots-$1.png"; echo "$out/linkshots-$1.png"; }
-  window() {  # the visible window whose title is exactly $1
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-      [ "$(xdotool getwindowname "$w")" = "$1" ] && { echo "$w"; return 0; }
-    done
-    return 1
-  }
-  wait_window() {
-    for _ in $(seq 1 100); do window "$1" && return 0; sleep 0.1; done
-    echo "no window '$1'" >&2
-    return 1
-  }
-  click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.6; }
+  source "$root/tools/xsession.sh"
 
   "$build/dspedit" 2>/dev/null &
   editor=$!

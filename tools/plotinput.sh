@@ -18,51 +18,9 @@ netns_run=${DSP_NETNS_RUN:-$root/../shared/tools/netns-run}
 
 if [ "${PLOTINPUT_INSIDE:-}" = 1 ]; then
   log=$3
-  failures=0
-  check() {  # check WHAT CONDITION...
-    local what=$1; shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-  }
+  source "$root/tools/xsession.sh"
   shot() { "$build/tools/dspshot" "$out/plotinput-$1.png"; }
   windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort | tr '\n' ' '; }
-  same() {  # same SHOT1 SHOT2 X0 Y0 X1 Y1: the box holds the same pixels
-    python3 - "$out/plotinput-$1.png" "$out/plotinput-$2.png" "$3" "$4" "$5" "$6" <<'PY'
-import struct, sys, zlib
-def rows(path):  # 8-bit RGB or RGBA, not interlaced
-    data, pos, idat = open(path, 'rb').read(), 8, b''
-    while pos < len(data):
-        n, kind = struct.unpack('>I4s', data[pos:pos + 8])
-        if kind == b'IHDR':
-            w, h, _, ctype = struct.unpack('>IIBB', data[pos + 8:pos + 18])
-            bpp = 4 if ctype == 6 else 3
-        elif kind == b'IDAT':
-            idat += data[pos + 8:pos + 8 + n]
-        pos += 12 + n
-    raw, out, prev, stride = zlib.decompress(idat), [], bytearray(w * bpp), w * bpp
-    for y in range(h):
-        f, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a, b = line[i - bpp] if i >= bpp else 0, prev[i]
-            c = prev[i - bpp] if i >= bpp else 0
-            if f == 1: line[i] = (line[i] + a) & 255
-            elif f == 2: line[i] = (line[i] + b) & 255
-            elif f == 3: line[i] = (line[i] + (a + b) // 2) & 255
-            elif f == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        out.append((bytes(line), bpp))
-        prev = line
-    return out
-a, b = rows(sys.argv[1]), rows(sys.argv[2])
-x0, y0, x1, y1 = map(int, sys.argv[3:7])
-for y in range(y0, y1):
-    (la, pa), (lb, pb) = a[y], b[y]
-    for x in range(x0, x1):
-        if la[x * pa:x * pa + 3] != lb[x * pb:x * pb + 3]:
-            sys.exit(1)
-PY
-  }
   "$build/dspedit" & pid=$!
   for _ in $(seq 1 300); do grep -qx 22 "$log" && break; sleep 0.1; done
   sleep 4
@@ -105,7 +63,7 @@ PY
     shot "$name-after"
     check "$name: the program runs" kill -0 "$pid"
     check "$name: no other window" test "$(windows)" = "$before"
-    check "$name: the plot looks as before" same "$name-before" "$name-after" 25 92 611 321
+    check "$name: the plot looks as before" same_box "plotinput-$name-before" "plotinput-$name-after" 25 92 611 321
   done
   kill "$pid"; wait "$pid" 2>/dev/null || true
   exit "$failures"

@@ -17,30 +17,9 @@ netns_run=${DSP_NETNS_RUN:-$root/../shared/tools/netns-run}
 
 if [ "${PRESETS_INSIDE:-}" = 1 ]; then
   work=$3
-  failures=0
-  check() {  # check WHAT COMMAND...
-    local what=$1; shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-  }
+  sim_log=$work/log
+  source "$root/tools/xsession.sh"
   shot() { "$build/tools/dspshot" "$out/presets-$1.png"; }
-  wait_log() {  # wait_log CODE SECONDS: the processor received CODE
-    for _ in $(seq 1 $(($2 * 10))); do grep -qx "$1" "$work/log" 2>/dev/null && return 0; sleep 0.1; done
-    return 1
-  }
-  window() {  # the visible window whose title is exactly $1
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-      [ "$(xdotool getwindowname "$w")" = "$1" ] && { echo "$w"; return 0; }
-    done
-    return 1
-  }
-  wait_window() {
-    for _ in $(seq 1 80); do window "$1" && return 0; sleep 0.1; done
-    echo "no window '$1'; shown:" >&2
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do echo "  '$(xdotool getwindowname "$w")'" >&2; done
-    return 1
-  }
-  gone() { for _ in $(seq 1 100); do window "$1" >/dev/null || return 0; sleep 0.1; done; return 1; }
-  click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.6; }
   # A file dialog: the name field has the focus; a full path and Return.
   choose_file() {  # choose_file TITLE PATH
     wait_window "$1" >/dev/null || return 0

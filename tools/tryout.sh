@@ -21,71 +21,14 @@ netns_run=${DSP_NETNS_RUN:-$root/../shared/tools/netns-run}
 
 if [ "${TRYOUT_INSIDE:-}" = 1 ]; then
   work=$3
-  failures=0
-  check() {  # check WHAT CONDITION...
-    local what=$1; shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-  }
+  sim_log=$work/log
+  source "$root/tools/xsession.sh"
   shot() { "$build/tools/dspshot" "$out/tryout-$1.png"; }
-  wait_log() {  # wait_log CODE SECONDS
-    for _ in $(seq 1 $(($2 * 10))); do grep -qx "$1" "$work/log" 2>/dev/null && return 0; sleep 0.1; done
-    return 1
-  }
-  window() {  # the visible window whose title is exactly $1
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-      [ "$(xdotool getwindowname "$w")" = "$1" ] && { echo "$w"; return 0; }
-    done
-    return 1
-  }
-  wait_window() {
-    for _ in $(seq 1 50); do window "$1" && return 0; sleep 0.1; done
-    echo "windows shown:" >&2
-    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-      echo "  '$(xdotool getwindowname "$w")'" >&2
-    done
-    return 1
-  }
   tooltips() {
     for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
       xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && echo "$w"
     done
     return 0
-  }
-  click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
-  same() {  # same SHOT1 SHOT2 X0 Y0 X1 Y1: "same" or "differ" in that box
-    python3 - "$out/$1.png" "$out/$2.png" "$3" "$4" "$5" "$6" <<'PY'
-import struct, sys, zlib
-def rows(path):  # 8-bit RGB or RGBA, not interlaced
-    data, pos, idat = open(path, 'rb').read(), 8, b''
-    while pos < len(data):
-        n, kind = struct.unpack('>I4s', data[pos:pos + 8])
-        if kind == b'IHDR':
-            w, h, _, ctype = struct.unpack('>IIBB', data[pos + 8:pos + 18])
-            bpp = 4 if ctype == 6 else 3
-        elif kind == b'IDAT':
-            idat += data[pos + 8:pos + 8 + n]
-        pos += 12 + n
-    raw, out, prev, stride = zlib.decompress(idat), [], bytearray(w * bpp), w * bpp
-    for y in range(h):
-        f, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a, b = line[i - bpp] if i >= bpp else 0, prev[i]
-            c = prev[i - bpp] if i >= bpp else 0
-            if f == 1: line[i] = (line[i] + a) & 255
-            elif f == 2: line[i] = (line[i] + b) & 255
-            elif f == 3: line[i] = (line[i] + (a + b) // 2) & 255
-            elif f == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        out.append(line)
-        prev = line
-    return out, bpp
-(r1, n1), (r2, n2) = rows(sys.argv[1]), rows(sys.argv[2])
-x0, y0, x1, y1 = map(int, sys.argv[3:7])
-box = lambda r, n: [bytes(r[y][x0 * n:x1 * n]) for y in range(y0, y1)]
-print('same' if box(r1, n1) == box(r2, n2) else 'differ')
-PY
   }
 
   "$build/dspedit" 2>"$work/editor.err" &
@@ -141,8 +84,8 @@ PY
   shot rescan
   list="112 658 240 674"  # the address list in the preset bar
   check "Scan without a processor empties the address list" \
-    test "$(same tryout-connect tryout-scan-no-processor $list)" = differ
-  check "Scan lists the restarted processor again" test "$(same tryout-connect tryout-rescan $list)" = same
+    not same_box tryout-connect tryout-scan-no-processor $list
+  check "Scan lists the restarted processor again" same_box tryout-connect tryout-rescan $list
   : >"$work/log"
   click "$main" 1087 44  # the link button: connect
   check "after the rescan the editor connects to the processor again" wait_log 40 30
