@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QPainter>
 
+#include <map>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 
@@ -46,10 +48,45 @@ void ImageBytes::Set(const QByteArray& bytes) {
   if (!Measure()) width_ = height_ = 0;
 }
 
+namespace {
+
+// Pictures that hold the same bytes (copies of one QByteArray share its
+// buffer) share one decode, and one keyed image: a QImage copy shares its
+// pixels. Entries are found by buffer address and length; an entry's own copy
+// of the bytes pins the buffer, so no other bytes can come to that address
+// while it lives. An entry goes once no picture shares its images.
+struct CachedDecode {
+  QByteArray bytes;
+  gdipdetail::ImageData decoded;
+  QImage keyed;
+};
+
+std::mutex cacheLock;
+std::map<std::pair<const char*, qsizetype>, CachedDecode> decodeCache;
+
+bool Unshared(const CachedDecode& entry) {
+  return entry.decoded.image.isDetached() && (entry.keyed.isNull() || entry.keyed.isDetached());
+}
+
+CachedDecode& CachedEntry(const QByteArray& bytes) {
+  const auto key = std::make_pair(bytes.constData(), bytes.size());
+  if (auto it = decodeCache.find(key); it != decodeCache.end()) return it->second;
+  for (auto it = decodeCache.begin(); it != decodeCache.end();)
+    it = Unshared(it->second) ? decodeCache.erase(it) : std::next(it);
+  CachedDecode entry{bytes, gdipdetail::DecodeImage(bytes), {}};
+  return decodeCache.emplace(key, std::move(entry)).first->second;
+}
+
+}  // namespace
+
 const gdipdetail::ImageData& ImageBytes::Decoded() const {
   if (!decodedValid_) {
     try {
-      decoded_ = gdipdetail::DecodeImage(data_);
+      const std::lock_guard<std::mutex> guard(cacheLock);
+      const CachedDecode& entry = CachedEntry(data_);
+      decoded_ = entry.decoded;
+      // An undecodable file has no image to share: its entry goes at once.
+      if (entry.decoded.image.isNull()) decodeCache.erase(std::make_pair(data_.constData(), data_.size()));
     } catch (const std::bad_alloc&) {
       throw std::runtime_error("Could not allocate memory for image");
     }
@@ -70,7 +107,14 @@ QImage ImageBytes::Image() const {
   if (data_.isEmpty()) return {};
   if (!keyBmp_ || Decoded().format != ifBMP) return Decoded().image;
   if (!keyedValid_) {
-    keyed_ = KeyBottomLeft(Decoded().image);
+    const gdipdetail::ImageData& decoded = Decoded();
+    const std::lock_guard<std::mutex> guard(cacheLock);
+    if (auto it = decodeCache.find(std::make_pair(data_.constData(), data_.size())); it != decodeCache.end()) {
+      if (it->second.keyed.isNull()) it->second.keyed = KeyBottomLeft(decoded.image);
+      keyed_ = it->second.keyed;
+    } else {
+      keyed_ = KeyBottomLeft(decoded.image);
+    }
     keyedValid_ = true;
   }
   return keyed_;

@@ -118,10 +118,15 @@ void PlotSection::FoldPhase() {
 // ---- Plot ----
 
 Plot::Plot(ResponsePlotModel* draw) : Draw(draw) {
-    for (auto& section : Sections) {
-        section = std::make_unique<PlotSection>();
-        section->SetFilter(0.0, 1000.0, 0.4, PlotFilterType::HighShelf);
-    }
+    // Every section starts alike, so the flat design is evaluated once per
+    // process and copied.
+    static const PlotSection flat = [] {
+        PlotSection s;
+        s.SetFilter(0.0, 1000.0, 0.4, PlotFilterType::HighShelf);
+        return s;
+    }();
+    for (auto& section : Sections)
+        section = std::make_unique<PlotSection>(flat);
 }
 
 void Plot::SetPhaseMode(std::uint8_t mode) {

@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QPainter>
+
+#include <string>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +101,34 @@ TEST(Picture, AssignCopiesBytesIndependently) {
   EXPECT_EQ(changes, 1);
   ASSERT_TRUE(y.GetImageSizes());
   EXPECT_EQ(QSize(y.Width(), y.Height()), QSize(3, 2));
+}
+
+TEST(Picture, CopiesShareOneDecode) {
+  // Copies of one picture hold the same bytes and show the same pixels
+  // without decoding them again; a BMP shares its keyed image too.
+  for (const char* fmt : {"PNG", "BMP"}) {
+    SCOPED_TRACE(fmt);
+    TGDIPPicture a, b, c;
+    a.LoadFromData(Encode(TwoTone(6, 4), fmt));
+    b.Assign(&a);
+    c.Assign(&b);
+    const QImage ia = a.Image(), ib = b.Image(), ic = c.Image();
+    ASSERT_FALSE(ia.isNull());
+    EXPECT_EQ(ib.constBits(), ia.constBits());
+    EXPECT_EQ(ic.constBits(), ia.constBits());
+    EXPECT_EQ(ic.pixel(0, 3) >> 24, std::string(fmt) == "BMP" ? 0u : 255u);
+
+    // Equal bytes in another buffer decode on their own, and new bytes in a
+    // copy leave the others' pixels alone.
+    TGDIPPicture d;
+    d.LoadFromData(QByteArray(a.Data().constData(), a.Data().size()));
+    EXPECT_NE(d.Image().constBits(), ia.constBits());
+    EXPECT_EQ(d.Image(), ia);
+    b.LoadFromData(Encode(TwoTone(3, 3), fmt));
+    EXPECT_EQ(b.Image().size(), QSize(3, 3));
+    EXPECT_EQ(c.Image().constBits(), ia.constBits());
+    EXPECT_EQ(a.Image().size(), QSize(6, 4));
+  }
 }
 
 TEST(Fill, NewFillDefaults) {
