@@ -24,6 +24,12 @@
 //   range raises "Compression must be in the range of 1-100" or "... of
 //   0-9" before anything is painted or written. A file that cannot be
 //   written raises TwException.
+// - Item binding: each control owns a TwOPCItemManager (wOPCItem.h) whose
+//   items bind its published properties to OPC items; incoming values reach
+//   the properties through OPCNewData, the controls' own changes go out
+//   through OPCOutputData. Without the binding library nothing binds.
+// - Themes: the control's list of scheme categories (wThemes.h), loaded from
+//   the theme files of its class and applied by property path.
 #pragma once
 
 #include <QByteArray>

@@ -7,6 +7,7 @@
 #include "controls/wStreams.h"
 #include "controls/wSwitchLed.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -105,6 +106,10 @@ TEST(PropertyFile, KnobFileHoldsItsClassAndSettings) {
   EXPECT_FALSE(HasPath(lines, "TickLabelFont.Size"));  // Height holds it
   // The range before the position, so a load keeps the position in range.
   EXPECT_LT(lines.indexOf("PositionMax = 120"), lines.indexOf(QRegularExpression("Position = .*")));
+
+  // A copy to read in a text editor.
+  QDir().mkpath(DSP_TEST_OUT);
+  knob.SavePropertiesToFile(DSP_TEST_OUT "/knob-automix-properties.txt");
 
   knob.SetOptionSaveAllProperties(true);
   knob.SavePropertiesToFile(path);
