@@ -386,3 +386,68 @@ TEST(Streams, XmlWriting) {
   s.SetPosition(0);
   EXPECT_EQ(s.GetElement("Caption"), "Auto");
 }
+
+namespace {
+
+// Plain classes registered the way the plot registers its objects.
+struct Pen {
+  int Width = 1;
+  QString Style = "solid";
+};
+struct Trace {
+  double Scale = 1;
+  Pen Line;
+  Pen* Marker = nullptr;  // none until made
+};
+
+const TwPropertyTable& PenTable() {
+  static const TwPropertyTable* t = [] {
+    auto* t = new TwPropertyTable("TestPen", nullptr);
+    t->Integer<Pen>("Width", [](Pen& p) -> qint64 { return p.Width; }, [](Pen& p, qint64 v) { p.Width = int(v); }, 1);
+    t->String<Pen>("Style", [](Pen& p) { return p.Style; }, [](Pen& p, const QString& v) { p.Style = v; });
+    return t;
+  }();
+  return *t;
+}
+
+const TwPropertyTable& TraceTable() {
+  static const TwPropertyTable* t = [] {
+    auto* t = new TwPropertyTable("TestTrace", nullptr);
+    t->Float<Trace>("Scale", [](Trace& o) { return o.Scale; }, [](Trace& o, double v) { o.Scale = v; });
+    t->ObjectRef<Trace, Pen>("Line", &PenTable(), [](Trace& o) { return &o.Line; });
+    t->ObjectRef<Trace, Pen>("Marker", &PenTable(), [](Trace& o) { return o.Marker; });
+    return t;
+  }();
+  return *t;
+}
+
+}  // namespace
+
+TEST(PropertyRegistry, PlainObjectsByReference) {
+  TwPropertyRegistry::Register(&TraceTable());
+  ASSERT_EQ(TwPropertyRegistry::Find("TestTrace"), &TraceTable());
+  EXPECT_EQ(TwPropertyRegistry::Find("TwKnob"), &TwPropertyRegistry::KnobTable());
+  EXPECT_EQ(TwPropertyRegistry::Find("Nothing"), nullptr);
+
+  Trace trace;
+  trace.Scale = 0.25;
+  trace.Line.Width = 3;
+  const TwPropertyObject o{&trace, &TraceTable()};
+  QStringList lines;
+  SavePropertiesToList(o, "Channel0", lines, true);
+  EXPECT_EQ(lines, QStringList({"Channel0.Scale = 0.25", "Channel0.Line.Width = 3", "Channel0.Line.Style = solid"}));
+
+  Trace back;
+  lines << "Channel1.Scale = 9";
+  LoadPropertiesFromList({&back, &TraceTable()}, "Channel0", lines);
+  EXPECT_EQ(back.Scale, 0.25);
+  EXPECT_EQ(back.Line.Width, 3);
+  EXPECT_EQ(lines, QStringList{"Channel1.Scale = 9"});
+
+  const TwPropertyObject line = GetObjectPropByName(o, "line");
+  EXPECT_EQ(line.Object, &trace.Line);
+  EXPECT_EQ(line.Table, &PenTable());
+  EXPECT_FALSE(GetObjectPropByName(o, "Marker"));  // no object yet
+  EXPECT_EQ(GetPropertyKind(o, "Line.Style"), tkString);
+  EXPECT_EQ(GetPropertyKind(o, "Marker.Width"), tkUnknown);
+}
