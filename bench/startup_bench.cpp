@@ -167,7 +167,9 @@ public:
                 residentKb = ResidentKb();
                 heapKb = heapNow.load() / 1024;
                 peakHeapKb = heapPeak.load() / 1024;
-                QCoreApplication::quit();
+                // exit, not quit: quit asks every window to close, and the
+                // main window answers a close by asking the user.
+                QCoreApplication::exit(0);
             });
         }
         return false;
