@@ -5,7 +5,9 @@
 // Run without arguments it starts itself several times (one process per run,
 // so every run pays a cold start of the program) and prints the median of each
 // figure, one line each. Figures are printed, never judged: the exit status is
-// 0 whatever they are. `--runs N` sets the number of runs (default 7).
+// 0 whatever they are. `--runs N` sets the number of runs (default 7). With
+// STARTUP_BENCH_CLASSES set in the environment each run also lists on stderr
+// how many widgets of each class it made.
 //
 // Times count from just before the process is started. The peak heap is the
 // high-water mark of the bytes held through malloc and its relatives (as
@@ -195,6 +197,17 @@ int RunChild(int argc, char** argv, long long startNs) {
     std::printf("heap_kb %lld\n", paint.heapKb);
     std::printf("peak_heap_kb %lld\n", paint.peakHeapKb);
     std::printf("widgets %lld\n", static_cast<long long>(QApplication::allWidgets().size()));
+    if (std::getenv("STARTUP_BENCH_CLASSES")) {
+        std::map<std::string, int> classes;
+        for (QWidget* w : QApplication::allWidgets())
+            ++classes[w->metaObject()->className()];
+        std::vector<std::pair<int, std::string>> byCount;
+        for (const auto& [name, count] : classes)
+            byCount.emplace_back(count, name);
+        std::sort(byCount.rbegin(), byCount.rend());
+        for (const auto& [count, name] : byCount)
+            std::fprintf(stderr, "%7d %s\n", count, name.c_str());
+    }
     std::fflush(stdout);
     // Leave without tearing the windows down: the figures are out.
     std::_Exit(0);
