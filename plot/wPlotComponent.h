@@ -346,6 +346,9 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   double PrintXStart = 0, PrintXStop = 0;
   // Records the plot's ordinary paint (Width x Height).
   void RecordPicture(QPicture& Picture);
+  // Plays a recording of Size pixels stretched into Rect, whatever the
+  // resolution of the painter's device.
+  static void PlayPicture(QPainter& Painter, const QPicture& Picture, const platform::TRect& Rect, QSize Size);
 
   // ---- input ----
   // The object (or button) that takes the mouse at MouseData; null for none.

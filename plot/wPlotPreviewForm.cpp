@@ -231,12 +231,7 @@ void TwPlotPreviewForm::Render(Canvas& Canvas, int W, int H) {
   Canvas.Rectangle(g.Sheet);
   if (!wComponent || g.Picture.IsEmpty()) return;
   const QPicture& picture = wComponent->GetSnapShotPicture();
-  QPainter& p = Canvas.Painter();
-  p.save();
-  p.translate(g.Picture.Left, g.Picture.Top);
-  p.scale(double(g.Picture.Width()) / pictureWidth, double(g.Picture.Height()) / pictureHeight);
-  p.drawPicture(0, 0, picture);
-  p.restore();
+  TwPlotComponent::PlayPicture(Canvas.Painter(), picture, g.Picture, QSize(pictureWidth, pictureHeight));
 }
 
 QImage TwPlotPreviewForm::RenderPage(int W, int H) {

@@ -195,10 +195,19 @@ void TwPlotComponent::PrintPages(QPrinter& Printer) {
 void TwPlotComponent::PrintDrawPage(QPainter& Painter, const TRect& Rect) {
   QPicture picture;
   RecordPicture(picture);
+  PlayPicture(Painter, picture, Rect, size());
+}
+
+void TwPlotComponent::PlayPicture(QPainter& Painter, const QPicture& Picture, const TRect& Rect, QSize Size) {
+  // QPicture scales itself by the device's resolution over its own; the
+  // rectangle is in device pixels already.
+  QPaintDevice* device = Painter.device();
+  const double dpiX = device ? double(Picture.logicalDpiX()) / device->logicalDpiX() : 1;
+  const double dpiY = device ? double(Picture.logicalDpiY()) / device->logicalDpiY() : 1;
   Painter.save();
   Painter.translate(Rect.Left, Rect.Top);
-  Painter.scale(double(Rect.Width()) / std::max(width(), 1), double(Rect.Height()) / std::max(height(), 1));
-  Painter.drawPicture(0, 0, picture);
+  Painter.scale(dpiX * Rect.Width() / std::max(Size.width(), 1), dpiY * Rect.Height() / std::max(Size.height(), 1));
+  Painter.drawPicture(0, 0, Picture);
   Painter.restore();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPainter>
 #include <QPicture>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -198,6 +199,24 @@ TEST(PlotClipboard, SnapshotRecordsThePlotsPaint) {
   const QPicture& picture = plot.GetSnapShotPicture();
   EXPECT_GT(picture.size(), 0u);
   EXPECT_EQ(&picture, &plot.GetSnapShotPicture());  // kept by the plot
+}
+
+TEST(PlotClipboard, SnapshotPlaysIntoItsRectangleOnAnyResolution) {
+  TwXYPlot plot;
+  plot.resize(500, 200);
+  const QPicture& picture = plot.GetSnapShotPicture();
+  for (int dpi : {72, 96, 600, 1200}) {
+    QImage page(1000, 500, QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / 0.0254));
+    page.setDotsPerMeterY(qRound(dpi / 0.0254));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    TwPlotComponent::PlayPicture(painter, picture, {100, 50, 350, 150}, plot.size());
+    painter.end();
+    EXPECT_EQ(page.pixel(200, 100), qRgb(0, 0, 0)) << dpi;  // the plot's background
+    EXPECT_EQ(page.pixel(360, 160), qRgb(255, 255, 255)) << dpi;
+    EXPECT_EQ(page.pixel(95, 45), qRgb(255, 255, 255)) << dpi;
+  }
 }
 
 QByteArray Head(const QString& file) {
