@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QHash>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -39,8 +40,9 @@ TwComponentEditorListBox::TwComponentEditorListBox(QWidget* parent) : QListWidge
   setAcceptDrops(true);
   setDragDropMode(QAbstractItemView::DragDrop);
   setDefaultDropAction(Qt::CopyAction);
+  // The user's selection only, as the list's own selection notification.
   connect(this, &QListWidget::currentRowChanged, this, [this] {
-    if (OnClick) OnClick(this);
+    if (!FSelecting && OnClick) OnClick(this);
   });
   connect(this, &QListWidget::itemDoubleClicked, this, [this] {
     if (OnDblClick) OnDblClick(this);
@@ -52,6 +54,7 @@ TwComponentEditorListBox::~TwComponentEditorListBox() { Clear(); }
 int TwComponentEditorListBox::ItemHeight() const { return std::max(fontMetrics().height() + 2, 16); }
 
 void TwComponentEditorListBox::SetItemIndex(int Value) {
+  const QScopedValueRollback<bool> selecting(FSelecting, true);
   setCurrentRow(Value >= 0 && Value < count() ? Value : -1);
 }
 
@@ -81,6 +84,7 @@ void TwComponentEditorListBox::FreeEntry(int Index) {
 }
 
 void TwComponentEditorListBox::Clear() {
+  const QScopedValueRollback<bool> selecting(FSelecting, true);
   for (int i = 0; i < count(); ++i) FreeEntry(i);
   clear();
 }
@@ -91,7 +95,10 @@ void TwComponentEditorListBox::DeleteSelectedObject() {
   const int index = ItemIndex();
   if (count() == 0 || index < 0) return;
   FreeEntry(index);
-  delete takeItem(index);
+  {
+    const QScopedValueRollback<bool> selecting(FSelecting, true);
+    delete takeItem(index);
+  }
   if (count() > 0) SetItemIndex(std::min(index, count() - 1));
 }
 
@@ -102,7 +109,10 @@ void TwComponentEditorListBox::DeleteObjectIndex(void* AObject) {
   if (found < 0) return;
   const int old = ItemIndex();
   FOwned.remove(AObject);
-  delete takeItem(found);
+  {
+    const QScopedValueRollback<bool> selecting(FSelecting, true);
+    delete takeItem(found);
+  }
   if (count() > 0) SetItemIndex(old >= 0 && old < count() ? old : count() - 1);
 }
 
@@ -113,6 +123,7 @@ void TwComponentEditorListBox::DropAt(int Y) {
   const int topIndex = top.isValid() ? top.row() : 0;
   const int target = std::min((Y + topIndex * ItemHeight()) / ItemHeight(), count() - 1);
   if (target == from) return;
+  const QScopedValueRollback<bool> selecting(FSelecting, true);
   QListWidgetItem* it = takeItem(from);
   insertItem(target, it);
   SetItemIndex(target);

@@ -14,6 +14,8 @@
 // - Dragging an entry within the list and dropping it moves it to the row
 //   under the drop point (below the last row: the end) and selects it, then
 //   OnItemMove. Drops from elsewhere are refused.
+// - OnClick follows the user's selection, OnDblClick a double click; the
+//   program's selections raise nothing.
 #pragma once
 
 #include <QHash>
@@ -70,4 +72,5 @@ class TwComponentEditorListBox : public QListWidget {
   void FreeEntry(int Index);
 
   QHash<void*, FreeFunction> FOwned;
+  bool FSelecting = false;  // a selection made by the program
 };

@@ -195,6 +195,20 @@ TEST(EditorListBox, DeletingKeepsASelectionWhileEntriesRemain) {
   EXPECT_EQ(one.list.ItemIndex(), -1);
 }
 
+TEST(EditorListBox, OnlyTheUsersSelectionClicks) {
+  ListFixture f(3);
+  f.list.show();
+  int clicks = 0;
+  f.list.OnClick = [&](QObject*) { ++clicks; };
+  f.list.SetItemIndex(1);
+  f.list.DeleteSelectedObject();
+  EXPECT_EQ(clicks, 0);
+  const QRect row = f.list.visualItemRect(f.list.item(0));
+  QTest::mouseClick(f.list.viewport(), Qt::LeftButton, {}, row.center());
+  EXPECT_EQ(f.list.ItemIndex(), 0);
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST(EditorListBox, WithoutSelectionNothingIsDeleted) {
   ListFixture f(3);
   f.list.SetItemIndex(-1);
