@@ -115,6 +115,10 @@ TEST(PlotPrint, PaperMetricsComeFromTheLastPrint) {
   EXPECT_DOUBLE_EQ(f.plot.PrinterPaperHeightInches(), 8.5);
   EXPECT_DOUBLE_EQ(f.plot.PrinterPaperWidthCentimeters(), 27.94);
   EXPECT_EQ(f.plot.PrinterPaperWidthPixels(), 11 * f.plot.Printer()->resolution());
+  f.plot.PrintAdjustXSpanToMinutesPerMillimeter(60);
+  const int pixels = std::abs(f.plot.XAxis()->MaxPixels() - f.plot.XAxis()->MinPixels());
+  EXPECT_GT(pixels, 0);
+  EXPECT_DOUBLE_EQ(f.plot.XAxis()->Span(), pixels * (8.5 - 2) / 200 * 25.4 * 60 / 1440);
   f.plot.PrintSizeToFillPage();
   EXPECT_EQ(f.plot.height(), 386);
 }
