@@ -1,8 +1,14 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace platform {
 namespace {
@@ -26,21 +32,80 @@ int defaultMessage(const MessageRequest& r) {
   return mrOk;
 }
 
-std::optional<QString> defaultFile(const FileRequest& r) {
-  QFileDialog dialog(nullptr, r.title, QString(), r.filter);
+std::optional<FileChoice> defaultFiles(const FileRequest& r) {
+  QFileDialog dialog(nullptr, r.title, r.directory, r.filter);
   dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (r.save)
+    dialog.setFileMode(QFileDialog::AnyFile);
+  else if (r.multiSelect)
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+  else
+    dialog.setFileMode(r.mustExist || r.fileName.isEmpty() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
+  const QStringList filters = dialog.nameFilters();
+  if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
+  if (!r.fileName.isEmpty()) dialog.selectFile(r.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front();
+  return FileChoice{dialog.selectedFiles(), int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+std::optional<TColor> defaultColor(const ColorRequest& r) {
+  for (int i = 0; i < int(r.customColors.size()) && i < QColorDialog::customCount(); ++i)
+    QColorDialog::setCustomColor(i, ToQColor(r.customColors[i]));
+  const QColor c = QColorDialog::getColor(ToQColor(r.color));
+  if (!c.isValid()) return std::nullopt;
+  return RGB(c.red(), c.green(), c.blue());
+}
+
+std::optional<TFont> defaultFont(const TFont& font) {
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, ToQFont(font));
+  if (!ok) return std::nullopt;
+  TFont result = font;
+  result.Name = chosen.family();
+  if (chosen.pixelSize() > 0)
+    result.Height = -chosen.pixelSize();
+  else
+    result.SetSize(qRound(chosen.pointSizeF()));
+  result.Style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
+                 (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0);
+  return result;
+}
+
+bool defaultPrintDialog(QPrinter& printer) {
+  QPrintDialog dialog(&printer);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void defaultClipboard(const ClipboardData& data) {
+  auto* mime = new QMimeData;
+  if (!data.image.isNull()) mime->setImageData(data.image);
+  if (!data.mimeType.isEmpty()) mime->setData(data.mimeType, data.bytes);
+  QApplication::clipboard()->setMimeData(mime);
 }
 
 MessageProvider& messageProvider() {
   static MessageProvider p;
   return p;
 }
-FileProvider& fileProvider() {
-  static FileProvider p;
+FileChoiceProvider& fileProvider() {
+  static FileChoiceProvider p;
+  return p;
+}
+ColorProvider& colorProvider() {
+  static ColorProvider p;
+  return p;
+}
+FontProvider& fontProvider() {
+  static FontProvider p;
+  return p;
+}
+PrintDialogProvider& printDialogProvider() {
+  static PrintDialogProvider p;
+  return p;
+}
+ClipboardProvider& clipboardProvider() {
+  static ClipboardProvider p;
   return p;
 }
 
@@ -55,10 +120,52 @@ void ShowMessage(const QString& text) {
 }
 
 std::optional<QString> ChooseFile(const FileRequest& request) {
-  return fileProvider() ? fileProvider()(request) : defaultFile(request);
+  const std::optional<FileChoice> choice = ChooseFiles(request);
+  if (!choice || choice->files.isEmpty()) return std::nullopt;
+  return choice->files.front();
+}
+
+std::optional<FileChoice> ChooseFiles(const FileRequest& request) {
+  return fileProvider() ? fileProvider()(request) : defaultFiles(request);
+}
+
+std::optional<TColor> ChooseColor(const ColorRequest& request) {
+  return colorProvider() ? colorProvider()(request) : defaultColor(request);
+}
+
+std::optional<TFont> ChooseFont(const TFont& font) {
+  return fontProvider() ? fontProvider()(font) : defaultFont(font);
+}
+
+bool ShowPrintDialog(QPrinter& printer) {
+  return printDialogProvider() ? printDialogProvider()(printer) : defaultPrintDialog(printer);
+}
+
+void SetClipboard(const ClipboardData& data) {
+  if (clipboardProvider())
+    clipboardProvider()(data);
+  else
+    defaultClipboard(data);
 }
 
 void SetMessageProvider(MessageProvider provider) { messageProvider() = std::move(provider); }
-void SetFileProvider(FileProvider provider) { fileProvider() = std::move(provider); }
+
+void SetFileProvider(FileProvider provider) {
+  if (!provider) {
+    fileProvider() = nullptr;
+    return;
+  }
+  fileProvider() = [p = std::move(provider)](const FileRequest& r) -> std::optional<FileChoice> {
+    const std::optional<QString> path = p(r);
+    if (!path) return std::nullopt;
+    return FileChoice{QStringList{*path}, r.filterIndex};
+  };
+}
+
+void SetFileChoiceProvider(FileChoiceProvider provider) { fileProvider() = std::move(provider); }
+void SetColorProvider(ColorProvider provider) { colorProvider() = std::move(provider); }
+void SetFontProvider(FontProvider provider) { fontProvider() = std::move(provider); }
+void SetPrintDialogProvider(PrintDialogProvider provider) { printDialogProvider() = std::move(provider); }
+void SetClipboardProvider(ClipboardProvider provider) { clipboardProvider() = std::move(provider); }
 
 }  // namespace platform

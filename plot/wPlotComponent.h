@@ -72,6 +72,10 @@ class TwPlotTable;
 class TwPlotLimit;
 class TwPlotLabel;
 class TwPlotAnnotation;
+class QPainter;
+class QPicture;
+class QPrinter;
+struct TwPrintState;
 
 class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   Q_OBJECT
@@ -298,6 +302,54 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   // size, a larger one scaled down; a mix raises.
   void ImageListAdd(int ImageListIndex, const QImage& ABitmap);
 
+  // ---- printing, clipboard and image files (wPlotPrint.cpp) ----
+  // PrintChart prints the visible range of X axis 0 on Printer(), one page
+  // per Span of that axis (OnBeforePrint or OnBeforePrintPage may narrow
+  // it), each page the plot's picture scaled into the print margins; with
+  // PrintShowDialog the print dialog comes first (Cancel prints nothing).
+  // Failures come as "Error Printing : " + message. Toolbars are hidden and
+  // nothing is selected while printing; each toolbar's visibility, the axis,
+  // the size and the outer margins are restored afterwards.
+  void PrintChart();
+  // The modal print preview (wPlotPreviewForm.h).
+  void PreviewChart();
+  // Height := Width x the paper's aspect; nothing before the first print.
+  void PrintSizeToFillPage();
+  // X axis 0's Span so that one printed millimetre covers the given minutes;
+  // nothing before the first print or with a Height of 0.
+  void PrintAdjustXSpanToMinutesPerMillimeter(double MinutesPerMillimeter);
+  // The plot's picture on the clipboard in CopyToClipBoardFormat: an image
+  // (ipefBitmap), JPEG bytes at quality 100 (ipefJPEG), or SVG (the metafile
+  // stand-in) with an image (ipefMetaFile). Toolbars hidden meanwhile.
+  void CopyToClipBoard();
+  // A recording of the plot's paint (Width x Height), owned by the plot.
+  const QPicture& GetSnapShotPicture();
+  // The plot's picture as an image file, through the save dialog.
+  void Save();
+  // The file step of Save: the format from FileName's extension (bmp, svg,
+  // jpg or jpeg, png; any case), or else from the filter entry FilterIndex
+  // (1 bitmap, 2 SVG, 3 JPEG, 4 PNG) with its extension added.
+  void SaveImageFile(const QString& FileName, int FilterIndex);
+  // The printer PrintChart uses, made on first use (tests set PDF output).
+  QPrinter* Printer();
+  // The page rectangle of the plot for a printer's resolution, paintable
+  // offset and paper size in pixels, inside the print margins.
+  platform::TRect PrintPageRect(int DpiX, int DpiY, int OffsetX, int OffsetY, int PaperWidthPixels,
+                                int PaperHeightPixels) const;
+  // Paper metrics of the last print; 0 before it.
+  double PrinterPaperWidthInches() const;
+  double PrinterPaperHeightInches() const;
+  double PrinterPaperWidthCentimeters() const { return PrinterPaperWidthInches() * 2.54; }
+  double PrinterPaperHeightCentimeters() const { return PrinterPaperHeightInches() * 2.54; }
+  int PrinterPaperWidthPixels() const;
+  int PrinterPaperHeightPixels() const;
+  double PrintXStart = 0, PrintXStop = 0;
+  // Records the plot's ordinary paint (Width x Height).
+  void RecordPicture(QPicture& Picture);
+  // Plays a recording of Size pixels stretched into Rect, whatever the
+  // resolution of the painter's device.
+  static void PlayPicture(QPainter& Painter, const QPicture& Picture, const platform::TRect& Rect, QSize Size);
+
   // ---- input ----
   // The object (or button) that takes the mouse at MouseData; null for none.
   TwPlotObject* GetObjectUnderMouse(const TwPlotMouseData& MouseData);
@@ -421,6 +473,10 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   void HintSteps(TwPlotObject* Target, const TwHintData& Hint, int X, int Y);
   QPoint ScreenOf(int X, int Y) const;
   void ClearManager(TwPlotObjectManagerCustom* Manager);
+  // The page loop of PrintChart, and one page into Rect.
+  void PrintPages(QPrinter& Printer);
+  void PrintDrawPage(QPainter& Painter, const platform::TRect& Rect);
+  TwPrintState& PrintState();
 
   std::unique_ptr<TwPlotMasterManager> FMaster;
   std::vector<std::pair<QString, TwPlotObject*>> FLayerList;
@@ -467,4 +523,6 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   TwPlotDataFileColumnSeparator FDataFileColumnSeparator = ipdfcsTab;
   TwPlotDataFileFormat FDataFileFormat = ipdffText;
   platform::TFont FAnnotationDefaultFont;
+  // Printer, paper metrics, snapshot and save dialog (wPlotPrint.cpp).
+  std::shared_ptr<TwPrintState> FPrintState;
 };

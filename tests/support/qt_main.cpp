@@ -1,5 +1,6 @@
 // Test main for programs that need a QApplication (offscreen, no display).
-// Sockets may reach loopback only, and no real modal message box ever opens.
+// Sockets may reach loopback only, and no real modal dialog ever opens
+// (every provider cancels) and the desktop's clipboard is left alone.
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
     return r.yesNo ? int(platform::mrYes) : int(platform::mrOk);
   });
   platform::SetFileProvider([](const platform::FileRequest&) { return std::optional<QString>(); });
+  platform::SetColorProvider([](const platform::ColorRequest&) { return std::optional<platform::TColor>(); });
+  platform::SetFontProvider([](const platform::TFont&) { return std::optional<platform::TFont>(); });
+  platform::SetPrintDialogProvider([](QPrinter&) { return false; });
+  platform::SetClipboardProvider([](const platform::ClipboardData&) {});
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

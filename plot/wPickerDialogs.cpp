@@ -1,0 +1,109 @@
+#include "plot/wPickerDialogs.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+#include <vector>
+
+#include "controls/wDraw.h"
+#include "platform/Dialogs.h"
+
+using namespace platform;
+
+namespace {
+
+QStringList FilterPieces(const QString& Filter) {
+  QStringList pieces = Filter.split(QLatin1Char('|'));
+  if (!pieces.isEmpty() && pieces.last().isEmpty()) pieces.removeLast();
+  return pieces;
+}
+
+bool HasParentWindow(QObject* owner) { return owner && FindOwnerForm(owner) != nullptr; }
+
+}  // namespace
+
+QString EditorFilterToQt(const QString& Filter) {
+  const QStringList pieces = FilterPieces(Filter);
+  QStringList entries;
+  for (int i = 0; i + 1 < pieces.size(); i += 2) {
+    QString description = pieces[i];
+    const int paren = description.lastIndexOf(QStringLiteral(" ("));
+    if (paren > 0 && description.endsWith(QLatin1Char(')'))) description.truncate(paren);
+    QString patterns = pieces[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    entries << QStringLiteral("%1 (%2)").arg(description, patterns);
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+bool TwColorDialog::Execute() {
+  const std::optional<TColor> chosen = ChooseColor({ColorToRGB(Color), std::vector<TColor>(16, clWhite)});
+  if (!chosen) return false;
+  Color = *chosen;
+  return true;
+}
+
+bool TwFontDialog::Execute() {
+  const std::optional<TFont> chosen = ChooseFont(Font);
+  if (!chosen) return false;
+  Font.Color = chosen->Color;
+  Font.Name = chosen->Name;
+  Font.Height = chosen->Height;
+  Font.Style = chosen->Style;
+  return true;
+}
+
+bool TwOpenDialog::Execute() {
+  Files.clear();
+  if (!HasParentWindow(this)) return false;
+  FileRequest request;
+  request.filter = EditorFilterToQt(Filter);
+  request.defaultSuffix = DefaultExt;
+  request.directory = DefaultDir.isEmpty() ? QStringLiteral(".") : DefaultDir;
+  request.fileName = FileName.left(260);
+  request.mustExist = FileMustExist;
+  request.multiSelect = AllowMultiSelect;
+  const std::optional<FileChoice> choice = ChooseFiles(request);
+  if (!choice || choice->files.isEmpty()) return false;
+  Files = AllowMultiSelect ? choice->files : QStringList{choice->files.front()};
+  FileName = Files.front();
+  return true;
+}
+
+bool TwSaveDialog::Execute() {
+  if (!HasParentWindow(this)) return false;
+  FileRequest request;
+  request.save = true;
+  request.filter = EditorFilterToQt(Filter);
+  request.filterIndex = FilterIndex;
+  request.defaultSuffix = DefaultExt;
+  request.directory = DefaultDir.isEmpty() ? QStringLiteral(".") : DefaultDir;
+  request.fileName = FileName.left(260);
+  const std::optional<FileChoice> choice = ChooseFiles(request);
+  if (!choice || choice->files.isEmpty()) return false;
+  FileName = choice->files.front();
+  FilterIndex = choice->filterIndex;
+  ApplyExtensionRule();
+  return true;
+}
+
+void TwSaveDialog::ApplyExtensionRule() {
+  FFilterList.clear();
+  for (const QString& piece : FilterPieces(Filter))
+    if (piece.startsWith(QLatin1Char('*'))) FFilterList << piece;
+  FReturnExt.clear();
+  if (FilterIndex >= 1 && FFilterList.size() >= FilterIndex) FReturnExt = FFilterList[FilterIndex - 1].mid(1);
+  if (FReturnExt.isEmpty() || FReturnExt == QStringLiteral(".*")) return;
+  const QString suffix = QFileInfo(FileName).suffix();
+  if (!suffix.isEmpty()) {
+    const QString pattern = QStringLiteral("*.") + suffix;
+    for (int i = 0; i < FFilterList.size(); ++i) {
+      if (FFilterList[i].compare(pattern, Qt::CaseInsensitive) == 0) {
+        if (i == FilterIndex - 1) return;
+        break;
+      }
+    }
+  }
+  FileName += FReturnExt;
+}
