@@ -61,7 +61,7 @@ TfmComp::TfmComp() {
   SetupFormPlot(plot);
   plot->XAxis()->SetMinSpan(-100, 120);
   plot->YAxis()->SetMinSpan(-100, 120);
-  while (plot->ChannelCount() < 2) plot->AddChannel();
+  SetupTransferChannels(plot, 2);
 
   using Change = void (TfmComp::*)(QObject*);
   const std::pair<const char*, Change> handlers[] = {{"isThreshold", &TfmComp::isThresholdChange},
