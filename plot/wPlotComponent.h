@@ -276,7 +276,11 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   // The layout pass (two runs per paint).
   void CalcLayout(platform::Canvas& Canvas);
 
+  // Empties every channel; the axes align again on the next tracked value.
   void ClearAllData() { FMaster->ClearAllData(); }
+  // TrackingEnabled of every X and Y axis.
+  void DisableAllTracking();
+  void EnableAllTracking();
   bool GetToolBarSelectActive() const;
   void SetToolBarSelectActive(bool Value);
 
@@ -400,6 +404,8 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   virtual void DoObjectRemoved(TwPersistent* Sender);
 
  private:
+  // Every axis rebuilds and places its ticks.
+  void UpdateAllTicks(platform::Canvas& Canvas);
   void CollectVisible(const TwPlotSideList& List, std::vector<TwPlotLayoutObject*>& Visible) const;
   void SetStackedFlags(const std::vector<TwPlotLayoutObject*>& List) const;
   void MaxEndsOverhang(platform::Canvas& Canvas, const std::vector<TwPlotLayoutObject*>& List, int& Start,
