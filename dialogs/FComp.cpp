@@ -59,8 +59,6 @@ TfmComp::TfmComp() {
   auto* plot = Create<TwXYPlot>(this, "wpComp");
   plot->setGeometry(327, 12, 288, 274);
   SetupFormPlot(plot);
-  plot->XAxis()->SetMinSpan(-100, 120);
-  plot->YAxis()->SetMinSpan(-100, 120);
   SetupTransferChannels(plot, 2);
 
   using Change = void (TfmComp::*)(QObject*);

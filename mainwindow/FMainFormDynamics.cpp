@@ -111,14 +111,7 @@ TwXYPlot* TransferPlot(TfmMain& form, QWidget* parent, const QString& name, int 
   auto* plot = form.Create<TwXYPlot>(parent, name);
   plot->setGeometry(20, 24, 587, 230);
   SetupFormPlot(plot);
-  for (TwPlotAxis* axis : {static_cast<TwPlotAxis*>(plot->XAxis()), static_cast<TwPlotAxis*>(plot->YAxis())}) {
-    axis->SetMinSpan(-100, 120);
-    axis->SetDesiredStart(-100);
-    axis->SetGridLinesVisible(true);
-  }
   plot->XAxis()->SetDesiredIncrement(20);
-  plot->YAxis()->SetDesiredIncrement(10);
-  plot->GetDataView(0)->SetGridShow(true);
   // Channel 1 marks the threshold; the AGC's channel 2 marks the target.
   SetupTransferChannels(plot, channels);
   plot->show();

@@ -45,8 +45,8 @@ void TwPlotChannelCustom::DoMouseHint(const TwPlotMouseData& MouseData, TwHintDa
   if (!FShowDataPointHints || FSelectDataIndex == -1 ||
       !Contains(FSelectHitTestRect, MouseData.X, MouseData.Y))
     return;
-  const TwPlotAxis* x = XAxis();
-  const TwPlotAxis* y = YAxis();
+  TwPlotAxis* x = XAxis();
+  TwPlotAxis* y = YAxis();
   if (!x || !y) return;
   QString text = x->GetLabelText(GetDataX(FSelectDataIndex)) + QStringLiteral(", ") +
                  y->GetLabelText(GetDataY(FSelectDataIndex));

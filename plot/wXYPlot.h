@@ -33,6 +33,9 @@ class TwXYPlot : public TwPlotComponent {
 // What the windows' forms set on each of their plots: the plot's own
 // settings and the common settings of its default objects (toolbar, legend,
 // title and cursor hidden; axes, legend and data view out of the mouse's way).
+// Both axes run from -100 to +20 with a major tick on 20 every 10 (the main
+// window's X axes take 20), yellow labels, no scale lines or tick marks and
+// no tracking; the data view draws the grid of X axis 0 and Y axis 0.
 void SetupFormPlot(TwXYPlot* Plot);
 
 // What the transfer-curve forms set on their plot's channels, adding channels

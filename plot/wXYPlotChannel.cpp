@@ -25,7 +25,7 @@ void TwXYPlotChannel::Draw(platform::Canvas& Canvas, platform::TColor BackGround
   try {
     Canvas.Save();
     if (ClipToAxes()) {
-      int x1 = x->MinPixels(), y1 = y->MinPixels(), x2 = x->MaxPixels(), y2 = y->MaxPixels();
+      int x1 = x->GetMinPixels(), y1 = y->GetMinPixels(), x2 = x->GetMaxPixels(), y2 = y->GetMaxPixels();
       if (XYAxesReversed()) {
         std::swap(x1, y1);
         std::swap(x2, y2);

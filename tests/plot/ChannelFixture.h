@@ -55,8 +55,9 @@ inline std::vector<Shape> DrawChannel(TwPlotChannelCustom* channel, int width = 
   return recorder.shapes;
 }
 
-// A plot whose axes map Min .. Min + Span onto given pixels: X from XPixel0
-// to XPixel1, Y from YPixel0 (bottom) to YPixel1.
+// A plot whose axes map Min .. Min + Span onto given pixels: X from x0 to x1,
+// Y from y0 (bottom) to y1. Nothing lays the plot out, so they stay; the axes
+// do not track.
 struct AxesPlot {
   TwXYPlot plot;
   TwXYPlotChannel* channel;
@@ -64,8 +65,14 @@ struct AxesPlot {
            int y1 = 0) {
     plot.GetXAxis(0)->SetMinSpan(xMin, xSpan);
     plot.GetYAxis(0)->SetMinSpan(yMin, ySpan);
-    plot.GetXAxis(0)->SetPixelRange(x0, x1);
-    plot.GetYAxis(0)->SetPixelRange(y0, y1);
+    // The scales take their pixel ends from their draw rectangles.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    platform::Canvas canvas(&scratch);
+    plot.GetXAxis(0)->SetDrawRect({x0, 0, x1, 10});
+    plot.GetXAxis(0)->CalcScaleRect(canvas);
+    plot.GetYAxis(0)->SetDrawRect({0, y1, 10, y0});
+    plot.GetYAxis(0)->CalcScaleRect(canvas);
+    plot.DisableAllTracking();
     channel = plot.GetChannel(0);
   }
   TPoint Pixel(double x, double y) const {
