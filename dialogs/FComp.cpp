@@ -59,9 +59,7 @@ TfmComp::TfmComp() {
   auto* plot = Create<TwXYPlot>(this, "wpComp");
   plot->setGeometry(327, 12, 288, 274);
   SetupFormPlot(plot);
-  plot->XAxis()->SetMinSpan(-100, 120);
-  plot->YAxis()->SetMinSpan(-100, 120);
-  while (plot->ChannelCount() < 2) plot->AddChannel();
+  SetupTransferChannels(plot, 2);
 
   using Change = void (TfmComp::*)(QObject*);
   const std::pair<const char*, Change> handlers[] = {{"isThreshold", &TfmComp::isThresholdChange},

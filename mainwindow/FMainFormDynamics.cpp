@@ -111,28 +111,9 @@ TwXYPlot* TransferPlot(TfmMain& form, QWidget* parent, const QString& name, int 
   auto* plot = form.Create<TwXYPlot>(parent, name);
   plot->setGeometry(20, 24, 587, 230);
   SetupFormPlot(plot);
-  for (TwPlotAxis* axis : {static_cast<TwPlotAxis*>(plot->XAxis()), static_cast<TwPlotAxis*>(plot->YAxis())}) {
-    axis->SetMinSpan(-100, 120);
-    axis->SetDesiredStart(-100);
-    axis->SetGridLinesVisible(true);
-  }
   plot->XAxis()->SetDesiredIncrement(20);
-  plot->YAxis()->SetDesiredIncrement(10);
-  plot->GetDataView(0)->SetGridShow(true);
-  TwXYPlotChannel* curve = plot->GetChannel(0);
-  curve->SetColor(Qt::white);
-  curve->SetTraceLineWidth(2);
   // Channel 1 marks the threshold; the AGC's channel 2 marks the target.
-  const QColor markers[2] = {QColor(255, 128, 128), QColor(255, 255, 128)};
-  for (int i = 1; i < channels; ++i) {
-    TwXYPlotChannel* marker = plot->GetChannel(plot->AddChannel());
-    marker->SetColor(markers[i - 1]);
-    marker->SetTraceLineStyle(iplsDot);
-    marker->SetTraceLineWidth(5);
-    marker->SetMarkersVisible(true);
-    marker->SetMarkersSize(5);
-    marker->SetMarkersPenWidth(3);
-  }
+  SetupTransferChannels(plot, channels);
   plot->show();
   return plot;
 }

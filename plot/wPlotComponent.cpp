@@ -274,6 +274,32 @@ void TwPlotComponent::RefreshLayoutManager() {
   EnableLayoutManager();
 }
 
+void TwPlotComponent::TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex,
+                                          int StopIndex) {
+  TwPlotChannelCustom* source = GetChannelCustom(SourceChannelIndex);
+  TwPlotChannelCustom* destination = GetChannelCustom(DestinationChannelIndex);
+  if (StartIndex < 0) throw TwException("Start Index Must be 0 or Greater");
+  if (StopIndex > source->Count() - 1) throw TwException("StopIndex Must Out Of Range");
+  for (int i = StartIndex; i <= StopIndex; ++i) {
+    double x, y;
+    bool empty, null;
+    source->GetXYEmptyNull(i, x, y, empty, null);
+    const int j = destination->AddXY(x, y);
+    destination->SetDataNull(j, null);
+    destination->SetDataEmpty(j, empty);
+  }
+}
+
+void TwPlotComponent::DisableAllTracking() {
+  for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->SetTrackingEnabled(false);
+  for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->SetTrackingEnabled(false);
+}
+
+void TwPlotComponent::EnableAllTracking() {
+  for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->SetTrackingEnabled(true);
+  for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->SetTrackingEnabled(true);
+}
+
 bool TwPlotComponent::GetToolBarSelectActive() const { return ToolBarCount() && GetToolBar(0)->SelectActive(); }
 void TwPlotComponent::SetToolBarSelectActive(bool Value) {
   if (ToolBarCount() && GetToolBar(0)->SelectActive() != Value) GetToolBar(0)->ClickSelect();
@@ -560,18 +586,18 @@ void TwPlotComponent::CalcLayout(platform::Canvas& Canvas) {
     }
     a->SetStartStacked(ref->StartStacked());
     a->SetStopStacked(ref->StopStacked());
-    a->CalcScaleRect();
+    a->CalcScaleRect(Canvas);
   }
   // 13.
   int top = H, bottom = 0, left = W, right = 0;
   const bool reverse = XYAxesReverse();
   for (TwPlotAxis* a : reverse ? xAxes : yAxes) {
-    a->CalcScaleRect();
+    a->CalcScaleRect(Canvas);
     top = std::min(top, a->ScaleRect().Top);
     bottom = std::max(bottom, a->ScaleRect().Bottom);
   }
   for (TwPlotAxis* a : reverse ? yAxes : xAxes) {
-    a->CalcScaleRect();
+    a->CalcScaleRect(Canvas);
     left = std::min(left, a->ScaleRect().Left);
     right = std::max(right, a->ScaleRect().Right);
   }
@@ -579,6 +605,11 @@ void TwPlotComponent::CalcLayout(platform::Canvas& Canvas) {
 }
 
 // ---- paint ----
+
+void TwPlotComponent::UpdateAllTicks(platform::Canvas& Canvas) {
+  for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->UpdateTicks(Canvas);
+  for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->UpdateTicks(Canvas);
+}
 
 void TwPlotComponent::DoPaint(platform::Canvas& Canvas) {
   FPaintingActive = true;
@@ -597,8 +628,10 @@ void TwPlotComponent::DoPaint(platform::Canvas& Canvas) {
     if (c->Visible() && c->ChannelName() == QStringLiteral("<All>") && c->ChannelShowAllInLegend())
       legend->SetCursorAllChannels(true);
   }
+  UpdateAllTicks(Canvas);
   CalcLayout(Canvas);
   CalcLayout(Canvas);
+  UpdateAllTicks(Canvas);
   for (int i = 0; i < ChannelCount(); ++i) GetChannelCustom(i)->PrepareDraw(Canvas);
   for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->PrepareDraw(Canvas);
   for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->PrepareDraw(Canvas);

@@ -280,7 +280,16 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   // The layout pass (two runs per paint).
   void CalcLayout(platform::Canvas& Canvas);
 
+  // Empties every channel; the axes align again on the next tracked value.
   void ClearAllData() { FMaster->ClearAllData(); }
+  // Appends the source channel's points StartIndex .. StopIndex (with their
+  // Null and Empty flags) to the destination channel; nothing when StopIndex <
+  // StartIndex. "Start Index Must be 0 or Greater", "StopIndex Must Out Of
+  // Range" (StopIndex past the source's last point).
+  void TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex, int StopIndex);
+  // TrackingEnabled of every X and Y axis.
+  void DisableAllTracking();
+  void EnableAllTracking();
   bool GetToolBarSelectActive() const;
   void SetToolBarSelectActive(bool Value);
 
@@ -452,6 +461,8 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   virtual void DoObjectRemoved(TwPersistent* Sender);
 
  private:
+  // Every axis rebuilds and places its ticks.
+  void UpdateAllTicks(platform::Canvas& Canvas);
   void CollectVisible(const TwPlotSideList& List, std::vector<TwPlotLayoutObject*>& Visible) const;
   void SetStackedFlags(const std::vector<TwPlotLayoutObject*>& List) const;
   void MaxEndsOverhang(platform::Canvas& Canvas, const std::vector<TwPlotLayoutObject*>& List, int& Start,

@@ -116,6 +116,8 @@ void TwPlotMasterManager::ShowToolBars(bool Value) {
 
 void TwPlotMasterManager::ClearAllData() {
   for (int i = 0; FChannelManager && i < FChannelManager->Count(); ++i) FChannelManager->GetObject(i)->Clear();
+  for (int i = 0; FXAxisManager && i < FXAxisManager->Count(); ++i) FXAxisManager->GetObject(i)->ResetFirstAlign();
+  for (int i = 0; FYAxisManager && i < FYAxisManager->Count(); ++i) FYAxisManager->GetObject(i)->ResetFirstAlign();
 }
 
 void TwPlotMasterManager::DeSelectAll() {

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Timer.h"
@@ -21,6 +22,12 @@ void TwPlotPopupMenu::Clear() {
 platform::MenuItem* TwPlotPopupMenu::Add(const QString& Caption) {
   FItems.push_back(std::make_unique<platform::MenuItem>(Caption, nullptr));
   return FItems.back().get();
+}
+
+platform::MenuItem* TwPlotPopupMenu::Insert(int Index, const QString& Caption) {
+  Index = std::clamp(Index, 0, Count());
+  auto it = FItems.insert(FItems.begin() + Index, std::make_unique<platform::MenuItem>(Caption, nullptr));
+  return it->get();
 }
 
 void TwPlotPopupMenu::Popup(int X, int Y) {

@@ -71,6 +71,8 @@ class TwPlotPopupMenu {
   virtual ~TwPlotPopupMenu();
   void Clear();
   platform::MenuItem* Add(const QString& Caption);
+  // An item at Index (0 is the top).
+  platform::MenuItem* Insert(int Index, const QString& Caption);
   int Count() const { return int(FItems.size()); }
   platform::MenuItem* Item(int Index) const { return FItems.at(Index).get(); }
   virtual void Popup(int X, int Y);
@@ -176,6 +178,8 @@ class TwPlotObject : public TwPersistent {
   // the object shows none.
   virtual bool GetPopupCenter(QPoint& /*Center*/) const { return false; }
   void DoEdit();
+  // A right press that turned into a drag opens no popup menu.
+  void CancelMouseDownPopup() { FMouseDownPopup = false; }
   TwPlotMouseData MakeMouseData(int X, int Y, int ScreenX, int ScreenY, Qt::KeyboardModifiers Shift) const;
 
   TwPlotObject* FMouseOverObject = nullptr;

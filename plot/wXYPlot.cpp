@@ -91,8 +91,38 @@ void SetupFormPlot(TwXYPlot* Plot) {
   }
   for (int i = 0; i < Plot->DataCursorCount(); ++i) Plot->GetDataCursor(i)->SetVisible(false);
   for (int i = 0; i < Plot->XAxisCount() + Plot->YAxisCount(); ++i) {
-    TwPlotAxis* axis = i < Plot->XAxisCount() ? static_cast<TwPlotAxis*>(Plot->GetXAxis(i))
-                                              : Plot->GetYAxis(i - Plot->XAxisCount());
+    const bool x = i < Plot->XAxisCount();
+    TwPlotAxis* axis = x ? static_cast<TwPlotAxis*>(Plot->GetXAxis(i)) : Plot->GetYAxis(i - Plot->XAxisCount());
+    axis->SetRestoreValuesOnResume(false);
+    axis->SetTrackingEnabled(false);
+    axis->SetScrollMinMaxEnabled(false);
+    axis->SetMasterUIInput(false);
+    axis->SetMinSpan(-100, 120);
+    axis->SetDesiredStart(20);
+    axis->SetDesiredIncrement(10);
+    axis->SetLabelsPrecision(2);
+    axis->SetLabelsMargin(0.25);
+    axis->SetLabelsMinLength(x ? 5 : 3);
+    axis->SetTitleMargin(1);
+    axis->SetStackingEndsMargin(x ? 1 : 0.5);
+    axis->SetLabelSeparation(x ? 0 : 1);
+    if (x) {
+      axis->SetMajorLength(9);
+      axis->SetMinorLength(13);
+      axis->SetMinorCount(4);
+    } else {
+      axis->SetMinorLength(8);
+    }
+    // The forms' face at 10 pixels: 6-pixel digits, so that the dialog's
+    // narrow X axis still labels every 20 dB.
+    platform::TFont labels = axis->LabelsFont();
+    labels.Name = QStringLiteral("MS Sans Serif");
+    labels.Height = -10;
+    labels.Color = platform::clYellow;
+    axis->SetLabelsFont(labels);
+    axis->SetScaleLinesShow(false);
+    axis->SetGridLinesVisible(true);
+    axis->SetTitleShow(false);
     axis->SetEnabled(false);
     axis->SetPopupEnabled(false);
     axis->SetCanFocus(false);
@@ -102,5 +132,35 @@ void SetupFormPlot(TwXYPlot* Plot) {
     view->SetLayer(0);
     view->SetPopupEnabled(false);
     view->SetCanFocus(false);
+    if (Plot->XAxisCount()) view->SetGridXAxisName(Plot->GetXAxis(0)->Name());
+    if (Plot->YAxisCount()) view->SetGridYAxisName(Plot->GetYAxis(0)->Name());
+    view->SetAxesControlEnabled(false);
+    view->AxesControlMouseStyle = ipacsBoth;
+    view->AxesControlWheelStyle = ipacsXAxis;
+  }
+}
+
+void SetupTransferChannels(TwXYPlot* Plot, int Channels) {
+  using platform::RGB;
+  while (Plot->ChannelCount() < Channels) Plot->AddChannel();
+  const platform::TColor markers[2] = {RGB(255, 128, 128), RGB(255, 255, 128)};
+  for (int i = 0; i < Channels; ++i) {
+    TwXYPlotChannel* channel = Plot->GetChannel(i);
+    channel->SetDataStyle(ipdsStandard);
+    channel->SetXAxisName(QStringLiteral("X-Axis 1"));
+    channel->SetYAxisName(QStringLiteral("Y-Axis 1"));
+    channel->SetMarkersTurnOffLimit(0);
+    if (i == 0) {
+      channel->SetColor(platform::clWhite);
+      channel->SetTraceLineWidth(2);
+      continue;
+    }
+    channel->SetColor(markers[(i - 1) % 2]);
+    channel->SetTraceLineStyle(iplsDot);
+    channel->SetTraceLineWidth(5);
+    channel->SetMarkersVisible(true);
+    channel->SetMarkersSize(5);
+    channel->SetMarkersPenWidth(3);
+    channel->SetMarkersAllowIndividual(true);
   }
 }

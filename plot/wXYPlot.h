@@ -33,4 +33,16 @@ class TwXYPlot : public TwPlotComponent {
 // What the windows' forms set on each of their plots: the plot's own
 // settings and the common settings of its default objects (toolbar, legend,
 // title and cursor hidden; axes, legend and data view out of the mouse's way).
+// Both axes run from -100 to +20 with a major tick on 20 every 10 (the main
+// window's X axes take 20), yellow labels, no scale lines or tick marks and
+// no tracking; the data view draws the grid of X axis 0 and Y axis 0.
 void SetupFormPlot(TwXYPlot* Plot);
+
+// What the transfer-curve forms set on their plot's channels, adding channels
+// up to Channels: channel 0 is the curve (white, width 2); channels 1 and 2
+// mark the threshold (RGB 255, 128, 128) and the target (RGB 255, 255, 128)
+// with one circle marker of size 5 and pen width 3 (dotted trace of width 5).
+// Every channel is a standard store on "X-Axis 1" / "Y-Axis 1" whose markers
+// are never turned off. Set before the first AddXY: with
+// MarkersAllowIndividual a point takes its marker bits when it is added.
+void SetupTransferChannels(TwXYPlot* Plot, int Channels);

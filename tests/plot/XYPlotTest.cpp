@@ -8,18 +8,15 @@
 
 namespace {
 
-// The gate page's plot: 587 x 230, both axes -100..+20 dB, grid every 20 dB.
+// The gate page's plot: 587 x 230, both axes -100..+20 dB, as the forms set it.
 struct GatePlot {
   TwXYPlot plot;
   GatePlot() {
     plot.resize(587, 230);
-    for (TwPlotAxis* a : {static_cast<TwPlotAxis*>(plot.XAxis()), static_cast<TwPlotAxis*>(plot.YAxis())}) {
-      a->SetMinSpan(-100, 120);
-      a->SetDesiredStart(20);
-      a->SetDesiredIncrement(20);
-    }
+    SetupFormPlot(&plot);
+    plot.XAxis()->SetDesiredIncrement(20);
     plot.AddChannel();
-    plot.GetChannel(0)->SetColor(Qt::white);
+    plot.GetChannel(0)->SetColor(platform::clWhite);
     plot.GetChannel(0)->SetTraceLineWidth(2);
   }
   QPoint Pixel(double x, double y) const {
@@ -39,7 +36,7 @@ TEST(XYPlot, NewPlotHasOneChannelAndRangeChecks) {
   TwXYPlot plot;
   EXPECT_EQ(plot.ChannelCount(), 1);
   EXPECT_EQ(plot.GetChannel(0)->Name(), "Channel 1");
-  EXPECT_EQ(plot.GetChannel(0)->Color(), QColor(255, 0, 0));
+  EXPECT_EQ(plot.GetChannel(0)->Color(), platform::clRed);
   EXPECT_THROW(plot.GetChannel(1), std::out_of_range);
   EXPECT_THROW(plot.GetChannel(-1), std::out_of_range);
   EXPECT_EQ(plot.AddChannel(), 1);
@@ -71,16 +68,24 @@ TEST(XYPlot, GateCurveIsDrawnBetweenItsPointsOverTheGrid) {
   EXPECT_EQ(img.pixelColor(g.Pixel(-50, 0).x(), view.top() + 40), QColor(0, 0, 0));
 }
 
-TEST(XYPlot, AxisLabelsEveryMajorTick) {
-  GatePlot g;
+// The paint's tick build: the major labels of an axis.
+QStringList MajorLabels(TwPlotAxis* a) {
   QStringList labels;
-  for (const TwPlotTick& t : g.plot.XAxis()->Ticks())
-    if (t.Major) labels << t.Text;
-  EXPECT_EQ(labels, QStringList({"-100", "-80", "-60", "-40", "-20", "0", "20"}));
-  g.plot.YAxis()->SetDesiredIncrement(10);
-  int majors = 0;
-  for (const TwPlotTick& t : g.plot.YAxis()->Ticks()) majors += t.Major;
-  EXPECT_EQ(majors, 13);
+  for (int i = 0; i < a->TickListCount(); ++i)
+    if (a->TickListItem(i).TickType == ipttMajor) labels << a->TickListItem(i).Text;
+  return labels;
+}
+
+TEST(XYPlot, AxisLabelsEveryMajorTickThatFits) {
+  GatePlot g;
+  g.plot.grab();
+  const QStringList every20{"-100", "-80", "-60", "-40", "-20", "0", "20"};
+  EXPECT_EQ(MajorLabels(g.plot.XAxis()), every20);
+  // Thirteen 10-dB labels do not fit 230 pixels; they fit a taller plot.
+  EXPECT_EQ(MajorLabels(g.plot.YAxis()), every20);
+  g.plot.resize(587, 529);
+  g.plot.grab();
+  EXPECT_EQ(MajorLabels(g.plot.YAxis()).size(), 13);
 }
 
 TEST(XYPlot, DeletePointsRemovesOldestOrAll) {
@@ -90,12 +95,12 @@ TEST(XYPlot, DeletePointsRemovesOldestOrAll) {
   for (int i = 0; i < 4; ++i) ch->AddXY(i, 10 * i);
   ch->DeletePoints(1);
   ASSERT_EQ(ch->Count(), 3);
-  EXPECT_EQ(ch->GetX(0), 1);
-  EXPECT_EQ(ch->GetY(2), 30);
+  EXPECT_EQ(ch->GetDataX(0), 1);
+  EXPECT_EQ(ch->GetDataY(2), 30);
   ch->DeletePoints(0);
   EXPECT_EQ(ch->Count(), 3);
-  EXPECT_THROW(ch->DeletePoints(4), std::out_of_range);
-  EXPECT_THROW(ch->DeletePoints(-1), std::out_of_range);
+  EXPECT_THROW(ch->DeletePoints(4), TwException);
+  EXPECT_THROW(ch->DeletePoints(-1), TwException);
   ch->DeletePoints(ch->Count());
   EXPECT_EQ(ch->Count(), 0);
 
@@ -113,7 +118,7 @@ TEST(XYPlot, DeletePointsRemovesOldestOrAll) {
 TEST(XYPlot, MarkersDrawnOnPoints) {
   GatePlot g;
   TwXYPlotChannel* marker = g.plot.GetChannel(1);
-  marker->SetColor(QColor(255, 128, 128));
+  marker->SetColor(platform::RGB(255, 128, 128));
   marker->SetMarkersVisible(true);
   marker->SetMarkersSize(5);
   marker->AddXY(-59.8, -60.4);
