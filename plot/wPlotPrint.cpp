@@ -221,7 +221,7 @@ void TwPlotComponent::PrintAdjustXSpanToMinutesPerMillimeter(double MinutesPerMi
   if (PrinterPaperHeightInches() <= 0 || height() <= 0) return;
   ReCalcLayout();
   TwPlotXAxis* axis = GetXAxis(0);
-  axis->SetSpan(std::abs(axis->MaxPixels() - axis->MinPixels()) *
+  axis->SetSpan(std::abs(axis->GetMaxPixels() - axis->GetMinPixels()) *
                 (PrinterPaperHeightInches() - PrintMarginTop - PrintMarginBottom) / height() * 25.4 *
                 MinutesPerMillimeter / 1440);
 }
