@@ -32,6 +32,7 @@ if [ "${REFRESH_INSIDE:-}" = 1 ]; then
   # AutoMix and echo-cancellation "Set" buttons; the menu bar's Test Tone,
   # Sub Control and Group Control.
   tab() { click "$main" "$1" 43; }
+  shown() { wait_window "$1" >/dev/null; }
   "$build/dspedit" 2>"$work/editor.err" &
   editor=$!
   check "the editor reads the processor's blocks" wait_log 27 30
@@ -51,21 +52,22 @@ if [ "${REFRESH_INSIDE:-}" = 1 ]; then
   tab 171; shot 2-agc
   tab 228; shot 3-comp
   tab 398; shot 4-aux
-  click "$main" "${TEST_TONE:-0}" 10
-  wait_window "Input Signal Select" >/dev/null && { sleep 0.5; shot 5-test; close_window; }
+  click "$main" "${TEST_TONE:-393}" 10
+  check "Test Tone opens its window" shown "Input Signal Select"
+  sleep 0.5; shot 5-test; close_window
   click "$main" 422 452
-  check "AutoMix Set opens the automix window" wait_window "AutoMix Setting"
+  check "AutoMix Set opens the automix window" shown "AutoMix Setting"
   sleep 1.5; shot 6-automix-1
   sleep 1.5; shot 6-automix-2
   close_window
   click "$main" 422 572
-  check "Echo cancellation Set opens its window" wait_window "Echo Cancellation Setting"
+  check "Echo cancellation Set opens its window" shown "Echo Cancellation Setting"
   sleep 0.5; shot 9-aec; close_window
-  click "$main" "${SUB_CTRL:-0}" 10
-  check "Sub Control opens its window" wait_window "Sub Control Setting"
+  click "$main" "${SUB_CTRL:-572}" 10
+  check "Sub Control opens its window" shown "Sub Control Setting"
   sleep 0.5; shot 7-sub; close_window
-  click "$main" "${GROUP_CTRL:-0}" 10
-  check "Group Control opens its window" wait_window "Group Control Setting"
+  click "$main" "${GROUP_CTRL:-663}" 10
+  check "Group Control opens its window" shown "Group Control Setting"
   sleep 0.5; shot 8-group; close_window
 
   kill "$editor"; wait "$editor" 2>/dev/null || true
@@ -83,7 +85,7 @@ set +e
 REFRESH_INSIDE=1 bash "$netns_run" \
   --device "exec '$build/tools/dspsim' --net 0.0.0.0 --stream '$work/stream' --groups $groups --log '$work/log'" -- \
   xvfb-run -a -s "-screen 0 1200x800x24" bash "$0" "$build" "$out" "$work" 2>&1 |
-  grep -v '^X Error\|^  \(Major\|Resource\|Serial\|Current\)'
+  grep -v '^X Error\|^  \(Major\|Resource\|Serial\|Current\)\|^QStandardPaths'
 status=${PIPESTATUS[0]}
 ls "$out"/refresh-*.png
 exit $status
