@@ -159,7 +159,9 @@ TEST_F(RefreshDialogsTest, ValuesOutsideTheListsSelectNothing) {
   Image().MemorizeMode = 5;
   Image().TestSource = 7;
   Image().Effect.Aec[4] = 2;
+  Image().Effect.Aec[1] = 5;  // the speaker-out fader sends its own command unless loading
   main->ApplyUnitModel();
+  EXPECT_EQ(fmAec->FindControl<TExTrackBar>("isAecGainOutput")->Position(), -5);
   for (const char* item : {"Memorize", "Forget", "U01"}) EXPECT_FALSE(Checked(item)) << item;
   for (QRadioButton* r : {fmTest->rbAnalogIn, fmTest->rbPinkNoise, fmTest->rbWhiteNoise, fmTest->rbSineWave})
     EXPECT_FALSE(r->isChecked());
