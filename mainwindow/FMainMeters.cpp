@@ -13,7 +13,6 @@
 #include <cstring>
 #include <limits>
 
-#include "controls/DvLevelBar.h"
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
 #include "controls/wLed.h"
@@ -88,7 +87,6 @@ float GateLevel(const Bytes& p, int i) {
   if (!std::isfinite(value) || !(value > 0)) return kGateFloor;
   return value;
 }
-
 
 void ShowCompLed(bool on) {
   if (!fmComp) return;
