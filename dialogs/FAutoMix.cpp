@@ -9,12 +9,17 @@
 #include "controls/UxGroupBox.h"
 #include "controls/wKnob.h"
 #include "controls/wSwitchLed.h"
+#include "controls/wLed.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
+#include "platform/Format.h"
 
 TfmAutoMix* fmAutoMix = nullptr;
 
 namespace {
+
+QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString Text(const char* format, double v) { return QString::fromStdString(platform::FormatC(format, v)); }
 
 QLabel* CaptionLabel(platform::Form& form, QWidget* parent, const QString& name, const QRect& r, const QString& text) {
   auto* l = form.Create<QLabel>(parent, name);
@@ -54,6 +59,7 @@ TfmAutoMix::TfmAutoMix() {
     automix->SetCaptionMargin(2);
     automix->SetBorderSize(2);
     automix->SetTag(ch);
+    automix->OnChangeUser = [this](QObject* s) { slShareAutoIn01ChangeUser(s); };
     auto* knob = Create<TwKnob>(strip, "kbShareWeightIn" + nn);
     knob->setGeometry(10, 56, 40, 40);
     knob->SetMinMax(-280, 120);
@@ -75,7 +81,11 @@ TfmAutoMix::TfmAutoMix() {
     knob->SetMouseWheelStepSize(1);
     knob->SetPositionNoEvent(0);
     knob->SetTag(ch);
-    CaptionLabel(*this, strip, "lbGainIn" + nn, QRect(2, 100, 56, 18), QStringLiteral("+0.0dB"));
+    knob->OnPositionChange = [this](QObject* s) { kbShareWeightIn01PositionChange(s); };
+    knob->OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers k, int x, int y) {
+      kbShareWeightIn01MouseMove(s, k, x, y);
+    };
+    CaptionLabel(*this, strip, "lbGainIn" + nn, QRect(2, 100, 56, 18), QStringLiteral("-0.0dB"));
     auto* level = Create<TDvLevelBar>(strip, "pbLevelIn" + nn);
     TDvBevel* bevel = level->Bevel();
     bevel->BeginUpdate();
@@ -106,7 +116,7 @@ TfmAutoMix::TfmAutoMix() {
   dialogs::StyleGroupBox(time, share);
   CaptionLabel(*this, time, "lbShareTime", QRect(2, 4, 80, 18), dialogs::DesignText("SID_AUTOMIX_TIME"));
   dialogs::SetupFader(Create<TExTrackBar>(time, "isShareTime"), QRect(22, 26, 40, 200), 3, 3749, 3, 0);
-  dialogs::SetupValueBox(Create<TRoundEdit>(time, "cvdShareTime"), QRect(4, 236, 76, 24), QStringLiteral("0.3ms"));
+  dialogs::SetupValueBox(Create<TRoundEdit>(time, "cvdShareTime"), QRect(4, 236, 76, 24), QStringLiteral("5.3ms"));
 
   auto* ratio = Create<TUxGroupBox>(this, "uxgShareRatio");
   dialogs::StyleGroupBox(ratio, share);
@@ -119,8 +129,20 @@ TfmAutoMix::TfmAutoMix() {
   automix->SetGroupIndex(1);
   automix->SetAllowAllUp(true);
   ratio->raise();
+
+  using Change = void (TfmAutoMix::*)(QObject*);
+  const std::pair<const char*, Change> faders[] = {{"isGainAux", &TfmAutoMix::isGainAuxChange},
+                                                   {"isShareRatio", &TfmAutoMix::isShareRatioChange},
+                                                   {"isShareTime", &TfmAutoMix::isShareTimeChange}};
+  for (auto [name, change] : faders)
+    if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
+      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
+  automix->OnClick = [this](QObject* s) { uxbShareAutoClick(s); };
 }
 
+// Captions, then the switches and strips under Loading: a strip is usable
+// only for an input on the effect bus (its switch then shows inactive; the
+// record keeps its mask).
 void TfmAutoMix::FormShow() {
   if (!fmMain) return;
   setWindowTitle(fmMain->TranslateSid("SID_AUTOMIX_TITLE"));
@@ -128,4 +150,109 @@ void TfmAutoMix::FormShow() {
       {"lbGainNameAux", "SID_GAIN"}, {"lbShareRatio", "SID_AUTOMIX_RATIO"}, {"lbShareTime", "SID_AUTOMIX_TIME"}};
   for (auto [name, key] : captions)
     if (auto* l = FindControl<QLabel>(QString::fromLatin1(name))) l->setText(fmMain->TranslateSid(key));
+  Loading = 1;
+  for (int i = 0; i < 8; ++i) {
+    auto* automix = FindControl<TwSwitchLed>("slShareAutoIn" + TwoDigits(i + 1));
+    auto* strip = FindControl<TUxGroupBox>("uxgShareIn" + TwoDigits(i + 1));
+    if (!automix || !strip) break;
+    automix->SetActive(AutoMixState.WordB >> (16 + i) & 1);
+    const bool onBus = EffectBusMask >> i & 1;
+    strip->setEnabled(onBus);
+    if (!onBus) automix->SetActive(false);
+  }
+  Loading = 0;
+}
+
+void TfmAutoMix::SendState() {
+  if (fmMain) fmMain->SetAutoMix(AutoMixState.WordA, AutoMixState.WordB, AutoMixState.On);
+}
+
+// Step T is (T + 1) x 64 samples at 48 kHz.
+void TfmAutoMix::isShareTimeChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  auto* box = FindControl<TRoundEdit>("cvdShareTime");
+  if (!fader || !box) return;
+  box->SetText(Text("%3.1fms", (fader->Position() + 1) * 64 / 48.0));
+  if (Loading) return;
+  AutoMixState.WordA = (AutoMixState.WordA & 0xFFFF0000u) | static_cast<std::uint16_t>(fader->Position());
+  SendState();
+}
+
+void TfmAutoMix::isShareRatioChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  auto* box = FindControl<TRoundEdit>("cvdShareRatio");
+  if (!fader || !box) return;
+  box->SetText(fader->Position() == 0 ? QStringLiteral("Auto") : QString::number(fader->Position()));
+  if (Loading) return;
+  AutoMixState.WordA = (AutoMixState.WordA & 0xFFFFu) | static_cast<std::uint32_t>(fader->Position()) << 16;
+  SendState();
+}
+
+// Pressed: the ratio is automatic (0); released: the fader's again. Sent
+// whatever Loading says.
+void TfmAutoMix::uxbShareAutoClick(QObject* Sender) {
+  auto* button = dynamic_cast<TUxBmpButton*>(Sender);
+  auto* fader = FindControl<TExTrackBar>("isShareRatio");
+  auto* box = FindControl<TRoundEdit>("cvdShareRatio");
+  if (!button || !fader || !box) return;
+  fader->setEnabled(!button->Down());
+  box->SetEnabled(!button->Down());
+  const std::uint32_t ratio = button->Down() ? 0u : static_cast<std::uint32_t>(fader->Position());
+  AutoMixState.WordA = (AutoMixState.WordA & 0xFFFFu) | ratio << 16;
+  SendState();
+}
+
+void TfmAutoMix::slShareAutoIn01ChangeUser(QObject* Sender) {
+  auto* automix = dynamic_cast<TwSwitchLed*>(Sender);
+  if (!automix || automix->Tag() < 0 || automix->Tag() > 7) return;
+  const std::uint32_t bit = 1u << (16 + automix->Tag());
+  AutoMixState.WordB = automix->Active() ? AutoMixState.WordB | bit : AutoMixState.WordB & ~bit;
+  if (!Loading) SendState();
+}
+
+void TfmAutoMix::kbShareWeightIn01PositionChange(QObject* Sender) {
+  auto* knob = dynamic_cast<TwKnob*>(Sender);
+  if (!knob || knob->Tag() < 0 || knob->Tag() > 7) return;
+  const int input = knob->Tag();
+  auto* label = FindControl<QLabel>("lbGainIn" + TwoDigits(input + 1));
+  if (!label) return;
+  const int a = static_cast<int>(knob->Position());
+  if (a > 0) {
+    label->setText(Text("+%3.1fdB", a * 0.1));
+  } else {
+    const int v = -a;
+    label->setText(Text("-%3.1fdB", v <= 200 ? v * 0.1 : 20 + (v - 200) * 0.5));
+  }
+  if (Loading || !fmMain) return;
+  fmMain->SetAutoMixWeight(input, static_cast<std::uint16_t>(static_cast<int>(knob->Position() - knob->PositionMin())));
+}
+
+void TfmAutoMix::kbShareWeightIn01MouseMove(QObject* Sender, Qt::KeyboardModifiers, int, int) {
+  if (auto* knob = dynamic_cast<TwKnob*>(Sender)) knob->SetPosition(static_cast<int>(knob->Position()));
+}
+
+void TfmAutoMix::isGainAuxChange(QObject* Sender) {
+  auto* fader = dynamic_cast<TExTrackBar*>(Sender);
+  auto* box = FindControl<TRoundEdit>("cvdGainAux");
+  if (!fader || !box) return;
+  box->SetText(TfmMain::FormatGain(fader->Position()));
+  if (Loading || !fmMain) return;
+  if (auto* gain = fmMain->FindControl<TExTrackBar>("isGainEff")) gain->SetPosition(fader->Position());
+}
+
+void TfmAutoMix::ShowWeight(int input, int code) {
+  if (input < 0 || input > 7) return;
+  if (auto* knob = FindControl<TwKnob>("kbShareWeightIn" + TwoDigits(input + 1))) knob->SetPosition(code - 280);
+}
+
+void TfmAutoMix::ShowInputLevel(int input, int level) {
+  if (input < 0 || input > 7) return;
+  if (auto* bar = FindControl<TDvLevelBar>("pbLevelIn" + TwoDigits(input + 1)))
+    bar->SetPosition(AutoMixState.On != 0 ? level + 20 : -100);
+}
+
+void TfmAutoMix::ShowInputLed(int input, bool on) {
+  if (input < 0 || input > 7) return;
+  if (auto* led = FindControl<TwLed>("wledIn" + TwoDigits(input + 1)))
+    led->SetActive(on && (EffectBusMask >> input & 1));
 }

@@ -256,6 +256,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void ConnectHelpClick(QObject* Sender);
   void bStoreClick(QObject* Sender);
   void bRecallClick(QObject* Sender);
+  // The sub and group control windows, modally.
+  void SubCtrlClick(QObject* Sender);
+  void GroupCtrlClick(QObject* Sender);
   void uxbFbtLevel0InAClick(QObject* Sender);
   void tmUploadTimer(QObject* Sender);
   // Puts the text of a language key into the information box and shows it.
@@ -528,6 +531,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void uxbEffectSetEffClick(QObject* Sender);
   void uxbCameraSetEffClick(QObject* Sender);
   void uxbAecSetEffClick(QObject* Sender);
+  void uxbAutoMixSetEffClick(QObject* Sender);
   void lbMatrixCompEffClick(QObject* Sender);
   // The loading half of the "Set" buttons: the dialog's state and controls
   // from the image, under its Loading byte; false when the dialog or one of
@@ -535,6 +539,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   bool LoadCompDialog();
   bool LoadRvbDialog();
   bool LoadCameraDialog();
+  bool LoadAutoMixDialog();
 
   // --- Layout (FMainLayout.cpp) ---------------------------------------------
   // Lays the pages out for the window's size (the window's resize calls it).
@@ -709,7 +714,13 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void RefreshLinkRow(int channel);
   bool RefreshMixLevels(int channel);
   bool RefreshDelayUnit();
-  void RefreshMenusAndMatrix();
+  // FMainRefreshEffects.cpp: the dynamics, effect and dialog steps.
+  bool RefreshGate(int input);
+  bool RefreshAgc(int input);
+  bool RefreshComp(int channel);
+  bool RefreshEffect();
+  bool RefreshDialogs();
+  bool RefreshAecDialog();
   void RefreshCurves();
   bool SetCrosspoint(int output, int source, bool enabled, const bool* active);
   int linkGeneration_ = 0;

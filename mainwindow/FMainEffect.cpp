@@ -18,6 +18,7 @@
 #include "controls/UxComboBox.h"
 #include "controls/wLed.h"
 #include "dialogs/FAec.h"
+#include "dialogs/FAutoMix.h"
 #include "dialogs/FCamera.h"
 #include "dialogs/FComp.h"
 #include "dialogs/FRvb.h"
@@ -247,6 +248,40 @@ bool TfmMain::LoadCameraDialog() {
   return true;
 }
 
+// The knobs, the gain and time faders and the "Auto" button from the image;
+// the bars start silent.
+bool TfmMain::LoadAutoMixDialog() {
+  if (!fmAutoMix || !UnitControl) return false;
+  auto* gain = fmAutoMix->FindControl<TExTrackBar>("isGainAux");
+  auto* time = fmAutoMix->FindControl<TExTrackBar>("isShareTime");
+  auto* ratio = fmAutoMix->FindControl<TExTrackBar>("isShareRatio");
+  auto* ratioBox = fmAutoMix->FindControl<TRoundEdit>("cvdShareRatio");
+  auto* automatic = fmAutoMix->FindControl<TUxBmpButton>("uxbShareAuto");
+  if (!gain || !time || !ratio || !ratioBox || !automatic) return false;
+  const MixSettings automix = UnitControl->GetAutoMix();
+  const EffectChannelRecord& fx = UnitControl->GetPresetImage().Effect;
+  fmAutoMix->SetAutoMixState(automix);
+  fmAutoMix->SetInputMask(UnitControl->GetMatrix(kEffect));
+  fmAutoMix->SetLoading(1);
+  for (int i = 0; i < 8; ++i) {
+    fmAutoMix->ShowWeight(i, fx.AutoMixWeight[static_cast<std::size_t>(i)]);
+    fmAutoMix->ShowInputLevel(i, -100);
+  }
+  gain->SetPosition(gain->Min() + UnitControl->GetGain(kEffect));
+  time->SetPosition(static_cast<int>(automix.WordA & 0xFFFF));
+  const int r = static_cast<int>(automix.WordA >> 16);
+  automatic->SetDown(r == 0);
+  ratio->setEnabled(r != 0);
+  ratioBox->SetEnabled(r != 0);
+  if (r != 0) ratio->SetPosition(r);
+  fmAutoMix->SetLoading(0);
+  return true;
+}
+
+void TfmMain::uxbAutoMixSetEffClick(QObject*) {
+  if (LoadAutoMixDialog()) fmAutoMix->ShowModal();
+}
+
 void TfmMain::uxbCompSetEffClick(QObject*) {
   if (LoadCompDialog()) fmComp->ShowModal();
 }
@@ -286,6 +321,7 @@ void TfmMain::BindEffectHandlers() {
   button("uxbEffectSetEff", &TfmMain::uxbEffectSetEffClick);
   button("uxbCameraSetEff", &TfmMain::uxbCameraSetEffClick);
   button("uxbAecSetEff", &TfmMain::uxbAecSetEffClick);
+  button("uxbAutoMixSetEff", &TfmMain::uxbAutoMixSetEffClick);
   if (auto* b = FindControl<TDvDemoButton>("vrbEqBypassEff"))
     b->OnClick = [this](QObject* s) { vrbEqBypassEffClick(s); };
   for (const char* role : {"Mute", "Efx", "Peq", "Comp", "Sel", "Aec"})

@@ -6,8 +6,10 @@
 
 #include "dialogs/FAbout.h"
 #include "dialogs/FExit.h"
+#include "dialogs/FGroupCtrl.h"
 #include "dialogs/FRs232Cmd.h"
 #include "dialogs/FRs232CmdEnglish.h"
+#include "dialogs/FSubCtrl.h"
 #include "mainwindow/FMain.h"
 #include "platform/MenuItem.h"
 #include "platform/Timer.h"
@@ -69,8 +71,8 @@ void TfmMain::BuildMenus() {
   command("NetworkSetup", "Setting ID/IP")->SetVisible(false);
   command("TestTone", "Test Tone");
   command("ChNameList", "Channel Name");
-  command("SubCtrl", "Sub Control");
-  command("GroupCtrl", "Group Control");
+  command("SubCtrl", "Sub Control")->OnClick = handler(&TfmMain::SubCtrlClick);
+  command("GroupCtrl", "Group Control")->OnClick = handler(&TfmMain::GroupCtrlClick);
 
   auto [language, languageMenu] = top("LanguageSel", "Language");
   auto* chinese = AddMenuItem(languageMenu, "ChineseSimplified", "Chinese", 0);
@@ -106,6 +108,14 @@ void TfmMain::BuildMenus() {
 
 void TfmMain::ExitClick(QObject*) {
   if (fmExit) fmExit->ShowModal();
+}
+
+void TfmMain::SubCtrlClick(QObject*) {
+  if (fmSubCtrl) fmSubCtrl->ShowModal();
+}
+
+void TfmMain::GroupCtrlClick(QObject*) {
+  if (fmGroupCtrl) fmGroupCtrl->ShowModal();
 }
 
 void TfmMain::AboutClick(QObject*) {

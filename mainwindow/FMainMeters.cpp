@@ -13,7 +13,6 @@
 #include <cstring>
 #include <limits>
 
-#include "controls/DvLevelBar.h"
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
 #include "controls/wLed.h"
@@ -87,23 +86,6 @@ float GateLevel(const Bytes& p, int i) {
   std::memcpy(&value, &bits, sizeof value);
   if (!std::isfinite(value) || !(value > 0)) return kGateFloor;
   return value;
-}
-
-QString TwoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
-
-// The automix window's lamp of input i, where the window has one.
-void ShowAutoMixInputLed(int input, bool on, std::uint16_t busMask) {
-  if (!fmAutoMix) return;
-  if (auto* led = fmAutoMix->FindControl<TwLed>("wledIn" + TwoDigits(input + 1)))
-    led->SetActive(on && (busMask >> input & 1));
-}
-
-// The automix window's level bar of input i: the level + 20 while automix is
-// on, else silent.
-void ShowAutoMixInputLevel(int input, int level, bool automixOn) {
-  if (!fmAutoMix) return;
-  if (auto* bar = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn" + TwoDigits(input + 1)))
-    bar->SetPosition(automixOn ? level + 20 : kAutoMixSilent);
 }
 
 void ShowCompLed(bool on) {
@@ -181,14 +163,13 @@ void TfmMain::OnMeterReply(const Bytes& p) {
     }
   }
 
-  const bool automixOn = UnitControl->GetAutoMix().On != 0;
-  for (int i = 0; i < kInputCount; ++i) {
-    const bool onBus = busMask >> i & 1;
-    ShowAutoMixInputLevel(i, onBus ? SignedByte(p[kAutoMixLevels + static_cast<std::size_t>(i)]) : kAutoMixSilent,
-                          automixOn);
-    // Byte 24 carries the automix gates the way byte 18 carries the camera's.
-    ShowAutoMixInputLed(i, !(p[kAutoMixGateBits] >> i & 1), busMask);
-  }
+  if (fmAutoMix)
+    for (int i = 0; i < kInputCount; ++i) {
+      const bool onBus = busMask >> i & 1;
+      fmAutoMix->ShowInputLevel(i, onBus ? SignedByte(p[kAutoMixLevels + static_cast<std::size_t>(i)]) : kAutoMixSilent);
+      // Byte 24 carries the automix gates the way byte 18 carries the camera's.
+      fmAutoMix->ShowInputLed(i, !(p[kAutoMixGateBits] >> i & 1));
+    }
 
   const int mic = SignedByte(p[kAecMicIn]);
   const int speaker = SignedByte(p[kAecSpeakerOut]);
@@ -229,7 +210,7 @@ void TfmMain::ResetMeters() {
     auto* button = FindControl<TUxBmpButton>(platform::ComposedName("uxb", i) + "MatrixEff");
     if (!button) return;
     button->SetFontColor(Qt::black);
-    ShowAutoMixInputLed(i, false, 0);
+    if (fmAutoMix) fmAutoMix->ShowInputLed(i, false);
   }
   ShowCompLed(false);
   if (auto* led = FindControl<TwLed>("wlrCompLedEff")) led->SetActive(false);

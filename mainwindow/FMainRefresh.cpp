@@ -22,7 +22,6 @@
 #include "model/Lunitcontrol.h"
 #include "platform/Format.h"
 #include "platform/Graphics.h"
-#include "platform/MenuItem.h"
 
 namespace {
 
@@ -59,10 +58,11 @@ bool TfmMain::RefreshControls() {
   MarkAllOverlays();
   for (int i = 0; i < 8; ++i)
     if (!RefreshInput(i)) return false;
+  if (!RefreshEffect()) return false;  // 5
   for (int ch = 8; ch < 16; ++ch)
     if (!RefreshOutput(ch)) return false;
   if (!RefreshDelayUnit()) return false;
-  RefreshMenusAndMatrix();
+  if (!RefreshDialogs()) return false;  // 8
   // 9: the links onto the page buttons and overlay switches, and the dash
   // rows, once start-up has made the other windows.
   if (fmLinkSel) {
@@ -96,6 +96,8 @@ bool TfmMain::RefreshInput(int i) {
   if (!RefreshChannelName(i)) return false;        // 4.1
   if (!RefreshPeqRows(i)) return false;            // 4.2
   if (i == CurrentChannel && !SetPanelFromImage(i)) return false;  // 4.3
+  if (!RefreshGate(i)) return false;               // 4.4
+  if (!RefreshAgc(i)) return false;                // 4.5
   if (!RefreshDelay(i)) return false;              // 4.6
   if (!RefreshMirrorStrip(i)) return false;        // 4.7
   RefreshLinkRow(i);                               // 4.8
@@ -110,6 +112,7 @@ bool TfmMain::RefreshOutput(int ch) {
   if (!RefreshAuxMatrixView(ch - 8)) return false;
   if (ch == CurrentChannel && !SetPanelFromImage(ch)) return false;  // 6.3
   if (!RefreshPeqRows(ch)) return false;           // 6.4
+  if (!RefreshComp(ch)) return false;              // 6.5
   if (!RefreshDelay(ch)) return false;             // 6.6
   if (!RefreshMirrorStrip(ch)) return false;       // 6.7
   RefreshLinkRow(ch);                              // 6.8
@@ -213,14 +216,6 @@ bool TfmMain::RefreshDelayUnit() {
   button->SetDown(true);
   button->Click();
   return true;
-}
-
-// 8: what of it stands so far: the memorize marks and the matrix diagram.
-void TfmMain::RefreshMenusAndMatrix() {
-  const int mode = UnitControl->GetMemorizeMode();
-  for (const char* name : {"Memorize", "Forget", "U01"})
-    if (auto* m = MenuItem(QString::fromLatin1(name))) m->SetChecked(platform::Tag(m) == mode);
-  if (auto* box = FindControl<QWidget>("pbMatrix")) box->update();
 }
 
 // 11

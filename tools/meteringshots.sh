@@ -9,10 +9,10 @@
 #   meter-comp.png        the Comp page's value boxes
 #   meter-gate.png        the Gate page's value boxes
 #   meter-automix-1.png   the automix window, inputs 1-4 on the effect bus and
-#   meter-automix-2.png   automix on: the level bars 1.5 s apart (taken once
-#                         the Aux page's AutoMix "Set" opens the window; until
-#                         then test_mainwindow's MetersTest writes
-#                         automix-bars-1.png and -2.png from meter replies)
+#   meter-automix-2.png   automix on: the level bars 1.5 s apart, moving with
+#                         the processor's meters (the Aux page's AutoMix "Set"
+#                         opens the window; tools/refreshshots.sh takes the
+#                         same pictures from a seeded processor)
 #
 #   tools/meteringshots.sh [BUILD_DIR] [OUT_DIR]
 # BUILD_DIR holds dspedit, tools/dspsim and tools/dspshot (default build/test).

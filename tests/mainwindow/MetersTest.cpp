@@ -188,7 +188,7 @@ TEST_F(MetersTest, CameraLampsLightForActiveInputsOnTheEffectBus) {
 
 TEST_F(MetersTest, AutomixLevelsShowOnlyForBusInputsWhileAutomixIsOn) {
   Image().Effect.BusRouting = 0x01;  // input A only
-  Image().Effect.AutoMix.On = 1;
+  fmAutoMix->AutoMixState.On = 1;  // the on flag the window was loaded with
   Bytes p(kMeterSize, 0);
   p[25] = static_cast<std::uint8_t>(-12);
   p[26] = static_cast<std::uint8_t>(-12);
@@ -199,7 +199,7 @@ TEST_F(MetersTest, AutomixLevelsShowOnlyForBusInputsWhileAutomixIsOn) {
   EXPECT_EQ(a->Position(), 8);    // -12 + 20
   EXPECT_EQ(b->Position(), -60);  // -100, held at the bar's floor
 
-  Image().Effect.AutoMix.On = 0;
+  fmAutoMix->AutoMixState.On = 0;  // the on flag the window was loaded with
   fmMain->OnMeterReply(p);
   EXPECT_EQ(a->Position(), -60);
 }
@@ -208,7 +208,7 @@ TEST_F(MetersTest, AutomixLevelsShowOnlyForBusInputsWhileAutomixIsOn) {
 // replies; writes automix-bars-1.png and automix-bars-2.png.
 TEST_F(MetersTest, AutomixBarsShowTheMeterLevelsInThreeZones) {
   Image().Effect.BusRouting = 0x0F;  // inputs 1-4
-  Image().Effect.AutoMix.On = 1;
+  fmAutoMix->AutoMixState.On = 1;  // the on flag the window was loaded with
   auto* bar = fmAutoMix->FindControl<TDvLevelBar>("pbLevelIn01");
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->size(), QSize(12, 121));

@@ -165,6 +165,8 @@ TEST_F(PagesFormTest, EveryNamedControlExistsWithItsClass) {
 }
 
 // ---- Start values ------------------------------------------------------------------
+// The creation's refresh pass puts the default preset into the delay and
+// dynamics controls; the rest keep the form's values.
 
 TEST_F(PagesFormTest, FadersCarryTheirRangesStartPositionsAndChannels) {
   struct Case {
@@ -177,13 +179,13 @@ TEST_F(PagesFormTest, FadersCarryTheirRangesStartPositionsAndChannels) {
       {"isDelayOut", false, 0, 32640, 0},
       {"isCompThresholdOut", false, -180, 40, 40},
       {"isCompRatioOut", false, 0, 15, 0},
-      {"isCompAttackOut", false, 0, 998, 50},
-      {"isCompReleaseOut", false, 0, 2999, 499},
-      {"isGateThresholdIn", true, -180, 40, 40},
-      {"isGateAttackIn", true, 0, 998, 50},
+      {"isCompAttackOut", false, 0, 998, 49},
+      {"isCompReleaseOut", false, 0, 2999, 199},
+      {"isGateThresholdIn", true, -180, 40, -180},
+      {"isGateAttackIn", true, 0, 998, 0},
       {"isGateReleaseIn", true, 0, 2999, 2999},
       {"isAgcThresholdIn", true, -120, 0, 0},
-      {"isAgcAttackIn", true, 0, 998, 50},
+      {"isAgcAttackIn", true, 0, 998, 49},
       {"isAgcReleaseIn", true, 9, 2999, 499},
   };
   for (const Case& c : cases)
@@ -211,10 +213,11 @@ TEST_F(PagesFormTest, ValueBoxesAndUpDownsStartAtTheirDesignValues) {
     const char* text;
   };
   const Case boxes[] = {
-      // The start-up refresh writes the delays in the image's unit.
+      // The start-up refresh writes the delays in the image's unit and the
+      // dynamics of the default preset.
       {"cvdDelayInA", "0.000ms"},         {"cvdDelayOut8", "0.000ms"},    {"cvdCompThresholdOut1", "+20.0dB"},
-      {"cvdCompRatioOut2", "1:1.0"},      {"cvdCompAttackOut3", "50ms"}, {"cvdCompReleaseOut4", "500ms"},
-      {"cvdGateThresholdInA", "+20.0dB"}, {"cvdGateAttackInB", "50ms"},  {"cvdGateReleaseInC", "3000ms"},
+      {"cvdCompRatioOut2", "1:1.0"},      {"cvdCompAttackOut3", "50ms"}, {"cvdCompReleaseOut4", "200ms"},
+      {"cvdGateThresholdInA", "-90.0dB"}, {"cvdGateAttackInB", "1ms"},   {"cvdGateReleaseInC", "3000ms"},
       {"cvdAgcThresholdInD", "+0.0dB"},   {"cvdAgcTargetInE", "0.0"},    {"cvdAgcRatioInF", "1:1.0"},
       {"cvdAgcAttackInG", "50ms"},        {"cvdAgcReleaseInH", "500ms"},
   };

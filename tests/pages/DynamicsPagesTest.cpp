@@ -162,7 +162,12 @@ TEST_F(DynamicsPagesTest, AgcThresholdStaysAtTheTargetAndTheCurveWaitsForTheTick
 // Typed values through the real boxes: Return, keypad Enter and focus loss.
 TEST_F(DynamicsPagesTest, TypedValues) {
   Image().Outputs[0].Comp = {0, 50, 499, 220};
+  Image().Inputs[0].Gate[2] = 220;
   main->Updating = true;
+  // Input A's gate threshold at its top (the default preset has it at the
+  // bottom), so "+20" asks for where it is.
+  Find<TExTrackBar>("isGateThresholdInA")->SetPosition(40);
+  Find<TRoundEdit>("cvdGateThresholdInA")->SetText("+20.0dB");
   Find<TExTrackBar>("isAgcThresholdInB")->SetPosition(-20);
   Find<TUpDown>("udAgcTargetInB")->SetPosition(-20);
   main->Updating = false;

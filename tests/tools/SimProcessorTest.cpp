@@ -222,6 +222,21 @@ TEST(SimProcessorSeed, CurrentPresetAndStreamAsSet) {
   EXPECT_EQ(sim.CurrentStream(), s);
 }
 
+TEST(SimProcessorSeed, GroupControlsFromHexAsReported) {
+  SimProcessor sim;
+  EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, 0x6C, 0)).payload[0], 100);
+  const std::string hex = "3201030a0080" + std::string(36, '0');
+  const auto groups = SimProcessor::ParseGroupControls(hex);
+  ASSERT_TRUE(groups);
+  sim.SetGroupControls(*groups);
+  const Bytes reply = Ask(sim, CM_MCS_CMD(1, 0x6C, 0)).payload;
+  ASSERT_EQ(reply.size(), 24u);
+  EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 6), (Bytes{0x32, 0x01, 0x03, 0x0A, 0x00, 0x80}));
+  EXPECT_TRUE(SimProcessor::ParseGroupControls("3201030A0080" + std::string(36, 'F')));
+  for (const std::string& bad : {hex.substr(1), hex + "0", "3201030g0080" + std::string(36, '0'), std::string()})
+    EXPECT_FALSE(SimProcessor::ParseGroupControls(bad)) << bad;
+}
+
 }  // namespace
 
 namespace {

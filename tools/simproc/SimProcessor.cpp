@@ -480,6 +480,29 @@ std::array<std::uint8_t, SimProcessor::kGroupBytes> SimProcessor::GroupControls(
   return groups_;
 }
 
+void SimProcessor::SetGroupControls(const std::array<std::uint8_t, kGroupBytes>& groups) {
+  std::lock_guard guard(lock_);
+  groups_ = groups;
+}
+
+std::optional<std::array<std::uint8_t, SimProcessor::kGroupBytes>> SimProcessor::ParseGroupControls(
+    const std::string& hex) {
+  if (hex.size() != 2 * kGroupBytes) return std::nullopt;
+  auto digit = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+  };
+  std::array<std::uint8_t, kGroupBytes> out{};
+  for (int i = 0; i < kGroupBytes; ++i) {
+    const int hi = digit(hex[2 * i]), lo = digit(hex[2 * i + 1]);
+    if (hi < 0 || lo < 0) return std::nullopt;
+    out[i] = static_cast<std::uint8_t>(hi << 4 | lo);
+  }
+  return out;
+}
+
 std::array<std::uint8_t, SimProcessor::kMemorySize> SimProcessor::Memory() const {
   std::lock_guard guard(lock_);
   return memory_;

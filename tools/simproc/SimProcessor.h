@@ -117,6 +117,12 @@ class SimProcessor {
   // How many restarts (0x04) it has had.
   int Restarts() const;
   std::array<std::uint8_t, kGroupBytes> GroupControls() const;
+  // The group controls reply 0x6C reports (volume, mute, member mask per
+  // group; 100, 0, 0 each at start). They lie outside the parameter stream.
+  void SetGroupControls(const std::array<std::uint8_t, kGroupBytes>& groups);
+  // The 24 bytes written as 48 hexadecimal digits (either case), group 0's
+  // volume first; none for any other text.
+  static std::optional<std::array<std::uint8_t, kGroupBytes>> ParseGroupControls(const std::string& hex);
   std::array<std::uint8_t, kMemorySize> Memory() const;
   // Every request answered or not, in order of arrival (ID from byte 3).
   std::vector<LCmd> Requests() const;

@@ -13,7 +13,9 @@
 // preset's number, 0-21), --stream FILE (the current parameter stream: the
 // file's bytes from stream byte 0, at most 1550), --password TEXT (the
 // operation-lock password to start with: up to 4 bytes, zero bytes after a
-// shorter text). Runs until interrupted.
+// shorter text), --groups HEX (the eight group controls, which lie outside
+// the stream: 48 hexadecimal digits, volume, mute and member mask of group 0
+// first). Runs until interrupted.
 #include "simproc/SimNetServer.h"
 #include "simproc/SimSerialServer.h"
 
@@ -35,7 +37,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
                "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers] [--preset N]\n"
-               "              [--stream FILE] [--password TEXT]\n");
+               "              [--stream FILE] [--password TEXT] [--groups HEX]\n");
   return 2;
 }
 
@@ -48,6 +50,7 @@ int main(int argc, char** argv) {
   std::string logPath;
   std::string streamPath;
   std::optional<std::string> password;
+  std::optional<std::array<std::uint8_t, SimProcessor::kGroupBytes>> groups;
   int preset = -1;
   int deviceId = 1;
   SimFaults faults;
@@ -71,6 +74,9 @@ int main(int argc, char** argv) {
       streamPath = argv[++i];
     } else if (arg == "--password" && i + 1 < argc && std::strlen(argv[i + 1]) <= 4) {
       password = argv[++i];
+    } else if (arg == "--groups" && i + 1 < argc) {
+      groups = SimProcessor::ParseGroupControls(argv[++i]);
+      ok = groups.has_value();
     } else if (arg == "--preset") {
       ok = number(preset, 0, 21);
     } else if (arg == "--log" && i + 1 < argc) {
@@ -110,6 +116,7 @@ int main(int argc, char** argv) {
   auto processor = std::make_shared<SimProcessor>(static_cast<std::uint8_t>(deviceId));
   processor->SetFaults(faults);
   if (preset >= 0) processor->SetCurrentPreset(preset);
+  if (groups) processor->SetGroupControls(*groups);
   if (password) {
     std::array<std::uint8_t, 4> bytes{};
     std::copy(password->begin(), password->end(), bytes.begin());
