@@ -25,7 +25,7 @@
 namespace {
 
 // Point i of a plot channel; the one place that reads plot points.
-std::pair<double, double> PointAt(const TwXYPlotChannel* c, int i) { return {c->GetX(i), c->GetY(i)}; }
+std::pair<double, double> PointAt(const TwXYPlotChannel* c, int i) { return {c->GetDataX(i), c->GetDataY(i)}; }
 
 std::vector<std::pair<double, double>> Points(const TwXYPlotChannel* c) {
   std::vector<std::pair<double, double>> out;
