@@ -1,5 +1,6 @@
 // Plot axes: value and pixel mapping, the tick builder with the label count
 // given, the value texts, and the range: events, tracking, zoom and scroll.
+#include <QDate>
 #include <QImage>
 #include <QLocale>
 
@@ -185,6 +186,47 @@ TEST_F(AxisTest, LogDecadesAndCustomTicks) {
   EXPECT_FALSE(x->TickListItem(1).Show);
 }
 
+TEST_F(AxisTest, DateTimeStepsInMonthsAndYearsAndTheTickGuard) {
+  const double march15 = QDate(1899, 12, 30).daysTo(QDate(2020, 3, 15));
+  x->SetLabelsFormatStyle(iptfDateTime);
+  x->SetDateTimeFormat("mmm");
+  x->SetMinSpan(march15, 120);
+  Scale(x, {0, 0, 600, 30});
+  x->BuildTicks(5);
+  EXPECT_EQ(Labels(x), QStringList({"Apr", "May", "Jun", "Jul"}));
+  x->SetDateTimeFormat("yyyy");
+  x->SetSpan(1095);
+  x->BuildTicks(5);
+  EXPECT_EQ(Labels(x), QStringList({"2021", "2022", "2023"}));
+  x->SetDateTimeFormat("hh:nn");
+  x->SetMinSpan(0, 0.25);
+  x->BuildTicks(7);
+  EXPECT_EQ(Labels(x), QStringList({"00:00", "01:00", "02:00", "03:00", "04:00", "05:00", "06:00"}));
+
+  // More than 5000 ticks: one major in the middle.
+  x->SetLabelsFormatStyle(iptfValue);
+  x->SetMinSpan(0, 100000);
+  x->SetDesiredIncrement(1);
+  x->BuildTicks(200000);
+  ASSERT_EQ(x->TickListCount(), 1);
+  EXPECT_EQ(x->TickListItem(0).Position, 50000);
+}
+
+TEST_F(AxisTest, TrackingAlignsToTheLastMajorIncrement) {
+  x->SetMinSpan(0, 100);
+  x->SetTrackingIncrementStyle(iptisMajor);
+  x->NewTrackingData(50);
+  x->NewTrackingData(105);
+  EXPECT_EQ(x->Max(), 105) << "no tick build yet: nothing to align to";
+  x->SetMinSpan(0, 100);
+  Scale(x, {0, 0, 600, 30});
+  x->BuildTicks(5);
+  ASSERT_EQ(x->MajorIncrement(), 20);
+  x->NewTrackingData(105);
+  EXPECT_EQ(x->Min(), 0);
+  EXPECT_EQ(x->Max(), 120);
+}
+
 // ---- texts ----
 
 struct TextCase {
@@ -339,6 +381,46 @@ TEST_F(AxisTest, ZoomWheelAndScrollLimits) {
   x->ScrollBy(x->Min(), x->Span(), x->Max(), 50);
   EXPECT_EQ(x->Min(), 90);
   EXPECT_EQ(x->Max(), 100);
+}
+
+TEST_F(AxisTest, KeysCursorsAndTheMasterAxisRepetition) {
+  x->SetMinSpan(0, 10);
+  int finished = 0;
+  plot.OnXAxisMinSpanChangeFinished = [&](int, double oldMin, double, double newMin, double) {
+    ++finished;
+    EXPECT_EQ(oldMin, 0);
+    EXPECT_EQ(newMin, 10);
+  };
+  int key = Qt::Key_PageUp;
+  x->DoKeyDown(key, {}, nullptr);
+  EXPECT_EQ(x->Min(), 10);
+  EXPECT_EQ(finished, 1);
+  EXPECT_EQ(x->GetMouseCursor({}), crHandPoint);
+  x->SetMode(ipamZoom);
+  EXPECT_EQ(x->GetMouseCursor({}), crSizeWE);
+  EXPECT_EQ(y->GetMouseCursor({}), crHandPoint);
+  y->SetMode(ipamZoom);
+  EXPECT_EQ(y->GetMouseCursor({}), crSizeNS);
+
+  // A master axis's wheel turns every X axis, once each.
+  TwPlotAxis* other = plot.GetXAxis(plot.AddXAxis());
+  other->SetMinSpan(0, 10);
+  x->SetMode(ipamScroll);
+  x->SetMinSpan(0, 10);
+  x->SetMasterUIInput(true);
+  x->DoMouseWheel(120, {}, 0, 0);
+  EXPECT_DOUBLE_EQ(x->Min(), 0.5);
+  EXPECT_DOUBLE_EQ(other->Min(), 0.5);
+  EXPECT_EQ(y->Min(), 0);
+
+  // ClearAllData lets the next tracked value align the axis again.
+  other->SetTrackingEnabled(true);
+  other->NewTrackingData(5);
+  other->NewTrackingData(50);
+  EXPECT_DOUBLE_EQ(other->Max(), 50);
+  plot.ClearAllData();
+  other->NewTrackingData(200);
+  EXPECT_EQ(other->Min(), 200);
 }
 
 // A channel stand-in with fixed extents.
