@@ -101,17 +101,17 @@ void TwPlotComponent::DoObjectRemoved(TwPersistent* Sender) {
 int TwPlotComponent::AddAnnotation() {
   const int index = FMaster->AddAnnotation();
   TwPlotAnnotation* a = GetAnnotation(index);
-  a->BrushStyle = AnnotationDefaultBrushStlye;
-  a->BrushColor = AnnotationDefaultBrushColor;
-  a->PenStyle = AnnotationDefaultPenStlye;
-  a->PenColor = AnnotationDefaultPenColor;
-  a->PenWidth = AnnotationDefaultPenWidth;
-  a->Reference = AnnotationDefaultReference;
-  a->ReferencePositionX = AnnotationDefaultReferencePositionX;
-  a->ReferencePositionY = AnnotationDefaultReferencePositionY;
-  a->ReferenceSizeX = AnnotationDefaultReferenceSizeX;
-  a->ReferenceSizeY = AnnotationDefaultReferenceSizeY;
-  a->Font = FAnnotationDefaultFont;
+  a->SetBrushStyle(AnnotationDefaultBrushStlye);
+  a->SetBrushColor(AnnotationDefaultBrushColor);
+  a->SetPenStyle(AnnotationDefaultPenStlye);
+  a->SetPenColor(AnnotationDefaultPenColor);
+  a->SetPenWidth(AnnotationDefaultPenWidth);
+  a->SetReference(AnnotationDefaultReference);
+  a->SetReferencePositionX(AnnotationDefaultReferencePositionX);
+  a->SetReferencePositionY(AnnotationDefaultReferencePositionY);
+  a->SetReferenceSizeX(AnnotationDefaultReferenceSizeX);
+  a->SetReferenceSizeY(AnnotationDefaultReferenceSizeY);
+  a->SetFont(FAnnotationDefaultFont);
   return index;
 }
 

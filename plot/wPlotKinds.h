@@ -1,18 +1,17 @@
-// The plot's other object kinds: toolbar, legend, table, data cursor, limit
-// and annotation (the label has its own header), with the properties the
-// plot and its managers read and set. None of them draws or asks for room
-// yet; the toolbar keeps the select, zoom-box and cursor states that the
-// plot's toolbar-select switch clicks.
+// The plot's object kinds beside the axes, data view and channels: this
+// header gathers those with files of their own (label, legend, table, limit,
+// annotation) and holds the toolbar and data cursor, with the properties the
+// plot and its managers read and set. The toolbar keeps the select, zoom-box
+// and cursor states that the plot's toolbar-select switch clicks.
 #pragma once
 
+#include "plot/wPlotAnnotation.h"
 #include "plot/wPlotLabel.h"
+#include "plot/wPlotLimit.h"
 #include "plot/wPlotObjects.h"
+#include "plot/wPlotTable.h"
 
 class TwPlotDataView;
-
-// What an annotation's position and size refer to.
-enum TwPlotReferenceType { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
-enum TwPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
 
 #define TW_PLOT_KIND_CTOR(Class, Base)                                                                        \
   Class(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert, TwNotifyEvent AOnRemove, \
@@ -49,11 +48,6 @@ class TwPlotLegend : public TwPlotLayoutObject {
   bool FCursorAllChannels = false;
 };
 
-class TwPlotTable : public TwPlotLayoutObject {
- public:
-  TW_PLOT_KIND_CTOR(TwPlotTable, TwPlotLayoutObject) {}
-};
-
 class TwPlotDataCursor : public TwPlotManagerObject {
  public:
   TW_PLOT_KIND_CTOR(TwPlotDataCursor, TwPlotManagerObject) {}
@@ -70,40 +64,6 @@ class TwPlotDataCursor : public TwPlotManagerObject {
   TwPlotDataView* FDataView = nullptr;
   QString FChannelName;
   bool FChannelShowAllInLegend = false;
-};
-
-class TwPlotLimit : public TwPlotManagerObject {
- public:
-  TW_PLOT_KIND_CTOR(TwPlotLimit, TwPlotManagerObject) {}
-  QString XAxisName() const { return FXAxisName; }
-  void SetXAxisName(const QString& v) { SetStringProperty(v, FXAxisName, ipnChange); }
-  QString YAxisName() const { return FYAxisName; }
-  void SetYAxisName(const QString& v) { SetStringProperty(v, FYAxisName, ipnChange); }
-  // Drawn beneath the data view's grid.
-  bool DrawBelowGrid() const { return false; }
-
- private:
-  QString FXAxisName, FYAxisName;
-};
-
-class TwPlotAnnotation : public TwPlotManagerObject {
- public:
-  TW_PLOT_KIND_CTOR(TwPlotAnnotation, TwPlotManagerObject) {}
-  TwPlotDataView* DataView() const { return FDataView; }
-  void SetDataView(TwPlotDataView* v) { FDataView = v; }
-
-  platform::TBrushStyle BrushStyle = platform::bsSolid;
-  platform::TColor BrushColor = platform::clWhite;
-  platform::TPenStyle PenStyle = platform::psSolid;
-  platform::TColor PenColor = platform::clWhite;
-  int PenWidth = 1;
-  TwPlotReferenceType Reference = iprtDataView;
-  TwPlotReferenceIndividual ReferencePositionX = ipriAuto, ReferencePositionY = ipriAuto;
-  TwPlotReferenceIndividual ReferenceSizeX = ipriAuto, ReferenceSizeY = ipriAuto;
-  platform::TFont Font;
-
- private:
-  TwPlotDataView* FDataView = nullptr;
 };
 
 #undef TW_PLOT_KIND_CTOR
