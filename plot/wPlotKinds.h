@@ -1,12 +1,13 @@
-// The plot's other object kinds: toolbar, legend, table, data cursor, limit
-// and annotation (the label has its own header), with the properties the
-// plot and its managers read and set. None of them draws or asks for room
-// yet; the toolbar keeps the select, zoom-box and cursor states that the
-// plot's toolbar-select switch clicks.
+// The plot's other object kinds: legend, table, limit and annotation (the
+// label, toolbar and data cursor have their own headers, included here), with
+// the properties the plot and its managers read and set. None of them draws
+// or asks for room yet.
 #pragma once
 
+#include "plot/wPlotDataCursor.h"
 #include "plot/wPlotLabel.h"
 #include "plot/wPlotObjects.h"
+#include "plot/wPlotToolBar.h"
 
 class TwPlotDataView;
 
@@ -18,25 +19,6 @@ enum TwPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
   Class(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert, TwNotifyEvent AOnRemove, \
         TwNotifyEvent AOnRename)                                                                            \
       : Base(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove), std::move(AOnRename))
-
-class TwPlotToolBar : public TwPlotLayoutObject {
- public:
-  TW_PLOT_KIND_CTOR(TwPlotToolBar, TwPlotLayoutObject) { SetHorizontal(true); }
-  bool SelectActive() const { return FSelectActive; }
-  bool ZoomBoxActive() const { return FZoomBoxActive; }
-  bool CursorActive() const { return FCursorActive; }
-  // The select button: turns select mode on or off; on ends the other modes.
-  void ClickSelect();
-
- private:
-  bool FSelectActive = false, FZoomBoxActive = false, FCursorActive = false;
-};
-
-// A button of a toolbar.
-class TwPlotToolBarButton : public TwPlotButton {
- public:
-  using TwPlotButton::TwPlotButton;
-};
 
 class TwPlotLegend : public TwPlotLayoutObject {
  public:
@@ -52,24 +34,6 @@ class TwPlotLegend : public TwPlotLayoutObject {
 class TwPlotTable : public TwPlotLayoutObject {
  public:
   TW_PLOT_KIND_CTOR(TwPlotTable, TwPlotLayoutObject) {}
-};
-
-class TwPlotDataCursor : public TwPlotManagerObject {
- public:
-  TW_PLOT_KIND_CTOR(TwPlotDataCursor, TwPlotManagerObject) {}
-  TwPlotDataView* DataView() const { return FDataView; }
-  void SetDataView(TwPlotDataView* v) { FDataView = v; }
-  QString ChannelName() const { return FChannelName; }
-  void SetChannelName(const QString& v) { SetStringProperty(v, FChannelName, ipnChange); }
-  bool ChannelShowAllInLegend() const { return FChannelShowAllInLegend; }
-  void SetChannelShowAllInLegend(bool v) { SetBooleanProperty(v, FChannelShowAllInLegend, ipnChange); }
-  void NotificationRemove(TwPersistent* Sender) override;
-  void NotificationRename(TwPersistent* Sender) override;
-
- private:
-  TwPlotDataView* FDataView = nullptr;
-  QString FChannelName;
-  bool FChannelShowAllInLegend = false;
 };
 
 class TwPlotLimit : public TwPlotManagerObject {
