@@ -11,6 +11,9 @@
 #include "plot/wPlotObjects.h"
 
 class TwPlotAxis;
+class TwPlotDataCursor;
+
+enum TwPlotDataPointStatus { ipdpsValid, ipdpsNull, ipdpsEmpty };
 
 class TwPlotChannelCustom : public TwPlotManagerObject {
  public:
@@ -30,6 +33,8 @@ class TwPlotChannelCustom : public TwPlotManagerObject {
   TwPlotAxis* YAxis() const;
 
   virtual void Clear() {}
+  // Computes the cursor's values at its pointers and reports them to it.
+  virtual void UpdateDataCursor(TwPlotDataCursor* /*DataCursor*/) {}
   void AddMenuItems(TwPlotPopupMenu* PopupMenu) override;
   // Axes renamed in the plot keep their channels.
   void NotificationRename(TwPersistent* Sender) override;

@@ -286,7 +286,7 @@ void TwPlotComponent::EnableAllTracking() {
 
 bool TwPlotComponent::GetToolBarSelectActive() const { return ToolBarCount() && GetToolBar(0)->SelectActive(); }
 void TwPlotComponent::SetToolBarSelectActive(bool Value) {
-  if (ToolBarCount() && GetToolBar(0)->SelectActive() != Value) GetToolBar(0)->ClickSelect();
+  if (ToolBarCount() && GetToolBar(0)->SelectActive() != Value) GetToolBar(0)->DoButtonClickSelect();
 }
 
 // ---- services ----
@@ -609,6 +609,7 @@ void TwPlotComponent::DoPaint(platform::Canvas& Canvas) {
   legend->SetCursorAllChannels(false);
   for (int i = 0; i < DataCursorCount(); ++i) {
     TwPlotDataCursor* c = GetDataCursor(i);
+    c->UpdateValues();
     if (c->Visible() && c->ChannelName() == QStringLiteral("<All>") && c->ChannelShowAllInLegend())
       legend->SetCursorAllChannels(true);
   }

@@ -89,7 +89,15 @@ void SetupFormPlot(TwXYPlot* Plot) {
     legend->SetPopupEnabled(false);
     legend->SetCanFocus(false);
   }
-  for (int i = 0; i < Plot->DataCursorCount(); ++i) Plot->GetDataCursor(i)->SetVisible(false);
+  for (int i = 0; i < Plot->DataCursorCount(); ++i) {
+    TwPlotDataCursor* cursor = Plot->GetDataCursor(i);
+    cursor->SetVisible(false);
+    platform::TFont cursorFont = cursor->Font();
+    cursorFont.Name = QStringLiteral("MS Sans Serif");
+    cursorFont.Height = -11;
+    cursorFont.Color = platform::clWindowText;
+    cursor->SetFont(cursorFont);
+  }
   for (int i = 0; i < Plot->XAxisCount() + Plot->YAxisCount(); ++i) {
     const bool x = i < Plot->XAxisCount();
     TwPlotAxis* axis = x ? static_cast<TwPlotAxis*>(Plot->GetXAxis(i)) : Plot->GetYAxis(i - Plot->XAxisCount());
