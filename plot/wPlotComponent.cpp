@@ -9,6 +9,7 @@
 #include "plot/wPlotChannelCustom.h"
 #include "plot/wPlotDataView.h"
 #include "plot/wPlotKinds.h"
+#include "plot/wPlotProperties.h"
 
 using platform::TColor;
 using platform::TRect;
@@ -37,6 +38,7 @@ TwPlotComponent::TwPlotComponent(QWidget* parent) : TwCustomComponent(parent) {
   for (auto& list : FImageLists) list = std::make_unique<TCustomImageList>(24, 24);
   FAnnotationDefaultFont.Color = platform::clWhite;
   FMaster->SetUserCanEditObjects(true);
+  RegisterPlotProperties();
   OnInternalTimer = [this](QObject*) { HintTimer(); };
   // Hover hints need the moves without a button, and the leave event.
   setMouseTracking(true);
