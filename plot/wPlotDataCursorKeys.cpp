@@ -22,7 +22,7 @@ int PointCount(const TwPlotChannelCustom* c) {
   return xy ? xy->Count() : 0;
 }
 
-double PointX(const TwPlotChannelCustom* c, int i) { return dynamic_cast<const TwXYPlotChannel*>(c)->GetX(i); }
+double PointX(const TwPlotChannelCustom* c, int i) { return dynamic_cast<const TwXYPlotChannel*>(c)->GetDataX(i); }
 
 // Bisection over data of rising (Ascending) or falling X: the exact index or
 // the last one probed.

@@ -115,9 +115,9 @@ TEST(PlotFiles, DifferentialSaveLeavesOutDefaultsAndLoadsThemBack) {
   EXPECT_TRUE(lines.contains("Table0.ColumnTitlesVisible = 0"));
 
   TwXYPlot other;
-  other.GetChannel(0)->SetColor(QColor(Qt::blue));
+  other.GetChannel(0)->SetColor(platform::clBlue);
   other.LoadPropertiesFromFile(file);
-  EXPECT_EQ(platform::FromQColor(QColor(other.GetChannel(0)->Color())), platform::clRed);
+  EXPECT_EQ(other.GetChannel(0)->Color(), platform::clRed);
   ASSERT_EQ(other.TableCount(), 1);
   EXPECT_FALSE(other.GetTable(0)->ColumnTitlesVisible());
 }
