@@ -205,7 +205,56 @@ const TwPropertyTable* ChannelTable() {
 }
 
 const TwPropertyTable* LegendTable() {
-  static const TwPropertyTable* t = new TwPropertyTable("TwPlotLegend", LayoutTable());
+  static const TwPropertyTable* t = [] {
+    auto* t = new TwPropertyTable("TwPlotLegend", LayoutTable());
+    using C = TwPlotLegend;
+    P_FLOAT(MarginLeft);
+    P_FLOAT(MarginTop);
+    P_FLOAT(MarginRight);
+    P_FLOAT(MarginBottom);
+    P_COLOR(BackGroundColor, 8421504);
+    P_BOOL(BackGroundTransparent, true);
+    P_COLOR(SelectedItemBackGroundColor, 65535);
+    P_FONT(SelectedItemFont);
+    P_BOOL(ShowColumnLine, true);
+    P_BOOL(ShowColumnMarker, false);
+    P_BOOL(ShowColumnXAxisTitle, false);
+    P_BOOL(ShowColumnYAxisTitle, false);
+    P_BOOL(ShowColumnXValue, false);
+    P_BOOL(ShowColumnYValue, false);
+    P_BOOL(ShowColumnYMax, false);
+    P_BOOL(ShowColumnYMin, false);
+    P_BOOL(ShowColumnYMean, false);
+    P_STRING(CaptionColumnTitle);
+    P_STRING(CaptionColumnXAxisTitle);
+    P_STRING(CaptionColumnYAxisTitle);
+    P_STRING(CaptionColumnXValue);
+    P_STRING(CaptionColumnYValue);
+    P_STRING(CaptionColumnYMax);
+    P_STRING(CaptionColumnYMin);
+    P_STRING(CaptionColumnYMean);
+    P_FONT(Font);
+    P_FLOAT(ColumnSpacing);
+    P_FLOAT(RowSpacing);
+    P_INT(WrapColDesiredCount, std::nullopt);
+    P_BOOL(WrapColAutoCountEnabled, false);
+    P_INT(WrapColAutoCountMax, std::nullopt);
+    P_FLOAT(WrapColSpacingMin);
+    P_BOOL(WrapColSpacingAuto, true);
+    P_INT(WrapRowDesiredCount, std::nullopt);
+    P_BOOL(WrapRowAutoCountEnabled, true);
+    P_INT(WrapRowAutoCountMax, std::nullopt);
+    P_FLOAT(WrapRowSpacingMin);
+    P_BOOL(WrapRowSpacingAuto, false);
+    P_BOOL(ColumnTitlesVisible, false);
+    P_FONT(ColumnTitlesFont);
+    P_FLOAT(ChannelNameMaxWidth);
+    P_ENUM(ChannelNameColorStyle, TwPlotLegendChannelNameColorStyle, 4, iplcncsFont);
+    P_INT(LineColumnWidth, 13);
+    // Starts at 3: without a default it is always written.
+    P_INT(LineColumnHeight, std::nullopt);
+    return t;
+  }();
   return t;
 }
 

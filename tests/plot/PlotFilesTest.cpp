@@ -106,6 +106,7 @@ TEST(PlotFiles, DifferentialSaveLeavesOutDefaultsAndLoadsThemBack) {
   TwXYPlot plot;
   plot.SetDifferentialPropertySave(true);
   plot.GetTable(plot.AddTable())->SetColumnTitlesVisible(false);
+  plot.GetLegend(0)->SetLineColumnHeight(13);
   const QString file = f.File("plot.txt");
   plot.SavePropertiesToFile(file);
   const QStringList lines = f.Lines(file);
@@ -113,6 +114,7 @@ TEST(PlotFiles, DifferentialSaveLeavesOutDefaultsAndLoadsThemBack) {
   EXPECT_TRUE(lines.contains("Channel0.Name = Channel 1"));
   // Away from its declared default at creation, so always written.
   EXPECT_TRUE(lines.contains("Table0.ColumnTitlesVisible = 0"));
+  EXPECT_TRUE(lines.contains("Legend0.LineColumnHeight = 13"));
 
   TwXYPlot other;
   other.GetChannel(0)->SetColor(platform::clBlue);
@@ -120,6 +122,7 @@ TEST(PlotFiles, DifferentialSaveLeavesOutDefaultsAndLoadsThemBack) {
   EXPECT_EQ(other.GetChannel(0)->Color(), platform::clRed);
   ASSERT_EQ(other.TableCount(), 1);
   EXPECT_FALSE(other.GetTable(0)->ColumnTitlesVisible());
+  EXPECT_EQ(other.GetLegend(0)->LineColumnHeight(), 13);
 }
 
 TEST(PlotFiles, SaveAllPropertiesWritesThePlacesButNeverTheName) {
