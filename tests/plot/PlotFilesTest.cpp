@@ -78,6 +78,16 @@ TEST(PlotFiles, ConfigurationFileLayoutAndRoundTrip) {
   EXPECT_EQ(before, 1);
   EXPECT_EQ(after, 1);
   EXPECT_EQ(other.LastPropertiesFileName(), file);
+
+  // Without a toolbar the toolbar sections are dropped and the later ones
+  // still apply.
+  plot.GetLegend(0)->SetZOrder(7);
+  plot.SavePropertiesToFile(file);
+  TwXYPlot bare;
+  bare.RemoveAllToolBars();
+  bare.LoadPropertiesFromFile(file);
+  EXPECT_EQ(bare.ToolBarCount(), 0);
+  EXPECT_EQ(bare.GetLegend(0)->ZOrder(), 7);
 }
 
 TEST(PlotFiles, FileTypeIsCheckedIgnoringCaseBeforeAnythingGoes) {
