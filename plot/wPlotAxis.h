@@ -228,6 +228,8 @@ class TwPlotAxis : public TwPlotLayoutObject {
   void SetMasterUIInput(bool Value) { SetBooleanProperty(Value, FMasterUIInput, ipnChange); }
   TwPlotAxisMode Mode() const { return FMode; }
   void SetMode(TwPlotAxisMode Value) { FMode = Value; }
+  // Min and Span changes fire no events while blocked (the cursor's probe).
+  void SetBlockMinSpanEvents(bool Value) { FBlockMinSpanEvents = Value; }
 
   // A value a channel adds on this axis.
   void NewTrackingData(double Value);

@@ -61,6 +61,8 @@
 #include "plot/wPlotObjects.h"
 
 class TwPlotAxis;
+class TwPlotDataCursor;
+
 class TwPlotXAxis;
 class TwPlotYAxis;
 
@@ -144,6 +146,9 @@ class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents 
   void SetDataStyle(TwPlotDataStyle Value);
   QVariant Tag() const { return FTag; }
   void SetTag(const QVariant& Value) { FTag = Value; }
+
+  // Computes the cursor's values at its pointers and reports them to it.
+  virtual void UpdateDataCursor(TwPlotDataCursor* /*DataCursor*/) {}
 
   // ---- public state ----
   // The resolved axes; null when no axis of that name exists.

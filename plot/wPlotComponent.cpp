@@ -9,6 +9,7 @@
 #include "plot/wPlotChannelCustom.h"
 #include "plot/wPlotDataView.h"
 #include "plot/wPlotKinds.h"
+#include "plot/wPlotProperties.h"
 
 using platform::TColor;
 using platform::TRect;
@@ -37,6 +38,7 @@ TwPlotComponent::TwPlotComponent(QWidget* parent) : TwCustomComponent(parent) {
   for (auto& list : FImageLists) list = std::make_unique<TCustomImageList>(24, 24);
   FAnnotationDefaultFont.Color = platform::clWhite;
   FMaster->SetUserCanEditObjects(true);
+  RegisterPlotProperties();
   OnInternalTimer = [this](QObject*) { HintTimer(); };
   // Hover hints need the moves without a button, and the leave event.
   setMouseTracking(true);
@@ -101,17 +103,17 @@ void TwPlotComponent::DoObjectRemoved(TwPersistent* Sender) {
 int TwPlotComponent::AddAnnotation() {
   const int index = FMaster->AddAnnotation();
   TwPlotAnnotation* a = GetAnnotation(index);
-  a->BrushStyle = AnnotationDefaultBrushStlye;
-  a->BrushColor = AnnotationDefaultBrushColor;
-  a->PenStyle = AnnotationDefaultPenStlye;
-  a->PenColor = AnnotationDefaultPenColor;
-  a->PenWidth = AnnotationDefaultPenWidth;
-  a->Reference = AnnotationDefaultReference;
-  a->ReferencePositionX = AnnotationDefaultReferencePositionX;
-  a->ReferencePositionY = AnnotationDefaultReferencePositionY;
-  a->ReferenceSizeX = AnnotationDefaultReferenceSizeX;
-  a->ReferenceSizeY = AnnotationDefaultReferenceSizeY;
-  a->Font = FAnnotationDefaultFont;
+  a->SetBrushStyle(AnnotationDefaultBrushStlye);
+  a->SetBrushColor(AnnotationDefaultBrushColor);
+  a->SetPenStyle(AnnotationDefaultPenStlye);
+  a->SetPenColor(AnnotationDefaultPenColor);
+  a->SetPenWidth(AnnotationDefaultPenWidth);
+  a->SetReference(AnnotationDefaultReference);
+  a->SetReferencePositionX(AnnotationDefaultReferencePositionX);
+  a->SetReferencePositionY(AnnotationDefaultReferencePositionY);
+  a->SetReferenceSizeX(AnnotationDefaultReferenceSizeX);
+  a->SetReferenceSizeY(AnnotationDefaultReferenceSizeY);
+  a->SetFont(FAnnotationDefaultFont);
   return index;
 }
 
@@ -302,7 +304,7 @@ void TwPlotComponent::EnableAllTracking() {
 
 bool TwPlotComponent::GetToolBarSelectActive() const { return ToolBarCount() && GetToolBar(0)->SelectActive(); }
 void TwPlotComponent::SetToolBarSelectActive(bool Value) {
-  if (ToolBarCount() && GetToolBar(0)->SelectActive() != Value) GetToolBar(0)->ClickSelect();
+  if (ToolBarCount() && GetToolBar(0)->SelectActive() != Value) GetToolBar(0)->DoButtonClickSelect();
 }
 
 // ---- services ----
@@ -625,6 +627,7 @@ void TwPlotComponent::DoPaint(platform::Canvas& Canvas) {
   legend->SetCursorAllChannels(false);
   for (int i = 0; i < DataCursorCount(); ++i) {
     TwPlotDataCursor* c = GetDataCursor(i);
+    c->UpdateValues();
     if (c->Visible() && c->ChannelName() == QStringLiteral("<All>") && c->ChannelShowAllInLegend())
       legend->SetCursorAllChannels(true);
   }

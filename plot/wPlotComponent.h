@@ -184,6 +184,23 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   int GetTableIndexByName(const QString& Value) const;
   int GetToolBarIndexByName(const QString& Value) const;
 
+  // ---- configuration and annotation files (wPlotFiles.cpp) ----
+  // The "Plot Config" file: counts, one section per object, the plot's own
+  // properties (without Name, and without the window's place and state
+  // unless OptionSaveAllProperties). DifferentialPropertySave leaves out
+  // values at their declared defaults. Failures raise "Error Saving
+  // Properties - " / "Error Loading Properties - " and the cause; a load
+  // keeps the toolbars and applies the toolbar sections to toolbar 0.
+  void SavePropertiesToFile(const QString& FileName) override;
+  void LoadPropertiesFromFile(const QString& FileName) override;
+  // "AnnotationCount = n", then each annotation's values that differ from
+  // their defaults. Failures raise "Error Saving Annotations - " / "Error
+  // Loading Annotations - " and the cause.
+  void SaveAnnotationsToFile(const QString& FileName);
+  void LoadAnnotationsFromFile(const QString& FileName);
+  // The file of the last successful configuration save or load.
+  QString LastPropertiesFileName() const { return FLastPropertiesFileName; }
+
   // ---- settings ----
   int DataViewZHorz() const;
   void SetDataViewZHorz(int Value);
@@ -488,6 +505,9 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   void PrintPages(QPrinter& Printer);
   void PrintDrawPage(QPainter& Painter, const platform::TRect& Rect);
   TwPrintState& PrintState();
+  // The kinds of the configuration file, in its order (wPlotFiles.cpp).
+  int KindCount(int Kind) const;
+  TwPlotObject* KindObject(int Kind, int Index) const;
 
   std::unique_ptr<TwPlotMasterManager> FMaster;
   std::vector<std::pair<QString, TwPlotObject*>> FLayerList;
@@ -536,4 +556,5 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   platform::TFont FAnnotationDefaultFont;
   // Printer, paper metrics, snapshot and save dialog (wPlotPrint.cpp).
   std::shared_ptr<TwPrintState> FPrintState;
+  QString FLastPropertiesFileName;
 };

@@ -12,11 +12,26 @@
 // ---- popup menu ----
 
 TwPlotPopupMenu::TwPlotPopupMenu() = default;
-TwPlotPopupMenu::~TwPlotPopupMenu() = default;
+TwPlotPopupMenu::~TwPlotPopupMenu() { Clear(); }
 
 void TwPlotPopupMenu::Clear() {
   if (FMenu) FMenu->clear();
   FItems.clear();
+  FSubMenus.clear();
+  FSubItems.clear();
+}
+
+platform::MenuItem* TwPlotPopupMenu::Add(platform::MenuItem* Parent, const QString& Caption) {
+  QMenu* sub = Parent->menu();
+  if (!sub) {
+    FSubMenus.push_back(std::make_unique<QMenu>());
+    sub = FSubMenus.back().get();
+    sub->setTitle(Parent->text());
+    Parent->setMenu(sub);
+  }
+  FSubItems.push_back(std::make_unique<platform::MenuItem>(Caption, nullptr));
+  sub->addAction(FSubItems.back().get());
+  return FSubItems.back().get();
 }
 
 platform::MenuItem* TwPlotPopupMenu::Add(const QString& Caption) {

@@ -71,6 +71,8 @@ class TwPlotPopupMenu {
   virtual ~TwPlotPopupMenu();
   void Clear();
   platform::MenuItem* Add(const QString& Caption);
+  // An item of Parent's submenu (made on the first one).
+  platform::MenuItem* Add(platform::MenuItem* Parent, const QString& Caption);
   // An item at Index (0 is the top).
   platform::MenuItem* Insert(int Index, const QString& Caption);
   int Count() const { return int(FItems.size()); }
@@ -80,6 +82,8 @@ class TwPlotPopupMenu {
  private:
   std::vector<std::unique_ptr<platform::MenuItem>> FItems;
   std::unique_ptr<QMenu> FMenu;
+  std::vector<std::unique_ptr<QMenu>> FSubMenus;
+  std::vector<std::unique_ptr<platform::MenuItem>> FSubItems;
 };
 
 class TwPlotObject : public TwPersistent {

@@ -88,8 +88,53 @@ void SetupFormPlot(TwXYPlot* Plot) {
     legend->SetEnabled(false);
     legend->SetPopupEnabled(false);
     legend->SetCanFocus(false);
+    legend->SetMarginLeft(1.0);
+    legend->SetMarginTop(1.0);
+    legend->SetMarginRight(1.0);
+    legend->SetMarginBottom(1.0);
+    platform::TFont font = legend->Font();
+    font.Name = QStringLiteral("MS Sans Serif");
+    font.Height = -11;
+    font.Color = platform::clWhite;
+    legend->SetFont(font);
+    platform::TFont selected = legend->SelectedItemFont();
+    selected.Color = platform::clBlack;
+    legend->SetSelectedItemFont(selected);
+    platform::TFont titles = legend->ColumnTitlesFont();
+    titles.Color = platform::clAqua;
+    titles.Style = platform::fsBold;
+    legend->SetColumnTitlesFont(titles);
+    legend->SetColumnSpacing(0.5);
+    legend->SetRowSpacing(0.25);
+    legend->SetWrapColDesiredCount(1);
+    legend->SetWrapColAutoCountEnabled(false);
+    legend->SetWrapColAutoCountMax(100);
+    legend->SetWrapColSpacingMin(2.0);
+    legend->SetWrapColSpacingAuto(true);
+    legend->SetWrapRowDesiredCount(5);
+    legend->SetWrapRowAutoCountEnabled(true);
+    legend->SetWrapRowAutoCountMax(100);
+    legend->SetWrapRowSpacingMin(0.25);
+    legend->SetWrapRowSpacingAuto(false);
+    legend->SetLineColumnHeight(3);
+    legend->SetCaptionColumnTitle(QStringLiteral("Title"));
+    legend->SetCaptionColumnXAxisTitle(QStringLiteral("X-Axis"));
+    legend->SetCaptionColumnYAxisTitle(QStringLiteral("Y-Axis"));
+    legend->SetCaptionColumnXValue(QStringLiteral("X"));
+    legend->SetCaptionColumnYValue(QStringLiteral("Y"));
+    legend->SetCaptionColumnYMax(QStringLiteral("Y-Max"));
+    legend->SetCaptionColumnYMin(QStringLiteral("Y-Min"));
+    legend->SetCaptionColumnYMean(QStringLiteral("Y-Mean"));
   }
-  for (int i = 0; i < Plot->DataCursorCount(); ++i) Plot->GetDataCursor(i)->SetVisible(false);
+  for (int i = 0; i < Plot->DataCursorCount(); ++i) {
+    TwPlotDataCursor* cursor = Plot->GetDataCursor(i);
+    cursor->SetVisible(false);
+    platform::TFont cursorFont = cursor->Font();
+    cursorFont.Name = QStringLiteral("MS Sans Serif");
+    cursorFont.Height = -11;
+    cursorFont.Color = platform::clWindowText;
+    cursor->SetFont(cursorFont);
+  }
   for (int i = 0; i < Plot->XAxisCount() + Plot->YAxisCount(); ++i) {
     const bool x = i < Plot->XAxisCount();
     TwPlotAxis* axis = x ? static_cast<TwPlotAxis*>(Plot->GetXAxis(i)) : Plot->GetYAxis(i - Plot->XAxisCount());

@@ -440,6 +440,8 @@ class FitChannel : public TwPlotChannelCustom, public TwPlotFitExtents {
   double RunningXMax() const override { return hi + 1; }
   double RunningYMin() const override { return lo; }
   double RunningYMax() const override { return hi; }
+  void CalcDrawStartIndex() override {}
+  void CalcDrawStopIndex() override {}
   double lo, hi;
 };
 

@@ -63,6 +63,9 @@ struct AxesPlot {
   TwXYPlotChannel* channel;
   AxesPlot(double xMin, double xSpan, double yMin, double ySpan, int x0 = 0, int x1 = 500, int y0 = 500,
            int y1 = 0) {
+    // Fixed ranges: no tracking of the points added.
+    plot.GetXAxis(0)->SetTrackingEnabled(false);
+    plot.GetYAxis(0)->SetTrackingEnabled(false);
     plot.GetXAxis(0)->SetMinSpan(xMin, xSpan);
     plot.GetYAxis(0)->SetMinSpan(yMin, ySpan);
     // The scales take their pixel ends from their draw rectangles.

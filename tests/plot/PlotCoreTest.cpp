@@ -357,9 +357,9 @@ TEST(PlotCore, MasterSwitchesReachEveryObjectAndEventsCarryIndexes) {
   // The forms' annotation defaults reach a new annotation, which stays unnamed.
   SetupFormPlot(&plot);
   TwPlotAnnotation* note = plot.GetAnnotation(plot.AddAnnotation());
-  EXPECT_EQ(note->Reference, iprtChannel);
-  EXPECT_EQ(note->ReferenceSizeY, ipriChannel);
-  EXPECT_EQ(note->Font.Color, platform::clWhite);
+  EXPECT_EQ(note->Reference(), iprtChannel);
+  EXPECT_EQ(note->ReferenceSizeY(), ipriChannel);
+  EXPECT_EQ(note->Font().Color, platform::clWhite);
   EXPECT_TRUE(note->Name().isEmpty());
 
   // Renaming an axis keeps the objects that name it.

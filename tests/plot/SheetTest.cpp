@@ -165,6 +165,7 @@ TEST(Sheet, AllControlsRenderToPng) {
   plotBox->setGeometry(10, 280, 597, 240);
   auto* plot = new TwXYPlot(plotBox);
   plot->setGeometry(5, 5, 587, 230);
+  plot->GetToolBar(0)->SetVisible(false);  // as on the forms
   plot->XAxis()->SetMinSpan(-100, 120);
   plot->XAxis()->SetDesiredStart(20);
   plot->XAxis()->SetDesiredIncrement(20);
