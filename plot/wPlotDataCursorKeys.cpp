@@ -241,6 +241,10 @@ TwPlotDataPointStatus TwPlotDataCursor::GetInterpolatedYValue(const QString& ACh
   TwPlotAxis* axis = channel ? channel->XAxis() : nullptr;
   if (!axis) return ipdpsNull;
   axis->SetBlockMinSpanEvents(true);
+  struct Unblock {
+    TwPlotAxis* axis;
+    ~Unblock() { axis->SetBlockMinSpanEvents(false); }
+  } unblock{axis};
   const bool visible = Visible();
   const TwPlotDataCursorStyle style = FStyle;
   const QString name = FChannelName;
@@ -264,6 +268,5 @@ TwPlotDataPointStatus TwPlotDataCursor::GetInterpolatedYValue(const QString& ACh
   SetChannelName(name);
   SetPointer1Position(pointer1);
   axis->SetMin(min);
-  axis->SetBlockMinSpanEvents(false);
   return result;
 }
