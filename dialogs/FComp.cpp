@@ -59,7 +59,7 @@ TfmComp::TfmComp() {
   auto* plot = Create<TwXYPlot>(this, "wpComp");
   plot->setGeometry(327, 12, 288, 274);
   SetupFormPlot(plot);
-  while (plot->ChannelCount() < 2) plot->AddChannel();
+  SetupTransferChannels(plot, 2);
 
   using Change = void (TfmComp::*)(QObject*);
   const std::pair<const char*, Change> handlers[] = {{"isThreshold", &TfmComp::isThresholdChange},

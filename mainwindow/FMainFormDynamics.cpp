@@ -112,20 +112,8 @@ TwXYPlot* TransferPlot(TfmMain& form, QWidget* parent, const QString& name, int 
   plot->setGeometry(20, 24, 587, 230);
   SetupFormPlot(plot);
   plot->XAxis()->SetDesiredIncrement(20);
-  TwXYPlotChannel* curve = plot->GetChannel(0);
-  curve->SetColor(Qt::white);
-  curve->SetTraceLineWidth(2);
   // Channel 1 marks the threshold; the AGC's channel 2 marks the target.
-  const QColor markers[2] = {QColor(255, 128, 128), QColor(255, 255, 128)};
-  for (int i = 1; i < channels; ++i) {
-    TwXYPlotChannel* marker = plot->GetChannel(plot->AddChannel());
-    marker->SetColor(markers[i - 1]);
-    marker->SetTraceLineStyle(iplsDot);
-    marker->SetTraceLineWidth(5);
-    marker->SetMarkersVisible(true);
-    marker->SetMarkersSize(5);
-    marker->SetMarkersPenWidth(3);
-  }
+  SetupTransferChannels(plot, channels);
   plot->show();
   return plot;
 }

@@ -187,6 +187,7 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::Polyline(std::span<const TPoint> points) {
+  if (Observer) Observer->OnPolyline(*this, points);
   if (points.size() < 2 || !PenVisible()) return;
   ApplyPen();
   if (antialias_ || Pen.Width > 1) {
@@ -199,6 +200,7 @@ void Canvas::Polyline(std::span<const TPoint> points) {
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
+  if (Observer) Observer->OnRectangle(*this, TRect{left, top, right, bottom});
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
   if (right - left < 1 || bottom - top < 1) return;
@@ -238,6 +240,7 @@ void Canvas::FrameRect(const TRect& r) {
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
+  if (Observer) Observer->OnEllipse(*this, TRect{left, top, right, bottom});
   if (!PenVisible() && !BrushVisible()) return;
   ApplyPen();
   ApplyBrush();
@@ -254,6 +257,7 @@ void Canvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth
 }
 
 void Canvas::Polygon(std::span<const TPoint> points) {
+  if (Observer) Observer->OnPolygon(*this, points);
   if (points.size() < 2 || (!PenVisible() && !BrushVisible())) return;
   ApplyPen();
   ApplyBrush();

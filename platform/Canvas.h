@@ -128,6 +128,19 @@ class CanvasText {
   QString text_;
 };
 
+class Canvas;
+
+// Sees the shapes a canvas is asked to draw, with their arguments in pixels
+// and the canvas's pen and brush at the call (tests record drawing this way).
+class CanvasObserver {
+ public:
+  virtual ~CanvasObserver() = default;
+  virtual void OnPolyline(const Canvas& canvas, std::span<const TPoint> points) = 0;
+  virtual void OnPolygon(const Canvas& canvas, std::span<const TPoint> points) = 0;
+  virtual void OnEllipse(const Canvas& canvas, const TRect& r) = 0;
+  virtual void OnRectangle(const Canvas& canvas, const TRect& r) = 0;
+};
+
 class Canvas {
  public:
   explicit Canvas(QPaintDevice* device);
@@ -141,6 +154,9 @@ class Canvas {
   TBrush Brush;
   TFont Font;
   TBkMode BkMode = bkOpaque;
+
+  // Told of every Polyline, Polygon, Ellipse and Rectangle; null for none.
+  CanvasObserver* Observer = nullptr;
 
   // The painter underneath, for drawing this class does not offer.
   QPainter& Painter() { return *painter_; }

@@ -284,6 +284,22 @@ void TwPlotComponent::EnableAllTracking() {
   for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->SetTrackingEnabled(true);
 }
 
+void TwPlotComponent::TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex,
+                                          int StopIndex) {
+  TwPlotChannelCustom* source = GetChannelCustom(SourceChannelIndex);
+  TwPlotChannelCustom* destination = GetChannelCustom(DestinationChannelIndex);
+  if (StartIndex < 0) throw TwException("Start Index Must be 0 or Greater");
+  if (StopIndex > source->Count() - 1) throw TwException("StopIndex Must Out Of Range");
+  for (int i = StartIndex; i <= StopIndex; ++i) {
+    double x, y;
+    bool empty, null;
+    source->GetXYEmptyNull(i, x, y, empty, null);
+    const int j = destination->AddXY(x, y);
+    destination->SetDataNull(j, null);
+    destination->SetDataEmpty(j, empty);
+  }
+}
+
 bool TwPlotComponent::GetToolBarSelectActive() const { return ToolBarCount() && GetToolBar(0)->SelectActive(); }
 void TwPlotComponent::SetToolBarSelectActive(bool Value) {
   if (ToolBarCount() && GetToolBar(0)->SelectActive() != Value) GetToolBar(0)->DoButtonClickSelect();

@@ -23,7 +23,6 @@ TwPlotComponent* CheckedManagerOwner(TwPlotComponent* AOwner, const TwNotifyEven
   return AOwner;
 }
 
-QString ColorKey(const QColor& c) { return c.name(); }
 }  // namespace
 
 TwPlotObjectManagerCustom::TwPlotObjectManagerCustom(TwPlotComponent* AOwner, TwNotifyEvent AOnChange,
@@ -152,10 +151,9 @@ platform::TColor TwPlotChannelManager::GetNextChannelColor() const {
       clSilver, 0x0080FF, 0x8000FF, 0x8080FF,  0xFF0080,  0xFF8000,  0xFF8080, 0x00FF80, 0x80FF00, 0x80FF80};
   int best = 0, bestCount = INT_MAX;
   for (int i = 0; i < 30; ++i) {
-    const QString key = ColorKey(platform::ToQColor(palette[i]));
     int count = 0;
     for (const TwPlotObject* o : FList)
-      if (auto* ch = dynamic_cast<const TwPlotChannelCustom*>(o); ch && ColorKey(ch->Color()) == key) ++count;
+      if (auto* ch = dynamic_cast<const TwPlotChannelCustom*>(o); ch && ch->Color() == palette[i]) ++count;
     if (count < bestCount) {
       best = i;
       bestCount = count;
@@ -166,7 +164,7 @@ platform::TColor TwPlotChannelManager::GetNextChannelColor() const {
 
 void TwPlotChannelManager::Initialise(TwPlotChannelCustom* AObject) {
   AObject->SetTitleText(AObject->Name());
-  AObject->SetColor(platform::ToQColor(GetNextChannelColor()));
+  AObject->SetColor(GetNextChannelColor());
   if (XAxisManager && XAxisManager->Count() > 0) AObject->SetXAxisName(XAxisManager->GetPlotObject(0)->Name());
   if (YAxisManager && YAxisManager->Count() > 0) AObject->SetYAxisName(YAxisManager->GetPlotObject(0)->Name());
 }

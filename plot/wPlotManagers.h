@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
@@ -109,7 +110,12 @@ class TwPlotKindManager : public TwPlotObjectOwnedManager {
     t->SetName(GetNextName());
     Initialise(t);
   }
-  TwPlotObject* CreateObject() override { return new T(Owner(), OnChange, OnInsert, OnRemove, OnRename); }
+  TwPlotObject* CreateObject() override {
+    if constexpr (std::is_abstract_v<T>)
+      throw TwException("Object Manager does not support creation of objects");
+    else
+      return new T(Owner(), OnChange, OnInsert, OnRemove, OnRename);
+  }
 
  protected:
   virtual void Initialise(T* /*AObject*/) {}

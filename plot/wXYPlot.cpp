@@ -147,3 +147,28 @@ void SetupFormPlot(TwXYPlot* Plot) {
     view->AxesControlWheelStyle = ipacsXAxis;
   }
 }
+
+void SetupTransferChannels(TwXYPlot* Plot, int Channels) {
+  using platform::RGB;
+  while (Plot->ChannelCount() < Channels) Plot->AddChannel();
+  const platform::TColor markers[2] = {RGB(255, 128, 128), RGB(255, 255, 128)};
+  for (int i = 0; i < Channels; ++i) {
+    TwXYPlotChannel* channel = Plot->GetChannel(i);
+    channel->SetDataStyle(ipdsStandard);
+    channel->SetXAxisName(QStringLiteral("X-Axis 1"));
+    channel->SetYAxisName(QStringLiteral("Y-Axis 1"));
+    channel->SetMarkersTurnOffLimit(0);
+    if (i == 0) {
+      channel->SetColor(platform::clWhite);
+      channel->SetTraceLineWidth(2);
+      continue;
+    }
+    channel->SetColor(markers[(i - 1) % 2]);
+    channel->SetTraceLineStyle(iplsDot);
+    channel->SetTraceLineWidth(5);
+    channel->SetMarkersVisible(true);
+    channel->SetMarkersSize(5);
+    channel->SetMarkersPenWidth(3);
+    channel->SetMarkersAllowIndividual(true);
+  }
+}

@@ -37,3 +37,12 @@ class TwXYPlot : public TwPlotComponent {
 // window's X axes take 20), yellow labels, no scale lines or tick marks and
 // no tracking; the data view draws the grid of X axis 0 and Y axis 0.
 void SetupFormPlot(TwXYPlot* Plot);
+
+// What the transfer-curve forms set on their plot's channels, adding channels
+// up to Channels: channel 0 is the curve (white, width 2); channels 1 and 2
+// mark the threshold (RGB 255, 128, 128) and the target (RGB 255, 255, 128)
+// with one circle marker of size 5 and pen width 3 (dotted trace of width 5).
+// Every channel is a standard store on "X-Axis 1" / "Y-Axis 1" whose markers
+// are never turned off. Set before the first AddXY: with
+// MarkersAllowIndividual a point takes its marker bits when it is added.
+void SetupTransferChannels(TwXYPlot* Plot, int Channels);

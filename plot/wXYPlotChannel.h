@@ -1,67 +1,44 @@
-// TwXYPlotChannel: one curve of an XY plot: its points in the order added,
-// drawn as a trace joining them in that order, in the channel's Color, with an
-// optional marker on every point. AddXY appends a point; DeletePoints(n)
-// removes the n oldest points, and all of them when n is the point count (also
-// 0 on an empty channel). Every change asks the plot for a repaint.
+// TwXYPlotChannel: the channel of the XY plot: a free sequence of (X, Y)
+// points drawn in the order they were added, each joined to the next by a
+// straight segment (the point-to-point trace of TwPlotChannelCustom), with
+// markers. Its draw range is the whole store: a ring buffer draws oldest
+// first and never across its seam.
+//
+// The plot draws it when both axes resolve, it is Visible and holds a point
+// (one point shows only its marker). With ClipToAxes the drawing is clipped
+// to the rectangle of the two axes' ranges, and segments to the Y range.
+// AddNull and AddEmpty append a Null (gap) or Empty (placeholder) point at
+// (0, 0) straight to the store, without statistics or tracking.
+//
+// Zoom to fit: GetFitXMax ... GetFitYMin give the extents of the valid points
+// widened by their markers (-1e300 for a maximum and 1e300 for a minimum when
+// there is nothing to fit).
 #pragma once
 
-#include <QColor>
-#include <QPointF>
-#include <QString>
-
-#include <vector>
-
-#include "controls/wDraw.h"
 #include "plot/wPlotChannelCustom.h"
-
-class QPainter;
-class TwPlotAxis;
 
 class TwXYPlotChannel : public TwPlotChannelCustom {
  public:
   using TwPlotChannelCustom::TwPlotChannelCustom;
 
-  // Appends a point; returns its index.
-  int AddXY(double x, double y);
-  // Removes the n oldest points; n equal to Count empties the channel.
-  // Throws std::out_of_range("Delete size out of Range") for n < 0 or n > Count.
-  void DeletePoints(int n);
-  void Clear() override;
-  int Count() const { return int(FPoints.size()); }
-  double GetX(int index) const { return FPoints.at(index).x(); }
-  double GetY(int index) const { return FPoints.at(index).y(); }
+  int AddNull();
+  int AddEmpty();
 
-  bool TraceVisible() const { return FTraceVisible; }
-  void SetTraceVisible(bool v);
-  int TraceLineWidth() const { return FTraceLineWidth; }
-  void SetTraceLineWidth(int v);
-  TwPlotLineStyle TraceLineStyle() const { return FTraceLineStyle; }
-  void SetTraceLineStyle(TwPlotLineStyle v);
-  bool MarkersVisible() const { return FMarkersVisible; }
-  void SetMarkersVisible(bool v);
-  // Half the marker's extent in pixels.
-  int MarkersSize() const { return FMarkersSize; }
-  void SetMarkersSize(int v);
-  TwPlotMarkerStyle MarkersStyle() const { return FMarkersStyle; }
-  void SetMarkersStyle(TwPlotMarkerStyle v);
-  int MarkersPenWidth() const { return FMarkersPenWidth; }
-  void SetMarkersPenWidth(int v);
-  // Draws the trace, then the markers, through the two axes.
-  void Draw(QPainter& p, const TwPlotAxis& x, const TwPlotAxis& y) const;
-  // Through the axes the channel names; nothing without both.
+  void PrepareDraw(platform::Canvas& Canvas) override;
   void Draw(platform::Canvas& Canvas, platform::TColor BackGroundColor) override;
-
- protected:
-  virtual void drawTrace(QPainter& p, const std::vector<QPointF>& pixels) const;
-  virtual void drawMarker(QPainter& p, const QPointF& centre) const;
+  void CalcDrawStartIndex() override;
+  void CalcDrawStopIndex() override;
+  double GetFitXMax() override;
+  double GetFitXMin() override;
+  double GetFitYMax() override;
+  double GetFitYMin() override;
+  // The X and Y under the cursor's pointers by its style, through the axes
+  // (wXYPlotChannelCursor.cpp).
+  void UpdateDataCursor(TwPlotDataCursor* DataCursor) override;
 
  private:
-  std::vector<QPointF> FPoints;
-  bool FTraceVisible = true;
-  int FTraceLineWidth = 1;
-  TwPlotLineStyle FTraceLineStyle = iplsSolid;
-  bool FMarkersVisible = false;
-  int FMarkersSize = 3;
-  TwPlotMarkerStyle FMarkersStyle = ipmsCircle;
-  int FMarkersPenWidth = 0;
+  // The extreme of Value(i) over the valid points; Start when there is none
+  // or nothing to fit.
+  template <class F>
+  double Fit(double Start, F Value, bool Larger);
 };

@@ -286,11 +286,11 @@ TEST_F(PagesFormTest, TransferPlotsHoldTheirChannelsAndStartCurves) {
     ASSERT_NE(plot, nullptr) << c.plot;
     EXPECT_EQ(plot->ChannelCount(), c.channels) << c.plot;
     EXPECT_EQ(plot->GetChannel(0)->Count(), c.curvePoints) << c.plot;
-    EXPECT_EQ(plot->GetChannel(1)->Color(), QColor(255, 128, 128)) << c.plot;
+    EXPECT_EQ(plot->GetChannel(1)->Color(), platform::RGB(255, 128, 128)) << c.plot;
     EXPECT_DOUBLE_EQ(plot->XAxis()->Min(), -100);
     EXPECT_DOUBLE_EQ(plot->YAxis()->Max(), 20);
   }
-  EXPECT_EQ(Find<TwXYPlot>("wpAgc")->GetChannel(2)->Color(), QColor(255, 255, 128));
+  EXPECT_EQ(Find<TwXYPlot>("wpAgc")->GetChannel(2)->Color(), platform::RGB(255, 255, 128));
   EXPECT_EQ(Find<TwXYPlot>("wpComp")->GetChannel(0)->TraceLineWidth(), 2);
 }
 

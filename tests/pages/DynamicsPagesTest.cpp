@@ -50,7 +50,7 @@ class DynamicsPagesTest : public MainWindowTest {
   std::vector<std::pair<double, double>> Points(const char* plot, int channel) {
     TwXYPlotChannel* c = Find<TwXYPlot>(QString::fromLatin1(plot))->GetChannel(channel);
     std::vector<std::pair<double, double>> out;
-    for (int i = 0; i < c->Count(); ++i) out.emplace_back(c->GetX(i), c->GetY(i));
+    for (int i = 0; i < c->Count(); ++i) out.emplace_back(c->GetDataX(i), c->GetDataY(i));
     return out;
   }
   void SavePicture(const char* page, const char* file) {

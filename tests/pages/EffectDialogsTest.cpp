@@ -53,7 +53,7 @@ class EffectWindowsTest : public RecordingMainTest {
   static Frame Plain(std::initializer_list<int> v) { return {Hex(v), false}; }
   static std::vector<std::pair<double, double>> Points(TwXYPlotChannel* c) {
     std::vector<std::pair<double, double>> out;
-    for (int i = 0; i < c->Count(); ++i) out.emplace_back(c->GetX(i), c->GetY(i));
+    for (int i = 0; i < c->Count(); ++i) out.emplace_back(c->GetDataX(i), c->GetDataY(i));
     return out;
   }
   void Press(platform::Form* form, const char* name) {
@@ -311,8 +311,8 @@ TEST_F(EffectWindowsTest, CompressorCurveFollowsThresholdAndRatio) {
   Fader(fmComp, "isThreshold")->SetPosition(-40);
   EXPECT_EQ(Points(plot->GetChannel(0)), (P{{20, -10}, {-20, -20}, {-100, -100}}));
   ASSERT_EQ(plot->GetChannel(1)->Count(), 1);
-  EXPECT_DOUBLE_EQ(plot->GetChannel(1)->GetX(0), -19.8);
-  EXPECT_DOUBLE_EQ(plot->GetChannel(1)->GetY(0), -20.4);
+  EXPECT_DOUBLE_EQ(plot->GetChannel(1)->GetDataX(0), -19.8);
+  EXPECT_DOUBLE_EQ(plot->GetChannel(1)->GetDataY(0), -20.4);
   EXPECT_EQ(Box(fmComp, "cvdThreshold"), " -20.0dB");
   Fader(fmComp, "isRatio")->SetPosition(15);
   EXPECT_EQ(Box(fmComp, "cvdRatio"), "Limit");

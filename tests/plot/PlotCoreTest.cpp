@@ -34,7 +34,7 @@ TEST(PlotCore, NewXYPlotHoldsItsDefaultObjectsNamedAndLinked) {
   EXPECT_EQ(plot.YAxis()->Title(), "Y-Axis 1");
   TwXYPlotChannel* channel = plot.GetChannel(0);
   EXPECT_EQ(channel->Name(), "Channel 1");
-  EXPECT_EQ(platform::FromQColor(channel->Color()), platform::TColor(255));
+  EXPECT_EQ(channel->Color(), platform::TColor(255));
   EXPECT_EQ(channel->XAxisName(), "X-Axis 1");
   EXPECT_EQ(channel->YAxisName(), "Y-Axis 1");
   EXPECT_EQ(plot.GetDataView(0)->Name(), "Data View 1");
@@ -53,8 +53,8 @@ TEST(PlotCore, NewXYPlotHoldsItsDefaultObjectsNamedAndLinked) {
   EXPECT_EQ(plot.GetXAxis(1)->Title(), "X-Axis 2");
   EXPECT_EQ(plot.GetXAxisByName("x-axis 2"), plot.GetXAxis(1));
   EXPECT_EQ(plot.GetXAxisIndexByName("X-Axis 9"), -1);
-  EXPECT_EQ(platform::FromQColor(plot.GetChannel(plot.AddChannel())->Color()), platform::clYellow);
-  EXPECT_EQ(platform::FromQColor(plot.GetChannel(plot.AddChannel())->Color()), platform::clBlue);
+  EXPECT_EQ(plot.GetChannel(plot.AddChannel())->Color(), platform::clYellow);
+  EXPECT_EQ(plot.GetChannel(plot.AddChannel())->Color(), platform::clBlue);
 }
 
 TEST(PlotCore, NextNameCountsOnlyNumericTailsOfThePrefix) {
@@ -109,8 +109,9 @@ struct RecordingPlot {
       return new RecordingChannel(o, c, i, r, n);
     });
     plot.RemoveAllChannels();
-    plot.AddChannel();
-    plot.AddChannel();
+    // A channel is drawn when it holds a point.
+    plot.GetChannelCustom(plot.AddChannel())->AddXY(50, 50);
+    plot.GetChannelCustom(plot.AddChannel())->AddXY(50, 50);
   }
   ~RecordingPlot() { gDrawLog = nullptr; }
   std::vector<QString> Paint() {

@@ -174,11 +174,11 @@ TEST(Sheet, AllControlsRenderToPng) {
   plot->YAxis()->SetDesiredIncrement(10);
   plot->AddChannel();
   TwXYPlotChannel* curve = plot->GetChannel(0);
-  curve->SetColor(Qt::white);
+  curve->SetColor(platform::clWhite);
   curve->SetTraceLineWidth(2);
   for (QPointF p : {QPointF(20, 20), QPointF(-60, -60), QPointF(-60, -100)}) curve->AddXY(p.x(), p.y());
   TwXYPlotChannel* marker = plot->GetChannel(1);
-  marker->SetColor(QColor(255, 128, 128));
+  marker->SetColor(platform::RGB(255, 128, 128));
   marker->SetTraceLineStyle(iplsDot);
   marker->SetTraceLineWidth(5);
   marker->SetMarkersVisible(true);

@@ -16,7 +16,7 @@ struct GatePlot {
     SetupFormPlot(&plot);
     plot.XAxis()->SetDesiredIncrement(20);
     plot.AddChannel();
-    plot.GetChannel(0)->SetColor(Qt::white);
+    plot.GetChannel(0)->SetColor(platform::clWhite);
     plot.GetChannel(0)->SetTraceLineWidth(2);
   }
   QPoint Pixel(double x, double y) const {
@@ -36,7 +36,7 @@ TEST(XYPlot, NewPlotHasOneChannelAndRangeChecks) {
   TwXYPlot plot;
   EXPECT_EQ(plot.ChannelCount(), 1);
   EXPECT_EQ(plot.GetChannel(0)->Name(), "Channel 1");
-  EXPECT_EQ(plot.GetChannel(0)->Color(), QColor(255, 0, 0));
+  EXPECT_EQ(plot.GetChannel(0)->Color(), platform::clRed);
   EXPECT_THROW(plot.GetChannel(1), std::out_of_range);
   EXPECT_THROW(plot.GetChannel(-1), std::out_of_range);
   EXPECT_EQ(plot.AddChannel(), 1);
@@ -95,12 +95,12 @@ TEST(XYPlot, DeletePointsRemovesOldestOrAll) {
   for (int i = 0; i < 4; ++i) ch->AddXY(i, 10 * i);
   ch->DeletePoints(1);
   ASSERT_EQ(ch->Count(), 3);
-  EXPECT_EQ(ch->GetX(0), 1);
-  EXPECT_EQ(ch->GetY(2), 30);
+  EXPECT_EQ(ch->GetDataX(0), 1);
+  EXPECT_EQ(ch->GetDataY(2), 30);
   ch->DeletePoints(0);
   EXPECT_EQ(ch->Count(), 3);
-  EXPECT_THROW(ch->DeletePoints(4), std::out_of_range);
-  EXPECT_THROW(ch->DeletePoints(-1), std::out_of_range);
+  EXPECT_THROW(ch->DeletePoints(4), TwException);
+  EXPECT_THROW(ch->DeletePoints(-1), TwException);
   ch->DeletePoints(ch->Count());
   EXPECT_EQ(ch->Count(), 0);
 
@@ -118,7 +118,7 @@ TEST(XYPlot, DeletePointsRemovesOldestOrAll) {
 TEST(XYPlot, MarkersDrawnOnPoints) {
   GatePlot g;
   TwXYPlotChannel* marker = g.plot.GetChannel(1);
-  marker->SetColor(QColor(255, 128, 128));
+  marker->SetColor(platform::RGB(255, 128, 128));
   marker->SetMarkersVisible(true);
   marker->SetMarkersSize(5);
   marker->AddXY(-59.8, -60.4);
