@@ -136,6 +136,20 @@ class TwComponent : public QWidget, public IiUpdateClient {
   // The control's look (DoPaint only) as a Windows bitmap file.
   void SaveImageToBitmap(const QString& FileName);
 
+  // ---- properties by name (wProperties.h, wPropertyFiles.h) ----
+  // The type kind of the published property at Path ("TickLabelFont.Name");
+  // 0 when there is none.
+  int GetPropertyKind(const QString& Path);
+  // "File Type = " and the class name, then every stored property but Name
+  // (and, unless OptionSaveAllProperties, Left, Top, Width, Height, Align,
+  // Cursor, ShowHint, Tag, Visible, Enabled, Hint and HelpContext). Failures
+  // raise "Error Saving Properties - " and the cause.
+  virtual void SavePropertiesToFile(const QString& FileName);
+  // Applies a file's lines in order inside BeginUpdate/EndUpdate (one
+  // repaint). Failures raise "Error Loading Properties - " and the cause; the
+  // lines before a bad one stay applied.
+  virtual void LoadPropertiesFromFile(const QString& FileName);
+
   // ---- events ----
   TwPaintEvent OnPaint;  // on the off-screen canvas, after DoPaint
   TChangePropertyEvent OnChangeProtected;

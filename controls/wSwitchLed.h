@@ -82,14 +82,14 @@ class TwSwitchLed : public TwCustomComponent {
   // The lamp and the caption box, as painting uses them (unpressed).
   platform::TRect LampRect() const;
   platform::TRect CaptionRect() const;
-  // The item-binding names this control sends besides its properties.
-  QStringList UpdateOPCSpecialList() const { return {QStringLiteral("{MouseDown}")}; }
 
   platform::Handler OnChange;
   platform::Handler OnChangeUser;
 
  protected:
   void DoPaint(platform::Canvas& Canvas) override;
+  // The item-binding name this control sends besides its properties.
+  void UpdateOPCSpecialList() override { FOPCSpecialList = {QStringLiteral("{MouseDown}")}; }
   virtual void DrawButtonBorder(platform::Canvas& Canvas);
   virtual void DrawCaption(platform::Canvas& Canvas);
   virtual void DrawLamp(platform::Canvas& Canvas);

@@ -41,12 +41,19 @@ void WriteFile(const QString& FileName, const QByteArray& bytes) {
 
 }  // namespace
 
-TwWinComponent::TwWinComponent(QWidget* parent) : TwComponent(parent) {
+TwWinComponent::TwWinComponent(QWidget* parent)
+    : TwComponent(parent), FOPCItemManager(std::make_unique<TwOPCItemManager>(this)) {
+  FOPCItemManager->OnGetDesigning = [this](QObject*, bool& Designing) { Designing = GetDesigning(); };
+  FOPCItemManager->OnNewData = [this](TwOPCItem* Item) { OPCNewData(Item); };
+  FOPCItemManager->OnGetType = [this](const QString& PropertyName, int& Kind) {
+    Kind = GetPropertyKind(PropertyName);
+  };
   FTimer.setTimerType(Qt::PreciseTimer);
   connect(&FTimer, &QTimer::timeout, this, [this] { TimerTick(); });
 }
 
 TwWinComponent::~TwWinComponent() {
+  FOPCItemManager.reset();  // items leave the library while the control is whole
   FDestroying = true;
   TimerStop();
 }

@@ -24,17 +24,31 @@
 //   range raises "Compression must be in the range of 1-100" or "... of
 //   0-9" before anything is painted or written. A file that cannot be
 //   written raises TwException.
+// - Item binding: each control owns a TwOPCItemManager (wOPCItem.h) whose
+//   items bind its published properties to OPC items; incoming values reach
+//   the properties through OPCNewData, the controls' own changes go out
+//   through OPCOutputData. Without the binding library nothing binds.
+// - Themes: the control's list of scheme categories (wThemes.h), loaded from
+//   the theme files of its class and applied by property path.
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <QTimer>
 
+#include <functional>
+#include <memory>
 #include <mutex>
 
 #include "controls/wComponent.h"
+#include "controls/wOPCItem.h"
+#include "controls/wThemes.h"
 
 class QPainter;
+class TwXMLMemoryStream;
 
 class TwWinComponent : public TwComponent {
   Q_OBJECT
@@ -73,7 +87,86 @@ class TwWinComponent : public TwComponent {
 
   platform::Handler OnInternalTimer;
 
+  // ---- item binding (wOPCItem.h) ----
+  // Each forwards to item Index of the control's item manager; an index
+  // outside the list raises "List index out of bounds (n)". Without the
+  // binding library the items do nothing (handle 0), and nothing raises.
+  TwOPCItemManager& OPCItemManager() { return *FOPCItemManager; }
+  int OPCAddItem();
+  int OPCItemCount() const { return FOPCItemManager->GetCount(); }
+  void OPCRemoveAllItems();
+  void OPCDeleteItem(int Index);
+  void OPCItemActivate(int Index);
+  void OPCItemDeactivate(int Index);
+  void OPCItemUpdateResume(int Index);
+  void OPCItemUpdateSuspend(int Index);
+  void OPCItemLoaded(int Index);
+  void SetOPCItemData(int Index, const QVariant& Value);
+  void SetOPCItemComputerName(int Index, const QString& Value);
+  void SetOPCItemServerName(int Index, const QString& Value);
+  void SetOPCItemItemName(int Index, const QString& Value);
+  void SetOPCItemPropertyName(int Index, const QString& Value);
+  void SetOPCItemAutoConnect(int Index, bool Value);
+  void SetOPCItemUpdateRate(int Index, int Value);
+  QString GetOPCItemComputerName(int Index) const;
+  QString GetOPCItemServerName(int Index) const;
+  QString GetOPCItemItemName(int Index) const;
+  QString GetOPCItemPropertyName(int Index) const;
+  bool GetOPCItemAutoConnect(int Index) const;
+  int GetOPCItemUpdateRate(int Index) const;
+  QVariant GetOPCItemData(int Index) const;
+  quint16 GetOPCItemQuality(int Index) const;
+  QDateTime GetOPCItemTimeStamp(int Index) const;
+
+  // An incoming value of an item with a PropertyName: OnBeforeNewOPCData may
+  // change it; a good one goes to OPCNewDataSpecial or else to the property
+  // by SetPropertyValue, marked as incoming so that the change is not sent
+  // back; then OnNewOPCData.
+  void OPCNewData(TwOPCItem* Item);
+  // Writes Value to every active item bound to PropertyName (ignoring case);
+  // true when one was written. A change made by an incoming value sends
+  // nothing (and ends the mark).
+  bool OPCOutputData(const QString& PropertyName, const QVariant& Value) override;
+  // The names the control sends besides its properties ("{MouseDown}").
+  QStringList OPCSpecialList();
+
+  std::function<void(QObject* Sender, int Index, QVariant& Data)> OnBeforeNewOPCData;
+  std::function<void(QObject* Sender, int Index)> OnNewOPCData;
+
+  // ---- themes (wThemes.h) ----
+  // Clears the theme list, then reads the preset file and the user file of
+  // the control's class when they exist; a category in both holds the
+  // preset schemes first.
+  void LoadThemes();
+  void ClearThemes();
+  // The preset and user theme folders, each ending in '/' unless empty.
+  void GetThemePaths(QString& PresetPath, QString& UserPath);
+  // Adds the stream's categories and schemes. A missing closing element
+  // raises "Error Loading Scheme. XML File Malformed"; what was read stays.
+  void LoadSchemeFile(TwXMLMemoryStream& Stream, TwSchemeKind Kind);
+  // The index of the category of that name (ignoring case), made if new.
+  int GetThemeCategory(const QString& Name);
+  int GetThemeCategoryCount() const { return int(FThemeCategoryList.size()); }
+  // An index outside the list raises "List index out of bounds (n)".
+  QString GetThemeCategoryName(int CategoryIndex) const;
+  int GetThemeCategorySchemeCount(int CategoryIndex) const;
+  QString GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const;
+  bool GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const;
+  // Sets every line of the scheme, in order, through SetPropertyValue.
+  void ApplyScheme(int CategoryIndex, int SchemeIndex);
+  // Name: the trimmed text before the first '='; Value: the text from two
+  // characters after it. No '=' gives an empty name.
+  static void SplitSchemeLine(const QString& Line, QString& Name, QString& Value);
+  void SetPropertyValue(const TwPropertyObject& Object, const QString& Prefix, const QVariant& Value,
+                        const QString& Path);
+
  protected:
+  // Takes an incoming value itself instead of its property; false here.
+  virtual bool OPCNewDataSpecial(const QString& PropertyName, const QVariant& Value);
+  // Fills FOPCSpecialList; empty here.
+  virtual void UpdateOPCSpecialList() {}
+  QStringList FOPCSpecialList;
+
   void DrawBackGround(platform::Canvas& Canvas, platform::TColor Color) override;
   bool PaintsTransparent() const override { return FTransparent; }
 
@@ -93,6 +186,9 @@ class TwWinComponent : public TwComponent {
   int FTimerID = 0;
   bool FTimerFirstMessage = false;
   int FTimerInterval = 0;
+  std::vector<TwThemeCategory> FThemeCategoryList;
+  std::unique_ptr<TwOPCItemManager> FOPCItemManager;
+  bool FOPCIncomingActive = false;
 };
 
 class TwCustomComponent : public TwWinComponent {

@@ -19,11 +19,6 @@ std::unique_ptr<TwPlotDataCustomList> NewStore(TwPlotDataStyle Style) {
   return std::make_unique<TwPlotDataNullList>();
 }
 
-template <class A>
-void Track(A* Axis, double Value) {
-  if constexpr (requires { Axis->NewTrackingData(Value); }) Axis->NewTrackingData(Value);
-}
-
 }  // namespace
 
 TwPlotChannelCustom::TwPlotChannelCustom(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert,
@@ -142,12 +137,12 @@ void TwPlotChannelCustom::NotificationSetFocus(TwPersistent* Sender) {
 }
 
 QString TwPlotChannelCustom::GetXValueText(double Value) const {
-  if (TwPlotAxis* axis = XAxis()) return axis->GetLabelText(Value);
+  if (TwPlotAxis* axis = XAxis()) return axis->GetCursorText(Value);
   return TranslateText(QStringLiteral("No X-Axis"));
 }
 
 QString TwPlotChannelCustom::GetYValueText(double Value) const {
-  if (TwPlotAxis* axis = YAxis()) return axis->GetLabelText(Value);
+  if (TwPlotAxis* axis = YAxis()) return axis->GetCursorText(Value);
   return TranslateText(QStringLiteral("No Y-Axis"));
 }
 
@@ -189,17 +184,17 @@ void TwPlotChannelCustom::TrackAxes(double X, double Y, bool Null, bool Empty) {
     const int last = Count() - 1;
     if (GetDataNull(last)) return;
     if (x) {
-      Track(x, XPlusMarker(last));
-      Track(x, XMinusMarker(last));
+      x->NewTrackingData(XPlusMarker(last));
+      x->NewTrackingData(XMinusMarker(last));
     }
     if (y) {
-      Track(y, YPlusMarker(last));
-      Track(y, YMinusMarker(last));
+      y->NewTrackingData(YPlusMarker(last));
+      y->NewTrackingData(YMinusMarker(last));
     }
     return;
   }
-  if (x) Track(x, X);
-  if (y && !Null && !Empty) Track(y, Y);
+  if (x) x->NewTrackingData(X);
+  if (y && !Null && !Empty) y->NewTrackingData(Y);
 }
 
 void TwPlotChannelCustom::AddXYArrays(const std::vector<double>& XData, int XLow, int XHigh,

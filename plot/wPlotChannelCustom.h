@@ -56,6 +56,7 @@
 #include <vector>
 
 #include "controls/wDraw.h"
+#include "plot/wPlotAxis.h"
 #include "plot/wPlotDataList.h"
 #include "plot/wPlotObjects.h"
 
@@ -67,7 +68,7 @@ class TwPlotYAxis;
 enum TwPlotChannelDataPointMoveStyle { ipcdpmsXandY, ipcdpmsXOnly, ipcdpmsYOnly };
 enum TwPlotDataPointStatus { ipdpsValid, ipdpsNull, ipdpsEmpty };
 
-class TwPlotChannelCustom : public TwPlotManagerObject {
+class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents {
  public:
   TwPlotChannelCustom(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, TwNotifyEvent AOnInsert,
                       TwNotifyEvent AOnRemove, TwNotifyEvent AOnRename);
@@ -166,11 +167,11 @@ class TwPlotChannelCustom : public TwPlotManagerObject {
   double YLast() const { return Count() ? GetDataY(Count() - 1) : -1; }
   int DrawStartIndex() const { return FStartIndex; }
   int DrawStopIndex() const { return FStopIndex; }
-  double RunningXMin() const { return FRunningXMin; }
-  double RunningXMax() const { return FRunningXMax; }
+  double RunningXMin() const override { return FRunningXMin; }
+  double RunningXMax() const override { return FRunningXMax; }
   double RunningXMean() const { return FRunningXMean; }
-  double RunningYMin() const { return FRunningYMin; }
-  double RunningYMax() const { return FRunningYMax; }
+  double RunningYMin() const override { return FRunningYMin; }
+  double RunningYMax() const override { return FRunningYMax; }
   double RunningYMean() const { return FRunningYMean; }
   QString DataCursorXText, DataCursorYText;
   double DataCursorXValue = 0, DataCursorYValue = 0;
@@ -243,10 +244,7 @@ class TwPlotChannelCustom : public TwPlotManagerObject {
   // ---- draw range and zoom-to-fit, by the channel kind ----
   virtual void CalcDrawStartIndex() = 0;
   virtual void CalcDrawStopIndex() = 0;
-  virtual double GetFitXMax() = 0;
-  virtual double GetFitXMin() = 0;
-  virtual double GetFitYMax() = 0;
-  virtual double GetFitYMin() = 0;
+  // GetFitXMax ... GetFitYMin (TwPlotFitExtents): the axes' zoom to fit.
 
   // ---- drawing ----
   virtual void DrawTrace(platform::Canvas& Canvas, bool XYReversed, platform::TColor BackGroundColor);

@@ -19,19 +19,6 @@ int CanvasPenWidth(int Width) { return Width == 1 ? 0 : Width; }
 
 platform::TPenStyle PenStyleOf(TwPlotLineStyle Style) { return static_cast<platform::TPenStyle>(Style); }
 
-// A Y value in percent of the data view (from its bottom) in pixels; the X
-// pixels from its left when the axes are exchanged.
-template <class V>
-int PercentToPixels(const V* View, double Percent, bool XYReversed) {
-  if constexpr (requires { View->PositionPercentToPixelsY(Percent); }) {
-    return XYReversed ? View->PositionPercentToPixelsX(Percent) : View->PositionPercentToPixelsY(Percent);
-  } else {
-    const TRect r = View->DrawRect();
-    if (XYReversed) return r.Left + static_cast<int>(std::nearbyint(Percent / 100 * r.Width()));
-    return r.Bottom - static_cast<int>(std::nearbyint(Percent / 100 * r.Height()));
-  }
-}
-
 }  // namespace
 
 // ---- trace ----
@@ -136,8 +123,8 @@ void TwPlotChannelCustom::DrawSegment(platform::Canvas& Canvas, bool XYReversed,
   int py1, py2;
   if (YPercent && Owner() && Owner()->DataViewCount()) {
     const TwPlotDataView* view = Owner()->GetDataView(0);
-    py1 = PercentToPixels(view, yl, XYReversed);
-    py2 = PercentToPixels(view, yr, XYReversed);
+    py1 = XYReversed ? view->PositionPercentToPixelsX(yl) : view->PositionPercentToPixelsY(yl);
+    py2 = XYReversed ? view->PositionPercentToPixelsX(yr) : view->PositionPercentToPixelsY(yr);
   } else {
     py1 = yAxis->PositionToPixels(yl);
     py2 = yAxis->PositionToPixels(yr);

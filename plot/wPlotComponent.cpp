@@ -274,16 +274,6 @@ void TwPlotComponent::RefreshLayoutManager() {
   EnableLayoutManager();
 }
 
-void TwPlotComponent::DisableAllTracking() {
-  for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->SetTrackingEnabled(false);
-  for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->SetTrackingEnabled(false);
-}
-
-void TwPlotComponent::EnableAllTracking() {
-  for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->SetTrackingEnabled(true);
-  for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->SetTrackingEnabled(true);
-}
-
 void TwPlotComponent::TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex,
                                           int StopIndex) {
   TwPlotChannelCustom* source = GetChannelCustom(SourceChannelIndex);
@@ -298,6 +288,16 @@ void TwPlotComponent::TransferChannelData(int SourceChannelIndex, int Destinatio
     destination->SetDataNull(j, null);
     destination->SetDataEmpty(j, empty);
   }
+}
+
+void TwPlotComponent::DisableAllTracking() {
+  for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->SetTrackingEnabled(false);
+  for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->SetTrackingEnabled(false);
+}
+
+void TwPlotComponent::EnableAllTracking() {
+  for (int i = 0; i < XAxisCount(); ++i) GetXAxis(i)->SetTrackingEnabled(true);
+  for (int i = 0; i < YAxisCount(); ++i) GetYAxis(i)->SetTrackingEnabled(true);
 }
 
 bool TwPlotComponent::GetToolBarSelectActive() const { return ToolBarCount() && GetToolBar(0)->SelectActive(); }

@@ -278,14 +278,14 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
 
   // Empties every channel; the axes align again on the next tracked value.
   void ClearAllData() { FMaster->ClearAllData(); }
-  // TrackingEnabled of every X and Y axis.
-  void DisableAllTracking();
-  void EnableAllTracking();
   // Appends the source channel's points StartIndex .. StopIndex (with their
   // Null and Empty flags) to the destination channel; nothing when StopIndex <
   // StartIndex. "Start Index Must be 0 or Greater", "StopIndex Must Out Of
   // Range" (StopIndex past the source's last point).
   void TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex, int StopIndex);
+  // TrackingEnabled of every X and Y axis.
+  void DisableAllTracking();
+  void EnableAllTracking();
   bool GetToolBarSelectActive() const;
   void SetToolBarSelectActive(bool Value);
 

@@ -22,6 +22,7 @@
 #include "platform/MenuItem.h"
 #include "plot/wXYPlot.h"
 #include "plot/wXYPlotChannel.h"
+#include "plot/ChannelFixture.h"
 #include "support/UiFixture.h"
 
 namespace {
@@ -292,6 +293,52 @@ TEST_F(PagesFormTest, TransferPlotsHoldTheirChannelsAndStartCurves) {
   }
   EXPECT_EQ(Find<TwXYPlot>("wpAgc")->GetChannel(2)->Color(), platform::RGB(255, 255, 128));
   EXPECT_EQ(Find<TwXYPlot>("wpComp")->GetChannel(0)->TraceLineWidth(), 2);
+}
+
+// The shapes the transfer curves draw, in pixels, on the laid-out plots.
+TEST_F(PagesFormTest, TransferCurvesDrawTheirSegmentsAndMarkers) {
+  using channeltest::DrawChannel;
+  using channeltest::Shape;
+  auto* gate = Find<TwXYPlot>("wpGate");
+  ASSERT_NE(gate, nullptr);
+  EXPECT_EQ(gate->size(), QSize(587, 230));
+  gate->ReCalcLayout();
+  const auto pixel = [gate](double x, double y) {
+    return platform::TPoint{gate->XAxis()->PositionToPixels(x), gate->YAxis()->PositionToPixels(y)};
+  };
+  const std::vector<Shape> curve = DrawChannel(gate->GetChannel(0), 587, 230);
+  ASSERT_EQ(curve.size(), 2u);
+  for (const Shape& s : curve) {
+    EXPECT_EQ(s.kind, Shape::Polyline);
+    EXPECT_EQ(s.pen.Color, platform::clWhite);
+    EXPECT_EQ(s.pen.Width, 2);
+  }
+  EXPECT_EQ(curve[0].points, (std::vector<platform::TPoint>{pixel(-90, -90), pixel(20, 20)}));
+  EXPECT_EQ(curve[1].points, (std::vector<platform::TPoint>{pixel(-90, -90), pixel(-90, -100)}));
+
+  const std::vector<Shape> marker = DrawChannel(gate->GetChannel(1), 587, 230);
+  ASSERT_EQ(marker.size(), 1u);
+  const platform::TPoint c = pixel(-89.8, -90.4);
+  EXPECT_EQ(marker[0].kind, Shape::Ellipse);
+  EXPECT_EQ(marker[0].rect, (platform::TRect{c.X - 5, c.Y - 5, c.X + 5, c.Y + 5}));
+  EXPECT_EQ(marker[0].pen.Width, 3);
+  EXPECT_EQ(marker[0].pen.Color, platform::RGB(255, 128, 128));
+
+  auto* agc = Find<TwXYPlot>("wpAgc");
+  ASSERT_NE(agc, nullptr);
+  agc->ReCalcLayout();
+  const std::vector<Shape> target = DrawChannel(agc->GetChannel(2), 587, 230);
+  ASSERT_EQ(target.size(), 1u);
+  EXPECT_EQ(target[0].pen.Color, platform::RGB(255, 255, 128));
+
+  // The pages' update: delete the held points, add new ones.
+  TwXYPlotChannel* ch = gate->GetChannel(0);
+  ch->DeletePoints(3);
+  for (auto [x, y] : {std::pair{20.0, 20.0}, {-40.0, -40.0}, {-40.0, -100.0}}) ch->AddXY(x, y);
+  const std::vector<Shape> updated = DrawChannel(ch, 587, 230);
+  ASSERT_EQ(updated.size(), 2u);
+  EXPECT_EQ(updated[0].points, (std::vector<platform::TPoint>{pixel(-40, -40), pixel(20, 20)}));
+  EXPECT_EQ(updated[1].points, (std::vector<platform::TPoint>{pixel(-40, -40), pixel(-40, -100)}));
 }
 
 TEST_F(PagesFormTest, GatePlotShowsStartCurveMarkerAndGridWithoutHiddenObjects) {

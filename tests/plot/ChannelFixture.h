@@ -55,31 +55,24 @@ inline std::vector<Shape> DrawChannel(TwPlotChannelCustom* channel, int width = 
   return recorder.shapes;
 }
 
-// Places an axis's scale from pixel Start (its Min) to Stop (its Max), as a
-// layout pass would.
-inline void SetPixelRange(TwPlotAxis* Axis, int Start, int Stop) {
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  platform::Canvas canvas(&scratch);
-  Axis->SetStartStacked(false);
-  Axis->SetStopStacked(false);
-  Axis->SetReverseScale(Axis->IsHorz() ? Start > Stop : Start < Stop);
-  const int lo = std::min(Start, Stop), hi = std::max(Start, Stop);
-  Axis->SetDrawRect(Axis->IsHorz() ? platform::TRect{lo, 0, hi, 20} : platform::TRect{0, lo, 20, hi});
-  Axis->CalcScaleRect(canvas);
-}
-
-// A plot whose axes map Min .. Min + Span onto given pixels: X from XPixel0
-// to XPixel1, Y from YPixel0 (bottom) to YPixel1.
+// A plot whose axes map Min .. Min + Span onto given pixels: X from x0 to x1,
+// Y from y0 (bottom) to y1. Nothing lays the plot out, so they stay; the axes
+// do not track.
 struct AxesPlot {
   TwXYPlot plot;
   TwXYPlotChannel* channel;
   AxesPlot(double xMin, double xSpan, double yMin, double ySpan, int x0 = 0, int x1 = 500, int y0 = 500,
            int y1 = 0) {
-    plot.DisableAllTracking();  // the points added must not move the axes
     plot.GetXAxis(0)->SetMinSpan(xMin, xSpan);
     plot.GetYAxis(0)->SetMinSpan(yMin, ySpan);
-    SetPixelRange(plot.GetXAxis(0), x0, x1);
-    SetPixelRange(plot.GetYAxis(0), y0, y1);
+    // The scales take their pixel ends from their draw rectangles.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    platform::Canvas canvas(&scratch);
+    plot.GetXAxis(0)->SetDrawRect({x0, 0, x1, 10});
+    plot.GetXAxis(0)->CalcScaleRect(canvas);
+    plot.GetYAxis(0)->SetDrawRect({0, y1, 10, y0});
+    plot.GetYAxis(0)->CalcScaleRect(canvas);
+    plot.DisableAllTracking();
     channel = plot.GetChannel(0);
   }
   TPoint Pixel(double x, double y) const {

@@ -161,6 +161,28 @@ TEST(Channel, MarkerWidenedValues) {
   EXPECT_EQ(ErrorOf([&] { ch->YPlusMarker(0); }), "Y-Axis not assigned");
 }
 
+TEST(Channel, TracksItsAxesWithTheMarkerWidth) {
+  AxesPlot a(0, 100, 0, 100);  // 100 units over 500 pixels
+  TwPlotXAxis* x = a.plot.GetXAxis(0);
+  x->SetTrackingEnabled(true);
+  x->SetTrackingAlignFirstStyle(ipafsMin);
+  x->SetTrackingStyle(iptsScrollSmooth);
+  std::vector<double> mins;
+  a.plot.OnXAxisMinChange = [&](int, double, double NewValue) { mins.push_back(NewValue); };
+  a.channel->SetMarkersVisible(true);
+  a.channel->SetMarkersSize(5);
+  a.channel->AddXY(50, 20);
+  ASSERT_EQ(mins.size(), 2u);
+  EXPECT_DOUBLE_EQ(mins[0], 51);
+  EXPECT_DOUBLE_EQ(mins[1], 49);
+
+  // Without markers the plain X.
+  mins.clear();
+  a.channel->SetMarkersVisible(false);
+  a.channel->AddXY(30, 20);
+  EXPECT_EQ(mins, (std::vector<double>{30}));
+}
+
 TEST(Channel, AddXYArraysAndArray) {
   TwXYPlot plot;
   TwXYPlotChannel* ch = plot.GetChannel(0);
