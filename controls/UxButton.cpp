@@ -109,9 +109,53 @@ void TUxButton::UpdateAccelerator() {
 void TUxButton::SetDefault(bool v) {
   if (v == FDefault) return;
   FDefault = v;
+  WatchWindow();
   // The rule again for the window's current focus.
   QWidget* focus = window() ? window()->focusWidget() : nullptr;
   FocusMoved(focus && focus->hasFocus() ? focus : nullptr);
+}
+
+void TUxButton::SetCancel(bool v) {
+  if (v == FCancel) return;
+  FCancel = v;
+  WatchWindow();
+}
+
+void TUxButton::WatchWindow() {
+  QWidget* target = (FDefault || FCancel) && window() != this ? window() : nullptr;
+  if (target == FWatchedWindow) return;
+  if (FWatchedWindow) FWatchedWindow->removeEventFilter(this);
+  FWatchedWindow = target;
+  if (target) target->installEventFilter(this);
+}
+
+bool TUxButton::TakesDialogKey(const QKeyEvent* e) const {
+  if (e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return false;
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (!(enter ? FActive : e->key() == Qt::Key_Escape && FCancel)) return false;
+  return isVisible() && isEnabled() && focusPolicy() != Qt::NoFocus;
+}
+
+bool TUxButton::eventFilter(QObject* watched, QEvent* e) {
+  // A key event reaches the window itself only when the focused control
+  // and its parents left it unused.
+  if (watched != FWatchedWindow || e->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, e);
+  auto* key = static_cast<QKeyEvent*>(e);
+  if (!TakesDialogKey(key)) return false;
+  for (TUxButton* b : FWatchedWindow->findChildren<TUxButton*>())
+    if (b->TakesDialogKey(key)) {
+      if (b != this) return false;  // that button's own filter takes it
+      break;
+    }
+  KeyClick(key->key() != Qt::Key_Escape);
+  return true;
+}
+
+void TUxButton::KeyClick(bool enter) {
+  FKeyWasPressed = enter && !FDropDownOnEnter;
+  const QPointer<TUxButton> self = this;
+  Click();
+  if (self) FKeyWasPressed = false;
 }
 
 void TUxButton::SetActive(bool v) {
@@ -190,6 +234,7 @@ bool TUxButton::event(QEvent* e) {
     if (isEnabled() && isVisible()) Click();
     return true;
   }
+  if (e->type() == QEvent::ParentChange) WatchWindow();
   return QWidget::event(e);
 }
 
@@ -236,10 +281,7 @@ void TUxButton::keyPressEvent(QKeyEvent* e) {
   // The key reached the button, so it holds the focus and is the active default.
   const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
   if (plain && isEnabled() && (enter || (e->key() == Qt::Key_Escape && FCancel))) {
-    FKeyWasPressed = enter && !FDropDownOnEnter;
-    const QPointer<TUxButton> self = this;
-    Click();
-    if (self) FKeyWasPressed = false;
+    KeyClick(enter);
     return;
   }
   QWidget::keyPressEvent(e);

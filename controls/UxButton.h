@@ -16,6 +16,13 @@
 // active default), Escape a Cancel button that has the focus; Alt with the
 // caption's "&x" clicks.
 //
+// Dialog keys: Enter or Escape (without Shift, Ctrl or Alt) that the focused
+// control of the window leaves unused reaches the window's active default
+// button (Enter) or its Cancel button (Escape), if it is visible and enabled;
+// the first such button in the window's child order clicks and the key is
+// used up. A control that uses Enter or Escape itself accepts the key event
+// and so keeps it.
+//
 // Groups: the TUxButtons with one parent and one non-zero GroupIndex (apart
 // from the bitmap buttons' groups). A click on a grouped button flips Down;
 // setting one down raises the others; a down button of a group without
@@ -29,6 +36,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -69,7 +77,7 @@ class TUxButton : public QWidget {
   bool Down() const { return FDown; }
   void SetDown(bool v);
   bool Cancel() const { return FCancel; }
-  void SetCancel(bool v) { FCancel = v; }
+  void SetCancel(bool v);
   bool Default() const { return FDefault; }
   void SetDefault(bool v);
   // Whether the button is drawn and acts as the default one now.
@@ -133,6 +141,7 @@ class TUxButton : public QWidget {
   virtual void RepaintButton() { update(); }
 
   bool event(QEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
@@ -152,6 +161,11 @@ class TUxButton : public QWidget {
   bool Grouped() const { return FGroupIndex != 0; }
   bool FaceIsBtnFace() const;
   void UpdateAccelerator();
+  // Watches the window for dialog keys while Default or Cancel is set.
+  void WatchWindow();
+  // Whether an unused Enter or Escape in the window is this button's.
+  bool TakesDialogKey(const QKeyEvent* e) const;
+  void KeyClick(bool enter);
 
   QString FCaption;
   QColor FColor, FFontColor;
@@ -184,4 +198,5 @@ class TUxButton : public QWidget {
   QColor FFrameColor;
   bool FKeyWasPressed = false;
   int FAccelerator = 0;
+  QPointer<QWidget> FWatchedWindow;
 };

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <tuple>
+
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
@@ -36,7 +38,9 @@ void ApplyDialogLook(QWidget* form) {
   form->setAutoFillBackground(true);
 }
 
-QImage ButtonFace(const QSize& size, int state) {
+namespace {
+
+QImage PaintButtonFace(const QSize& size, int state) {
   const Palette& c = Colours();
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -66,6 +70,16 @@ QImage ButtonFace(const QSize& size, int state) {
     p.drawLine(QPointF(r.left() + 4, r.top() + 1.5), QPointF(r.right() - 4, r.top() + 1.5));
   }
   return image;
+}
+
+const QImage& Itself(const QImage& image) { return image; }
+
+}  // namespace
+
+QImage ButtonFace(const QSize& size, int state) {
+  static std::map<std::tuple<int, int, int>, QImage> cache;
+  return mainform::SharedPictures(cache, std::make_tuple(size.width(), size.height(), state),
+                                  [&] { return PaintButtonFace(size, state); }, Itself);
 }
 
 void SetButtonFaces(TUxBmpButton* button, const QRect& r) {

@@ -47,7 +47,8 @@ void ApplyDialogLook(QWidget* form);
 // Gives a bitmap button drawn faces of the given size (Up, Hot, Down,
 // StayDown, Disabled), light caption text, and places it at r.
 void SetButtonFaces(TUxBmpButton* button, const QRect& r);
-// One face of a button: state 0 up, 1 hot, 2 down, 3 latched, 4 disabled.
+// One face of a button: state 0 up, 1 hot, 2 down, 3 latched, 4 disabled;
+// buttons of one size share the pictures.
 QImage ButtonFace(const QSize& size, int state);
 
 // A group box in the dialog colours at r with an optional caption.

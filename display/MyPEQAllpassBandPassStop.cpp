@@ -181,6 +181,9 @@ class TPeqEdit : public QLineEdit {
   void keyPressEvent(QKeyEvent* e) override {
     if (OnKeyDown) OnKeyDown(this, e->key());
     QLineEdit::keyPressEvent(e);
+    // Enter checks the typed entry: the field uses the key, which therefore
+    // does not go on to a default button of the window.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) e->accept();
   }
   void mousePressEvent(QMouseEvent* e) override {
     const QPoint pos = e->position().toPoint();

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+
 #include "controls/UxComboBox.h"
 
 class QLabel;
@@ -67,6 +69,19 @@ const KeyColours& Keys();
 struct ButtonFaces {
   QImage up, hot, down, stayDown, disabled;
 };
+// Drawn pictures are made once per key and shared: QImage copies share their
+// pixels until one is written. An entry nobody but the cache holds any more
+// (tested on one image of it) is dropped when a new one is drawn, so sizes
+// that went out of use do not pile up.
+template <typename Key, typename Pictures, typename Draw>
+Pictures SharedPictures(std::map<Key, Pictures>& cache, const Key& key, Draw draw,
+                        const QImage& (*held)(const Pictures&)) {
+  if (auto it = cache.find(key); it != cache.end()) return it->second;
+  for (auto it = cache.begin(); it != cache.end();)
+    it = held(it->second).isDetached() ? cache.erase(it) : std::next(it);
+  return cache.emplace(key, draw()).first->second;
+}
+
 // Page-bar tab: a trapezoid so neighbouring tabs overlap like file tabs.
 // Function pages (Gain ... Matrix) are tinted apart from the channel pages.
 ButtonFaces TabFaces(QSize size, bool functionPage);

@@ -14,6 +14,9 @@ namespace mainform {
 void PeqGrid(TfmMain& form, QWidget* parent, const QString& gridName, const QString& bandSuffix, const QRect& r,
              int channel, int rows) {
   auto* grid = form.Create<TMyPEQAllpassBandPassStop>(parent, gridName);
+  // The row count first: a grid builds a row's controls when it first lays
+  // the row out, and the setters below lay out every shown row.
+  grid->SetChannelNumber(rows);
   grid->SetTag(channel);
   grid->SetGroupStyle(gsCustom);
   grid->SetTransparent(true);
@@ -26,7 +29,6 @@ void PeqGrid(TfmMain& form, QWidget* parent, const QString& gridName, const QStr
   face.Name = QStringLiteral("新細明體");
   face.Height = -13;
   grid->setFont(platform::ToQFont(face));
-  grid->SetChannelNumber(rows);
   grid->setGeometry(r);
   grid->show();
   // Lay the rows out now so the band buttons can cover their numbers.

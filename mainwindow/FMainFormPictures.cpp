@@ -8,6 +8,8 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+#include <tuple>
+
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
 #include "controls/UxPanel.h"
@@ -82,9 +84,7 @@ QImage Key(QSize size, const QColor& face, const QColor& edge, bool sunken) {
   return image;
 }
 
-}  // namespace
-
-ButtonFaces TabFaces(QSize size, bool functionPage) {
+ButtonFaces DrawTabFaces(QSize size, bool functionPage) {
   const QColor base = functionPage ? QColor(44, 74, 80) : QColor(52, 64, 78);
   const QColor edge(110, 128, 146);
   ButtonFaces f;
@@ -96,7 +96,7 @@ ButtonFaces TabFaces(QSize size, bool functionPage) {
   return f;
 }
 
-ButtonFaces KeyFaces(QSize size, const QColor& lit) {
+ButtonFaces DrawKeyFaces(QSize size, const QColor& lit) {
   const QColor face = Colours().keyFace;
   const QColor edge(24, 30, 37);
   ButtonFaces f;
@@ -106,6 +106,22 @@ ButtonFaces KeyFaces(QSize size, const QColor& lit) {
   f.stayDown = Key(size, lit, Darker(lit, 70), false);
   f.disabled = Key(size, QColor(58, 64, 71), QColor(40, 44, 50), false);
   return f;
+}
+
+const QImage& UpFace(const ButtonFaces& faces) { return faces.up; }
+
+}  // namespace
+
+ButtonFaces TabFaces(QSize size, bool functionPage) {
+  static std::map<std::tuple<int, int, bool>, ButtonFaces> cache;
+  return SharedPictures(cache, std::make_tuple(size.width(), size.height(), functionPage),
+                        [&] { return DrawTabFaces(size, functionPage); }, UpFace);
+}
+
+ButtonFaces KeyFaces(QSize size, const QColor& lit) {
+  static std::map<std::tuple<int, int, QRgb>, ButtonFaces> cache;
+  return SharedPictures(cache, std::make_tuple(size.width(), size.height(), lit.rgba()),
+                        [&] { return DrawKeyFaces(size, lit); }, UpFace);
 }
 
 QImage ThumbPicture(QSize size, bool blue, int state) {

@@ -196,8 +196,12 @@ void TwPlotAxis::CalcScaleRect(Canvas& Canvas) {
     FActualStop = FScaleRect.Top;
   }
   if (FReverseScale) std::swap(FActualStart, FActualStop);
-  FPixelsPerSpanUnit = (FActualStart - FActualStop) / FSpan;
-  if (std::isnan(FPixelsPerSpanUnit) || std::fabs(FPixelsPerSpanUnit) > 1e300) FPixelsPerSpanUnit = 0;
+}
+
+double TwPlotAxis::PixelsPerSpanUnit() const {
+  // From the current Span, so that a range changed since the last layout maps at once.
+  const double p = (FActualStart - FActualStop) / FSpan;
+  return std::isnan(p) || std::fabs(p) > 1e300 ? 0 : p;
 }
 
 // ---- values and pixels ----
@@ -205,7 +209,7 @@ void TwPlotAxis::CalcScaleRect(Canvas& Canvas) {
 int TwPlotAxis::PositionToPixels(double Value) const {
   if (FActualStart == FActualStop || FSpan <= 1e-300) return (FActualStart + FActualStop) / 2;
   if (FScaleType == ipstLinear) {
-    const double offset = (Value - FMin) * FPixelsPerSpanUnit;
+    const double offset = (Value - FMin) * PixelsPerSpanUnit();
     if (std::isnan(offset)) return (FActualStart + FActualStop) / 2;
     const long long r = std::llrint(std::clamp(offset, -1e15, 1e15));
     return int(std::clamp<long long>(FActualStart - r, -32000, 32000));

@@ -270,6 +270,8 @@ class TwPlotAxis : public TwPlotLayoutObject {
   // CalcScaleRect set them.
   int ActualStart() const { return FActualStart; }
   int ActualStop() const { return FActualStop; }
+  // Pixels per value unit along a linear scale (0 for an infinite one).
+  double PixelsPerSpanUnit() const;
   platform::TRect ScaleRect() const { return FScaleRect; }
   platform::TRect FocusRect() const { return FFocusRect; }
   TwQuadSide QuadSide() const { return FQuadSide; }
@@ -400,7 +402,6 @@ class TwPlotAxis : public TwPlotLayoutObject {
 
   std::vector<std::unique_ptr<TwPlotTickObject>> FTickList;
   int FActualStart = 0, FActualStop = 0;
-  double FPixelsPerSpanUnit = 0;
   platform::TRect FScaleRect, FFocusRect;
   TwQuadSide FQuadSide = iqsBottom;
   int FRequiredWidth = 0, FTitleOffset = 0;

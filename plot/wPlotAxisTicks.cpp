@@ -93,6 +93,7 @@ void TwPlotAxis::UpdateTicks(Canvas& Canvas) {
 
 void TwPlotAxis::BuildTicks(int c) {
   FreeTicks();
+  FMonthModeEnabled = FYearModeEnabled = false;
   struct Place {
     TwPlotAxis* axis;
     ~Place() { axis->PlaceTicks(); }

@@ -4,6 +4,8 @@
 #include "controls/UxShapeButton.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -97,6 +99,102 @@ TEST(PushButton, DefaultFollowsTheFocus) {
   edit->setFocus();
   EXPECT_TRUE(ok->Active());
   EXPECT_FALSE(other->Active());
+}
+
+// An edit that uses Enter and Escape itself (as the EQ grids' fields use Enter).
+class KeepsKeys : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  int used = 0;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    QLineEdit::keyPressEvent(e);
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Escape) {
+      ++used;
+      e->accept();
+    }
+  }
+};
+
+TEST(PushButton, EnterAndEscapeFromOtherControlsReachDefaultAndCancel) {
+  QWidget window, other;
+  window.resize(300, 100);
+  auto* panel = new QWidget(&window);  // the keys climb through parents
+  auto* edit = new QLineEdit(panel);
+  auto* keeper = new KeepsKeys(&window);
+  int ok = 0, cancel = 0, second = 0, elsewhere = 0;
+  const auto counting = [](QWidget* parent, int& clicks) {
+    auto* b = new TUxButton(parent);
+    b->OnClick = [&clicks](QObject*) { ++clicks; };
+    return b;
+  };
+  TUxButton* bnOK = counting(&window, ok);
+  TUxButton* bnCancel = counting(&window, cancel);
+  TUxButton* bnSecond = counting(&window, second);  // a later Default button
+  TUxButton* bnOther = counting(&other, elsewhere);  // another window's
+  bnOK->SetDefault(true);
+  bnCancel->SetCancel(true);
+  bnSecond->SetDefault(true);
+  bnOther->SetDefault(true);
+  bnOther->SetCancel(true);
+  other.setAttribute(Qt::WA_ShowWithoutActivating);
+  other.show();
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  edit->setFocus();
+
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(ok, 2) << "the first active default in child order";
+  EXPECT_EQ(second, 0);
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(cancel, 1);
+  for (auto modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+    QTest::keyClick(edit, Qt::Key_Return, modifier);
+    QTest::keyClick(edit, Qt::Key_Escape, modifier);
+  }
+  EXPECT_EQ(ok, 2) << "not with Shift, Ctrl or Alt";
+  EXPECT_EQ(cancel, 1);
+  EXPECT_EQ(elsewhere, 0) << "keys stay in their window";
+
+  keeper->setFocus();
+  QTest::keyClick(keeper, Qt::Key_Return);
+  QTest::keyClick(keeper, Qt::Key_Escape);
+  EXPECT_EQ(keeper->used, 2);
+  EXPECT_EQ(ok, 2) << "a control that uses the key keeps it";
+  EXPECT_EQ(cancel, 1);
+
+  edit->setFocus();
+  bnOK->setEnabled(false);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(second, 1) << "a disabled default button passes the key on";
+  bnOK->setEnabled(true);
+  bnOK->SetDefault(false);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(ok, 2);
+  EXPECT_EQ(second, 2);
+  bnCancel->hide();
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(cancel, 1) << "a hidden Cancel button takes nothing";
+  bnCancel->show();
+
+  bnOK->setFocus();
+  QTest::keyClick(bnOK, Qt::Key_Return);
+  EXPECT_EQ(ok, 3) << "a focused button is the active default itself";
+  EXPECT_EQ(second, 2);
+  QTest::keyClick(bnOK, Qt::Key_Escape);
+  EXPECT_EQ(cancel, 2) << "Escape on a focused plain button goes to Cancel";
+
+  bnCancel->setParent(&other);  // moved to another window: watches that one
+  bnCancel->show();
+  bnOther->SetCancel(false);
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(cancel, 2);
+  QTest::keyClick(&other, Qt::Key_Escape);
+  EXPECT_EQ(cancel, 3);
 }
 
 TEST(PushButton, GroupedButtonsLatchLikeRadioButtons) {

@@ -136,6 +136,28 @@ TEST_F(GridFixture, TypedEntries) {
   EXPECT_DOUBLE_EQ(grid.GetGainValue(3), 12.0);
 }
 
+TEST(PeqGridKeys, FieldsKeepEnterFromTheWindowsDefaultButton) {
+  QWidget window;
+  window.resize(500, 300);
+  TMyPEQAllpassBandPassStop grid(&window);
+  grid.resize(452, 260);
+  grid.SetChannelNumber(5);
+  int changes = 0, defaults = 0;
+  grid.OnChange = [&](QObject*) { ++changes; };
+  TUxButton ok(&window);
+  ok.move(0, 270);
+  ok.SetDefault(true);
+  ok.OnClick = [&](QObject*) { ++defaults; };
+  window.show();
+  testsupport::RunEventLoop(10);
+  QLineEdit* edit = grid.GainEdit(1);
+  Type(edit, "2.5");
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(edit->text(), "2.5dB");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(defaults, 0) << "the field used the key";
+}
+
 TEST_F(GridFixture, RefusedEntriesBringTheOldValueBack) {
   struct Case { int field; const char* typed; };
   const Case cases[] = {{0, "0"}, {0, "."}, {0, "abc"}, {0, "1.2.3"}, {1, "1..2"}, {1, "0"},

@@ -370,6 +370,66 @@ TEST_F(PagesFormTest, GatePlotShowsStartCurveMarkerAndGridWithoutHiddenObjects) 
   EXPECT_EQ(dv.Right, plot->width() - plot->OuterMarginRight() - plot->XAxis()->GetEndsOverhang(canvas) - 1);
 }
 
+// The major labels of an axis's last tick build.
+static QStringList MajorLabels(const TwPlotAxis* a) {
+  QStringList labels;
+  for (int i = 0; i < a->TickListCount(); ++i)
+    if (a->TickListItem(i).TickType == ipttMajor) labels << a->TickListItem(i).Text;
+  return labels;
+}
+
+TEST_F(PagesFormTest, GatePlotAxesAsTheFormSetsThem) {
+  auto* plot = Find<TwXYPlot>("wpGate");
+  ASSERT_NE(plot, nullptr);
+  plot->resize(587, 230);
+  for (int c = 0; c < plot->ChannelCount(); ++c) plot->GetChannel(c)->DeletePoints(plot->GetChannel(c)->Count());
+  const QImage img = plot->grab().toImage();
+  const QColor green(0, 128, 0);
+  const platform::TRect dv = plot->GetDataView(0)->DrawRect();
+  TwPlotAxis* x = plot->XAxis();
+  TwPlotAxis* y = plot->YAxis();
+  const QStringList every20{"-100", "-80", "-60", "-40", "-20", "0", "20"};
+  EXPECT_EQ(MajorLabels(x), every20);
+  EXPECT_EQ(MajorLabels(y), every20);
+  for (int v = -100; v <= 20; v += 20) {
+    EXPECT_EQ(img.pixelColor(x->PositionToPixels(v), y->PositionToPixels(-50)), green) << "X line " << v;
+    EXPECT_EQ(img.pixelColor(x->PositionToPixels(-50), y->PositionToPixels(v)), green) << "Y line " << v;
+  }
+  // No line between the majors.
+  EXPECT_EQ(img.pixelColor(x->PositionToPixels(-50), y->PositionToPixels(-50)), QColor(0, 0, 0));
+  // The frame on all four edges.
+  const int midX = x->PositionToPixels(-50), midY = y->PositionToPixels(-50);
+  for (QPoint p : {QPoint(dv.Left, midY), QPoint(dv.Right, midY), QPoint(midX, dv.Top), QPoint(midX, dv.Bottom)})
+    EXPECT_EQ(img.pixelColor(p), green) << p.x() << "," << p.y();
+  // Yellow labels beside every major line, and nothing white (scale line,
+  // tick marks) outside the data view.
+  // Text edges may be smoothed: yellow is red and green high, blue low.
+  auto yellowish = [](QColor c) { return c.red() > 160 && c.green() > 160 && c.blue() < 80; };
+  auto yellowIn = [&](QRect r) {
+    for (int py = r.top(); py <= r.bottom(); ++py)
+      for (int px = r.left(); px <= r.right(); ++px)
+        if (img.rect().contains(px, py) && yellowish(img.pixelColor(px, py))) return true;
+    return false;
+  };
+  for (int v = -100; v <= 20; v += 20) {
+    const int px = x->PositionToPixels(v), py = y->PositionToPixels(v);
+    EXPECT_TRUE(yellowIn(QRect(QPoint(px - 4, dv.Bottom + 1), QPoint(px + 4, img.height() - 1)))) << "X label " << v;
+    EXPECT_TRUE(yellowIn(QRect(QPoint(0, py - 2), QPoint(dv.Left - 1, py + 2)))) << "Y label " << v;
+  }
+  EXPECT_FALSE(yellowIn(QRect(QPoint(0, y->PositionToPixels(-90) - 1), QPoint(dv.Left - 1, y->PositionToPixels(-90) + 1))));
+  for (int py = 0; py < img.height(); ++py)
+    for (int px = 0; px < img.width(); ++px)
+      if (px < dv.Left || px > dv.Right || py < dv.Top || py > dv.Bottom)
+        ASSERT_NE(img.pixelColor(px, py), QColor(255, 255, 255)) << px << "," << py;
+
+  // A taller plot labels its Y axis every 10 dB.
+  plot->resize(587, 529);
+  plot->grab();
+  EXPECT_EQ(MajorLabels(y).size(), 13);
+  EXPECT_EQ(MajorLabels(y).at(1), "-90");
+  EXPECT_EQ(MajorLabels(x), every20);
+}
+
 TEST_F(PagesFormTest, MatrixCrosspointsCarrySourceAndOutput) {
   int active = 0;
   for (int o = 0; o < 8; ++o)

@@ -326,6 +326,18 @@ TEST_F(EffectWindowsTest, CompressorCurveFollowsThresholdAndRatio) {
   EXPECT_TRUE(main->frames.empty());
 }
 
+TEST_F(EffectWindowsTest, CompressorPlotLabelsItsXAxisEvery20dB) {
+  auto* plot = In<TwXYPlot>(fmComp, "wpComp");
+  ASSERT_EQ(plot->size(), QSize(288, 274));
+  plot->grab();
+  QStringList labels;
+  for (int i = 0; i < plot->XAxis()->TickListCount(); ++i)
+    if (plot->XAxis()->TickListItem(i).TickType == ipttMajor) labels << plot->XAxis()->TickListItem(i).Text;
+  EXPECT_EQ(labels, QStringList({"-100", "-80", "-60", "-40", "-20", "0", "20"}));
+  EXPECT_DOUBLE_EQ(plot->XAxis()->MajorIncrement(), 20);
+  EXPECT_DOUBLE_EQ(plot->YAxis()->DesiredIncrement(), 10);
+}
+
 TEST_F(EffectWindowsTest, CompressorThresholdMovesThePageFaderWithOneCommand) {
   Image().Effect.Comp = {0, 50, 499, 220};
   ASSERT_TRUE(main->LoadCompDialog());
