@@ -62,7 +62,6 @@
 
 class TwPlotAxis;
 class TwPlotDataCursor;
-
 class TwPlotXAxis;
 class TwPlotYAxis;
 
@@ -146,9 +145,6 @@ class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents 
   void SetDataStyle(TwPlotDataStyle Value);
   QVariant Tag() const { return FTag; }
   void SetTag(const QVariant& Value) { FTag = Value; }
-
-  // Computes the cursor's values at its pointers and reports them to it.
-  virtual void UpdateDataCursor(TwPlotDataCursor* /*DataCursor*/) {}
 
   // ---- public state ----
   // The resolved axes; null when no axis of that name exists.
@@ -265,6 +261,13 @@ class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents 
   static double LineYAtX(double X1, double Y1, double X2, double Y2, double X);
   static double LineXAtY(double X1, double Y1, double X2, double Y2, double Y);
 
+  // ---- data cursor readout ----
+  // Computes the cursor's values at its pointers and reports them to it.
+  virtual void UpdateDataCursor(TwPlotDataCursor* /*DataCursor*/) {}
+  // Fills DataCursorXText ... DataCursorStatus for the cursor's Style and
+  // hands the cursor its hint text; the fixed words are translated.
+  void BuildDataCursorText(TwPlotDataCursor* DataCursor, TwPlotDataPointStatus Status, double Y, double X);
+
   // ---- plot-object overrides ----
   void AddMenuItems(TwPlotPopupMenu* PopupMenu) override;
   void NotificationRemove(TwPersistent* Sender) override;
@@ -276,6 +279,10 @@ class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents 
   int SelectDataIndex() const { return FSelectDataIndex; }
 
  protected:
+  // The readout's text of a valid Y value, and of an inverse X difference
+  // (the time-series channel shows digital levels and the cursor format).
+  virtual QString DataCursorValidYText(double Y) const { return GetYValueText(Y); }
+  virtual QString DataCursorInverseXText(double X) const { return GetXValueText(X); }
   bool DoHitTest(const TwPlotMouseData& MouseData) override;
   void DoMouseHint(const TwPlotMouseData& MouseData, TwHintData& HintData) override;
   void DoMouseLeft(const TwPlotMouseData& MouseData) override;

@@ -101,8 +101,8 @@ void TwPlotChannelCustom::DoMouseMove(const TwPlotMouseData& MouseData) {
   if (Owner())
     Owner()->DoMouseMoveDataPointEvent(this, FMouseDownDataIndex, MouseData.Shift, MouseData.X, MouseData.Y);
   if (!FUserCanMoveDataPoints) return;
-  const TwPlotAxis* x = XAxis();
-  const TwPlotAxis* y = YAxis();
+  TwPlotAxis* x = XAxis();
+  TwPlotAxis* y = YAxis();
   if (!x || !y) return;
   const bool moveX = FUserCanMoveDataPointsStyle != ipcdpmsYOnly && StoreMovesX();
   const bool moveY = FUserCanMoveDataPointsStyle != ipcdpmsXOnly;

@@ -6,16 +6,10 @@
 using platform::TColor;
 using platform::TRect;
 
-namespace {
-TColor TwPlotChannelColor(const TwPlotChannelCustom* Channel) {
-  const QColor c = Channel->Color();
-  return platform::RGB(c.red(), c.green(), c.blue());
-}
-}  // namespace
 
 TColor TwPlotDataCursor::LineColor(TColor NoChannel) {
   if (FUseChannelColor)
-    if (TwPlotChannelCustom* c = GetChannel()) return TwPlotChannelColor(c);
+    if (TwPlotChannelCustom* c = GetChannel()) return c->Color();
   return NoChannel;
 }
 

@@ -8,7 +8,6 @@
 #include "plot/wPlotComponent.h"
 #include "plot/wPlotDataCursor.h"
 #include "plot/wPlotDataView.h"
-#include "plot/wXYPlotChannel.h"
 
 namespace {
 
@@ -17,12 +16,8 @@ double ClampPercent(double Value) {
   return Value > 100 ? 100 : Value;
 }
 
-int PointCount(const TwPlotChannelCustom* c) {
-  auto* xy = dynamic_cast<const TwXYPlotChannel*>(c);
-  return xy ? xy->Count() : 0;
-}
-
-double PointX(const TwPlotChannelCustom* c, int i) { return dynamic_cast<const TwXYPlotChannel*>(c)->GetDataX(i); }
+int PointCount(const TwPlotChannelCustom* c) { return c->Count(); }
+double PointX(const TwPlotChannelCustom* c, int i) { return c->GetDataX(i); }
 
 // Bisection over data of rising (Ascending) or falling X: the exact index or
 // the last one probed.
@@ -241,6 +236,10 @@ TwPlotDataPointStatus TwPlotDataCursor::GetInterpolatedYValue(const QString& ACh
   TwPlotAxis* axis = channel ? channel->XAxis() : nullptr;
   if (!axis) return ipdpsNull;
   axis->SetBlockMinSpanEvents(true);
+  struct Unblock {
+    TwPlotAxis* axis;
+    ~Unblock() { axis->SetBlockMinSpanEvents(false); }
+  } unblock{axis};
   const bool visible = Visible();
   const TwPlotDataCursorStyle style = FStyle;
   const QString name = FChannelName;
@@ -264,6 +263,5 @@ TwPlotDataPointStatus TwPlotDataCursor::GetInterpolatedYValue(const QString& ACh
   SetChannelName(name);
   SetPointer1Position(pointer1);
   axis->SetMin(min);
-  axis->SetBlockMinSpanEvents(false);
   return result;
 }

@@ -154,6 +154,12 @@ TwPlotToolBar::TwPlotToolBar(TwPlotComponent* AOwner, TwNotifyEvent AOnChange, T
   FSaveButton = MakeButton(B, QStringLiteral("Save to File"), QStringLiteral("SAVE"), 0, &T::DoButtonClickSave);
   FPrintButton = MakeButton(B, QStringLiteral("Print"), QStringLiteral("PRINTER"), 0, &T::DoButtonClickPrint);
   FPreviewButton = MakeButton(B, QStringLiteral("Preview"), QStringLiteral("PREVIEW"), 0, &T::DoButtonClickPreview);
+  // The output buttons act on the owning plot; a program may put its own
+  // handler in their place.
+  OnCopyAction = [this](TwPersistent*) { if (Owner()) Owner()->CopyToClipBoard(); };
+  OnSaveAction = [this](TwPersistent*) { if (Owner()) Owner()->Save(); };
+  OnPrintAction = [this](TwPersistent*) { if (Owner()) Owner()->PrintChart(); };
+  OnPreviewAction = [this](TwPersistent*) { if (Owner()) Owner()->PreviewChart(); };
   FAxesModeScrollButton->SetDown(true);
   FCursorButton->OnDownChange = [this](TwPersistent*) { CursorDownChange(); };
   FZoomBoxButton->OnDownChange = [](TwPersistent*) {};

@@ -153,8 +153,9 @@ class TwPlotToolBar : public TwPlotLayoutObject {
   // The cursor button up (hiding every cursor), without the click events.
   void TurnOffCursor();
 
-  // What the edit and output buttons do, bound by the plot's property editor
-  // and its output code; a hook left empty does nothing.
+  // What the edit and output buttons do. Copy, Save, Print and Preview start
+  // as the plot's CopyToClipBoard, Save, PrintChart and PreviewChart; Edit is
+  // bound by the property editor. A hook left empty does nothing.
   TwNotifyEvent OnEditAction, OnCopyAction, OnSaveAction, OnPrintAction, OnPreviewAction;
 
   // The buttons and spacers in display order, and each button by its type.

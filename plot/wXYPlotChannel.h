@@ -82,6 +82,9 @@ class TwXYPlotChannel : public TwPlotChannelCustom {
   double GetFitXMin() override;
   double GetFitYMax() override;
   double GetFitYMin() override;
+  // The X and Y under the cursor's pointers by its style, through the axes
+  // (wXYPlotChannelCursor.cpp).
+  void UpdateDataCursor(TwPlotDataCursor* DataCursor) override;
 
  private:
   // The extreme of Value(i) over the valid points; Start when there is none

@@ -424,7 +424,7 @@ TEST_F(AxisTest, KeysCursorsAndTheMasterAxisRepetition) {
 }
 
 // A channel stand-in with fixed extents.
-class FitChannel : public TwPlotChannelCustom, public TwPlotFitExtents {
+class FitChannel : public TwPlotChannelCustom {
  public:
   FitChannel(TwPlotComponent* Plot, double Lo, double Hi)
       : TwPlotChannelCustom(Plot, Plot->Master()->ChangeHook(), Plot->Master()->InsertHook(),
@@ -432,6 +432,8 @@ class FitChannel : public TwPlotChannelCustom, public TwPlotFitExtents {
         lo(Lo), hi(Hi) {
     DoInsert();
   }
+  void CalcDrawStartIndex() override {}
+  void CalcDrawStopIndex() override {}
   double GetFitXMin() override { return lo; }
   double GetFitXMax() override { return hi; }
   double GetFitYMin() override { return lo; }
@@ -440,8 +442,6 @@ class FitChannel : public TwPlotChannelCustom, public TwPlotFitExtents {
   double RunningXMax() const override { return hi + 1; }
   double RunningYMin() const override { return lo; }
   double RunningYMax() const override { return hi; }
-  void CalcDrawStartIndex() override {}
-  void CalcDrawStopIndex() override {}
   double lo, hi;
 };
 

@@ -159,13 +159,15 @@ TEST(DataCursor, DraggingPointerOneMovesItAndTheHintFollows) {
   TwPlotDataCursor* c = p.cursor;
   p.Shot();
   const int y = p.PY(30);
-  const int hintLeft = c->HintRect().Left;
   p.Press(QPoint(p.PX(50) + 2, y));  // two pixels beside the line
   p.Move(QPoint(p.PX(75) + 2, y), Qt::LeftButton);
   p.Release(QPoint(p.PX(75) + 2, y));
   EXPECT_NEAR(c->Pointer1Position(), 75, 0.5);
   p.Shot();
-  EXPECT_EQ(c->HintRect().Left - hintLeft, p.PX(75) - p.PX(50));
+  // The hint stands beside the moved line, on whichever side has room.
+  const platform::TRect h = c->HintRect();
+  const int x = (c->Pointer1Rect().Left + c->Pointer1Rect().Right) / 2;
+  EXPECT_TRUE(h.Left == x + 5 || h.Right == x - 5) << h.Left << " " << h.Right << " " << x;
 }
 
 TEST(DataCursor, ClickWithoutMovingFiresOnceOnTheRelease) {

@@ -2,7 +2,10 @@
 // the down states, drawing states, sizes and the hover hint.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "PlotInputFixture.h"
+#include "platform/Dialogs.h"
 #include "plot/wPlotAxis.h"
 
 namespace {
@@ -184,6 +187,19 @@ TEST(PlotToolBar, EditAndOutputButtonsRunTheirHooks) {
   EXPECT_EQ(p.calls[1], ToolBarPlot::Ev("before", iptbbtCopy));
 }
 
+TEST(PlotToolBar, CopyButtonCopiesThePlotUnlessAProgramTakesItOver) {
+  ToolBarPlot p;
+  std::vector<platform::ClipboardData> copies;
+  platform::SetClipboardProvider([&](const platform::ClipboardData& d) { copies.push_back(d); });
+  p.ClickButton(iptbbtCopy);
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0].image.size(), p.size());
+  p.bar->OnCopyAction = nullptr;
+  p.ClickButton(iptbbtCopy);
+  EXPECT_EQ(copies.size(), 1u);
+  platform::SetClipboardProvider([](const platform::ClipboardData&) {});  // the tests' default
+}
+
 TEST(PlotToolBar, SpacersFollowTheirGroupsAndButtonsLieInARow) {
   ToolBarPlot p;
   p.bar->SetShowResumeButton(false);
@@ -257,6 +273,31 @@ TEST(PlotToolBar, HoverShowsTheTranslatedHintThreePixelsBelowTheButton) {
   EXPECT_TRUE(p.bar->Button(iptbbtCursor)->MouseOver());
   p.Move(QPoint(300, 150));
   EXPECT_FALSE(p.bar->Button(iptbbtCursor)->MouseOver());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PlotToolBar, DrawsAButtonFaceRowWithTheImages) {
+  ToolBarPlot p;
+  p.ReCalcLayout();
+  const QImage img = p.grab().toImage();
+  QDir().mkpath(DSP_TEST_OUT);
+  img.save(QStringLiteral(DSP_TEST_OUT) + "/plot_toolbar.png");
+  const QColor face(240, 240, 240);
+  const platform::TRect spacer = p.bar->ButtonAt(2)->DrawRect();
+  EXPECT_EQ(img.pixelColor(spacer.Left + 5, spacer.Top + 10), face);
+  // The cursor image's red cross lies in the middle of its button.
+  const QPoint c = p.Centre(iptbbtCursor);
+  EXPECT_EQ(img.pixelColor(c.x(), c.y() - 8), QColor(192, 0, 0));
+  // A disabled button is greyed: the resume triangle loses its green.
+  const QPoint r = p.Centre(iptbbtResume);
+  ASSERT_FALSE(p.bar->Button(iptbbtResume)->Enabled());
+  EXPECT_NE(img.pixelColor(r.x() - 2, r.y()), QColor(0, 128, 0));
+  p.XAxis()->SetTrackingEnabled(false);
+  p.ReCalcLayout();
+  EXPECT_EQ(p.grab().toImage().pixelColor(r.x() - 2, r.y()), QColor(0, 128, 0));
 }
 
 }  // namespace
