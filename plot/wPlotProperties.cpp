@@ -566,6 +566,7 @@ const TwPropertyTable* BuildPlot() {
   P_STRING(TitleText);
   P_FONT(TitleFont);
   P_FLOAT(TitleMargin);
+  P_STRING(LogFileName);
   P_INT(LogBufferSize, 0);
   P_FONT(AnnotationDefaultFont);
   F_ENUM(AnnotationDefaultBrushStlye, platform::TBrushStyle, 8, platform::bsSolid);
@@ -583,6 +584,8 @@ const TwPropertyTable* BuildPlot() {
   P_ENUM(BackGroundGradientDirection, TwFillDirection, 12, ifdTopBottom);
   P_COLOR(BackGroundGradientStartColor, Signed(platform::clBlue));
   P_COLOR(BackGroundGradientStopColor, Signed(platform::clBlack));
+  P_ENUM(DataFileColumnSeparator, TwPlotDataFileColumnSeparator, 2, ipdfcsTab);
+  P_ENUM(DataFileFormat, TwPlotDataFileFormat, 2, ipdffText);
   F_STRING(DefaultSaveImageDirectory);
   F_ENUM(DefaultSaveImageFormat, TwPlotImageFormatStyle, 4, ipifBitmap);
   F_STRING(DefaultPropertyDirectory);

@@ -209,3 +209,20 @@ TEST_F(PlotDataFiles, CompactLogContinuedWithAppend) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PlotDataFiles, ConfigurationCarriesFileSettings) {
+  TwPlot plot;
+  plot.SetDataFileFormat(ipdffCompactInterval);
+  plot.SetDataFileColumnSeparator(ipdfcsComma);
+  plot.SetLogFileName("run.log");
+  plot.SavePropertiesToFile(Path("p.txt"));
+  TwPlot other;
+  other.LoadPropertiesFromFile(Path("p.txt"));
+  EXPECT_EQ(other.DataFileFormat(), ipdffCompactInterval);
+  EXPECT_EQ(other.DataFileColumnSeparator(), ipdfcsComma);
+  EXPECT_EQ(other.LogFileName(), "run.log");
+}
+
+}  // namespace
