@@ -149,4 +149,54 @@ TEST(TimeDraw, CandleStickBodyColour) {
   EXPECT_EQ(rects[0].rect.Bottom, f.Pixel(0, 5).Y);
 }
 
+TEST(TimeDraw, OpenCloseTicksThenBar) {
+  TimeAxesPlot f(0, 10, 0, 100);
+  f.channel->SetDataStyle(ipdsFullFeature);
+  f.channel->SetHighLowEnabled(true);
+  f.channel->AddHighLow(5, 80, 20, 40, 60);
+  std::vector<Shape> rects;
+  for (const Shape& s : DrawChannel(f.channel))
+    if (s.kind == Shape::Rectangle) rects.push_back(s);
+  ASSERT_EQ(rects.size(), 3u);
+  EXPECT_EQ(rects[0].brush.Color, f.channel->HighLowOpenColor());
+  EXPECT_EQ(rects[1].brush.Color, f.channel->HighLowCloseColor());
+  EXPECT_EQ(rects[2].brush.Color, f.channel->HighLowBarColor());
+  // The bar spans Low to High; the open tick lies left of it, the close tick right.
+  EXPECT_EQ(rects[2].rect.Top, f.Pixel(0, 80).Y);
+  EXPECT_EQ(rects[2].rect.Bottom, f.Pixel(0, 20).Y);
+  EXPECT_LT(rects[0].rect.Left, rects[1].rect.Left);
+}
+
+TEST(TimeDraw, FillBreaksAtNull) {
+  TimeAxesPlot f(0, 10, 0, 100);
+  f.channel->SetFillEnabled(true);
+  f.channel->SetFastDrawEnabled(false);
+  for (double x : {1, 2}) f.channel->AddXY(x, 50);
+  f.channel->AddXNull(3);
+  for (double x : {4, 5}) f.channel->AddXY(x, 50);
+  int polygons = 0;
+  for (const Shape& s : DrawChannel(f.channel)) polygons += s.kind == Shape::Polygon;
+  EXPECT_EQ(polygons, 2);
+}
+
+TEST(TimeDraw, StepReadout) {
+  const struct {
+    TwPlotInterpolationStyle style;
+    double x;
+    TwPlotDataPointStatus status;
+    double y;
+  } cases[] = {{ipistDifferential, 1, ipdpsValid, 1},           {ipistDifferential, 3, ipdpsValid, 3},
+               {ipistDifferentialTerminated, 1, ipdpsValid, 1}, {ipistDifferential, -1, ipdpsEmpty, 0},
+               {ipistStraightLine, 1, ipdpsValid, 2}};
+  for (const auto& c : cases) {
+    TimeAxesPlot f(-5, 10, 0, 10);
+    f.channel->SetInterpolationStyle(c.style);
+    f.channel->AddXY(0, 1);
+    f.channel->AddXY(2, 3);
+    double y = -1;
+    EXPECT_EQ(f.channel->GetYAtX(c.x, y), c.status) << c.style << " " << c.x;
+    EXPECT_DOUBLE_EQ(y, c.y) << c.style << " " << c.x;
+  }
+}
+
 }  // namespace
