@@ -1,6 +1,4 @@
 // TwPlotChannelCustom: the data file, the log and the configuration file.
-#include <QFileInfo>
-
 #include <algorithm>
 
 #include "controls/wException.h"
@@ -23,11 +21,11 @@ void Wrapped(const char* Prefix, F Body) {
   }
 }
 
-}  // namespace
-
-static QChar SeparatorOf(const TwPlotComponent* Plot) {
+QChar SeparatorOf(const TwPlotComponent* Plot) {
   return PlotColumnSeparator(Plot && Plot->DataFileColumnSeparator() == ipdfcsComma);
 }
+
+}  // namespace
 
 void TwPlotChannelCustom::SaveDataToFile(const QString& FileName) {
   const QChar sep = SeparatorOf(Owner());

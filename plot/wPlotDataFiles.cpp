@@ -7,7 +7,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <cstring>
 
 #include "controls/wException.h"
 #include "plot/wPlotChannel.h"
@@ -60,12 +59,6 @@ bool IsNullMarker(double v) { return v > 1e-301 && v < 1e-300; }
 bool IsEmptyMarker(double v) { return v > 1e-302 && v < 1e-301; }
 
 }  // namespace
-
-QStringList PlotSplitCells(const QString& Line, QChar Separator) {
-  QStringList cells = Line.split(Separator);
-  if (cells.size() > 1 && cells.last().isEmpty()) cells.removeLast();
-  return cells;
-}
 
 // ---- setters ----
 

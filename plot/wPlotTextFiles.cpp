@@ -31,6 +31,12 @@ QString PlotNumberText(double Value) { return PropertyFloatText(Value); }
 
 double PlotNumberFromText(const QString& Text) { return PropertyFloatFromText(Text.trimmed()); }
 
+QStringList PlotSplitCells(const QString& Line, QChar Separator) {
+  QStringList cells = Line.split(Separator);
+  if (cells.size() > 1 && cells.last().isEmpty()) cells.removeLast();
+  return cells;
+}
+
 QChar PlotColumnSeparator(bool Comma) { return Comma ? QLatin1Char(',') : QLatin1Char('\t'); }
 
 QByteArray ReadPlotBinaryFile(const QString& FileName) {
