@@ -157,6 +157,10 @@ int TwPlotChannelCustom::AddToStore(double X, double Y, bool Null, bool Empty) {
 }
 
 int TwPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty) {
+  // A full ring drops its oldest point: log it first when it is still pending.
+  if (FLoggingActive && FLogBufferCount > 0 && FDataList->RingBufferEnabled() && Count() == Capacity() &&
+      FLogBufferCount >= Count())
+    FlushLog();
   const int i = FDataList->Add(X, Y, Null, Empty);
   if (X > FRunningXMax) FRunningXMax = X;
   if (X < FRunningXMin) FRunningXMin = X;
@@ -170,7 +174,7 @@ int TwPlotChannelCustom::AddPoint(double X, double Y, bool Null, bool Empty) {
   TrackAxes(X, Y, Null, Empty);
   if (FLoggingActive) {
     ++FLogBufferCount;
-    if (FLogBufferSize < 2 || FLogBufferCount >= FLogBufferSize) FLogBufferCount = 0;
+    if (FLogBufferSize < 2 || FLogBufferCount >= FLogBufferSize) FlushLog();
   }
   DoChange();
   return i;
@@ -228,13 +232,15 @@ void TwPlotChannelCustom::ResetRunning() {
 void TwPlotChannelCustom::Clear() {
   ResetRunning();
   FStartIndex = FStopIndex = -1;
-  FLoggingActive = false;
+  if (FLoggingActive) LogDeactivate();
   FDataList->Clear();
   DoChange();
 }
 
 void TwPlotChannelCustom::DeletePoints(int Size) {
   if (Size == Count()) return Clear();
+  // The pending log lines name the newest points: write them while they exist.
+  if (FLoggingActive && FLogBufferCount > 0 && Size > 0 && Size < Count()) FlushLog();
   FDataList->DeletePoints(Size);
   DoChange();
 }

@@ -207,6 +207,24 @@ class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents 
   QString GetXValueText(double Value) const;
   QString GetYValueText(double Value) const;
 
+  // ---- files and logging (wPlotChannelFiles.cpp) ----
+  // One line per point, X and Y by the plot's column separator; a Null
+  // point's Y is "Null", an Empty point has no line.
+  void SaveDataToFile(const QString& FileName);
+  // Ends logging first; lines with an empty X are skipped; "null" (any
+  // case) gives a Null point.
+  void LoadDataFromFile(const QString& FileName, bool ClearPreviousData);
+  // Raise "Log File Name not Defined" / "Logging Already Active"; Append
+  // needs the file, otherwise it is created empty.
+  void LogActivate(bool Append);
+  // Raises "Logging not Active"; writes the pending points.
+  void LogDeactivate();
+  // "File Type = Plot Channel Config", then the published properties under
+  // "Channel". Failures read "Error Saving Properties - ..." /
+  // "Error Loading Properties - ...".
+  void SavePropertiesToFile(const QString& FileName);
+  void LoadPropertiesFromFile(const QString& FileName);
+
   // ---- per-point accessors ----
   double GetDataX(int Index) const { return FDataList->GetX(Index); }
   double GetDataY(int Index) const { return FDataList->GetY(Index); }
@@ -294,6 +312,9 @@ class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents 
   // Appends straight to the store (no statistics, tracking or log).
   int AddToStore(double X, double Y, bool Null, bool Empty);
   TwPlotDataCustomList& DataListRef() { return *FDataList; }
+  // Appends the points added since the last flush to the log (the newest
+  // that still exist); the count stays when writing fails.
+  void FlushLog();
 
   int FStartIndex = -1;
   int FStopIndex = -1;

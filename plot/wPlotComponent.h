@@ -252,9 +252,36 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   int LogBufferSize() const { return FLogBufferSize; }
   void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
   QString LogFileName() const { return FLogFileName; }
-  bool LoggingActive() const { return false; }
+  bool LoggingActive() const { return FLoggingActive; }
   TwPlotDataFileColumnSeparator DataFileColumnSeparator() const { return FDataFileColumnSeparator; }
   TwPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
+
+  // ---- data files and the log (wPlotDataFiles.cpp) ----
+  // While logging these three refuse a change ("Log File Name can not be
+  // changed while logging is active.", "Data File Column Seperator can not be
+  // changed while logging active", and for the format any write: "Data File
+  // Format can not be changed while logging active").
+  void SetLogFileName(const QString& Value);
+  void SetDataFileColumnSeparator(TwPlotDataFileColumnSeparator Value);
+  void SetDataFileFormat(TwPlotDataFileFormat Value);
+  QString LastDataFileName() const { return FLastDataFileName; }
+  // All channels in one file: text (two columns per channel, header
+  // TitleText + "(X)" / "(Y)") or Compact Interval bytes, by DataFileFormat.
+  // Loading appends to the channels and recognises text with either
+  // separator, text logs ("(X)" header) and Compact Interval files. Failures
+  // read "Error Saving Data - ..." / "Error Loading Data - ...".
+  void SaveDataToFile(const QString& FileName);
+  void LoadDataFromFile(const QString& FileName);
+  // The plot's log: one X column (channel 0's) and a Y column per channel,
+  // or Compact Interval rows; rows go out every LogBufferSize rows.
+  void LogActivate(bool Append);
+  void LogDeactivate();
+  // One value per channel at XValue (1e-301 .. 1e-300 exclusive: a Null
+  // point, 1e-302 .. 1e-301: an Empty point); one row.
+  void AddDataArray(double XValue, const std::vector<double>& Data);
+  // Data[c][s]: sample s of channel c, each at its channel's last X +
+  // XValue (0 on an empty channel); one row per sample.
+  void AddDataArray(double XValue, const std::vector<std::vector<double>>& Data);
   QString DefaultSaveImageDirectory, DefaultPropertyDirectory, DefaultDataDirectory, DefaultAnnotationDirectory;
   TwPlotImageFormatStyle DefaultSaveImageFormat = ipifBitmap;
   // Print settings.
@@ -298,7 +325,8 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   void CalcLayout(platform::Canvas& Canvas);
 
   // Empties every channel; the axes align again on the next tracked value.
-  void ClearAllData() { FMaster->ClearAllData(); }
+  // Ends logging first.
+  void ClearAllData();
   // Appends the source channel's points StartIndex .. StopIndex (with their
   // Null and Empty flags) to the destination channel; nothing when StopIndex <
   // StartIndex. "Start Index Must be 0 or Greater", "StopIndex Must Out Of
@@ -553,6 +581,12 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   QString FLogFileName;
   TwPlotDataFileColumnSeparator FDataFileColumnSeparator = ipdfcsTab;
   TwPlotDataFileFormat FDataFileFormat = ipdffText;
+  void FlushLog();
+  bool FLoggingActive = false;
+  int FLogBufferCount = 0;
+  // Rows 0 and 1 of a compact log carry X: how many rows the log holds.
+  int FLogRowsWritten = 0;
+  QString FLastDataFileName;
   platform::TFont FAnnotationDefaultFont;
   // Printer, paper metrics, snapshot and save dialog (wPlotPrint.cpp).
   std::shared_ptr<TwPrintState> FPrintState;

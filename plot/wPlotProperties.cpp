@@ -3,10 +3,12 @@
 #include <type_traits>
 
 #include "plot/wPlotAxis.h"
+#include "plot/wPlotChannel.h"
 #include "plot/wPlotChannelCustom.h"
 #include "plot/wPlotComponent.h"
 #include "plot/wPlotDataView.h"
 #include "plot/wPlotKinds.h"
+#include "plot/wXYPlotChannel.h"
 
 using platform::TColor;
 using platform::TFont;
@@ -194,11 +196,117 @@ const TwPropertyTable* ChannelTable() {
     auto* t = new TwPropertyTable("TwPlotChannelCustom", ObjectTable());
     using C = TwPlotChannelCustom;
     P_STRING(TitleText);
+    P_BOOL(VisibleInLegend, true);
+    P_BOOL(ClipToAxes, false);
+    P_BOOL(ShowDataPointHints, false);
+    P_BOOL(UserCanMoveDataPoints, false);
+    P_ENUM(UserCanMoveDataPointsStyle, TwPlotChannelDataPointMoveStyle, 3, ipcdpmsXandY);
+    P_INT(RingBufferSize, 0);
+    P_BOOL(TraceVisible, true);
     t->Integer<C>(
         "Color", [](C& o) { return Signed(ColorValue(o.Color())); },
         [](C& o, qint64 v) { SetChannelColor(o, Unsigned(v)); }, Signed(platform::clRed));
+    P_ENUM(TraceLineStyle, TwPlotLineStyle, 5, iplsSolid);
+    P_INT(TraceLineWidth, 1);
+    P_BOOL(MarkersAllowIndividual, false);
+    P_BOOL(MarkersPenUseChannelColor, true);
+    P_BOOL(MarkersBrushUseChannelColor, true);
+    P_INT(MarkersTurnOffLimit, std::nullopt);
+    P_BOOL(MarkersVisible, false);
+    P_INT(MarkersSize, 3);
+    P_ENUM(MarkersStyle, TwPlotMarkerStyle, 12, ipmsCircle);
+    P_COLOR(MarkersPenColor, 255);
+    P_ENUM(MarkersPenStyle, platform::TPenStyle, 7, platform::psSolid);
+    P_INT(MarkersPenWidth, 0);
+    P_COLOR(MarkersBrushColor, 255);
+    P_ENUM(MarkersBrushStyle, platform::TBrushStyle, 8, platform::bsSolid);
+    P_FONT(MarkersFont);
     P_STRING(XAxisName);
     P_STRING(YAxisName);
+    P_BOOL(XAxisTrackingEnabled, true);
+    P_BOOL(YAxisTrackingEnabled, true);
+    P_STRING(LogFileName);
+    P_INT(LogBufferSize, 0);
+    P_ENUM(DataStyle, TwPlotDataStyle, 4, std::nullopt);
+    return t;
+  }();
+  return t;
+}
+
+const TwPropertyTable* XYChannelTable() {
+  static const TwPropertyTable* t = [] {
+    auto* t = new TwPropertyTable("TwXYPlotChannel", ChannelTable());
+    using C = TwXYPlotChannel;
+    P_STRING(OPCComputerName);
+    P_STRING(OPCServerName);
+    P_STRING(OPCItemName);
+    P_INT(OPCUpdateRate, 500);
+    P_FLOAT(OPCScalar);
+    P_FLOAT(OPCOffset);
+    P_FLOAT(OPCScalar2);
+    P_FLOAT(OPCOffset2);
+    P_BOOL(OPCAutoConnect, true);
+    P_STRING(OPCItem2Name);
+    return t;
+  }();
+  return t;
+}
+
+const TwPropertyTable* TimeChannelTable() {
+  static const TwPropertyTable* t = [] {
+    auto* t = new TwPropertyTable("TwPlotChannel", ChannelTable());
+    using C = TwPlotChannel;
+    P_BOOL(FastDrawEnabled, true);
+    P_BOOL(AllowOutOfOrderXValues, true);
+    P_BOOL(DrawOutOfOrderXValues, false);
+    P_BOOL(ResetStartTimeOnFirstDataPoint, false);
+    P_ENUM(InterpolationStyle, TwPlotInterpolationStyle, 6, ipistStraightLine);
+    P_BOOL(FillEnabled, false);
+    P_FLOAT(FillReference);
+    P_ENUM(FillStyle, platform::TBrushStyle, 8, platform::bsSolid);
+    P_COLOR(FillColor, 0);
+    P_BOOL(FillUseChannelColor, true);
+    P_BOOL(DigitalEnabled, false);
+    P_ENUM(DigitalReferenceStyle, TwPlotDigitalReferenceStyle, 2, ipdrScale);
+    P_FLOAT(DigitalReferenceLow);
+    P_FLOAT(DigitalReferenceHigh);
+    P_ENUM(HighLowStyle, TwPlotHighLowStyle, 2, iphlsOpenClose);
+    P_BOOL(HighLowEnabled, false);
+    P_COLOR(HighLowBarColor, 0xFFFF00);
+    P_FLOAT(HighLowBarWidth);
+    P_BOOL(HighLowOpenShow, true);
+    P_COLOR(HighLowOpenColor, 0x00FF00);
+    P_FLOAT(HighLowOpenWidth);
+    P_FLOAT(HighLowOpenHeight);
+    P_BOOL(HighLowCloseShow, true);
+    P_COLOR(HighLowCloseColor, 0x0000FF);
+    P_FLOAT(HighLowCloseWidth);
+    P_FLOAT(HighLowCloseHeight);
+    P_COLOR(HighLowShadowColor, 0x808080);
+    P_COLOR(HighLowBullishColor, 0xFFFFFF);
+    P_COLOR(HighLowBearishColor, 0x808080);
+    P_BOOL(BarEnabled, false);
+    P_BOOL(BarPenUseChannelColor, true);
+    P_BOOL(BarBrushUseChannelColor, true);
+    P_FLOAT(BarReference);
+    P_FLOAT(BarWidth);
+    P_COLOR(BarPenColor, 255);
+    P_INT(BarPenWidth, 0);
+    P_ENUM(BarPenStyle, platform::TPenStyle, 7, platform::psSolid);
+    P_COLOR(BarBrushColor, 255);
+    P_ENUM(BarBrushStyle, platform::TBrushStyle, 8, platform::bsSolid);
+    P_STRING(OPCGroupName);
+    P_STRING(OPCComputerName);
+    P_STRING(OPCServerName);
+    P_STRING(OPCItemName);
+    P_STRING(OPCItem2Name);
+    P_INT(OPCUpdateRate, 500);
+    P_FLOAT(OPCScalar);
+    P_FLOAT(OPCOffset);
+    P_FLOAT(OPCScalar2);
+    P_FLOAT(OPCOffset2);
+    P_BOOL(OPCAutoConnect, true);
+    P_ENUM(OPCXValueSource, TwOPCXValueSourceStyle, 5, iopcxvsOPCServerTimeStamp);
     return t;
   }();
   return t;
@@ -458,6 +566,7 @@ const TwPropertyTable* BuildPlot() {
   P_STRING(TitleText);
   P_FONT(TitleFont);
   P_FLOAT(TitleMargin);
+  P_STRING(LogFileName);
   P_INT(LogBufferSize, 0);
   P_FONT(AnnotationDefaultFont);
   F_ENUM(AnnotationDefaultBrushStlye, platform::TBrushStyle, 8, platform::bsSolid);
@@ -475,6 +584,8 @@ const TwPropertyTable* BuildPlot() {
   P_ENUM(BackGroundGradientDirection, TwFillDirection, 12, ifdTopBottom);
   P_COLOR(BackGroundGradientStartColor, Signed(platform::clBlue));
   P_COLOR(BackGroundGradientStopColor, Signed(platform::clBlack));
+  P_ENUM(DataFileColumnSeparator, TwPlotDataFileColumnSeparator, 2, ipdfcsTab);
+  P_ENUM(DataFileFormat, TwPlotDataFileFormat, 2, ipdffText);
   F_STRING(DefaultSaveImageDirectory);
   F_ENUM(DefaultSaveImageFormat, TwPlotImageFormatStyle, 4, ipifBitmap);
   F_STRING(DefaultPropertyDirectory);
@@ -511,6 +622,8 @@ const TwPropertyTable& PlotComponentTable() {
 void RegisterPlotProperties() {
   static const bool done = [] {
     TwPropertyRegistry::Register(&PlotComponentTable());
+    TwPropertyRegistry::Register(XYChannelTable());
+    TwPropertyRegistry::Register(TimeChannelTable());
     return true;
   }();
   (void)done;
@@ -519,11 +632,12 @@ void RegisterPlotProperties() {
 TwPropertyObject PlotObjectProperties(TwPlotObject* Object) {
   if (!Object) return {};
   const TwPropertyTable* table = nullptr;
-  if (dynamic_cast<TwPlotChannelCustom*>(Object)) {
-    // A channel class that registered its own table keeps it.
-    for (const char* name : {"TwXYPlotChannel", "TwPlotChannel", "TwPlotChannelCustom"})
-      if (!table && (table = TwPropertyRegistry::Find(QString::fromLatin1(name)))) break;
-    if (!table) table = ChannelTable();
+  if (dynamic_cast<TwPlotChannel*>(Object)) {
+    table = TimeChannelTable();
+  } else if (dynamic_cast<TwXYPlotChannel*>(Object)) {
+    table = XYChannelTable();
+  } else if (dynamic_cast<TwPlotChannelCustom*>(Object)) {
+    table = ChannelTable();
   } else if (dynamic_cast<TwPlotAxis*>(Object)) {
     table = AxisTable();
   } else if (dynamic_cast<TwPlotDataView*>(Object)) {
