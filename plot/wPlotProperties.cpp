@@ -396,11 +396,11 @@ const TwPropertyTable* LabelTable() {
     using C = TwPlotLabel;
     P_STRING(Caption);
     P_FLOAT(MarginLeft);
-    P_FLOAT(MarginTop);
     P_FLOAT(MarginRight);
     P_FLOAT(MarginBottom);
+    P_FLOAT(MarginTop);
     P_FONT(Font);
-    P_ENUM(Alignment, TwAlignmentHorizontal, 3, std::nullopt);
+    P_ENUM(Alignment, TwAlignmentHorizontal, 3, iahCenter);
     P_INT(ImageListIndex, std::nullopt);
     P_INT(ImageIndex, std::nullopt);
     return t;
