@@ -168,12 +168,28 @@ void TPaintPage::Resize(int left, int top, int right, int bottom) {
     const int w = std::max(right - left, 0), h = std::max(bottom - top, 0);
     DestRect = {left, top, right, bottom};
     PageRect = {0, 0, w, h};
-    Bitmap = w > 0 && h > 0 ? QImage(w, h, QImage::Format_RGB32) : QImage();
+    bitmap_ = QImage();
+}
+
+QImage& TPaintPage::Bitmap() {
+    if (bitmap_.isNull() && !Empty()) {
+        bitmap_ = QImage(PageRect.Width(), PageRect.Height(), QImage::Format_RGB32);
+        bitmap_.fill(0u);
+    }
+    return bitmap_;
+}
+
+QImage TPaintPage::Picture() const {
+    if (!bitmap_.isNull() || Empty())
+        return bitmap_;
+    QImage zero(PageRect.Width(), PageRect.Height(), QImage::Format_RGB32);
+    zero.fill(0u);
+    return zero;
 }
 
 void TPaintPage::Clear(TColor colour) {
-    if (!Bitmap.isNull())
-        Bitmap.fill(platform::ToQColor(colour));
+    if (!Empty())
+        Bitmap().fill(platform::ToQColor(colour));
 }
 
 // ---- Construction ----
@@ -363,7 +379,7 @@ void LMyFFTDrawHpLp6dB::DrawAllPlots() {
         return;
     }
     plotPage_.Clear(color_);
-    Canvas c(&plotPage_.Bitmap);
+    Canvas c(&plotPage_.Bitmap());
     drawGrid(c);
     drawTicks(c);
     drawAxis(c);
@@ -377,7 +393,7 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(int key) {
     const TPlotListMember* curve = model_.PlotList().Find(key);
     if (!curve || !CanDrawPlotArea())
         return;
-    Canvas c(&plotPage_.Bitmap);
+    Canvas c(&plotPage_.Bitmap());
     drawCurve(c, *curve);
     unshown_ = true;
 }
@@ -385,7 +401,7 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(int key) {
 void LMyFFTDrawHpLp6dB::DrawAxis() {
     if (!CanDrawPlotArea())
         return;
-    Canvas c(&plotPage_.Bitmap);
+    Canvas c(&plotPage_.Bitmap());
     drawAxis(c);
     unshown_ = true;
 }
@@ -606,7 +622,7 @@ void LMyFFTDrawHpLp6dB::DrawXAxisLabels() {
         return;
     xLabelPage_.Clear(color_);
     {
-        Canvas c(&xLabelPage_.Bitmap);
+        Canvas c(&xLabelPage_.Bitmap());
         ApplyFont(c, p.AxisLabelFont);
         for (const PlacedText& t : XAxisLabels())
             c.TextOut(t.At.X, t.At.Y, t.Text);
@@ -620,7 +636,7 @@ void LMyFFTDrawHpLp6dB::DrawYAxisLabels() {
         return;
     yLabelPage_.Clear(color_);
     {
-        Canvas c(&yLabelPage_.Bitmap);
+        Canvas c(&yLabelPage_.Bitmap());
         ApplyFont(c, p.AxisLabelFont);
         for (const PlacedText& t : YAxisLabels())
             c.TextOut(t.At.X, t.At.Y, t.Text);
@@ -632,7 +648,7 @@ void LMyFFTDrawHpLp6dB::DrawTitles() {
     const ResponsePlotProperties& p = model_.Properties();
     plotTitlePage_.Clear(color_);
     if (p.ShowPlotTitle && !plotTitlePage_.Empty()) {
-        Canvas c(&plotTitlePage_.Bitmap);
+        Canvas c(&plotTitlePage_.Bitmap());
         ApplyFont(c, p.PlotTitleFont);
         const TPoint size{c.TextWidth(p.PlotTitle), c.TextHeight(p.PlotTitle)};
         c.TextOut((GetPlotWidth() - size.X) / 2 + plotPage_.DestRect.Left,
@@ -642,7 +658,7 @@ void LMyFFTDrawHpLp6dB::DrawTitles() {
     if (p.ShowXTitle && !xTitlePage_.Empty()) {
         xTitlePage_.Clear(color_);
         {
-            Canvas c(&xTitlePage_.Bitmap);
+            Canvas c(&xTitlePage_.Bitmap());
             ApplyFont(c, p.AxisTitleFont);
             const TPoint size{c.TextWidth(p.XTitle), c.TextHeight(p.XTitle)};
             c.TextOut((xTitlePage_.PageRect.Width() - size.X) / 2,
@@ -654,12 +670,12 @@ void LMyFFTDrawHpLp6dB::DrawTitles() {
         yTitlePage_.Clear(color_);
         yTitleTextPage_.Clear(color_);
         if (!yTitleTextPage_.Empty()) {
-            Canvas t(&yTitleTextPage_.Bitmap);
+            Canvas t(&yTitleTextPage_.Bitmap());
             ApplyFont(t, p.AxisTitleFont);
             t.TextOut(0, 0, p.YTitle);
         }
         {
-            Canvas c(&yTitlePage_.Bitmap);
+            Canvas c(&yTitlePage_.Bitmap());
             ApplyFont(c, p.AxisTitleFont);
             const TPoint size{c.TextWidth(p.YTitle), c.TextHeight(p.YTitle)};
             c.TextOut(size.Y / 2, (GetPlotHeight() - size.X) / 2, p.YTitle);
@@ -681,7 +697,7 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(PageId id) {
         unshown_ = false;
     {
         QPainter painter(&screen_);
-        painter.drawImage(dest.topLeft(), page.Bitmap);
+        painter.drawImage(dest.topLeft(), page.Picture());
         if (id == PlotPageId) {
             painter.setClipRect(dest);
             painter.translate(dest.topLeft());

@@ -49,15 +49,25 @@ namespace display {
 // number (with thousands separators) and currency: `digits` decimals.
 std::string FormatLabelValue(double value, TStringFloatFormat format, int precision, int digits);
 
-// One off-screen page: a bitmap and where it lies in the control.
+// One off-screen page: a bitmap and where it lies in the control. The bitmap
+// is made when something first draws on the page; until then the page reads
+// as all bits zero (black), so a plot never shown holds no plot-area page.
 struct TPaintPage {
-    QImage Bitmap;
     platform::TRect DestRect;  // in control pixels
     platform::TRect PageRect;  // (0, 0, width, height)
 
+    // Sets both rectangles; the page reads as all zero again.
     void Resize(int left, int top, int right, int bottom);
     void Clear(platform::TColor colour);
-    bool Empty() const { return Bitmap.isNull(); }
+    bool Empty() const { return PageRect.Width() <= 0 || PageRect.Height() <= 0; }
+    // The bitmap to draw on, made (all zero) when first asked for; null when
+    // the page is empty.
+    QImage& Bitmap();
+    // What the page holds: its bitmap, or an all-zero one of its size.
+    QImage Picture() const;
+
+private:
+    QImage bitmap_;
 };
 
 // A text and the top-left corner of its cell, in the coordinates of the page
