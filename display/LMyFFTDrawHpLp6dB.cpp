@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "platform/Form.h"
 
@@ -169,6 +170,7 @@ void TPaintPage::Resize(int left, int top, int right, int bottom) {
     DestRect = {left, top, right, bottom};
     PageRect = {0, 0, w, h};
     bitmap_ = QImage();
+    Drawn.reset();
 }
 
 QImage& TPaintPage::Bitmap() {
@@ -188,6 +190,7 @@ QImage TPaintPage::Picture() const {
 }
 
 void TPaintPage::Clear(TColor colour) {
+    Drawn.reset();
     if (!Empty())
         Bitmap().fill(platform::ToQColor(colour));
 }
@@ -620,27 +623,30 @@ void LMyFFTDrawHpLp6dB::DrawXAxisLabels() {
     const ResponsePlotProperties& p = model_.Properties();
     if (!p.ShowXLabel || xLabelPage_.Empty())
         return;
-    xLabelPage_.Clear(color_);
+    DrawLabelPage(xLabelPage_, {XAxisLabels(), p.AxisLabelFont, color_});
+    UpdatePaintPage(XLabelPageId);
+}
+
+// Every curve change draws the label rows again with the same texts: a page
+// that already shows them, in the same font on the same background, stays.
+void LMyFFTDrawHpLp6dB::DrawLabelPage(TPaintPage& page, TPaintPage::Texts texts) {
+    if (page.Drawn == texts)
+        return;
+    page.Clear(texts.Background);
     {
-        Canvas c(&xLabelPage_.Bitmap());
-        ApplyFont(c, p.AxisLabelFont);
-        for (const PlacedText& t : XAxisLabels())
+        Canvas c(&page.Bitmap());
+        ApplyFont(c, texts.Font);
+        for (const PlacedText& t : texts.Lines)
             c.TextOut(t.At.X, t.At.Y, t.Text);
     }
-    UpdatePaintPage(XLabelPageId);
+    page.Drawn = std::move(texts);
 }
 
 void LMyFFTDrawHpLp6dB::DrawYAxisLabels() {
     const ResponsePlotProperties& p = model_.Properties();
     if (!p.ShowYLabel || yLabelPage_.Empty())
         return;
-    yLabelPage_.Clear(color_);
-    {
-        Canvas c(&yLabelPage_.Bitmap());
-        ApplyFont(c, p.AxisLabelFont);
-        for (const PlacedText& t : YAxisLabels())
-            c.TextOut(t.At.X, t.At.Y, t.Text);
-    }
+    DrawLabelPage(yLabelPage_, {YAxisLabels(), p.AxisLabelFont, color_});
     UpdatePaintPage(YLabelPageId);
 }
 

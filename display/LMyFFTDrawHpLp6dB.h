@@ -33,6 +33,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,14 @@ namespace display {
 // wide ("20", "-12", "3.1416E-0100"). Exponent: "3.1416E+0100". Fixed,
 // number (with thousands separators) and currency: `digits` decimals.
 std::string FormatLabelValue(double value, TStringFloatFormat format, int precision, int digits);
+
+// A text and the top-left corner of its cell, in the coordinates of the page
+// it is drawn on.
+struct PlacedText {
+    platform::TPoint At;
+    std::string Text;
+    bool operator==(const PlacedText&) const = default;
+};
 
 // One off-screen page: a bitmap and where it lies in the control. The bitmap
 // is made when something first draws on the page; until then the page reads
@@ -66,16 +75,18 @@ struct TPaintPage {
     // What the page holds: its bitmap, or an all-zero one of its size.
     QImage Picture() const;
 
+    // The label texts last drawn on the page, in their font on their
+    // background; none once the page is cleared or resized.
+    struct Texts {
+        std::vector<PlacedText> Lines;
+        PlotFont Font;
+        platform::TColor Background = 0;
+        bool operator==(const Texts&) const = default;
+    };
+    std::optional<Texts> Drawn;
+
 private:
     QImage bitmap_;
-};
-
-// A text and the top-left corner of its cell, in the coordinates of the page
-// it is drawn on.
-struct PlacedText {
-    platform::TPoint At;
-    std::string Text;
-    bool operator==(const PlacedText&) const = default;
 };
 
 // What the handle-drag events report: the handle (block slot), and the axis
@@ -257,6 +268,7 @@ private:
 
     void OnModelRedraw(PlotRedraw step, int key);
     void UpdatePaintPage(PageId page);
+    void DrawLabelPage(TPaintPage& page, TPaintPage::Texts texts);
     void ComposeOverlays(QPainter& painter);
     bool CanDrawPlotArea() const;
     bool HasArea() const;
