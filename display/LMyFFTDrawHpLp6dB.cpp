@@ -181,12 +181,12 @@ QImage& TPaintPage::Bitmap() {
     return bitmap_;
 }
 
-QImage TPaintPage::Picture() const {
-    if (!bitmap_.isNull() || Empty())
-        return bitmap_;
-    QImage zero(PageRect.Width(), PageRect.Height(), QImage::Format_RGB32);
-    zero.fill(0u);
-    return zero;
+void TPaintPage::DrawOn(QPainter& painter) const {
+    const QRect dest = platform::ToQRect(DestRect);
+    if (!bitmap_.isNull())
+        painter.drawImage(dest.topLeft(), bitmap_);
+    else if (!Empty())
+        painter.fillRect(dest, QColor(0, 0, 0));
 }
 
 void TPaintPage::Clear(TColor colour) {
@@ -703,7 +703,7 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(PageId id) {
         unshown_ = false;
     {
         QPainter painter(&screen_);
-        painter.drawImage(dest.topLeft(), page.Picture());
+        page.DrawOn(painter);
         if (id == PlotPageId) {
             painter.setClipRect(dest);
             painter.translate(dest.topLeft());

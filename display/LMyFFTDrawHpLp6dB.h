@@ -72,8 +72,9 @@ struct TPaintPage {
     // The bitmap to draw on, made (all zero) when first asked for; null when
     // the page is empty.
     QImage& Bitmap();
-    // What the page holds: its bitmap, or an all-zero one of its size.
-    QImage Picture() const;
+    // Draws the page at DestRect: its bitmap, or while it has none opaque
+    // black (what all bits zero draw as).
+    void DrawOn(QPainter& painter) const;
 
     // The label texts last drawn on the page, in their font on their
     // background; none once the page is cleared or resized.
