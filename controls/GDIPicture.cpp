@@ -37,10 +37,21 @@ QByteArray EncodePng(const QImage& image) {
 }
 
 void ImageBytes::SetData(const QByteArray& bytes) {
+  make_ = nullptr;
   data_ = bytes;
   decodedValid_ = keyedValid_ = false;
   decoded_ = {};
   keyed_ = QImage();
+}
+
+void ImageBytes::SetDeferred(std::function<QByteArray()> make) {
+  SetData({});
+  make_ = std::move(make);
+}
+
+void ImageBytes::Make() const {
+  const std::function<QByteArray()> make = std::exchange(make_, nullptr);
+  data_ = make();
 }
 
 void ImageBytes::Set(const QByteArray& bytes) {
@@ -83,10 +94,11 @@ const gdipdetail::ImageData& ImageBytes::Decoded() const {
   if (!decodedValid_) {
     try {
       const std::lock_guard<std::mutex> guard(cacheLock);
-      const CachedDecode& entry = CachedEntry(data_);
+      const QByteArray& bytes = Data();
+      const CachedDecode& entry = CachedEntry(bytes);
       decoded_ = entry.decoded;
       // An undecodable file has no image to share: its entry goes at once.
-      if (entry.decoded.image.isNull()) decodeCache.erase(std::make_pair(data_.constData(), data_.size()));
+      if (entry.decoded.image.isNull()) decodeCache.erase(std::make_pair(bytes.constData(), bytes.size()));
     } catch (const std::bad_alloc&) {
       throw std::runtime_error("Could not allocate memory for image");
     }
@@ -96,7 +108,7 @@ const gdipdetail::ImageData& ImageBytes::Decoded() const {
 }
 
 bool ImageBytes::Measure() const {
-  if (data_.isEmpty()) return false;
+  if (Data().isEmpty()) return false;
   const QImage& img = Decoded().image;
   width_ = img.width();
   height_ = img.height();
@@ -104,7 +116,7 @@ bool ImageBytes::Measure() const {
 }
 
 QImage ImageBytes::Image() const {
-  if (data_.isEmpty()) return {};
+  if (Data().isEmpty()) return {};
   if (!keyBmp_ || Decoded().format != ifBMP) return Decoded().image;
   if (!keyedValid_) {
     const gdipdetail::ImageData& decoded = Decoded();
@@ -220,6 +232,11 @@ void TGDIPPicture::SaveToStream(QIODevice* stream) const {
 void TGDIPPicture::ReadData(QIODevice* stream) {
   if (!stream) return;
   FBytes.SetData(stream->readAll());
+  FIsEmpty = false;
+}
+
+void TGDIPPicture::ReadDeferred(std::function<QByteArray()> make) {
+  FBytes.SetDeferred(std::move(make));
   FIsEmpty = false;
 }
 

@@ -27,6 +27,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <utility>
 
 #include "controls/GdipObjects.h"
 #include "platform/Canvas.h"
@@ -50,11 +51,17 @@ class ImageBytes {
  public:
   explicit ImageBytes(bool keyBmp) : keyBmp_(keyBmp) {}
 
-  const QByteArray& Data() const { return data_; }
+  const QByteArray& Data() const {
+    if (make_) Make();
+    return data_;
+  }
   // Stores the bytes and measures them (0 x 0 when they do not decode).
   void Set(const QByteArray& bytes);
   // Stores the bytes; the size stays that of the last measurement.
   void SetData(const QByteArray& bytes);
+  // As SetData with the bytes `make` gives, made when something first reads,
+  // measures or decodes them. `make` gives the same bytes whenever it runs.
+  void SetDeferred(std::function<QByteArray()> make);
   // Decodes and stores the size (0 x 0 for undecodable bytes); false when
   // there are no bytes.
   bool Measure() const;
@@ -73,8 +80,11 @@ class ImageBytes {
   void Draw(QPainter& painter, const QRectF& r) const;
 
  private:
+  void Make() const;
+
   bool keyBmp_;
-  QByteArray data_;
+  mutable QByteArray data_;
+  mutable std::function<QByteArray()> make_;
   mutable int width_ = 0;
   mutable int height_ = 0;
   mutable gdipdetail::ImageData decoded_;
@@ -107,6 +117,9 @@ class TGDIPPicture : public QObject {
   void SaveToStream(QIODevice* stream) const;
   // Form streaming of "Data": ReadData neither measures nor fires events.
   void ReadData(QIODevice* stream);
+  // As ReadData of the bytes `make` gives, which are made only when first
+  // read, measured or drawn (see picturebytes::ImageBytes::SetDeferred).
+  void ReadDeferred(std::function<QByteArray()> make);
   void WriteData(QIODevice* stream) const;
   const QByteArray& Data() const { return FBytes.Data(); }
 

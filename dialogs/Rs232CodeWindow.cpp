@@ -1,6 +1,5 @@
 #include "dialogs/Rs232CodeWindow.h"
 
-#include <QBuffer>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -72,10 +71,10 @@ TRs232CodeWindow::TRs232CodeWindow(bool chinese) {
     const int height = chinese ? place.chineseHeight : place.englishHeight;
     TExImage* image = Create<TExImage>(sheet_, QStringLiteral("ExImage%1").arg(number));
     image->setGeometry(50, chinese ? place.chineseTop : place.englishTop, 630, height);
-    QByteArray png = rs232doc::TablePng(position, chinese, height);
-    QBuffer data(&png);
-    data.open(QIODevice::ReadOnly);
-    image->Picture()->ReadData(&data);
+    // Drawn and written as PNG when first read or shown: most runs never
+    // open this window.
+    image->Picture()->ReadDeferred(
+        [position, chinese, height] { return rs232doc::TablePng(position, chinese, height); });
     ExImage[number - 1] = image;
   }
   Page->setWidget(sheet_);

@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "platform/Form.h"
 
@@ -168,12 +169,30 @@ void TPaintPage::Resize(int left, int top, int right, int bottom) {
     const int w = std::max(right - left, 0), h = std::max(bottom - top, 0);
     DestRect = {left, top, right, bottom};
     PageRect = {0, 0, w, h};
-    Bitmap = w > 0 && h > 0 ? QImage(w, h, QImage::Format_RGB32) : QImage();
+    bitmap_ = QImage();
+    Drawn.reset();
+}
+
+QImage& TPaintPage::Bitmap() {
+    if (bitmap_.isNull() && !Empty()) {
+        bitmap_ = QImage(PageRect.Width(), PageRect.Height(), QImage::Format_RGB32);
+        bitmap_.fill(0u);
+    }
+    return bitmap_;
+}
+
+void TPaintPage::DrawOn(QPainter& painter) const {
+    const QRect dest = platform::ToQRect(DestRect);
+    if (!bitmap_.isNull())
+        painter.drawImage(dest.topLeft(), bitmap_);
+    else if (!Empty())
+        painter.fillRect(dest, QColor(0, 0, 0));
 }
 
 void TPaintPage::Clear(TColor colour) {
-    if (!Bitmap.isNull())
-        Bitmap.fill(platform::ToQColor(colour));
+    Drawn.reset();
+    if (!Empty())
+        Bitmap().fill(platform::ToQColor(colour));
 }
 
 // ---- Construction ----
@@ -363,7 +382,7 @@ void LMyFFTDrawHpLp6dB::DrawAllPlots() {
         return;
     }
     plotPage_.Clear(color_);
-    Canvas c(&plotPage_.Bitmap);
+    Canvas c(&plotPage_.Bitmap());
     drawGrid(c);
     drawTicks(c);
     drawAxis(c);
@@ -377,7 +396,7 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(int key) {
     const TPlotListMember* curve = model_.PlotList().Find(key);
     if (!curve || !CanDrawPlotArea())
         return;
-    Canvas c(&plotPage_.Bitmap);
+    Canvas c(&plotPage_.Bitmap());
     drawCurve(c, *curve);
     unshown_ = true;
 }
@@ -385,7 +404,7 @@ void LMyFFTDrawHpLp6dB::DrawOnePlot(int key) {
 void LMyFFTDrawHpLp6dB::DrawAxis() {
     if (!CanDrawPlotArea())
         return;
-    Canvas c(&plotPage_.Bitmap);
+    Canvas c(&plotPage_.Bitmap());
     drawAxis(c);
     unshown_ = true;
 }
@@ -604,27 +623,30 @@ void LMyFFTDrawHpLp6dB::DrawXAxisLabels() {
     const ResponsePlotProperties& p = model_.Properties();
     if (!p.ShowXLabel || xLabelPage_.Empty())
         return;
-    xLabelPage_.Clear(color_);
+    DrawLabelPage(xLabelPage_, {XAxisLabels(), p.AxisLabelFont, color_});
+    UpdatePaintPage(XLabelPageId);
+}
+
+// Every curve change draws the label rows again with the same texts: a page
+// that already shows them, in the same font on the same background, stays.
+void LMyFFTDrawHpLp6dB::DrawLabelPage(TPaintPage& page, TPaintPage::Texts texts) {
+    if (page.Drawn == texts)
+        return;
+    page.Clear(texts.Background);
     {
-        Canvas c(&xLabelPage_.Bitmap);
-        ApplyFont(c, p.AxisLabelFont);
-        for (const PlacedText& t : XAxisLabels())
+        Canvas c(&page.Bitmap());
+        ApplyFont(c, texts.Font);
+        for (const PlacedText& t : texts.Lines)
             c.TextOut(t.At.X, t.At.Y, t.Text);
     }
-    UpdatePaintPage(XLabelPageId);
+    page.Drawn = std::move(texts);
 }
 
 void LMyFFTDrawHpLp6dB::DrawYAxisLabels() {
     const ResponsePlotProperties& p = model_.Properties();
     if (!p.ShowYLabel || yLabelPage_.Empty())
         return;
-    yLabelPage_.Clear(color_);
-    {
-        Canvas c(&yLabelPage_.Bitmap);
-        ApplyFont(c, p.AxisLabelFont);
-        for (const PlacedText& t : YAxisLabels())
-            c.TextOut(t.At.X, t.At.Y, t.Text);
-    }
+    DrawLabelPage(yLabelPage_, {YAxisLabels(), p.AxisLabelFont, color_});
     UpdatePaintPage(YLabelPageId);
 }
 
@@ -632,7 +654,7 @@ void LMyFFTDrawHpLp6dB::DrawTitles() {
     const ResponsePlotProperties& p = model_.Properties();
     plotTitlePage_.Clear(color_);
     if (p.ShowPlotTitle && !plotTitlePage_.Empty()) {
-        Canvas c(&plotTitlePage_.Bitmap);
+        Canvas c(&plotTitlePage_.Bitmap());
         ApplyFont(c, p.PlotTitleFont);
         const TPoint size{c.TextWidth(p.PlotTitle), c.TextHeight(p.PlotTitle)};
         c.TextOut((GetPlotWidth() - size.X) / 2 + plotPage_.DestRect.Left,
@@ -642,7 +664,7 @@ void LMyFFTDrawHpLp6dB::DrawTitles() {
     if (p.ShowXTitle && !xTitlePage_.Empty()) {
         xTitlePage_.Clear(color_);
         {
-            Canvas c(&xTitlePage_.Bitmap);
+            Canvas c(&xTitlePage_.Bitmap());
             ApplyFont(c, p.AxisTitleFont);
             const TPoint size{c.TextWidth(p.XTitle), c.TextHeight(p.XTitle)};
             c.TextOut((xTitlePage_.PageRect.Width() - size.X) / 2,
@@ -654,12 +676,12 @@ void LMyFFTDrawHpLp6dB::DrawTitles() {
         yTitlePage_.Clear(color_);
         yTitleTextPage_.Clear(color_);
         if (!yTitleTextPage_.Empty()) {
-            Canvas t(&yTitleTextPage_.Bitmap);
+            Canvas t(&yTitleTextPage_.Bitmap());
             ApplyFont(t, p.AxisTitleFont);
             t.TextOut(0, 0, p.YTitle);
         }
         {
-            Canvas c(&yTitlePage_.Bitmap);
+            Canvas c(&yTitlePage_.Bitmap());
             ApplyFont(c, p.AxisTitleFont);
             const TPoint size{c.TextWidth(p.YTitle), c.TextHeight(p.YTitle)};
             c.TextOut(size.Y / 2, (GetPlotHeight() - size.X) / 2, p.YTitle);
@@ -681,7 +703,7 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(PageId id) {
         unshown_ = false;
     {
         QPainter painter(&screen_);
-        painter.drawImage(dest.topLeft(), page.Bitmap);
+        page.DrawOn(painter);
         if (id == PlotPageId) {
             painter.setClipRect(dest);
             painter.translate(dest.topLeft());

@@ -33,6 +33,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,23 +50,44 @@ namespace display {
 // number (with thousands separators) and currency: `digits` decimals.
 std::string FormatLabelValue(double value, TStringFloatFormat format, int precision, int digits);
 
-// One off-screen page: a bitmap and where it lies in the control.
-struct TPaintPage {
-    QImage Bitmap;
-    platform::TRect DestRect;  // in control pixels
-    platform::TRect PageRect;  // (0, 0, width, height)
-
-    void Resize(int left, int top, int right, int bottom);
-    void Clear(platform::TColor colour);
-    bool Empty() const { return Bitmap.isNull(); }
-};
-
 // A text and the top-left corner of its cell, in the coordinates of the page
 // it is drawn on.
 struct PlacedText {
     platform::TPoint At;
     std::string Text;
     bool operator==(const PlacedText&) const = default;
+};
+
+// One off-screen page: a bitmap and where it lies in the control. The bitmap
+// is made when something first draws on the page; until then the page reads
+// as all bits zero (black), so a plot never shown holds no plot-area page.
+struct TPaintPage {
+    platform::TRect DestRect;  // in control pixels
+    platform::TRect PageRect;  // (0, 0, width, height)
+
+    // Sets both rectangles; the page reads as all zero again.
+    void Resize(int left, int top, int right, int bottom);
+    void Clear(platform::TColor colour);
+    bool Empty() const { return PageRect.Width() <= 0 || PageRect.Height() <= 0; }
+    // The bitmap to draw on, made (all zero) when first asked for; null when
+    // the page is empty.
+    QImage& Bitmap();
+    // Draws the page at DestRect: its bitmap, or while it has none opaque
+    // black (what all bits zero draw as).
+    void DrawOn(QPainter& painter) const;
+
+    // The label texts last drawn on the page, in their font on their
+    // background; none once the page is cleared or resized.
+    struct Texts {
+        std::vector<PlacedText> Lines;
+        PlotFont Font;
+        platform::TColor Background = 0;
+        bool operator==(const Texts&) const = default;
+    };
+    std::optional<Texts> Drawn;
+
+private:
+    QImage bitmap_;
 };
 
 // What the handle-drag events report: the handle (block slot), and the axis
@@ -247,6 +269,7 @@ private:
 
     void OnModelRedraw(PlotRedraw step, int key);
     void UpdatePaintPage(PageId page);
+    void DrawLabelPage(TPaintPage& page, TPaintPage::Texts texts);
     void ComposeOverlays(QPainter& painter);
     bool CanDrawPlotArea() const;
     bool HasArea() const;

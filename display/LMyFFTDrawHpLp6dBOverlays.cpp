@@ -494,7 +494,7 @@ void LMyFFTDrawHpLp6dB::DrawMouseCoord() {
         return;
     mouseCoordPage_.Clear(color_);
     {
-        Canvas c(&mouseCoordPage_.Bitmap);
+        Canvas c(&mouseCoordPage_.Bitmap());
         c.Font.Name = QString::fromStdString(p.MouseCoordFont.Name);
         c.Font.Height = p.MouseCoordFont.Height;
         c.Font.Color = p.MouseCoordFont.Color;

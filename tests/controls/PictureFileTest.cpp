@@ -160,6 +160,45 @@ TEST(GDIPPictureFile, FormDataMeasuringAndEvents) {
   EXPECT_EQ(zodEvents, 0);
 }
 
+// Deferred form data reads as ReadData of the same bytes, made once and only
+// when something reads, measures or draws the picture.
+TEST(GDIPPictureFile, DeferredFormDataIsMadeOnceWhenFirstNeeded) {
+  const QByteArray bmp = KeyedBmp();
+  for (int reader = 0; reader < 3; ++reader) {
+    TGDIPPicture pic;
+    int events = 0, made = 0;
+    pic.OnChange = pic.OnClear = [&](QObject*) { ++events; };
+    pic.ReadDeferred([&] {
+      ++made;
+      return bmp;
+    });
+    EXPECT_FALSE(pic.Empty());
+    EXPECT_EQ(QSize(pic.Width(), pic.Height()), QSize(0, 0));
+    EXPECT_EQ(made, 0);
+    switch (reader) {
+      case 0: EXPECT_EQ(pic.Data(), bmp); break;
+      case 1: ASSERT_TRUE(pic.GetImageSizes()); break;
+      case 2: EXPECT_EQ(pic.Image().size(), QSize(16, 29)); break;
+    }
+    EXPECT_EQ(made, 1) << reader;
+    EXPECT_EQ(pic.Data(), bmp);
+    ASSERT_TRUE(pic.GetImageSizes());
+    EXPECT_EQ(QSize(pic.Width(), pic.Height()), QSize(16, 29));
+    EXPECT_EQ(made, 1) << reader;
+    EXPECT_EQ(events, 0);
+
+    // New bytes replace the deferred ones for good.
+    TGDIPPicture other;
+    other.ReadDeferred([&] {
+      ++made;
+      return QByteArray("never");
+    });
+    other.LoadFromData(bmp);
+    EXPECT_EQ(other.Data(), bmp);
+    EXPECT_EQ(made, 1);
+  }
+}
+
 TEST(GDIPPictureFile, UrlsLoadFilesOnly) {
   QTemporaryDir dir;
   const QString path = Write(dir, "thumb.bmp", KeyedBmp());

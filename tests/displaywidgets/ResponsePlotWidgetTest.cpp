@@ -143,6 +143,24 @@ TEST(ResponsePlotLabels, NarrowPlotsShowTheShortList) {
     }
 }
 
+// A label row keeps its page while its texts, font and background stay; a
+// cleared page and a new background draw it again.
+TEST(ResponsePlotLabels, LabelRowsAreDrawnAgainAfterAClearOrANewBackground) {
+    LMyFFTDrawHpLp6dB w;
+    ApplyMainWindowSettings(w);
+    w.show();
+    QApplication::processEvents();
+    const QImage before = w.ScreenImage();
+    w.ClearPlot();
+    w.DrawPlotsAndLabels();
+    EXPECT_EQ(w.ScreenImage(), before);
+
+    w.SetColor(display::Rgb(0, 0, 120));
+    w.repaint();
+    for (const auto& [row, name] : {std::pair{w.XLabelRect(), "x"}, std::pair{w.YLabelRect(), "y"}})
+        EXPECT_TRUE(Near(w.ScreenImage().pixelColor(row.Left + 1, row.Bottom - 1), 0, 0, 120)) << name;
+}
+
 TEST(ResponsePlotLabels, PhaseAxisReadsDegrees) {
     for (bool twin : {false, true}) {
         std::unique_ptr<LMyFFTDrawHpLp6dB> w(twin ? new LMyFFTDrawPhase : new LMyFFTDrawHpLp6dB);
