@@ -171,6 +171,10 @@ TEST(DataCursorReadout, TimeSeriesValueStylesReadTheChannelUnderPointerOne) {
   EXPECT_DOUBLE_EQ(c->ValueX(), 25);
   EXPECT_DOUBLE_EQ(c->ValueY(), 75);
   EXPECT_EQ(p.GetChannel(0)->DataCursorYText, "75");
+  // Reversed axes: pointer 1 lies across the upright X axis.
+  p.SetXYAxesReverse(true);
+  EXPECT_EQ(c->Pointer1Orientation(), ioHorizontal);
+  EXPECT_EQ(p.Hint(), "25, 75");
 }
 
 TEST(DataCursorReadout, DigitalTimeSeriesChannelReadsHighAndLow) {
