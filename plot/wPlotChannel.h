@@ -31,6 +31,12 @@
 // of falling X is evaluated reversed; two equal X in a run raise the
 // routine's error and so drop the channel for that paint.
 //
+// Data cursor readout (wPlotChannelReadout.cpp): the X under pointer 1 with
+// the Y that GetYAtX finds there ("High" or "Low" for a digital channel);
+// DeltaX scaled by the X axis's CursorScaler; InverseDeltaX in the axis's
+// cursor format; DeltaY as |y1 - y2| on the Y axis, unscaled. Without both
+// axes or a data view the channel reports nothing.
+//
 // A right click within 10 pixels of the trace (along Y) hits the channel.
 //
 // Item binding (wPlotChannelOPC.cpp): item 0 feeds Y with X by
@@ -224,6 +230,7 @@ class TwPlotChannel : public TwPlotChannelCustom {
   // The value a data cursor shows at X: valid, Null (a smooth trace did not
   // draw that column) or Empty (nothing there).
   TwPlotDataPointStatus GetYAtX(double X, double& Y) const;
+  void UpdateDataCursor(TwPlotDataCursor* DataCursor) override;
 
   // ---- drawing ----
   void PrepareDraw(platform::Canvas& Canvas) override;
@@ -244,6 +251,8 @@ class TwPlotChannel : public TwPlotChannelCustom {
 
  protected:
   bool DoHitTest(const TwPlotMouseData& MouseData) override;
+  QString DataCursorValidYText(double Y) const override;
+  QString DataCursorInverseXText(double X) const override;
 
  private:
   template <class T>

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "plot/wPlot.h"
 #include "plot/wPlotComponent.h"
 #include "plot/wPlotDataView.h"
 #include "plot/wXYPlot.h"
@@ -77,10 +78,11 @@ void TwPlotDataCursor::SetXYAxesReversed(bool Value) {
 
 // ---- style ----
 
-bool TwPlotDataCursor::OwnerIsTimeSeries() const { return !dynamic_cast<TwXYPlot*>(Owner()); }
+bool TwPlotDataCursor::OwnerIsXY() const { return dynamic_cast<TwXYPlot*>(Owner()); }
+bool TwPlotDataCursor::OwnerIsTimeSeries() const { return dynamic_cast<TwPlot*>(Owner()); }
 
 void TwPlotDataCursor::ApplyStyle() {
-  const bool xy = !OwnerIsTimeSeries();
+  const bool xy = OwnerIsXY();
   switch (FStyle) {
     case ipcsValueXY:
       FPointer1Show = true;

@@ -34,7 +34,7 @@
 // (OnClickDataCursor). Keys while selected (wPlotDataCursorKeys.cpp): Page
 // Up/Down by five pixels, Home/End, arrows by a pixel; Ctrl for pointer 2;
 // with snapping the keys step through the data points. The popup menu offers
-// Channel, Style, Options, "Snap to Data-Point" (not on XY plots) and Edit.
+// Channel, Style, Options, "Snap to Data-Point" (time-series plots) and Edit.
 #pragma once
 
 #include <QString>
@@ -43,6 +43,7 @@
 #include "plot/wPlotChannelCustom.h"
 #include "plot/wPlotObjects.h"
 
+class TwPlotChannel;
 class TwPlotDataView;
 
 enum TwPlotDataCursorStyle { ipcsValueXY, ipcsValueX, ipcsValueY, ipcsDeltaX, ipcsDeltaY, ipcsInverseDeltaX };
@@ -125,7 +126,7 @@ class TwPlotDataCursor : public TwPlotManagerObject {
   void DoSnapToDataPoint();
   void SnapPointer(int N);
   // Index and distance of the point whose X is nearest T; -1 for none.
-  int FindNearestIndex(TwPlotChannelCustom* Channel, double T, double& Distance) const;
+  int FindNearestIndex(TwPlotChannel* Channel, double T, double& Distance) const;
   void MovePointerToDataPoint(int ChannelIndex, int Index, int Step, int N);
   void StepHint(bool Increase);
   // The Y of a time-series channel at XValue, read through this cursor.
@@ -160,7 +161,9 @@ class TwPlotDataCursor : public TwPlotManagerObject {
   // The keys without and with snapping.
   void KeyMove(int CharCode, Qt::KeyboardModifiers Shift);
   void KeySnap(int CharCode, Qt::KeyboardModifiers Shift);
-  // The owner is not an XY plot: the time-series plot, where snapping works.
+  // The owner is an XY plot (the style table's first column); the owner is
+  // a time-series plot, the only one where snapping works.
+  bool OwnerIsXY() const;
   bool OwnerIsTimeSeries() const;
   bool IsAll() const { return FChannelName == QStringLiteral("<All>"); }
   int Index() const;

@@ -19,39 +19,6 @@ double ClampPercent(double Value) {
 int PointCount(const TwPlotChannelCustom* c) { return c->Count(); }
 double PointX(const TwPlotChannelCustom* c, int i) { return c->GetDataX(i); }
 
-// Bisection over data of rising (Ascending) or falling X: the exact index or
-// the last one probed.
-int Search(const TwPlotChannelCustom* c, double x, bool Ascending) {
-  int lo = 0, hi = PointCount(c) - 1, result = -1;
-  while (hi >= lo) {
-    const int mid = (lo + hi) / 2;
-    result = mid;
-    const double m = PointX(c, mid);
-    if (m == x) break;
-    if ((x < m) == Ascending) hi = mid - 1;
-    else lo = mid + 1;
-  }
-  return result;
-}
-
-// The index at which T falls in ordered data, or -1 outside it.
-int CalcIndex(const TwPlotChannelCustom* c, double T) {
-  const int n = PointCount(c);
-  if (n == 0 || !c->XAxis()) return -1;
-  const bool rising = n < 3 || PointX(c, 1) >= PointX(c, 0);
-  int i;
-  if (rising) {
-    if (T < PointX(c, 0) || T > PointX(c, n - 1)) return -1;
-    i = Search(c, T, true);
-    if (T > PointX(c, i)) ++i;
-  } else {
-    if (T > PointX(c, 0) || T < PointX(c, n - 1)) return -1;
-    i = Search(c, T, false);
-    if (T > PointX(c, i)) --i;
-  }
-  return std::max(0, std::min(i, n - 1));
-}
-
 }  // namespace
 
 // ---- keys ----
@@ -151,7 +118,7 @@ void TwPlotDataCursor::DoSnapToDataPoint() {
   SnapPointer(2);
 }
 
-int TwPlotDataCursor::FindNearestIndex(TwPlotChannelCustom* Channel, double T, double& Distance) const {
+int TwPlotDataCursor::FindNearestIndex(TwPlotChannel* Channel, double T, double& Distance) const {
   Distance = 1e300;
   const int n = PointCount(Channel);
   if (n == 0) return -1;
@@ -163,7 +130,7 @@ int TwPlotDataCursor::FindNearestIndex(TwPlotChannelCustom* Channel, double T, d
     Distance = std::fabs(T - PointX(Channel, 0));
     return 0;
   }
-  const int i = CalcIndex(Channel, T);
+  const int i = Channel->CalcIndex(T);
   if (i == -1) return -1;
   int result = i;
   double d = std::fabs(T - PointX(Channel, i));
@@ -185,7 +152,7 @@ void TwPlotDataCursor::SnapPointer(int N) {
   const double position = N == 1 ? FPointer1Position : FPointer2Position;
   double distance = 0;
   if (!IsAll()) {
-    TwPlotChannelCustom* c = GetChannel();
+    auto* c = dynamic_cast<TwPlotChannel*>(GetChannel());
     if (!c || !c->XAxis()) return;
     const int k = FindNearestIndex(c, c->XAxis()->PercentToPosition(position / 100), distance);
     FSnapToIndexChannel = p->GetChannelIndexByName(FChannelName);
@@ -194,8 +161,8 @@ void TwPlotDataCursor::SnapPointer(int N) {
     double best = 1e300;
     FSnapToIndexChannel = FSnapToIndexData = -1;
     for (int i = 0; i < p->ChannelCount(); ++i) {
-      TwPlotChannelCustom* c = p->GetChannelCustom(i);
-      if (!c->XAxis()) continue;
+      auto* c = dynamic_cast<TwPlotChannel*>(p->GetChannelCustom(i));
+      if (!c || !c->XAxis()) continue;
       const int k = FindNearestIndex(c, c->XAxis()->PercentToPosition(position / 100), distance);
       if (k != -1 && distance < best) {
         best = distance;

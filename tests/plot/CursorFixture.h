@@ -1,9 +1,10 @@
 // Plots for the data cursor's tests: the forms' XY plot with its cursor
-// shown on a data view 200 pixels wide, and a time-series plot built the
-// same way with TwPlotChannel channels.
+// shown on a data view 200 pixels wide, and a time-series plot (TwPlot)
+// built the same way.
 #pragma once
 
 #include "PlotInputFixture.h"
+#include "plot/wPlot.h"
 #include "plot/wPlotAxis.h"
 #include "plot/wPlotChannel.h"
 #include "plot/wPlotDataView.h"
@@ -33,28 +34,16 @@ struct CursorPlot : InputPlot {
   TwPlotDataCursor* cursor;
 };
 
-// A plot of the time-series kind: every object a new plot holds, with
-// TwPlotChannel channels.
-class SeriesPlot : public TwPlotComponent {
+// A time-series plot (TwPlot) laid out the same way, its toolbar hidden.
+class SeriesPlot : public TwPlot {
  public:
   SeriesPlot() {
-    Master()->SetChannelClass([](TwPlotComponent* o, TwNotifyEvent c, TwNotifyEvent i, TwNotifyEvent r,
-                                 TwNotifyEvent n) -> TwPlotChannelCustom* {
-      return new TwPlotChannel(o, std::move(c), std::move(i), std::move(r), std::move(n));
-    });
-    DisableLayoutManager();
-    GetToolBar(AddToolBar())->SetVisible(false);
-    AddLegend();
-    AddXAxis();
-    AddYAxis();
-    AddChannel();
-    AddDataView();
-    AddDataCursor();
-    EnableLayoutManager();
+    GetToolBar(0)->SetVisible(false);
     resize(400, 300);
     cursor = GetDataCursor(0);
     cursor->SetVisible(true);
     FitDataView(*this, 200);
   }
+  TwPlotDataView* View() const { return GetDataView(0); }
   TwPlotDataCursor* cursor;
 };

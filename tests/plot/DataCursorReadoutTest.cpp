@@ -1,5 +1,6 @@
 // The channels' readouts that feed the data cursor: the values and texts of
-// every style, the change event, "<All>" and the fixed words.
+// every style, the change event, "<All>" and the fixed words, on the XY plot
+// and on the time-series plot.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -119,6 +120,115 @@ TEST(DataCursorReadout, LowerCaseAllIsAChannelNameAndNoneFoundReadsNoChannel) {
   // A channel without a Y axis.
   p.GetChannel(0)->SetYAxisName("None");
   EXPECT_EQ(p.Hint(), "0, No Y-Axis");  // both axes are needed for values
+}
+
+// A time-series plot with X 0 .. 100 and Y 0 .. 1000 over a data view 200
+// pixels square; channel 0 holds Y = 3X at X = 0, 10 ... 80.
+struct SeriesReadout : SeriesPlot {
+  SeriesReadout() {
+    for (int i = 0; i < 3 && View()->Height() != 200; ++i) {
+      resize(width(), height() + 200 - View()->Height());
+      ReCalcLayout();
+    }
+    DisableAllTracking();
+    XAxis()->SetMinSpan(0, 100);
+    YAxis()->SetMinSpan(0, 1000);
+    for (double x = 0; x <= 80; x += 10) GetChannel(0)->AddXY(x, 3 * x);
+    OnDataCursorCustomizeHint = [this](int, QString& Text) { hint = Text; };
+  }
+  QString Hint() {
+    hint.clear();
+    ReCalcLayout();
+    grab();
+    return hint;
+  }
+  QString hint;
+};
+
+TEST(DataCursorReadout, TimeSeriesValueStylesReadTheChannelUnderPointerOne) {
+  SeriesReadout p;
+  TwPlotDataCursor* c = p.cursor;
+  c->SetPointer1Position(25);  // between (20, 60) and (30, 90); pointer 2 stays at 60
+  EXPECT_FALSE(c->Pointer2Show());
+  const struct {
+    TwPlotDataCursorStyle style;
+    double pointer1;
+    QString text;
+    TwPlotDataPointStatus status;
+  } rows[] = {{ipcsValueXY, 25, "25, 75", ipdpsValid}, {ipcsValueX, 25, "25", ipdpsValid},
+              {ipcsValueY, 25, "75", ipdpsValid},      {ipcsValueXY, 40, "40, 120", ipdpsValid},
+              {ipcsValueXY, 90, "90, Empty", ipdpsEmpty}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.text.toStdString());
+    c->SetStyle(r.style);
+    c->SetPointer1Position(r.pointer1);
+    EXPECT_EQ(p.Hint(), r.text);
+    EXPECT_EQ(c->Status(), r.status);
+  }
+  c->SetStyle(ipcsValueXY);
+  c->SetPointer1Position(25);
+  p.Hint();
+  EXPECT_DOUBLE_EQ(c->ValueX(), 25);
+  EXPECT_DOUBLE_EQ(c->ValueY(), 75);
+  EXPECT_EQ(p.GetChannel(0)->DataCursorYText, "75");
+  // Reversed axes: pointer 1 lies across the upright X axis.
+  p.SetXYAxesReverse(true);
+  EXPECT_EQ(c->Pointer1Orientation(), ioHorizontal);
+  EXPECT_EQ(p.Hint(), "25, 75");
+}
+
+TEST(DataCursorReadout, DigitalTimeSeriesChannelReadsHighAndLow) {
+  SeriesReadout p;
+  TwPlotChannel* ch = p.GetChannel(0);
+  ch->Clear();
+  for (int i = 0; i <= 8; ++i) ch->AddXY(10 * i, i % 2 ? 6 : 0);  // 0, 6, 0, 6 ...
+  ch->SetDigitalEnabled(true);
+  TwPlotDataCursor* c = p.cursor;
+  c->SetPointer1Position(25);  // holds the value of X 20
+  EXPECT_EQ(p.Hint(), "25, Low");
+  c->SetPointer1Position(35);
+  EXPECT_EQ(p.Hint(), "35, High");
+  c->SetStyle(ipcsValueY);
+  EXPECT_EQ(p.Hint(), "High");
+  p.AddTranslation("High", "Hoch");
+  EXPECT_EQ(p.Hint(), "Hoch");
+  c->SetPointer1Position(90);  // past the data: no level
+  EXPECT_EQ(p.Hint(), "Empty");
+  ch->SetDigitalEnabled(false);
+  c->SetPointer1Position(35);
+  EXPECT_EQ(p.Hint(), "3");
+}
+
+TEST(DataCursorReadout, TimeSeriesDifferenceStyles) {
+  SeriesReadout p;
+  TwPlotAxis* x = p.XAxis();
+  x->SetLabelsFormatStyle(iptfDateTime);  // the labels are times, a frequency is a value
+  x->CursorScaler = 2;
+  p.YAxis()->CursorScaler = 3;
+  TwPlotDataCursor* c = p.cursor;
+  c->SetPointer1Position(50);
+  c->SetPointer2Position(60);
+  c->SetStyle(ipcsInverseDeltaX);
+  ASSERT_NE(x->GetCursorValueText(0.05), x->GetCursorText(0.05));
+  EXPECT_EQ(p.Hint(), x->GetCursorValueText(0.05));
+  EXPECT_NEAR(c->ValueX(), 1 / (10 * 2.0), 1e-12);
+  // The X difference is scaled by the X axis, the Y difference not at all.
+  c->SetStyle(ipcsDeltaX);
+  p.Hint();
+  EXPECT_NEAR(c->ValueX(), 20, 1e-9);
+  c->SetStyle(ipcsDeltaY);
+  x->SetLabelsFormatStyle(iptfValue);
+  EXPECT_EQ(p.Hint(), "100");
+  EXPECT_NEAR(c->ValueY(), 100, 1e-9);
+  EXPECT_EQ(c->Status(), ipdpsValid);
+  // Equal pointers, or a scaler of 0: infinite.
+  c->SetStyle(ipcsInverseDeltaX);
+  c->SetPointer2Position(50);
+  EXPECT_EQ(p.Hint(), "Infinite");
+  c->SetPointer2Position(60);
+  x->CursorScaler = 0;
+  EXPECT_EQ(p.Hint(), "Infinite");
+  EXPECT_TRUE(std::isinf(c->ValueX()));
 }
 
 }  // namespace

@@ -113,13 +113,42 @@ TEST(DataCursorSnap, KeysStepThroughPointsAndMoveTheHintByPixels) {
   EXPECT_LT(c->HintPosition(), h);
 }
 
-TEST(DataCursorSnap, XYPlotsNeverSnap) {
-  CursorPlot p;
-  p.GetChannel(0)->AddXY(-90, 0);
-  p.cursor->SnapToDataPoint = true;
-  p.cursor->SetPointer1Position(12.5);
-  p.cursor->SnapPointer(1);
-  EXPECT_EQ(p.cursor->Pointer1Position(), 12.5);
+// A plot that is neither XY nor time-series, though its channels are
+// TwPlotChannel.
+class BarePlot : public TwPlotComponent {
+ public:
+  BarePlot() {
+    Master()->SetChannelClass([](TwPlotComponent* o, TwNotifyEvent c, TwNotifyEvent i, TwNotifyEvent r,
+                                 TwNotifyEvent n) -> TwPlotChannelCustom* {
+      return new TwPlotChannel(o, std::move(c), std::move(i), std::move(r), std::move(n));
+    });
+    DisableLayoutManager();
+    AddXAxis();
+    AddYAxis();
+    AddChannel();
+    AddDataView();
+    AddDataCursor();
+    EnableLayoutManager();
+    resize(400, 300);
+    FitDataView(*this, 200);
+  }
+};
+
+TEST(DataCursorSnap, OnlyTimeSeriesPlotsSnap) {
+  CursorPlot xy;
+  xy.GetChannel(0)->AddXY(-90, 0);
+  BarePlot bare;
+  bare.GetChannelCustom(0)->AddXY(0, 0);
+  for (TwPlotComponent* p : {static_cast<TwPlotComponent*>(&xy), static_cast<TwPlotComponent*>(&bare)}) {
+    TwPlotDataCursor* c = p->GetDataCursor(0);
+    c->SnapToDataPoint = true;
+    c->SetPointer1Position(12.5);
+    c->SnapPointer(1);
+    EXPECT_EQ(c->Pointer1Position(), 12.5);
+    TwPlotPopupMenu menu;
+    c->AddMenuItems(&menu);
+    for (int i = 0; i < menu.Count(); ++i) EXPECT_NE(menu.Item(i)->Caption(), "Snap to Data-Point");
+  }
 }
 
 TEST(DataCursorSnap, InterpolatedYValueLeavesTheCursorAndTheAxisAsTheyWere) {
@@ -154,6 +183,26 @@ TEST(DataCursorSnap, InterpolatedYValueLeavesTheCursorAndTheAxisAsTheyWere) {
   double y = -1;
   EXPECT_EQ(xy.cursor->GetInterpolatedYValue("Channel 1", 0, y), ipdpsNull);
   EXPECT_EQ(y, 0);
+}
+
+TEST(DataCursorSnap, InterpolatedYValueReadsTheChannelAtX) {
+  // Y = 2X at X 0, 5 ... 100; the X axis from 10 over 100.
+  const struct {
+    bool cached;
+    double at, y;
+    TwPlotDataPointStatus status;
+  } rows[] = {{false, 42, 84, ipdpsValid},  {true, 42, 84, ipdpsValid},   {false, 45, 90, ipdpsValid},
+              {false, 5, 10, ipdpsValid},   {true, 5, 20, ipdpsValid},    // cached: read at the axis's edge
+              {false, 150, 0, ipdpsEmpty},  {true, 150, 0, ipdpsEmpty}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::Message() << r.cached << " " << r.at);
+    SnapPlot p;
+    p.GetXAxis(0)->SetMinSpan(10, 100);
+    p.cursor->UseCachedInterpolatedData = r.cached;
+    double y = -1;
+    EXPECT_EQ(p.cursor->GetInterpolatedYValue("Channel 1", r.at, y), r.status);
+    EXPECT_NEAR(y, r.y, 1e-9);
+  }
 }
 
 }  // namespace
