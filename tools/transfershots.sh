@@ -21,18 +21,8 @@ if [ "${TRANSFERSHOTS_INSIDE:-}" = 1 ]; then
   shot() { "$build/tools/dspshot" "$out/transfershots-$1.png"; echo "$out/transfershots-$1.png"; }
   source "$root/tools/xsession.sh"
 
-  "$build/dspedit" 2>/dev/null &
-  editor=$!
-  trap 'kill $editor 2>/dev/null; wait $editor 2>/dev/null' EXIT
-  # The connect window scans first; Demo works once the scan is over.
-  connect=$(wait_window Connect)
-  for _ in $(seq 1 60); do
-    window Connect >/dev/null || break
-    click "$connect" 281 116
-  done
-  main=$(xdotool search --onlyvisible --name 'VELMORA' | head -1)
-  xdotool windowmove "$main" 0 0
-  sleep 0.5
+  editor=; trap '[ -n "$editor" ] && kill $editor 2>/dev/null; wait $editor 2>/dev/null' EXIT
+  start_demo "$build/dspedit"
 
   # Window coordinates at the design size 1126 x 725: the page tabs' centre
   # line is y 43 (Gate x 114, Aux x 398); the Aux page's compressor "Set"

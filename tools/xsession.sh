@@ -28,3 +28,18 @@ same_box() {  # same_box SHOT1 SHOT2 X0 Y0 X1 Y1: the box of the two PNGs in $ou
   python3 "$(dirname "${BASH_SOURCE[0]}")/pngbox.py" "$out/$1.png" "$out/$2.png" "$3" "$4" "$5" "$6"
 }
 not() { ! "$@"; }  # for check: the command fails
+start_demo() {  # start_demo DSPEDIT: starts the editor (pid in $editor), closes the
+  # connect window with Demo once its scan is over, and puts the main window
+  # (id in $main) at the screen's top-left corner.
+  "$1" 2>/dev/null &
+  editor=$!
+  local connect
+  connect=$(wait_window Connect) || return 1
+  for _ in $(seq 1 60); do
+    window Connect >/dev/null || break
+    click "$connect" 281 116
+  done
+  main=$(xdotool search --onlyvisible --name 'VELMORA' | head -1)
+  xdotool windowmove "$main" 0 0
+  sleep 0.5
+}
