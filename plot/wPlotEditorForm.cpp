@@ -11,6 +11,7 @@
 #include "plot/wPlotComponent.h"
 #include "plot/wPlotDataView.h"
 #include "plot/wPlotKinds.h"
+#include "plot/wPlotLayoutViewer.h"
 #include "plot/wPlotProperties.h"
 #include "plot/wUpDown.h"
 #include "plot/wXYPlot.h"
@@ -598,7 +599,12 @@ void TwPlotEditorForm::BindChannelFiles() {
 void TwPlotEditorForm::BuildLayoutPage(QWidget* Page) {
   auto* v = new QVBoxLayout(Page);
   v->setContentsMargins(2, 2, 2, 2);
-  (void)v;
+  FLayoutViewer = Create<TwPlotLayoutViewer>(Page, "wPlotLayoutViewer");
+  v->addWidget(FLayoutViewer);
+  FLayoutViewer->OnChange = [this](QObject*) { UpdateAll(); };
+  FLayoutViewer->OnMouseDownAt = [this](Qt::MouseButton, int X, int Y) {
+    FRightClickObject = FLayoutViewer->GetMouseOverBlock(X, Y);
+  };
 }
 
 // ---- window --------------------------------------------------------------------------------

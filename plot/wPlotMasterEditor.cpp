@@ -14,6 +14,7 @@
 #include "plot/wPlotComponent.h"
 #include "plot/wPlotEditorForm.h"
 #include "plot/wPlotKinds.h"
+#include "plot/wPlotLayoutViewer.h"
 #include "plot/wPlotMasterManager.h"
 
 TwPlotEditorForm* TwPlotMasterManager::EditorForm() const { return FEditorForm; }
@@ -33,6 +34,9 @@ void TwPlotMasterManager::CreateEditorForm() {
   f->Master = this;
   f->OnClose = [this] { OnEditorClose(); };
   f->SetFormTranslationMethod([this](QWidget* w) { TranslateForm(w); });
+  f->LayoutViewer()->Master = this;
+  f->LayoutViewer()->LayoutManager = FLayoutManager;
+  f->LayoutViewer()->TranslationManager = FTranslationManager;
   TwPlotObjectManagerCustom* managers[TwPlotEditorForm::ekCount] = {
       FToolBarManager, FLegendManager,    FTableManager,  FXAxisManager, FYAxisManager,
       FDataViewManager, FChannelManager, FDataCursorManager, FLimitManager, FLabelManager};
