@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QGridLayout>
+
+#include <algorithm>
 #include <QLabel>
 #include <QStringList>
 
@@ -30,6 +32,10 @@ struct TwEditorPageBuilder {
     G->setContentsMargins(6, 6, 6, 6);
     G->setHorizontalSpacing(6);
     G->setVerticalSpacing(3);
+    // Rows keep their natural height; the space left goes below them.
+    G->setRowStretch(99, 1);
+    G->setColumnStretch(1, 1);
+    G->setColumnStretch(3, 1);
   }
 
   QString Name(const QString& prop, const QString& kind, const QString& name) const {
@@ -47,6 +53,7 @@ struct TwEditorPageBuilder {
       G->addWidget(l, row, col);
     }
     G->addWidget(c, row, col + 1);
+    c->setSizePolicy(c->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
     return l;
   }
   void Full(QWidget* c) {
@@ -90,6 +97,7 @@ struct TwEditorPageBuilder {
   TwComponentEditorCheckBox* Check(const QString& prop, const QString& caption, const QString& name = {}) {
     auto* c = F->Create<TwComponentEditorCheckBox>(W, Name(prop, "CheckBox", name));
     c->SetCaption(caption);
+    c->setMinimumSize(c->width(), std::max(18, c->height()));
     Place({}, c);
     Bind(prop, c);
     c->OnClick = [a = Apply](QObject*) { a(); };

@@ -146,7 +146,7 @@ void TwPlotEditorForm::ListGetData(Kind K, int Index, bool& DrawColorBox, TColor
     AColor = a->LabelsFont().Color;
   } else if (auto* c = dynamic_cast<TwPlotChannelCustom*>(o)) {
     DrawColorBox = true;
-    AColor = platform::FromQColor(QColor(c->Color()));
+    AColor = c->Color();
   } else if (auto* d = dynamic_cast<TwPlotDataCursor*>(o)) {
     DrawColorBox = true;
     AColor = d->Color();

@@ -136,6 +136,7 @@ void TwPlotMasterManager::OnObjectInsert(TwPersistent* Sender) {
     o->SetUserCanEdit(FUserCanEditObjects);
     o->OnEdit = [this](TwPersistent* s) { OnObjectEdit(s); };
     o->SetXYAxesReversed(FXYAxesReverse);
+    if (auto* bar = dynamic_cast<TwPlotToolBar*>(o)) bar->OnEditAction = [this](TwPersistent*) { EditProperties(); };
     EditorInsert(o);
   } else if (dynamic_cast<TwPlotTranslationObject*>(Sender)) {
     if (FTranslationManager) FTranslationManager->NotificationInsert(Sender);

@@ -1,10 +1,14 @@
 // The plot property editor: lists, enabling, loading and applying, title,
 // stats, and the master manager's editor side.
+#include <QApplication>
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "plot/wEditorEdit.h"
 #include "plot/wEditorListBox.h"
@@ -296,6 +300,51 @@ TEST_F(EditorFixture, ControlPageWritesThePlot) {
   EXPECT_EQ(plot.OuterMarginLeft(), 17);
   C<TwComponentEditorComboBox>("CopyToClipBoardFormatComboBox")->setCurrentIndex(2);
   EXPECT_EQ(plot.CopyToClipBoardFormat(), TwPlotExportFormat(2));
+}
+
+}  // namespace
+
+namespace {
+
+// Tried as a user would: the toolbar's Edit button opens the editor, a new
+// X span rescales the plot at once. Screenshots of both windows.
+TEST(PlotEditorTryout, EditButtonOpensTheEditorAndSpanRescales) {
+  TwXYPlot plot;
+  plot.setWindowTitle("Plot editor try");
+  plot.resize(640, 380);
+  plot.SetEditorFormStyle(ipfsStayOnTop);
+  plot.XAxis()->SetTrackingEnabled(false);
+  for (int x = 0; x <= 100; x += 5) plot.GetChannel(0)->AddXY(x, 50 + 30 * std::sin(x / 12.0));
+  plot.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&plot));
+  QApplication::processEvents();
+  TwPlotToolBar* bar = plot.Master()->ToolBarManager()->GetObject(0);
+  const platform::TRect r = bar->Button(iptbbtEdit)->DrawRect();
+  ASSERT_GT(r.Width(), 0);
+  const QPoint at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  QTest::mouseMove(&plot, at);
+  QTest::mouseClick(&plot, Qt::LeftButton, {}, at);
+  TwPlotEditorForm* f = plot.Master()->EditorForm();
+  ASSERT_NE(f, nullptr);
+  ASSERT_TRUE(f->isVisible());
+  f->MainPageControl()->setCurrentWidget(f->KindPage(TwPlotEditorForm::ekXAxis));
+  QApplication::processEvents();
+  const QImage before = plot.grab().toImage();
+  auto* span = f->FindControl<TwComponentEditorEdit>("XAxisSpanEdit");
+  span->setFocus();
+  span->selectAll();
+  QTest::keyClicks(span, "50");
+  QTest::keyClick(span, Qt::Key_Return);
+  EXPECT_EQ(plot.XAxis()->Span(), 50);
+  QApplication::processEvents();
+  const QImage after = plot.grab().toImage();
+  EXPECT_NE(before, after);
+  QDir().mkpath(QStringLiteral(DSP_TEST_OUT));
+  EXPECT_TRUE(f->grab().toImage().save(QStringLiteral(DSP_TEST_OUT) + "/plot-editor-xaxes.png"));
+  EXPECT_TRUE(after.save(QStringLiteral(DSP_TEST_OUT) + "/plot-editor-plot.png"));
+  f->MainPageControl()->setCurrentWidget(f->KindPage(TwPlotEditorForm::ekChannel));
+  QApplication::processEvents();
+  EXPECT_TRUE(f->grab().toImage().save(QStringLiteral(DSP_TEST_OUT) + "/plot-editor-channels.png"));
 }
 
 }  // namespace
