@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMenu>
+
+#include <utility>
 #include <QVBoxLayout>
 
 #include "plot/wEditorEdit.h"
@@ -605,6 +608,54 @@ void TwPlotEditorForm::BuildLayoutPage(QWidget* Page) {
   FLayoutViewer->OnMouseDownAt = [this](Qt::MouseButton, int X, int Y) {
     FRightClickObject = FLayoutViewer->GetMouseOverBlock(X, Y);
   };
+  FLayoutPopupMenu = new QMenu(this);
+  FLayoutPopupMenu->setObjectName("LayoutPopupMenu");
+  FReverseItem = FLayoutPopupMenu->addAction("XY-Axes Reverse", [this] {
+    if (Master) Master->SetXYAxesReverse(!Master->XYAxesReverse());
+  });
+  FReverseItem->setCheckable(true);
+  FLayoutPopupMenu->addAction("Add X-Axis", [this] { AddObject(ekXAxis); });
+  FLayoutPopupMenu->addAction("Add Y-Axis", [this] { AddObject(ekYAxis); });
+  FLayoutPopupMenu->addAction("Add Label", [this] { AddObject(ekLabel); });
+  FDeleteItem = FLayoutPopupMenu->addAction("Delete", [this] {
+    if (!FRightClickObject) return;
+    TwPlotObject::Free(std::exchange(FRightClickObject, nullptr));
+    UpdateAll();
+  });
+  FVisibleItem = FLayoutPopupMenu->addAction("Visible", [this] {
+    if (!FRightClickObject) return;
+    FRightClickObject->SetVisible(!FRightClickObject->Visible());
+    UpdateAll();
+  });
+  FVisibleItem->setCheckable(true);
+  FEditItem = FLayoutPopupMenu->addAction("Edit", [this] {
+    const Kind k = KindOf(FRightClickObject);
+    if (!FRightClickObject || k == ekCount || k == ekTable) return;
+    MainPageControl()->setCurrentWidget(FKindPages[k]);
+    for (int i = 0; i < FLists[k]->Count(); ++i)
+      if (FLists[k]->Objects(i) == static_cast<void*>(FRightClickObject)) FLists[k]->SetItemIndex(i);
+  });
+  FLayoutViewer->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(FLayoutViewer, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+    LayoutPopupMenuPopup();
+    FLayoutPopupMenu->popup(FLayoutViewer->mapToGlobal(p));
+  });
+}
+
+void TwPlotEditorForm::LayoutPopupMenuPopup() {
+  FReverseItem->setChecked(Master && Master->XYAxesReverse());
+  FDeleteItem->setEnabled(false);
+  FVisibleItem->setEnabled(false);
+  FEditItem->setEnabled(false);
+  TwPlotLayoutObject* o = FRightClickObject;
+  if (!o) return;
+  const bool firstLabel = Master && Master->LabelManager() && Master->LabelManager()->Count() > 0 &&
+                          Master->LabelManager()->GetPlotObject(0) == o;
+  const Kind k = KindOf(o);
+  FDeleteItem->setEnabled(k == ekXAxis || k == ekYAxis || k == ekTable || (k == ekLabel && !firstLabel));
+  FVisibleItem->setEnabled(k != ekDataView);
+  FVisibleItem->setChecked(o->Visible());
+  FEditItem->setEnabled(true);
 }
 
 // ---- window --------------------------------------------------------------------------------

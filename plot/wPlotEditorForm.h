@@ -38,6 +38,8 @@
 #include "plot/wEditorPickers.h"
 
 class QLabel;
+class QMenu;
+class QAction;
 class TwComponentEditorEdit;
 class TwComponentEditorListBox;
 class TwComponentEditorPageControl;
@@ -134,6 +136,10 @@ class TwPlotEditorForm : public TwCustomEditorForm {
   bool XYChannelClass() const;
 
   TwPlotLayoutObject* RightClickObject() const { return FRightClickObject; }
+  // The Layout page's popup menu: set up for the object under the last
+  // press (FRightClickObject) each time it opens.
+  QMenu* LayoutPopupMenu() const { return FLayoutPopupMenu; }
+  void LayoutPopupMenuPopup();
 
  protected:
   void FormClose(platform::CloseAction& Action) override;
@@ -178,4 +184,6 @@ class TwPlotEditorForm : public TwCustomEditorForm {
   TwPlotLayoutViewer* FLayoutViewer = nullptr;
   std::vector<QLabel*> FStatsLabels;
   QLabel* FInterpolationLabel = nullptr;
+  QMenu* FLayoutPopupMenu = nullptr;
+  QAction *FReverseItem = nullptr, *FDeleteItem = nullptr, *FVisibleItem = nullptr, *FEditItem = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -144,6 +145,8 @@ void TwPlotMasterManager::TranslateForm(QWidget* Form) {
       x->setTitle(tr(x->title()));
     } else if (auto* x = qobject_cast<QTabWidget*>(w)) {
       for (int i = 0; i < x->count(); ++i) x->setTabText(i, tr(x->tabText(i)));
+    } else if (auto* x = qobject_cast<QMenu*>(w)) {
+      for (QAction* a : x->actions()) a->setText(tr(a->text()));
     }
   }
 }

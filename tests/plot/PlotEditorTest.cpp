@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "plot/wPlotChannelCustom.h"
 #include "plot/wPlotEditorForm.h"
 #include "plot/wPlotKinds.h"
+#include "plot/wPlotLayoutViewer.h"
 #include "plot/wPlotProperties.h"
 #include "plot/wUpDown.h"
 #include "plot/wXYPlot.h"
@@ -345,6 +347,43 @@ TEST(PlotEditorTryout, EditButtonOpensTheEditorAndSpanRescales) {
   f->MainPageControl()->setCurrentWidget(f->KindPage(TwPlotEditorForm::ekChannel));
   QApplication::processEvents();
   EXPECT_TRUE(f->grab().toImage().save(QStringLiteral(DSP_TEST_OUT) + "/plot-editor-channels.png"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EditorFixture, LayoutPopupFollowsTheObjectUnderThePress) {
+  Open();
+  f->MainPageControl()->setCurrentIndex(1);
+  f->show();
+  QApplication::processEvents();
+  TwPlotLayoutViewer* v = f->LayoutViewer();
+  v->grab();
+  auto item = [&](const QString& text) {
+    for (QAction* a : f->LayoutPopupMenu()->actions())
+      if (a->text() == text) return a;
+    return static_cast<QAction*>(nullptr);
+  };
+  const platform::TRect title = plot.GetLabel(0)->LayoutRect();
+  QTest::mousePress(v, Qt::RightButton, {}, QPoint((title.Left + title.Right) / 2, (title.Top + title.Bottom) / 2));
+  f->LayoutPopupMenuPopup();
+  EXPECT_FALSE(item("Delete")->isEnabled());
+  EXPECT_TRUE(item("Visible")->isChecked());
+  EXPECT_TRUE(item("Edit")->isEnabled());
+  QTest::mouseRelease(v, Qt::RightButton, {}, QPoint((title.Left + title.Right) / 2, (title.Top + title.Bottom) / 2));
+  const platform::TRect x = plot.XAxis()->LayoutRect();
+  const QPoint at((x.Left + x.Right) / 2, (x.Top + x.Bottom) / 2);
+  QTest::mousePress(v, Qt::RightButton, {}, at);
+  QTest::mouseRelease(v, Qt::RightButton, {}, at);
+  f->LayoutPopupMenuPopup();
+  EXPECT_TRUE(item("Delete")->isEnabled());
+  item("Edit")->trigger();
+  EXPECT_EQ(f->MainPageControl()->currentWidget(), f->KindPage(TwPlotEditorForm::ekXAxis));
+  item("Visible")->trigger();
+  EXPECT_FALSE(plot.XAxis()->Visible());
+  item("XY-Axes Reverse")->trigger();
+  EXPECT_TRUE(plot.Master()->XYAxesReverse());
 }
 
 }  // namespace
