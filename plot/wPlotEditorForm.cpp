@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <algorithm>
 #include <utility>
 #include <QVBoxLayout>
 
@@ -83,11 +84,21 @@ const TwPropertyInfo* FindProperty(const TwPropertyObject& Object, const QString
   return Channel ? ChannelEditorTable()->Find(Name) : nullptr;
 }
 
-bool IsPickerOrEditor(QObject* c) {
-  return qobject_cast<TwComponentEditorComboBox*>(c) || qobject_cast<TwComponentEditorRadioGroup*>(c) ||
-         qobject_cast<TwComponentEditorEdit*>(c) || qobject_cast<TwComponentEditorCheckBox*>(c) ||
-         qobject_cast<TwComponentEditorColorPicker*>(c) || qobject_cast<TwComponentEditorFontPicker*>(c) ||
-         qobject_cast<TwUpDown*>(c);
+// The order each change handler writes its kind's properties in.
+const QStringList& ApplyOrder(int K) {
+  static const QStringList orders[] = {
+      QString("Name Visible Enabled PopupEnabled FlatBorder FlatButtons SmallButtons ShowResumeButton ShowPauseButton ShowAxesModeButtons ShowZoomInOutButtons ShowSelectButton ShowZoomBoxButton ShowCursorButton ShowEditButton ShowCopyButton ShowSaveButton ShowPrintButton ShowPreviewButton ZoomInOutFactor").split(' '),
+      QString("Name Visible Enabled PopupEnabled MarginTop MarginBottom MarginLeft MarginRight ChannelNameMaxWidth ChannelNameColorStyle LineColumnWidth LineColumnHeight ColumnSpacing BackGroundTransparent BackGroundColor SelectedItemBackGroundColor ShowColumnLine ShowColumnMarker ShowColumnXAxisTitle ShowColumnYAxisTitle ShowColumnXValue ShowColumnYValue ShowColumnYMax ShowColumnYMin ShowColumnYMean WrapColDesiredCount WrapColAutoCountEnabled WrapColAutoCountMax WrapColSpacingMin WrapColSpacingAuto WrapRowDesiredCount WrapRowAutoCountEnabled WrapRowAutoCountMax WrapRowSpacingMin WrapRowSpacingAuto ColumnTitlesVisible Font SelectedItemFont ColumnTitlesFont").split(' '),
+      QString("Name Visible Enabled PopupEnabled MarginTop MarginLeft MarginRight MarginBottom ColumnSpacing RowSpacing RowsMax ColumnTitlesVisible GridLinesShow GridLinesColor StartPercent StopPercent GridBackGroundTransparent GridBackGroundColor DataFont ColumnTitlesFont").split(' '),
+      QString("Name Visible GridLinesVisible Enabled PopupEnabled Layer StartPercent StopPercent Min Span DesiredStart DesiredIncrement ReverseScale RestoreValuesOnResume MasterUIInput InnerMargin OuterMargin Title TitleMargin TitleShow TitleRotated ScaleLinesShow ScaleLinesColor MajorLength MinorLength MinorCount LabelsVisible LabelsMargin LabelsFormatStyle LabelsRotation DateTimeFormat LabelsPrecisionStyle LabelsPrecision LabelsMinLength LabelsMinLengthAutoAdjust CursorUseDefaultFormat CursorFormatStyle CursorDateTimeFormat CursorPrecisionStyle CursorPrecision CursorMinLength CursorMinLengthAutoAdjust LegendUseDefaultFormat LegendFormatStyle LegendDateTimeFormat LegendPrecisionStyle LegendPrecision LegendMinLength LegendMinLengthAutoAdjust TrackingEnabled TrackingStyle TrackingIncrementStyle TrackingAlignFirstStyle TrackingScrollCompressMax TrackingSpanMinimum TrackingMaxMargin TrackingMinMargin StackingEndsMargin ForceStacking LabelSeparation ScaleType CursorScaler ScrollMinMaxEnabled ScrollMin ScrollMax CartesianStyle CartesianChildRefAxisName CartesianChildRefValue AlignRefAxisName TitleFont LabelsFont").split(' '),
+      QString("Name Visible GridLinesVisible Enabled PopupEnabled Layer StartPercent StopPercent DesiredIncrement Min Span DesiredStart ReverseScale RestoreValuesOnResume MasterUIInput InnerMargin OuterMargin Title TitleMargin TitleShow TitleRotated ScaleLinesShow ScaleLinesColor MajorLength MinorLength MinorCount LabelsVisible LabelsMargin LabelsRotation LabelsFormatStyle DateTimeFormat LabelsPrecisionStyle LabelsPrecision LabelsMinLength LabelsMinLengthAutoAdjust CursorUseDefaultFormat CursorFormatStyle CursorDateTimeFormat CursorPrecisionStyle CursorPrecision CursorMinLength CursorMinLengthAutoAdjust LegendUseDefaultFormat LegendFormatStyle LegendDateTimeFormat LegendPrecisionStyle LegendPrecision LegendMinLength LegendMinLengthAutoAdjust TrackingEnabled TrackingStyle TrackingIncrementStyle TrackingAlignFirstStyle TrackingScrollCompressMax TrackingSpanMinimum TrackingMaxMargin TrackingMinMargin StackingEndsMargin ForceStacking LabelSeparation ScaleType CursorScaler ScrollMinMaxEnabled ScrollMin ScrollMax CartesianStyle CartesianChildRefAxisName CartesianChildRefValue AlignRefAxisName TitleFont LabelsFont").split(' '),
+      QString("Name Enabled PopupEnabled Layer BackgroundTransparent BackgroundColor GridShow GridXAxisName GridYAxisName AxesControlEnabled AxesControlAllowInSelectMode AxesControlMouseStyle AxesControlWheelStyle GridLineColor GridLineShowLeft GridLineShowRight GridLineShowTop GridLineShowBottom GridLineShowXMajors GridLineShowXMinors GridLineShowYMajors GridLineShowYMinors GridLineMajorStyle GridLineMinorStyle GridLineXMajorCustom GridLineXMajorColor GridLineXMajorWidth GridLineXMajorStyle GridLineXMinorCustom GridLineXMinorColor GridLineXMinorWidth GridLineXMinorStyle GridLineYMajorCustom GridLineYMajorColor GridLineYMajorWidth GridLineYMajorStyle GridLineYMinorCustom GridLineYMinorColor GridLineYMinorWidth GridLineYMinorStyle").split(' '),
+      QString("Name Visible PopupEnabled Layer TitleText VisibleInLegend UserCanMoveDataPoints UserCanMoveDataPointsStyle RingBufferSize Color XAxisName YAxisName XAxisTrackingEnabled YAxisTrackingEnabled DataStyle TraceVisible TraceLineStyle TraceLineWidth MarkersVisible MarkersAllowIndividual MarkersSize MarkersStyle MarkersPenColor MarkersPenUseChannelColor MarkersPenStyle MarkersPenWidth MarkersBrushColor MarkersBrushUseChannelColor MarkersBrushStyle MarkersTurnOffLimit LogFileName LogBufferSize MarkersFont FillEnabled FillReference FillStyle FillColor FillUseChannelColor BarEnabled BarWidth BarReference BarPenUseChannelColor BarPenStyle BarPenColor BarPenWidth BarBrushUseChannelColor BarBrushStyle BarBrushColor HighLowStyle HighLowEnabled HighLowBarColor HighLowBarWidth HighLowOpenShow HighLowOpenColor HighLowOpenWidth HighLowOpenHeight HighLowCloseShow HighLowCloseColor HighLowCloseWidth HighLowCloseHeight HighLowShadowColor HighLowBullishColor HighLowBearishColor DigitalEnabled DigitalReferenceHigh DigitalReferenceLow DigitalReferenceStyle FastDrawEnabled ClipToAxes InterpolationStyle").split(' '),
+      QString("Name PopupEnabled SnapToDataPoint Style Color UseChannelColor HintPosition HintShow HintHideOnRelease HintOrientationSide Pointer1Position Pointer2Position PointerPenWidth ChannelName ChannelAllowAll ChannelShowAllInLegend Font").split(' '),
+      QString("Name Visible UserCanMove PopupEnabled ClipToAxes Layer Style Line1Position Line2Position FillStyle LineStyle LineWidth Color XAxisName YAxisName").split(' '),
+      QString("Name Visible Caption MarginLeft MarginTop MarginRight MarginBottom Alignment ImageListIndex ImageIndex Font").split(' '),
+  };
+  return orders[K];
 }
 
 }  // namespace
@@ -325,7 +336,17 @@ void TwPlotEditorForm::UpdateKind(Kind K) {
 void TwPlotEditorForm::ApplyKind(Kind K) {
   TwPlotObject* o = Selected(K);
   if (!o) return;
-  ApplyBindings(FBindings[K], PlotObjectProperties(o), K == ekChannel);
+  // Bindings in the handler's order; the fonts go last in ApplyBindings.
+  std::vector<Binding> ordered = FBindings[K];
+  const QStringList& order = ApplyOrder(K);
+  std::stable_sort(ordered.begin(), ordered.end(), [&](const Binding& a, const Binding& b) {
+    const auto rank = [&](const QString& p) {
+      const int i = order.indexOf(p);
+      return i < 0 ? int(order.size()) : i;
+    };
+    return rank(a.Property) < rank(b.Property);
+  });
+  ApplyBindings(ordered, PlotObjectProperties(o), K == ekChannel);
   if (K == ekLabel && FLists[ekLabel]->ItemIndex() == 0) {
     // The title page shows the first label.
     auto* l = static_cast<TwPlotLabel*>(o);
