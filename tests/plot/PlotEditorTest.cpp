@@ -387,3 +387,36 @@ TEST_F(EditorFixture, LayoutPopupFollowsTheObjectUnderThePress) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorFixture, ModalWindowIsFreedAndItsPagesRemembered) {
+  plot.SetEditorFormStyle(ipfsModal);
+  int opened = 0;
+  plot.OnAfterOpenEditor = [&](QObject*) { ++opened; };
+  SetEditorModalRunner([&](platform::Form& form) {
+    auto* e = dynamic_cast<TwPlotEditorForm*>(&form);
+    e->MainPageControl()->setCurrentWidget(e->KindPage(TwPlotEditorForm::ekLimit));
+    return 0;
+  });
+  plot.Master()->EditProperties();
+  SetEditorModalRunner(nullptr);
+  EXPECT_EQ(plot.Master()->EditorForm(), nullptr);
+  EXPECT_EQ(opened, 1);
+  // The next opening shows the page last shown.
+  plot.SetEditorFormStyle(ipfsStayOnTop);
+  Open();
+  EXPECT_EQ(f->MainPageControl()->currentWidget(), f->KindPage(TwPlotEditorForm::ekLimit));
+}
+
+TEST_F(EditorFixture, StayOnTopWindowReloadsOnActivation) {
+  Open();
+  plot.XAxis()->SetSpan(42);
+  EXPECT_NE(C<TwComponentEditorEdit>("XAxisSpanEdit")->AsFloat(), 42);
+  QApplication::setActiveWindow(f);
+  QApplication::processEvents();
+  if (!f->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+  EXPECT_EQ(C<TwComponentEditorEdit>("XAxisSpanEdit")->AsFloat(), 42);
+}
+
+}  // namespace
