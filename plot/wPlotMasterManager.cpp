@@ -38,6 +38,7 @@ TwPlotMasterManager::TwPlotMasterManager(TwPlotComponent* AOwner) : FOwner(AOwne
 }
 
 TwPlotMasterManager::~TwPlotMasterManager() {
+  DestroyEditorForm();
   // Each deletion clears its field through the removal callback.
   delete FToolBarManager;
   delete FLegendManager;
@@ -135,6 +136,8 @@ void TwPlotMasterManager::OnObjectInsert(TwPersistent* Sender) {
     o->SetUserCanEdit(FUserCanEditObjects);
     o->OnEdit = [this](TwPersistent* s) { OnObjectEdit(s); };
     o->SetXYAxesReversed(FXYAxesReverse);
+    if (auto* bar = dynamic_cast<TwPlotToolBar*>(o)) bar->OnEditAction = [this](TwPersistent*) { EditProperties(); };
+    EditorInsert(o);
   } else if (dynamic_cast<TwPlotTranslationObject*>(Sender)) {
     if (FTranslationManager) FTranslationManager->NotificationInsert(Sender);
   } else if (auto* m = dynamic_cast<TwPlotTranslationManager*>(Sender)) {
@@ -181,10 +184,12 @@ void TwPlotMasterManager::OnObjectRemove(TwPersistent* Sender) {
     return;
   }
   if (dynamic_cast<TwPlotObject*>(Sender)) {
+    EditorRemove(Sender);
     std::vector<TwPlotObjectManagerCustom*> all{FPlotObjectManager, FLayoutManager};
     for (TwPlotObjectManagerCustom* m : KindManagers()) all.push_back(m);
     for (TwPlotObjectManagerCustom* m : all)
       if (m) m->NotificationRemove(Sender);
+    EditorAfterRemove();
     return;
   }
   // A manager leaving.
@@ -212,6 +217,7 @@ void TwPlotMasterManager::OnObjectRename(TwPersistent* Sender) {
   for (TwPlotObjectManagerCustom* m : KindManagers())
     if (m) m->NotificationRename(Sender);
   if (FLayoutManager) FLayoutManager->NotificationRename(Sender);
+  EditorRename(Sender);
 }
 
 void TwPlotMasterManager::OnObjectChange(TwPersistent* Sender) {

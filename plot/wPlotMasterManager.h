@@ -6,11 +6,22 @@
 // rename, selection and change to the managers and the plot. It also holds
 // the plot-wide switches UserCanEditObjects and XYAxesReverse and the class
 // of the channels AddChannel creates.
+//
+// Editor side: EditProperties opens the property editor (TwPlotEditorForm)
+// on the pages last shown, loaded from the plot; ipfsModal shows it modally
+// and frees it afterwards, ipfsStayOnTop shows it stay-on-top and returns
+// (it is freed when the user closes it). While the window exists and is not
+// closing, inserted, removed and renamed objects are mirrored into its lists
+// and name lists. BasicPropertyChanged copies the Control page back into the
+// plot; TranslateForm puts a window's texts through the translation list.
 #pragma once
 
 #include "plot/wPlotLayoutManager.h"
 #include "plot/wPlotManagers.h"
 #include "plot/wPlotTranslation.h"
+
+class QWidget;
+class TwPlotEditorForm;
 
 class TwPlotMasterManager : public TwPersistent {
  public:
@@ -61,7 +72,14 @@ class TwPlotMasterManager : public TwPersistent {
   void OnObjectRename(TwPersistent* Sender);
   void OnObjectChange(TwPersistent* Sender);
   void OnObjectSetFocus(TwPersistent* Sender);
-  void OnObjectEdit(TwPersistent* /*Sender*/) {}
+  void OnObjectEdit(TwPersistent* Sender);
+
+  // The property editor.
+  void EditProperties();
+  void BasicPropertyChanged();
+  void TranslateForm(QWidget* Form);
+  TwPlotEditorForm* EditorForm() const;
+  int PageIndex(int Index) const { return FPageIndexes[Index]; }
   TwNotifyEvent ChangeHook() { return [this](TwPersistent* s) { OnObjectChange(s); }; }
   TwNotifyEvent InsertHook() { return [this](TwPersistent* s) { OnObjectInsert(s); }; }
   TwNotifyEvent RemoveHook() { return [this](TwPersistent* s) { OnObjectRemove(s); }; }
@@ -78,7 +96,19 @@ class TwPlotMasterManager : public TwPersistent {
   template <class F>
   void ForEachKindObject(F f) const;
 
+  void CreateEditorForm();
+  void DestroyEditorForm();
+  void OnEditorClose();
+  void EditorInsert(TwPersistent* Sender);
+  void EditorRemove(TwPersistent* Sender);
+  void EditorAfterRemove();
+  void EditorRename(TwPersistent* Sender);
+  bool EditorOpen() const;
+
   TwPlotComponent* FOwner;
+  TwPlotEditorForm* FEditorForm = nullptr;
+  int FPageIndexes[14] = {};
+  int FEditorRemovedKind = -1;
   bool FUserCanEditObjects = true;
   TwPlotToolBarManager* FToolBarManager = nullptr;
   TwPlotLegendManager* FLegendManager = nullptr;

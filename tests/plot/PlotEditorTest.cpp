@@ -1,0 +1,422 @@
+// The plot property editor: lists, enabling, loading and applying, title,
+// stats, and the master manager's editor side.
+#include <QApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "plot/wEditorEdit.h"
+#include "plot/wEditorListBox.h"
+#include "plot/wPlotAxis.h"
+#include "plot/wPlotChannelCustom.h"
+#include "plot/wPlotEditorForm.h"
+#include "plot/wPlotKinds.h"
+#include "plot/wPlotLayoutViewer.h"
+#include "plot/wPlotProperties.h"
+#include "plot/wUpDown.h"
+#include "plot/wXYPlot.h"
+#include "plot/wXYPlotChannel.h"
+
+namespace {
+
+using K = TwPlotEditorForm;
+
+struct EditorFixture : ::testing::Test {
+  TwXYPlot plot;
+  TwPlotEditorForm* f = nullptr;
+  void Open() {
+    plot.SetEditorFormStyle(ipfsStayOnTop);
+    plot.Master()->EditProperties();
+    f = plot.Master()->EditorForm();
+    ASSERT_NE(f, nullptr);
+  }
+  void SetUp() override {
+    plot.resize(400, 300);
+    plot.SetEditorFormStyle(ipfsStayOnTop);
+  }
+  template <class T>
+  T* C(const QString& name) {
+    T* c = f->FindControl<T>(name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+  }
+  void Type(TwComponentEditorEdit* e, const QString& text) {
+    e->selectAll();
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Return);
+  }
+};
+
+// Every registered property of an object as text, nested objects included.
+QStringList Dump(const TwPropertyObject& o) {
+  QStringList out;
+  for (const TwPropertyInfo* i : o.Table->All()) {
+    if (i->Kind == tkClass) {
+      i->WithObject(o.Object, false, [&](TwPropertyObject n) {
+        for (const QString& s : Dump(n)) out << i->Name + "." + s;
+      });
+    } else {
+      out << i->Name + "=" + i->Get(o.Object).toString();
+    }
+  }
+  return out;
+}
+
+TEST_F(EditorFixture, EmptyKindsAreDisabledWithUsableAddButtons) {
+  Open();
+  for (const char* kind : {"Limit", "Table"}) {
+    const QString p = QString::fromLatin1(kind);
+    EXPECT_FALSE(C<QWidget>(p + "ListBox")->isEnabled()) << kind;
+    EXPECT_TRUE(C<QWidget>("w" + p + "AddButton")->isEnabled()) << kind;
+    EXPECT_FALSE(C<QWidget>(p + "RemoveButton")->isEnabled()) << kind;
+  }
+  EXPECT_FALSE(C<QWidget>("LimitLine1PositionEdit")->isEnabled());
+  EXPECT_EQ(C<TwComponentEditorEdit>("LimitLine1PositionEdit")->text(), "");
+  EXPECT_FALSE(C<QWidget>("LimitVisibleCheckBox")->isEnabled());
+  EXPECT_EQ(C<TwComponentEditorComboBox>("LimitStyleComboBox")->currentIndex(), -1);
+  EXPECT_FALSE(C<QWidget>("TableRowsMaxEdit")->isEnabled());
+  EXPECT_EQ(C<TwComponentEditorEdit>("TableRowsMaxEdit")->text(), "");
+  // The populated kinds are enabled and loaded.
+  EXPECT_TRUE(C<QWidget>("XAxisSpanEdit")->isEnabled());
+  EXPECT_EQ(C<TwComponentEditorEdit>("XAxisSpanEdit")->AsFloat(), plot.XAxis()->Span());
+}
+
+TEST_F(EditorFixture, AddAndRemoveLimitsKeepTheSelectionInStep) {
+  Open();
+  QTest::mouseClick(C<QWidget>("wLimitAddButton"), Qt::LeftButton);
+  QTest::mouseClick(C<QWidget>("wLimitAddButton"), Qt::LeftButton);
+  QTest::mouseClick(C<QWidget>("wLimitAddButton"), Qt::LeftButton);
+  auto* list = f->List(K::ekLimit);
+  ASSERT_EQ(plot.LimitCount(), 3);
+  EXPECT_EQ(list->Count(), 3);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_TRUE(C<QWidget>("LimitLine1PositionEdit")->isEnabled());
+  EXPECT_EQ(C<TwComponentEditorEdit>("LimitNameEdit")->text(), plot.GetLimit(2)->Name());
+  EXPECT_TRUE(C<QWidget>("LimitRemoveButton")->isEnabled());
+  // The middle one: its place goes to the next.
+  list->SetItemIndex(1);
+  f->UpdateLimitEdit();
+  const QString third = plot.GetLimit(2)->Name();
+  QTest::mouseClick(C<QWidget>("LimitRemoveButton"), Qt::LeftButton);
+  EXPECT_EQ(plot.LimitCount(), 2);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(C<TwComponentEditorEdit>("LimitNameEdit")->text(), third);
+  // The last one: the new last is selected.
+  QTest::mouseClick(C<QWidget>("LimitRemoveButton"), Qt::LeftButton);
+  EXPECT_EQ(list->ItemIndex(), 0);
+  QTest::mouseClick(C<QWidget>("LimitRemoveButton"), Qt::LeftButton);
+  EXPECT_EQ(plot.LimitCount(), 0);
+  EXPECT_FALSE(C<QWidget>("LimitListBox")->isEnabled());
+  EXPECT_FALSE(C<QWidget>("LimitRemoveButton")->isEnabled());
+}
+
+TEST_F(EditorFixture, TheTitleLabelCannotBeRemoved) {
+  plot.AddLabel();
+  Open();
+  EXPECT_EQ(f->List(K::ekLabel)->ItemIndex(), 0);
+  EXPECT_FALSE(C<QWidget>("LabelRemoveButton")->isEnabled());
+  f->List(K::ekLabel)->SetItemIndex(1);
+  f->UpdateLabelEdit();
+  EXPECT_TRUE(C<QWidget>("LabelRemoveButton")->isEnabled());
+}
+
+TEST_F(EditorFixture, XYChannelClassLeavesOutTheTimeSeriesPages) {
+  Open();
+  auto* pc = f->PageControl(2);
+  for (int i = 0; i < pc->count(); ++i) {
+    const QString t = pc->tabText(i);
+    const bool timeSeries = t == "Fill" || t == "Digital" || t == "High/Low" || t == "Bar";
+    EXPECT_EQ(pc->isTabVisible(i), !timeSeries) << t.toStdString();
+  }
+  EXPECT_TRUE(C<QWidget>("ChannelFastDrawEnabledCheckBox")->isHidden());
+  EXPECT_TRUE(C<QWidget>("ChannelInterpolationStyleComboBox")->isHidden());
+  EXPECT_FALSE(C<QWidget>("ChannelClipToAxesCheckBox")->isHidden());
+}
+
+TEST_F(EditorFixture, LegendFontChangesWithoutChannels) {
+  plot.RemoveAllChannels();
+  Open();
+  auto* picker = C<TwComponentEditorFontPicker>("LegendFontPicker");
+  platform::TFont font = picker->Font();
+  font.SetSize(17);
+  picker->SetFont(font);
+  f->LegendChange();
+  EXPECT_EQ(plot.Master()->LegendManager()->GetObject(0)->Font().Size(), 17);
+}
+
+TEST_F(EditorFixture, ApplyingWritesTheControlsValues) {
+  Open();
+  // Malformed number text writes 0, which the axis keeps as its least span.
+  Type(C<TwComponentEditorEdit>("XAxisSpanEdit"), "abc");
+  EXPECT_EQ(plot.XAxis()->Span(), 1e-300);
+  Type(C<TwComponentEditorEdit>("XAxisSpanEdit"), "50");
+  EXPECT_EQ(plot.XAxis()->Span(), 50);
+  // Name lists write their text, "<None>" included.
+  auto* xName = C<TwComponentEditorComboBox>("ChannelXAxisNameComboBox");
+  EXPECT_EQ(xName->itemText(0), "<None>");
+  xName->setCurrentIndex(0);
+  EXPECT_EQ(plot.GetChannel(0)->XAxisName(), "<None>");
+  // Enumerations by item index.
+  C<TwComponentEditorComboBox>("XAxisLabelsFormatStyleComboBox")->setCurrentIndex(2);
+  EXPECT_EQ(plot.XAxis()->LabelsFormatStyle(), iptfPrefix);
+  // An own date-time format typed into the editable list.
+  auto* dt = C<TwComponentEditorComboBox>("XAxisDateTimeFormatComboBox");
+  ASSERT_TRUE(dt->isEditable());
+  dt->setEditText("yyyy hh");
+  EXPECT_EQ(plot.XAxis()->DateTimeFormat(), "yyyy hh");
+}
+
+TEST_F(EditorFixture, UpDownBounds) {
+  Open();
+  struct Case {
+    const char* name;
+    int min, max;
+  } cases[] = {
+      {"OuterMarginLeftUpDown", 0, 0},        {"ChannelLayerUpDown", 0, 0},
+      {"HintsPauseUpDown", 0, 0},             {"ControlLogBufferSizeEditUpDown", 0, 0},
+      {"XAxisLabelsPrecisionUpDown", 0, 1000}, {"XAxisLegendPrecisionUpDown", 0, 1000},
+      {"XAxisCursorPrecisionUpDown", 0, 20},  {"YAxisLabelsPrecisionUpDown", 0, 20},
+      {"YAxisLegendPrecisionUpDown", 0, 20},  {"XAxisOuterMarginUpDown", -1000, 1000},
+  };
+  for (const Case& c : cases) {
+    auto* u = C<TwUpDown>(c.name);
+    if (!u) continue;
+    EXPECT_EQ(u->Min(), c.min) << c.name;
+    EXPECT_EQ(u->Max(), c.max) << c.name;
+  }
+}
+
+TEST_F(EditorFixture, LoadingAndApplyingChangesNoProperty) {
+  plot.AddLimit();
+  plot.AddTable();
+  plot.AddDataCursor();
+  plot.AddLabel();
+  Open();
+  for (int k = 0; k < K::ekCount; ++k) {
+    TwPlotObject* o = f->Selected(K::Kind(k));
+    ASSERT_NE(o, nullptr) << k;
+    const QStringList before = Dump(PlotObjectProperties(o));
+    f->UpdateKind(K::Kind(k));
+    f->ApplyKind(K::Kind(k));
+    EXPECT_EQ(Dump(PlotObjectProperties(o)), before) << K::Prefix(K::Kind(k)).toStdString();
+  }
+}
+
+TEST_F(EditorFixture, StatsShowTheChannelsFigures) {
+  auto* ch = plot.GetChannel(0);
+  ch->AddXY(1, 10);
+  ch->AddXY(2, 20);
+  ch->AddXY(3, 30);
+  Open();
+  QTest::mouseClick(C<QWidget>("ChannelStatsRefreshButton"), Qt::LeftButton);
+  auto stat = [&](const QString& caption) {
+    for (QLabel* l : f->findChildren<QLabel*>())
+      if (l->text() == caption + " =") {
+        auto* grid = static_cast<QGridLayout*>(l->parentWidget()->layout());
+        int idx = grid->indexOf(l), r, c, rs, cs;
+        grid->getItemPosition(idx, &r, &c, &rs, &cs);
+        return static_cast<QLabel*>(grid->itemAtPosition(r, c + 1)->widget())->text();
+      }
+    return QString("?");
+  };
+  EXPECT_EQ(stat("Point Count"), "3");
+  EXPECT_EQ(stat("Point Capacity"), "4");
+  EXPECT_EQ(stat("Memory Used"), "96 Bytes");
+  EXPECT_EQ(stat("Data Point Size"), "24 Bytes");
+  EXPECT_EQ(stat("Max Data Points"), "89478485");
+  EXPECT_EQ(stat("X-Min"), plot.XAxis()->GetLabelText(1));
+  EXPECT_EQ(stat("X-Max"), plot.XAxis()->GetLabelText(3));
+  EXPECT_EQ(stat("Y-Mean"), plot.YAxis()->GetLabelText(20));
+  // Without X axis: the general number format.
+  ch->SetXAxisName("nothing");
+  f->ChannelStatsRefreshButtonClick();
+  EXPECT_EQ(stat("X-Mean"), "2");
+  // Another channel resets the figures.
+  plot.AddChannel();
+  EXPECT_EQ(stat("X-Mean"), "Click Refresh");
+}
+
+TEST_F(EditorFixture, EditOpensTheKindsPageWithTheObjectSelected) {
+  plot.AddXAxis();
+  TwPlotXAxis* second = plot.GetXAxis(1);
+  second->OnEdit(second);
+  f = plot.Master()->EditorForm();
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->MainPageControl()->currentWidget(), f->KindPage(K::ekXAxis));
+  EXPECT_EQ(f->Selected(K::ekXAxis), second);
+  EXPECT_EQ(C<TwComponentEditorEdit>("XAxisNameEdit")->text(), second->Name());
+  // A second opening reuses the window.
+  plot.Master()->EditProperties();
+  EXPECT_EQ(plot.Master()->EditorForm(), f);
+}
+
+TEST_F(EditorFixture, RemovalAndRenameReachTheOpenEditor) {
+  plot.AddXAxis();
+  Open();
+  auto* xName = C<TwComponentEditorComboBox>("ChannelXAxisNameComboBox");
+  EXPECT_EQ(xName->count(), 3);
+  plot.DeleteXAxis(1);
+  EXPECT_EQ(f->List(K::ekXAxis)->Count(), 1);
+  EXPECT_EQ(xName->count(), 2);
+  // Renaming the channel's axis selects the new name.
+  const QString old = plot.XAxis()->Name();
+  EXPECT_EQ(xName->currentText(), old);
+  plot.XAxis()->SetName("Time");
+  EXPECT_EQ(xName->currentText(), "Time");
+  EXPECT_EQ(xName->findText(old), -1);
+}
+
+TEST_F(EditorFixture, TabsAreTranslated) {
+  plot.AddTranslation("Channels", QString::fromUtf8("Kanäle"));
+  Open();
+  auto* main = f->MainPageControl();
+  EXPECT_EQ(main->tabText(main->indexOf(f->KindPage(K::ekChannel))), QString::fromUtf8("Kanäle"));
+}
+
+TEST_F(EditorFixture, TitlePageWithoutLabelsDoesNothing) {
+  Open();
+  plot.Master()->LabelManager()->GetObject(0);
+  TwPlotObject::Free(plot.GetLabel(0));
+  ASSERT_EQ(plot.LabelCount(), 0);
+  Type(C<TwComponentEditorEdit>("TitleTextEdit"), "New Title");
+  C<TwComponentEditorCheckBox>("TitleVisibleCheckBox")->SetChecked(false);
+  EXPECT_EQ(plot.LabelCount(), 0);
+}
+
+TEST_F(EditorFixture, TitlePageWritesTheFirstLabel) {
+  Open();
+  Type(C<TwComponentEditorEdit>("TitleTextEdit"), "New Title");
+  EXPECT_EQ(plot.GetLabel(0)->Caption(), "New Title");
+  EXPECT_EQ(C<TwComponentEditorEdit>("LabelCaptionEdit")->text(), "New Title");
+}
+
+TEST_F(EditorFixture, ControlPageWritesThePlot) {
+  Open();
+  Type(C<TwComponentEditorEdit>("OuterMarginLeftEdit"), "17");
+  EXPECT_EQ(plot.OuterMarginLeft(), 17);
+  C<TwComponentEditorComboBox>("CopyToClipBoardFormatComboBox")->setCurrentIndex(2);
+  EXPECT_EQ(plot.CopyToClipBoardFormat(), TwPlotExportFormat(2));
+}
+
+}  // namespace
+
+namespace {
+
+// Tried as a user would: the toolbar's Edit button opens the editor, a new
+// X span rescales the plot at once. Screenshots of both windows.
+TEST(PlotEditorTryout, EditButtonOpensTheEditorAndSpanRescales) {
+  TwXYPlot plot;
+  plot.setWindowTitle("Plot editor try");
+  plot.resize(640, 380);
+  plot.SetEditorFormStyle(ipfsStayOnTop);
+  plot.XAxis()->SetTrackingEnabled(false);
+  for (int x = 0; x <= 100; x += 5) plot.GetChannel(0)->AddXY(x, 50 + 30 * std::sin(x / 12.0));
+  plot.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&plot));
+  QApplication::processEvents();
+  TwPlotToolBar* bar = plot.Master()->ToolBarManager()->GetObject(0);
+  const platform::TRect r = bar->Button(iptbbtEdit)->DrawRect();
+  ASSERT_GT(r.Width(), 0);
+  const QPoint at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+  QTest::mouseMove(&plot, at);
+  QTest::mouseClick(&plot, Qt::LeftButton, {}, at);
+  TwPlotEditorForm* f = plot.Master()->EditorForm();
+  ASSERT_NE(f, nullptr);
+  ASSERT_TRUE(f->isVisible());
+  f->MainPageControl()->setCurrentWidget(f->KindPage(TwPlotEditorForm::ekXAxis));
+  QApplication::processEvents();
+  const QImage before = plot.grab().toImage();
+  auto* span = f->FindControl<TwComponentEditorEdit>("XAxisSpanEdit");
+  span->setFocus();
+  span->selectAll();
+  QTest::keyClicks(span, "50");
+  QTest::keyClick(span, Qt::Key_Return);
+  EXPECT_EQ(plot.XAxis()->Span(), 50);
+  QApplication::processEvents();
+  const QImage after = plot.grab().toImage();
+  EXPECT_NE(before, after);
+  QDir().mkpath(QStringLiteral(DSP_TEST_OUT));
+  EXPECT_TRUE(f->grab().toImage().save(QStringLiteral(DSP_TEST_OUT) + "/plot-editor-xaxes.png"));
+  EXPECT_TRUE(after.save(QStringLiteral(DSP_TEST_OUT) + "/plot-editor-plot.png"));
+  f->MainPageControl()->setCurrentWidget(f->KindPage(TwPlotEditorForm::ekChannel));
+  QApplication::processEvents();
+  EXPECT_TRUE(f->grab().toImage().save(QStringLiteral(DSP_TEST_OUT) + "/plot-editor-channels.png"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EditorFixture, LayoutPopupFollowsTheObjectUnderThePress) {
+  Open();
+  f->MainPageControl()->setCurrentIndex(1);
+  f->show();
+  QApplication::processEvents();
+  TwPlotLayoutViewer* v = f->LayoutViewer();
+  v->grab();
+  auto item = [&](const QString& text) {
+    for (QAction* a : f->LayoutPopupMenu()->actions())
+      if (a->text() == text) return a;
+    return static_cast<QAction*>(nullptr);
+  };
+  const platform::TRect title = plot.GetLabel(0)->LayoutRect();
+  QTest::mousePress(v, Qt::RightButton, {}, QPoint((title.Left + title.Right) / 2, (title.Top + title.Bottom) / 2));
+  f->LayoutPopupMenuPopup();
+  EXPECT_FALSE(item("Delete")->isEnabled());
+  EXPECT_TRUE(item("Visible")->isChecked());
+  EXPECT_TRUE(item("Edit")->isEnabled());
+  QTest::mouseRelease(v, Qt::RightButton, {}, QPoint((title.Left + title.Right) / 2, (title.Top + title.Bottom) / 2));
+  const platform::TRect x = plot.XAxis()->LayoutRect();
+  const QPoint at((x.Left + x.Right) / 2, (x.Top + x.Bottom) / 2);
+  QTest::mousePress(v, Qt::RightButton, {}, at);
+  QTest::mouseRelease(v, Qt::RightButton, {}, at);
+  f->LayoutPopupMenuPopup();
+  EXPECT_TRUE(item("Delete")->isEnabled());
+  item("Edit")->trigger();
+  EXPECT_EQ(f->MainPageControl()->currentWidget(), f->KindPage(TwPlotEditorForm::ekXAxis));
+  item("Visible")->trigger();
+  EXPECT_FALSE(plot.XAxis()->Visible());
+  item("XY-Axes Reverse")->trigger();
+  EXPECT_TRUE(plot.Master()->XYAxesReverse());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EditorFixture, ModalWindowIsFreedAndItsPagesRemembered) {
+  plot.SetEditorFormStyle(ipfsModal);
+  int opened = 0;
+  plot.OnAfterOpenEditor = [&](QObject*) { ++opened; };
+  SetEditorModalRunner([&](platform::Form& form) {
+    auto* e = dynamic_cast<TwPlotEditorForm*>(&form);
+    e->MainPageControl()->setCurrentWidget(e->KindPage(TwPlotEditorForm::ekLimit));
+    return 0;
+  });
+  plot.Master()->EditProperties();
+  SetEditorModalRunner(nullptr);
+  EXPECT_EQ(plot.Master()->EditorForm(), nullptr);
+  EXPECT_EQ(opened, 1);
+  // The next opening shows the page last shown.
+  plot.SetEditorFormStyle(ipfsStayOnTop);
+  Open();
+  EXPECT_EQ(f->MainPageControl()->currentWidget(), f->KindPage(TwPlotEditorForm::ekLimit));
+}
+
+TEST_F(EditorFixture, StayOnTopWindowReloadsOnActivation) {
+  Open();
+  plot.XAxis()->SetSpan(42);
+  EXPECT_NE(C<TwComponentEditorEdit>("XAxisSpanEdit")->AsFloat(), 42);
+  QApplication::setActiveWindow(f);
+  QApplication::processEvents();
+  if (!f->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+  EXPECT_EQ(C<TwComponentEditorEdit>("XAxisSpanEdit")->AsFloat(), 42);
+}
+
+}  // namespace
