@@ -532,7 +532,16 @@ TEST_F(TimeSeriesEditor, ControlPageLogAndDataFiles) {
   EXPECT_FALSE(plot.LoggingActive());
   EXPECT_TRUE(C<QWidget>("ControlLogActivateButton")->isEnabled());
 
-  // The column separator is written with the plot's settings.
+  // The frame-rate controls and the column separator are written with the
+  // plot's settings.
+  auto* rate = C<TwComponentEditorEdit>("UpdateFrameRateEdit");
+  EXPECT_EQ(rate->AsInteger(), plot.UpdateFrameRate());
+  rate->selectAll();
+  QTest::keyClicks(rate, "25");
+  QTest::keyClick(rate, Qt::Key_Return);
+  EXPECT_EQ(plot.UpdateFrameRate(), 25);
+  QTest::mouseClick(C<TwComponentEditorCheckBox>("AutoFrameRateCheckBox"), Qt::LeftButton);
+  EXPECT_FALSE(plot.AutoFrameRate());
   auto* sep = C<TwComponentEditorComboBox>("FileColumnSeparatorComboBox");
   sep->setCurrentIndex(1);
   EXPECT_EQ(plot.DataFileColumnSeparator(), ipdfcsComma);
