@@ -76,27 +76,12 @@ const TwPropertyTable* ChannelEditorTable() {
   return t;
 }
 
-// What the Control page edits on the plot beyond its published table.
-const TwPropertyTable* PlotEditorTable() {
-  static const TwPropertyTable* t = [] {
-    auto* t = new TwPropertyTable("TwPlotComponentEditor", nullptr);
-    using C = TwPlotComponent;
-    t->Integer<C>("UpdateFrameRate", [](C& o) -> qint64 { return o.UpdateFrameRate(); },
-                  [](C& o, qint64 v) { o.SetUpdateFrameRate(int(v)); });
-    t->Boolean<C>("AutoFrameRate", [](C& o) { return o.AutoFrameRate(); },
-                  [](C& o, bool v) { o.SetAutoFrameRate(v); });
-    return t;
-  }();
-  return t;
-}
-
 // The entry of Name for Object: its class's table first, then the editor's
-// channel or plot extras.
+// channel extras.
 const TwPropertyInfo* FindProperty(const TwPropertyObject& Object, const QString& Name, bool Channel) {
   if (!Object) return nullptr;
   if (const TwPropertyInfo* i = Object.Table->Find(Name)) return i;
-  if (Channel) return ChannelEditorTable()->Find(Name);
-  return Object.Table == &PlotComponentTable() ? PlotEditorTable()->Find(Name) : nullptr;
+  return Channel ? ChannelEditorTable()->Find(Name) : nullptr;
 }
 
 // The order each change handler writes its kind's properties in.
