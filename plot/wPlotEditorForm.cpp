@@ -347,6 +347,9 @@ void TwPlotEditorForm::ApplyKind(Kind K) {
     return rank(a.Property) < rank(b.Property);
   });
   ApplyBindings(ordered, PlotObjectProperties(o), K == ekChannel);
+  if (K == ekChannel)
+    FindControl<TwComponentEditorOpenPicker>("ChannelLogFileNamePicker")->FileName =
+        static_cast<TwPlotChannelCustom*>(o)->LogFileName();
   if (K == ekLabel && FLists[ekLabel]->ItemIndex() == 0) {
     // The title page shows the first label.
     auto* l = static_cast<TwPlotLabel*>(o);

@@ -494,6 +494,17 @@ TEST_F(TimeSeriesEditor, ChannelLogButtonsStartAndStopTheLogNamedByThePicker) {
   const QString text = Read(path);
   EXPECT_TRUE(text.contains('3') && text.contains('4')) << text.toStdString();
 
+  // A name typed into the edit becomes the picker's start name.
+  auto* name = C<TwComponentEditorEdit>("ChannelLogFileNameEdit");
+  name->selectAll();
+  QTest::keyClicks(name, dir.filePath("typed.log"));
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(c->LogFileName(), dir.filePath("typed.log"));
+  EXPECT_EQ(C<TwComponentEditorOpenPicker>("ChannelLogFileNamePicker")->FileName, dir.filePath("typed.log"));
+  name->selectAll();
+  QTest::keyClicks(name, path);
+  QTest::keyClick(name, Qt::Key_Return);
+
   // Activate starts a new file.
   Press("ChannelLogActivateButton");
   Press("ChannelLogDeactivateButton");
