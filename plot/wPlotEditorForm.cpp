@@ -347,6 +347,9 @@ void TwPlotEditorForm::ApplyKind(Kind K) {
     return rank(a.Property) < rank(b.Property);
   });
   ApplyBindings(ordered, PlotObjectProperties(o), K == ekChannel);
+  if (K == ekChannel)
+    FindControl<TwComponentEditorOpenPicker>("ChannelLogFileNamePicker")->FileName =
+        static_cast<TwPlotChannelCustom*>(o)->LogFileName();
   if (K == ekLabel && FLists[ekLabel]->ItemIndex() == 0) {
     // The title page shows the first label.
     auto* l = static_cast<TwPlotLabel*>(o);
@@ -605,10 +608,28 @@ void TwPlotEditorForm::BindControlFiles() {
   FindControl<TwComponentEditorOpenPicker>("AnnotationsLoadPicker")->OnChange = [this](QObject* s) {
     PlotComponent->LoadAnnotationsFromFile(static_cast<TwComponentEditorOpenPicker*>(s)->FileName);
   };
+  FindControl<TwComponentEditorSavePicker>("DataSavePicker")->OnChange = [this](QObject* s) {
+    PlotComponent->SaveDataToFile(static_cast<TwComponentEditorSavePicker*>(s)->FileName);
+  };
+  FindControl<TwComponentEditorOpenPicker>("DataLoadPicker")->OnChange = [this](QObject* s) {
+    PlotComponent->ClearAllData();
+    PlotComponent->LoadDataFromFile(static_cast<TwComponentEditorOpenPicker*>(s)->FileName);
+  };
   FindControl<TwComponentEditorOpenPicker>("ControlLogFileNamePicker")->OnChange = [this](QObject* s) {
     FindControl<TwComponentEditorEdit>("ControlLogFileNameEdit")
         ->SetAsString(static_cast<TwComponentEditorOpenPicker*>(s)->FileName);
     if (Master) Master->BasicPropertyChanged();
+  };
+  // The plot's log; re-applying the Control page refreshes the buttons.
+  FindControl<TwComponentEditorButton>("ControlLogActivateButton")->OnClick = [this](QObject*) {
+    PlotComponent->LogActivate(false);
+    if (Master) Master->BasicPropertyChanged();
+    UpdateLogButtons();
+  };
+  FindControl<TwComponentEditorButton>("ControlLogDeactivateButton")->OnClick = [this](QObject*) {
+    PlotComponent->LogDeactivate();
+    if (Master) Master->BasicPropertyChanged();
+    UpdateLogButtons();
   };
 }
 
@@ -617,6 +638,31 @@ void TwPlotEditorForm::BindChannelFiles() {
     FindControl<TwComponentEditorEdit>("ChannelLogFileNameEdit")
         ->SetAsString(static_cast<TwComponentEditorOpenPicker*>(s)->FileName);
     ChannelChange();
+  };
+  auto channel = [this] { return dynamic_cast<TwPlotChannelCustom*>(Selected(ekChannel)); };
+  FindControl<TwComponentEditorButton>("ChannelLogActivateButton")->OnClick = [this, channel](QObject*) {
+    if (auto* c = channel()) c->LogActivate(false);
+    UpdateChannelEdit();
+  };
+  FindControl<TwComponentEditorButton>("ChannelLogDeactivateButton")->OnClick = [this, channel](QObject*) {
+    if (auto* c = channel()) c->LogDeactivate();
+    UpdateChannelEdit();
+  };
+  FindControl<TwComponentEditorSavePicker>("ChannelPropertiesSavePicker")->OnChange = [channel](QObject* s) {
+    if (auto* c = channel()) c->SavePropertiesToFile(static_cast<TwComponentEditorSavePicker*>(s)->FileName);
+  };
+  FindControl<TwComponentEditorOpenPicker>("ChannelPropertiesLoadPicker")->OnChange = [this, channel](QObject* s) {
+    auto* c = channel();
+    if (!c) return;
+    c->LoadPropertiesFromFile(static_cast<TwComponentEditorOpenPicker*>(s)->FileName);
+    FLists[ekChannel]->viewport()->update();
+    UpdateChannelEdit();
+  };
+  FindControl<TwComponentEditorSavePicker>("ChannelDataSavePicker")->OnChange = [channel](QObject* s) {
+    if (auto* c = channel()) c->SaveDataToFile(static_cast<TwComponentEditorSavePicker*>(s)->FileName);
+  };
+  FindControl<TwComponentEditorOpenPicker>("ChannelDataLoadPicker")->OnChange = [channel](QObject* s) {
+    if (auto* c = channel()) c->LoadDataFromFile(static_cast<TwComponentEditorOpenPicker*>(s)->FileName, true);
   };
 }
 

@@ -5,14 +5,19 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "platform/Dialogs.h"
+#include "plot/wEditorControls.h"
 #include "plot/wEditorEdit.h"
 #include "plot/wEditorListBox.h"
+#include "plot/wPlot.h"
 #include "plot/wPlotAxis.h"
 #include "plot/wPlotChannelCustom.h"
 #include "plot/wPlotEditorForm.h"
@@ -417,6 +422,180 @@ TEST_F(EditorFixture, StayOnTopWindowReloadsOnActivation) {
   QApplication::processEvents();
   if (!f->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
   EXPECT_EQ(C<TwComponentEditorEdit>("XAxisSpanEdit")->AsFloat(), 42);
+}
+
+}  // namespace
+
+namespace {
+
+// The editor on a time-series plot, with file dialogs answered by a name in
+// a temporary folder.
+struct TimeSeriesEditor : ::testing::Test {
+  TwPlot plot;
+  TwPlotEditorForm* f = nullptr;
+  QTemporaryDir dir;
+  QString answer;
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    platform::SetFileProvider([this](const platform::FileRequest&) { return std::optional<QString>(answer); });
+    plot.resize(400, 300);
+    plot.SetEditorFormStyle(ipfsStayOnTop);
+    plot.Master()->EditProperties();
+    f = plot.Master()->EditorForm();
+    ASSERT_NE(f, nullptr);
+  }
+  void TearDown() override {
+    platform::SetFileProvider([](const platform::FileRequest&) { return std::optional<QString>(); });
+  }
+  template <class T>
+  T* C(const QString& name) {
+    T* c = f->FindControl<T>(name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+  }
+  // Answers the next file dialog with Name in the temporary folder.
+  QString Pick(const QString& Picker, const QString& Name) {
+    answer = dir.filePath(Name);
+    C<TwComponentEditorButton>(Picker)->Click();
+    return answer;
+  }
+  void Press(const QString& Button) {
+    auto* b = C<TwComponentEditorButton>(Button);
+    ASSERT_TRUE(b->isEnabled()) << Button.toStdString();
+    b->Click();
+  }
+  static QString Read(const QString& Path) {
+    QFile file(Path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  }
+};
+
+TEST_F(TimeSeriesEditor, ChannelLogButtonsStartAndStopTheLogNamedByThePicker) {
+  TwPlotChannel* c = plot.GetChannel(0);
+  const QString path = Pick("ChannelLogFileNamePicker", "channel.log");
+  EXPECT_EQ(c->LogFileName(), path);
+  EXPECT_EQ(C<TwComponentEditorEdit>("ChannelLogFileNameEdit")->AsString(), path);
+  EXPECT_FALSE(C<QWidget>("ChannelLogDeactivateButton")->isEnabled());
+
+  Press("ChannelLogActivateButton");
+  EXPECT_TRUE(c->LoggingActive());
+  EXPECT_TRUE(QFile::exists(path));
+  EXPECT_FALSE(C<QWidget>("ChannelLogActivateButton")->isEnabled());
+  EXPECT_FALSE(C<QWidget>("ChannelLogFileNameEdit")->isEnabled());
+  EXPECT_FALSE(C<QWidget>("ChannelLogFileNamePicker")->isEnabled());
+  c->AddXY(1, 2);
+  c->AddXY(3, 4);
+
+  Press("ChannelLogDeactivateButton");
+  EXPECT_FALSE(c->LoggingActive());
+  EXPECT_TRUE(C<QWidget>("ChannelLogActivateButton")->isEnabled());
+  EXPECT_FALSE(C<QWidget>("ChannelLogDeactivateButton")->isEnabled());
+  EXPECT_TRUE(C<QWidget>("ChannelLogFileNameEdit")->isEnabled());
+  const QString text = Read(path);
+  EXPECT_TRUE(text.contains('3') && text.contains('4')) << text.toStdString();
+
+  // A name typed into the edit becomes the picker's start name.
+  auto* name = C<TwComponentEditorEdit>("ChannelLogFileNameEdit");
+  name->selectAll();
+  QTest::keyClicks(name, dir.filePath("typed.log"));
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(c->LogFileName(), dir.filePath("typed.log"));
+  EXPECT_EQ(C<TwComponentEditorOpenPicker>("ChannelLogFileNamePicker")->FileName, dir.filePath("typed.log"));
+  name->selectAll();
+  QTest::keyClicks(name, path);
+  QTest::keyClick(name, Qt::Key_Return);
+
+  // Activate starts a new file.
+  Press("ChannelLogActivateButton");
+  Press("ChannelLogDeactivateButton");
+  EXPECT_FALSE(Read(path).contains('4')) << Read(path).toStdString();
+}
+
+TEST_F(TimeSeriesEditor, ChannelDataAndPropertyFilesGoThroughTheFileIOPickers) {
+  TwPlotChannel* c = plot.GetChannel(0);
+  c->AddXY(1, 10);
+  c->AddXY(2, 20);
+  const QString data = Pick("ChannelDataSavePicker", "channel.dat");
+  ASSERT_TRUE(QFile::exists(data));
+  c->AddXY(3, 30);
+  Pick("ChannelDataLoadPicker", "channel.dat");
+  ASSERT_EQ(c->Count(), 2);  // the previous points were cleared
+  EXPECT_EQ(c->GetDataY(1), 20);
+
+  c->SetFillReference(4.5);
+  Pick("ChannelPropertiesSavePicker", "channel.cfg");
+  c->SetFillReference(0);
+  Pick("ChannelPropertiesLoadPicker", "channel.cfg");
+  EXPECT_EQ(c->FillReference(), 4.5);
+  EXPECT_EQ(C<TwComponentEditorEdit>("ChannelFillReferenceEdit")->AsFloat(), 4.5);
+}
+
+TEST_F(TimeSeriesEditor, ControlPageLogAndDataFiles) {
+  const QString log = Pick("ControlLogFileNamePicker", "plot.log");
+  EXPECT_EQ(plot.LogFileName(), log);
+  EXPECT_FALSE(C<QWidget>("ControlLogDeactivateButton")->isEnabled());
+  Press("ControlLogActivateButton");
+  EXPECT_TRUE(plot.LoggingActive());
+  EXPECT_TRUE(QFile::exists(log));
+  EXPECT_FALSE(C<QWidget>("ControlLogActivateButton")->isEnabled());
+  EXPECT_FALSE(C<QWidget>("ControlLogFileNameEdit")->isEnabled());
+  Press("ControlLogDeactivateButton");
+  EXPECT_FALSE(plot.LoggingActive());
+  EXPECT_TRUE(C<QWidget>("ControlLogActivateButton")->isEnabled());
+
+  // The frame-rate controls and the column separator are written with the
+  // plot's settings.
+  auto* rate = C<TwComponentEditorEdit>("UpdateFrameRateEdit");
+  EXPECT_EQ(rate->AsInteger(), plot.UpdateFrameRate());
+  rate->selectAll();
+  QTest::keyClicks(rate, "25");
+  QTest::keyClick(rate, Qt::Key_Return);
+  EXPECT_EQ(plot.UpdateFrameRate(), 25);
+  QTest::mouseClick(C<TwComponentEditorCheckBox>("AutoFrameRateCheckBox"), Qt::LeftButton);
+  EXPECT_FALSE(plot.AutoFrameRate());
+  auto* sep = C<TwComponentEditorComboBox>("FileColumnSeparatorComboBox");
+  sep->setCurrentIndex(1);
+  EXPECT_EQ(plot.DataFileColumnSeparator(), ipdfcsComma);
+
+  TwPlotChannel* c = plot.GetChannel(0);
+  c->AddXY(1, 10);
+  c->AddXY(2, 20);
+  const QString data = Pick("DataSavePicker", "plot.dat");
+  EXPECT_TRUE(Read(data).contains(',')) << Read(data).toStdString();
+  c->AddXY(3, 30);
+  Pick("DataLoadPicker", "plot.dat");
+  ASSERT_EQ(plot.GetChannel(0)->Count(), 2);
+  EXPECT_EQ(plot.GetChannel(0)->GetDataY(1), 20);
+}
+
+TEST_F(TimeSeriesEditor, TimeSeriesChannelPagesLoadAndApply) {
+  auto* pc = f->PageControl(2);
+  for (int i = 0; i < pc->count(); ++i)
+    if (QStringList{"Fill", "Digital", "High/Low", "Bar"}.contains(pc->tabText(i)))
+      EXPECT_TRUE(pc->isTabVisible(i)) << pc->tabText(i).toStdString();
+  EXPECT_FALSE(C<QWidget>("ChannelFastDrawEnabledCheckBox")->isHidden());
+  EXPECT_FALSE(C<QWidget>("ChannelInterpolationStyleComboBox")->isHidden());
+
+  TwPlotChannel* c = plot.GetChannel(0);
+  c->SetFillEnabled(true);
+  c->SetFillReference(2.5);
+  c->SetDigitalReferenceHigh(80);
+  c->SetInterpolationStyle(ipistCubicSpline);
+  f->UpdateChannelEdit();
+  EXPECT_TRUE(C<TwComponentEditorCheckBox>("ChannelFillEnabledCheckBox")->AsBoolean());
+  EXPECT_EQ(C<TwComponentEditorEdit>("ChannelFillReferenceEdit")->AsFloat(), 2.5);
+  EXPECT_EQ(C<TwComponentEditorEdit>("ChannelDigitalReferenceHighEdit")->AsFloat(), 80);
+  EXPECT_EQ(C<TwComponentEditorComboBox>("ChannelInterpolationStyleComboBox")->AsInteger(), int(ipistCubicSpline));
+
+  auto* e = C<TwComponentEditorEdit>("ChannelFillReferenceEdit");
+  e->selectAll();
+  QTest::keyClicks(e, "7");
+  QTest::keyClick(e, Qt::Key_Return);
+  EXPECT_EQ(c->FillReference(), 7);
+  QTest::mouseClick(C<TwComponentEditorCheckBox>("ChannelFillEnabledCheckBox"), Qt::LeftButton);
+  EXPECT_FALSE(c->FillEnabled());
+  C<TwComponentEditorComboBox>("ChannelInterpolationStyleComboBox")->setCurrentIndex(int(ipistStraightLine));
+  EXPECT_EQ(c->InterpolationStyle(), ipistStraightLine);
 }
 
 }  // namespace
