@@ -34,6 +34,19 @@ QWidget* SubPage(TwComponentEditorPageControl* pc, const QString& caption) {
 
 }  // namespace
 
+// An open or save picker with its caption, filter and default extension,
+// placed in its group.
+template <class Picker>
+Picker* FilePicker(TwPlotEditorForm* f, TwEditorPageBuilder& g, const QString& name, const QString& caption,
+                   const QString& filter, const QString& ext) {
+  auto* p = f->Create<Picker>(g.W, name);
+  p->setText(caption);
+  p->Filter = filter;
+  p->DefaultExt = ext;
+  g.Place({}, p);
+  return p;
+}
+
 TwComponentEditorPageControl* NewPageControl(TwPlotEditorForm* f, QWidget* parent, const QString& name) {
   auto* pc = f->Create<TwComponentEditorPageControl>(parent, name);
   if (parent->layout()) parent->layout()->addWidget(pc);
@@ -183,43 +196,23 @@ void TwPlotEditorForm::BuildControlPage(QWidget* Page) {
     pl->DefaultExt = "cfg";
     pl->FileMustExist = true;
     p.Place({}, pl);
-    auto* ps = Create<TwComponentEditorSavePicker>(p.W, "PropertiesSavePicker");
-    ps->setText("Save");
-    ps->Filter = pl->Filter;
-    ps->DefaultExt = "cfg";
-    p.Place({}, ps);
+    FilePicker<TwComponentEditorSavePicker>(this, p, "PropertiesSavePicker", "Save", pl->Filter, "cfg");
     TwEditorPageBuilder d = b.Group("Data");
-    auto* ds = Create<TwComponentEditorSavePicker>(d.W, "DataSavePicker");
-    ds->setText("Save");
-    ds->Filter = "Data (*.dat)|*.dat|All Files (*.*)|*.*";
-    ds->DefaultExt = "dat";
-    d.Place({}, ds);
-    auto* dl = Create<TwComponentEditorOpenPicker>(d.W, "DataLoadPicker");
-    dl->setText("Load");
-    dl->Filter = "Data (*.dat)|*.dat|Log (*.log)|*.log|All Files (*.*)|*.*";
-    dl->DefaultExt = "dat";
-    d.Place({}, dl);
+    FilePicker<TwComponentEditorSavePicker>(this, d, "DataSavePicker", "Save",
+        "Data (*.dat)|*.dat|All Files (*.*)|*.*", "dat");
+    FilePicker<TwComponentEditorOpenPicker>(this, d, "DataLoadPicker", "Load",
+        "Data (*.dat)|*.dat|Log (*.log)|*.log|All Files (*.*)|*.*", "dat");
     TwEditorPageBuilder l = b.Group("Log");
     l.Edit("LogFileName", "File Name", false, 0, 0, 1, "ControlLogFileNameEdit");
     l.Edit("LogBufferSize", "Buffer Size", true, 0, 0, 1, "ControlLogBufferSizeEdit");
     l.Button("ControlLogActivateButton", "Activate");
     l.Button("ControlLogDeactivateButton", "Deactivate");
-    auto* lp = Create<TwComponentEditorOpenPicker>(l.W, "ControlLogFileNamePicker");
-    lp->setText("...");
-    lp->Filter = "Log (*.log)|*.log|All Files (*.*)|*.*";
-    lp->DefaultExt = "log";
-    l.Place({}, lp);
+    FilePicker<TwComponentEditorOpenPicker>(this, l, "ControlLogFileNamePicker", "...",
+        "Log (*.log)|*.log|All Files (*.*)|*.*", "log");
     TwEditorPageBuilder a = b.Group("Annotations");
-    auto* as = Create<TwComponentEditorSavePicker>(a.W, "AnnotationsSavePicker");
-    as->setText("Save");
-    as->Filter = "Annotations (*.ano)|*.ano|All Files (*.*)|*.*";
-    as->DefaultExt = "dat";
-    a.Place({}, as);
-    auto* al = Create<TwComponentEditorOpenPicker>(a.W, "AnnotationsLoadPicker");
-    al->setText("Load");
-    al->Filter = as->Filter;
-    al->DefaultExt = "dat";
-    a.Place({}, al);
+    auto* as = FilePicker<TwComponentEditorSavePicker>(this, a, "AnnotationsSavePicker", "Save",
+        "Annotations (*.ano)|*.ano|All Files (*.*)|*.*", "dat");
+    FilePicker<TwComponentEditorOpenPicker>(this, a, "AnnotationsLoadPicker", "Load", as->Filter, "dat");
     BindControlFiles();
   }
   {
@@ -367,33 +360,16 @@ void TwPlotEditorForm::BuildChannelPages(QWidget* Page) {
     l.Edit("LogBufferSize", "Buffer Size", true, 0, 32767);
     l.Button("ChannelLogActivateButton", "Activate");
     l.Button("ChannelLogDeactivateButton", "Deactivate");
-    auto* lp = Create<TwComponentEditorOpenPicker>(l.W, "ChannelLogFileNamePicker");
-    lp->setText("...");
-    lp->Filter = "Log (*.log)|*.log|All Files (*.*)|*.*";
-    lp->DefaultExt = "log";
-    l.Place({}, lp);
+    FilePicker<TwComponentEditorOpenPicker>(this, l, "ChannelLogFileNamePicker", "...",
+        "Log (*.log)|*.log|All Files (*.*)|*.*", "log");
     TwEditorPageBuilder p = b.Group("Properties");
-    auto* pl = Create<TwComponentEditorOpenPicker>(p.W, "ChannelPropertiesLoadPicker");
-    pl->setText("Load");
-    pl->Filter = "Config (*.cfg)|*.cfg|All Files (*.*)|*.*";
-    pl->DefaultExt = "cfg";
-    p.Place({}, pl);
-    auto* ps = Create<TwComponentEditorSavePicker>(p.W, "ChannelPropertiesSavePicker");
-    ps->setText("Save");
-    ps->Filter = pl->Filter;
-    ps->DefaultExt = "cfg";
-    p.Place({}, ps);
+    auto* pl = FilePicker<TwComponentEditorOpenPicker>(this, p, "ChannelPropertiesLoadPicker", "Load",
+        "Config (*.cfg)|*.cfg|All Files (*.*)|*.*", "cfg");
+    FilePicker<TwComponentEditorSavePicker>(this, p, "ChannelPropertiesSavePicker", "Save", pl->Filter, "cfg");
     TwEditorPageBuilder d = b.Group("Data");
-    auto* dl = Create<TwComponentEditorOpenPicker>(d.W, "ChannelDataLoadPicker");
-    dl->setText("Load");
-    dl->Filter = "Data (*.dat)|*.dat|All Files (*.*)|*.*";
-    dl->DefaultExt = "dat";
-    d.Place({}, dl);
-    auto* ds = Create<TwComponentEditorSavePicker>(d.W, "ChannelDataSavePicker");
-    ds->setText("Save");
-    ds->Filter = dl->Filter;
-    ds->DefaultExt = "dat";
-    d.Place({}, ds);
+    auto* dl = FilePicker<TwComponentEditorOpenPicker>(this, d, "ChannelDataLoadPicker", "Load",
+        "Data (*.dat)|*.dat|All Files (*.*)|*.*", "dat");
+    FilePicker<TwComponentEditorSavePicker>(this, d, "ChannelDataSavePicker", "Save", dl->Filter, "dat");
     BindChannelFiles();
   }
   {
