@@ -21,18 +21,7 @@ TwPlot::TwPlot(QWidget* parent) : TwPlotComponent(parent) {
   });
   DisableLayoutManager();
   ConstructionGuard guard{this};
-  GetToolBar(AddToolBar())->SetZOrder(3);
-  GetLegend(AddLegend())->SetZOrder(2);
-  AddXAxis();
-  AddYAxis();
-  AddChannel();
-  AddDataView();
-  AddDataCursor();
-  TwPlotLabel* title = GetLabel(AddLabel());
-  title->SetZOrder(2);
-  title->SetName(QStringLiteral("Title"));
-  title->SetCaption(QStringLiteral("Untitled"));
-  title->SetMarginBottom(0);
+  AddStandardObjects();
 }
 
 TwPlotChannel* TwPlot::GetChannel(int Index) const {

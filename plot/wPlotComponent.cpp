@@ -697,3 +697,18 @@ void TwPlotComponent::DoPaint(platform::Canvas& Canvas) {
   FPaintingActive = false;
   if (OnAfterPaint) OnAfterPaint(this);
 }
+
+void TwPlotComponent::AddStandardObjects() {
+  GetToolBar(AddToolBar())->SetZOrder(3);
+  GetLegend(AddLegend())->SetZOrder(2);
+  AddXAxis();
+  AddYAxis();
+  AddChannel();
+  AddDataView();
+  AddDataCursor();
+  TwPlotLabel* title = GetLabel(AddLabel());
+  title->SetZOrder(2);
+  title->SetName(QStringLiteral("Title"));
+  title->SetCaption(QStringLiteral("Untitled"));
+  title->SetMarginBottom(0);
+}

@@ -485,6 +485,9 @@ class TwPlotComponent : public TwCustomComponent, public TwPlotEvents {
   void RepeatAxisKeyDown(TwPlotObject* Axis, int& CharCode, Qt::KeyboardModifiers Shift, TwPlotPopupMenu* PopupMenu);
 
  protected:
+  // The objects every plot starts with: toolbar, legend, one X and one Y
+  // axis, a channel, the data view, a data cursor and the "Title" label.
+  void AddStandardObjects();
   void DoPaint(platform::Canvas& Canvas) override;
   // Paint step 16: the hint box.
   void drawHint(platform::Canvas& Canvas);

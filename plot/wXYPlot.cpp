@@ -19,18 +19,7 @@ TwXYPlot::TwXYPlot(QWidget* parent) : TwPlotComponent(parent) {
   });
   DisableLayoutManager();
   LayoutEnabler enabler{this};
-  GetToolBar(AddToolBar())->SetZOrder(3);
-  GetLegend(AddLegend())->SetZOrder(2);
-  AddXAxis();
-  AddYAxis();
-  AddChannel();
-  AddDataView();
-  AddDataCursor();
-  TwPlotLabel* title = GetLabel(AddLabel());
-  title->SetZOrder(2);
-  title->SetName(QStringLiteral("Title"));
-  title->SetCaption(QStringLiteral("Untitled"));
-  title->SetMarginBottom(0);
+  AddStandardObjects();
 }
 
 TwXYPlotChannel* TwXYPlot::GetChannel(int Index) const {
