@@ -78,9 +78,11 @@ class ConnectTest : public ::testing::Test {
     fmMain->tmInLevelDet->SetEnabled(false);
     // Counters the handlers share, so none dangles when an assertion ends
     // the check early.
-    auto acknowledged = std::make_shared<int>(0);
+    auto answered = std::make_shared<int>(0);
     auto scanChecks = std::make_shared<int>(0);
-    fmMain->SetReplyHandler(0x01, [acknowledged](std::uint8_t, const Bytes&) { ++*acknowledged; });
+    // An echo-canceller register read: a reply code of its own (the plain
+    // acknowledgement 0x01 also answers every keep-alive).
+    fmMain->SetReplyHandler(0x5F, [answered](std::uint8_t, const Bytes&) { ++*answered; });
     const platform::Handler scan = fmMain->tmComScan->OnTimer;
     fmMain->tmComScan->OnTimer = [scanChecks, scan](QObject* s) {
       ++*scanChecks;
@@ -90,15 +92,15 @@ class ConnectTest : public ::testing::Test {
     foreign.ReplyDeviceId = fmMain->DeviceId + 1;
     processor.SetFaults(foreign);
     const auto id = static_cast<std::uint8_t>(fmMain->DeviceId);
-    fmMain->SendCommand(CM_MCS_GAIN(id, 0, 0x80), true, true);
+    fmMain->SendCommand(CM_MCS_CMD(id, 0x5F, 0, 0), true, true);
     ASSERT_TRUE(testsupport::WaitFor([&] { return *scanChecks >= 1; }, 5000));
-    EXPECT_EQ(*acknowledged, 0);
+    EXPECT_EQ(*answered, 0);
     EXPECT_NE(fmMain->OpenLink(), nullptr);
     EXPECT_TRUE(fmMain->Online);
     EXPECT_TRUE(fmMain->IdentityAccepted);
     processor.SetFaults(SimFaults{});
-    fmMain->SendCommand(CM_MCS_GAIN(id, 0, 0x90), true, true);
-    EXPECT_TRUE(testsupport::WaitFor([&] { return *acknowledged == 1; }, 5000));
+    fmMain->SendCommand(CM_MCS_CMD(id, 0x5F, 0, 0), true, true);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return *answered == 1; }, 5000));
   }
   // Closes the information box (shown modally) shortly after it opens.
   void AnswerInformationBox() {

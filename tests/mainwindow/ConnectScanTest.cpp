@@ -7,7 +7,6 @@
 #include "controls/ExProgressBar.h"
 #include "controls/UxBmpButton.h"
 #include "ConnectFixture.h"
-#include "platform/MenuItem.h"
 #include "platform/SerialPort.h"
 #include "simproc/SimSerialServer.h"
 
@@ -172,5 +171,4 @@ TEST_F(ConnectScanTest, OnlyItsOwnButtonsCloseTheConnectWindow) {
   EXPECT_TRUE(keptAfterScan);
   EXPECT_FALSE(fmNetwork->isVisible());
   EXPECT_TRUE(fmMain->FindControl<TUxBmpButton>("uxbMenuLink")->Enabled());
-  EXPECT_TRUE(fmMain->MenuItem("Connect")->Enabled());
 }

@@ -193,8 +193,8 @@ TEST_F(UsbConnectTest, TheIdAndIpWindowShowsTheEditorsAddressEachTimeItOpens) {
     shown = Typed();
     fmNetworkSetup->bnSetClick(fmNetworkSetup->bnSet);
   });
-  EXPECT_EQ(shown, address);
-  EXPECT_EQ(fmMain->DeviceIpText(), address);
+  EXPECT_EQ(shown.toStdString(), address.toStdString());
+  EXPECT_EQ(fmMain->DeviceIpText().toStdString(), address.toStdString());
   EXPECT_EQ(Codes(), std::vector<int>{0xBB});
 }
 
