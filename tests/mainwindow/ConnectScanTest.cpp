@@ -12,6 +12,8 @@
 
 namespace {
 
+std::string Text(const QString& text) { return text.toStdString(); }
+
 struct Step {
   const char* label;
   const char* count;  // n/N
@@ -71,8 +73,8 @@ TEST_F(ConnectScanTest, StepsNameWhatTheyTryAndArmTheirWatchdog) {
     fmNetwork->StartScan();
     for (const Step& step : c.steps) {
       SCOPED_TRACE(step.count);
-      EXPECT_EQ(fmNetwork->lblScan->text(), step.label);
-      EXPECT_EQ(fmNetwork->lblDeviceID->text(), step.count);
+      EXPECT_EQ(Text(fmNetwork->lblScan->text()), step.label);
+      EXPECT_EQ(Text(fmNetwork->lblDeviceID->text()), step.count);
       EXPECT_EQ(fmNetwork->pbScan->Position(), fmNetwork->ScanStep);
       EXPECT_EQ(fmNetwork->pbScan->Max(), int(c.steps.size()));
       EXPECT_TRUE(fmNetwork->tmWatchDog->Enabled());
@@ -82,8 +84,8 @@ TEST_F(ConnectScanTest, StepsNameWhatTheyTryAndArmTheirWatchdog) {
       EXPECT_TRUE(run->Enabled());
       run->SetEnabled(false);  // as if it had run and the try had failed
       if (step.port) {
-        EXPECT_EQ(fmMain->ComPortName, step.port);
-        EXPECT_EQ(fmMain->ComPortPath, QStringLiteral("/dev/") + step.port);
+        EXPECT_EQ(Text(fmMain->ComPortName), step.port);
+        EXPECT_EQ(Text(fmMain->ComPortPath), std::string("/dev/") + step.port);
       }
       EXPECT_FALSE(ButtonsEnabled());
       fmNetwork->ReportConnectResult(0);
@@ -91,12 +93,12 @@ TEST_F(ConnectScanTest, StepsNameWhatTheyTryAndArmTheirWatchdog) {
     }
     if (c.steps.empty()) {
       // The scan ends at once; its evaluation 100 ms later enables the buttons.
-      EXPECT_EQ(fmNetwork->lblScan->text(), "No Device found.");
+      EXPECT_EQ(Text(fmNetwork->lblScan->text()), "No Device found.");
       EXPECT_FALSE(ButtonsEnabled());
       Fire(fmNetwork->tmConnect);
     }
-    EXPECT_EQ(fmNetwork->lblScan->text(), "No Device found.");
-    EXPECT_EQ(fmNetwork->lblDeviceID->text(), "");
+    EXPECT_EQ(Text(fmNetwork->lblScan->text()), "No Device found.");
+    EXPECT_EQ(Text(fmNetwork->lblDeviceID->text()), "");
     EXPECT_EQ(fmNetwork->pbScan->Position(), fmNetwork->pbScan->Max());
     EXPECT_TRUE(ButtonsEnabled());
     fmNetwork->tmWatchDog->SetEnabled(false);
@@ -116,24 +118,24 @@ TEST_F(ConnectScanTest, ABusyPortShowsLinkBrokenThenTheWatchdogMovesOnToTheNextP
   fmMain->DeviceIp = {0, 0, 0, 0};
 
   fmNetwork->StartScan();
-  EXPECT_EQ(fmNetwork->lblScan->text(), "ScaningttySIM1 ......");
+  EXPECT_EQ(Text(fmNetwork->lblScan->text()), "ScaningttySIM1 ......");
   Fire(fmNetwork->tmRunComConnect);
   EXPECT_EQ(fmMain->CommProc, nullptr);
   Fire(fmNetwork->tmLinkBroken);
-  EXPECT_EQ(fmNetwork->lblScan->text(), "Link Broken");
-  EXPECT_EQ(fmNetwork->lblDeviceID->text(), "");
+  EXPECT_EQ(Text(fmNetwork->lblScan->text()), "Link Broken");
+  EXPECT_EQ(Text(fmNetwork->lblDeviceID->text()), "");
   EXPECT_TRUE(ButtonsEnabled());
 
   Fire(fmNetwork->tmWatchDog);
   Fire(fmNetwork->tmConnect);
-  EXPECT_EQ(fmNetwork->lblScan->text(), "ScaningttySIM2 ......");
-  EXPECT_EQ(fmNetwork->lblDeviceID->text(), "2/2");
+  EXPECT_EQ(Text(fmNetwork->lblScan->text()), "ScaningttySIM2 ......");
+  EXPECT_EQ(Text(fmNetwork->lblDeviceID->text()), "2/2");
   EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 10000);
   Fire(fmNetwork->tmRunComConnect);
   ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 10000));
   EXPECT_EQ(fmNetwork->LinkOk, 1u);
   // Online, the label names the port as the scan did, not its device file.
-  EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIp")->text(), "ttySIM2");
+  EXPECT_EQ(Text(fmMain->FindControl<QLabel>("lbShowIp")->text()), "ttySIM2");
   fmMain->tmInLevelDet->SetEnabled(false);
   fmMain->Disconnect();
   sim.Stop();

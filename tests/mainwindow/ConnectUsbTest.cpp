@@ -249,7 +249,7 @@ TEST_F(UsbConnectTest, AFieldThatIsNoNumberIsReportedAndSetSendsNothing) {
       stayed = c.dialog->isVisible();
       c.dialog->SetModalResult(platform::mrCancel);
     });
-    EXPECT_EQ(QStringList(reported), QStringList{"'' is not a valid integer value"});
+    EXPECT_EQ(reported.join(" | ").toStdString(), "'' is not a valid integer value");
     EXPECT_TRUE(stayed);
     EXPECT_EQ(frames.HexFrames(), std::vector<std::string>{});
     EXPECT_EQ(fmMain->DeviceId, id);
