@@ -28,6 +28,21 @@ if [ "${CONNECTSHOTS_INSIDE:-}" = 1 ]; then
   scan_button="78 116"    # the scan button, in the connect window
   link_button="1087 44"   # OffLine/OnLine, in the main window
 
+  # A scan's step lasts 2 s, less than a screenshot takes to start: such a
+  # shot starts ahead (early_shot NAME) and grabs on cue (take).
+  early_shot() {
+    rm -f "$work/cue"
+    mkfifo "$work/cue"
+    "$build/tools/dspshot" "$out/connectshots-$1.png" - <"$work/cue" &
+    early=$!
+    early_name=$1
+    exec 3>"$work/cue"
+    sleep 3
+  }
+  take() { echo >&3; exec 3>&-; wait "$early"; echo "$out/connectshots-$early_name.png"; }
+
+  early_shot 1-escape-mid-scan
+
   "$build/dspedit" 2>"$work/editor.err" &
   editor=$!
   trap 'kill $editor 2>/dev/null; wait $editor 2>/dev/null' EXIT
@@ -38,7 +53,7 @@ if [ "${CONNECTSHOTS_INSIDE:-}" = 1 ]; then
   xdotool key Escape
   sleep 0.3
   check "Escape during the scan leaves the connect window open" test -n "$(window Connect || true)"
-  shot 1-escape-mid-scan
+  take
 
   sleep 3
   check "after the scan the connect window is still open" test -n "$(window Connect || true)"
@@ -54,10 +69,11 @@ if [ "${CONNECTSHOTS_INSIDE:-}" = 1 ]; then
   sleep 0.3
   shot 3-demo
 
+  early_shot 4-reopened
   click "$main" $link_button
   connect=$(wait_window Connect || true)
   check "the OffLine button opens the connect window again" test -n "$connect"
-  shot 4-reopened
+  take
   sleep 3
   check "its scan ends with the window open" test -n "$(window Connect || true)"
 
