@@ -442,6 +442,9 @@ void TUxCustomComboBox::showPopup() {
     const int missing = rows * ItemHeight() - view()->viewport()->height();
     if (rows > 0 && missing > 0) popup->resize(w, h + missing);
   }
+  // The list opens at the selected item, on its top row where the list is
+  // long enough: the platform scrolled it for its own geometry, not this one.
+  if (currentIndex() >= 0) view()->scrollTo(model()->index(currentIndex(), modelColumn()), QAbstractItemView::PositionAtTop);
   update();
 }
 

@@ -208,6 +208,43 @@ TEST_F(Rs232Test, DocumentColumnStaysCentredOnResize) {
   EXPECT_EQ(fmRs232Code->ExImage[29]->geometry(), QRect(52, 3144, 630, 98));
 }
 
+// A window the platform has framed: 8-pixel borders, a 31-pixel title bar.
+template <typename Window>
+class Framed : public Window {
+ protected:
+  QMargins FrameMargins() const override { return {8, 31, 8, 8}; }
+};
+
+// The sizes the window keeps are outer sizes: the client area is smaller by
+// the frame, and the column is placed and the page turned by the outer size.
+template <typename Window>
+void CheckOuterSizes(const QSize& design) {
+  const QSize frame(16, 39);
+  Framed<Window> w;
+  w.Show();
+  EXPECT_EQ(w.size(), design - frame);
+  EXPECT_EQ(w.OuterSize(), design);
+  EXPECT_EQ(w.RTFLabel->x(), design.width() < 750 ? 50 : (design.width() - 750) / 2 + 50);
+  QScrollBar* bar = w.Page->verticalScrollBar();
+  bar->setValue(100);
+  QTest::keyClick(&w, Qt::Key_PageDown);
+  EXPECT_EQ(bar->value(), 100 + design.height());
+  w.resize(QSize(1000, 600) - frame);
+  EXPECT_EQ(w.RTFLabel->x(), 175);
+  w.resize(QSize(749, 600) - frame);
+  EXPECT_EQ(w.RTFLabel->x(), 50);
+  w.close();
+  EXPECT_EQ(w.size(), QSize(755, 666) - frame);
+  w.Show();
+  EXPECT_EQ(w.OuterSize(), QSize(755, 666));
+  w.close();
+}
+
+TEST_F(Rs232Test, SizesAreOuterSizesWithTheFrame) {
+  CheckOuterSizes<TfmRs232CodeEnglish>(QSize(754, 662));
+  CheckOuterSizes<TfmRs232Code>(QSize(746, 661));
+}
+
 TEST_F(Rs232Test, KeysAndWheelScrollThePage) {
   TRs232CodeWindow* w = fmRs232CodeEnglish;
   w->resize(754, 662);
