@@ -196,7 +196,7 @@ TEST_F(Rs232Test, DocumentColumnStaysCentredOnResize) {
                               static_cast<TRs232CodeWindow*>(fmRs232Code)}) {
     w->Show();
     for (auto [width, left] : {std::pair{740, 50}, {749, 50}, {750, 50}, {754, 52}, {755, 52}, {1000, 175}}) {
-      w->resize(width, 600);
+      w->SetOuterSize(QSize(width, 600));
       EXPECT_EQ(w->RTFLabel->x(), left) << width;
       for (TExImage* image : w->ExImage) EXPECT_EQ(image->x(), left) << width << " " << image->objectName().toStdString();
     }
@@ -247,8 +247,8 @@ TEST_F(Rs232Test, SizesAreOuterSizesWithTheFrame) {
 
 TEST_F(Rs232Test, KeysAndWheelScrollThePage) {
   TRs232CodeWindow* w = fmRs232CodeEnglish;
-  w->resize(754, 662);
   w->Show();
+  w->SetOuterSize(QSize(754, 662));
   QScrollBar* bar = w->Page->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 4000);
   bar->setValue(100);
@@ -257,7 +257,7 @@ TEST_F(Rs232Test, KeysAndWheelScrollThePage) {
   QTest::keyClick(w, Qt::Key_Up);
   EXPECT_EQ(bar->value(), 100);
   QTest::keyClick(w, Qt::Key_PageDown);
-  EXPECT_EQ(bar->value(), 100 + w->height());
+  EXPECT_EQ(bar->value(), 100 + 662);
   QTest::keyClick(w, Qt::Key_PageUp);
   EXPECT_EQ(bar->value(), 100);
   QTest::keyClick(w, Qt::Key_End);
@@ -312,7 +312,7 @@ TEST_F(Rs232MainTest, ShowTakesTheCaptionOfTheLanguageAndCloseRestoresTheSize) {
     w->resize(900, 500);
     w->setWindowState(Qt::WindowMaximized);
     w->close();
-    EXPECT_EQ(w->size(), QSize(755, 666));
+    EXPECT_EQ(w->OuterSize(), QSize(755, 666));
     EXPECT_EQ(w->windowState(), Qt::WindowNoState);
   }
 }

@@ -87,7 +87,7 @@ TEST_F(TestSignalTest, ListOpensAtTheSelectedFrequency) {
     ASSERT_TRUE(view->isVisible());
     EXPECT_EQ(view->indexAt(QPoint(2, 2)).row(), top) << list->Item(index).toStdString();
     EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->model()->index(index, 0))))
-        << list->Item(index).toStdString();
+        << list->Item(index).toStdString() << " in a list " << view->viewport()->height() << " high";
     list->hidePopup();
   }
   fmTest->close();

@@ -151,10 +151,10 @@ class DialogTextsTest : public RecordingMainTest {
   static std::vector<platform::Form*> Forms() {
     return {fmComp, fmRvb, fmCamera, fmAec, fmAutoMix, fmTest, fmChannelName, fmChNameList};
   }
-  static QString Shown(platform::Form* form, const char* name) {
-    if (auto* box = form->FindControl<TRoundEdit>(QString::fromLatin1(name))) return box->Text();
-    if (auto* label = form->FindControl<QLabel>(QString::fromLatin1(name))) return label->text();
-    return QStringLiteral("<no %1>").arg(name);
+  static std::string Shown(platform::Form* form, const char* name) {
+    if (auto* box = form->FindControl<TRoundEdit>(QString::fromLatin1(name))) return box->Text().toStdString();
+    if (auto* label = form->FindControl<QLabel>(QString::fromLatin1(name))) return label->text().toStdString();
+    return std::string("<no ") + name + ">";
   }
 };
 
