@@ -28,9 +28,10 @@ if [ "${EFFECT_INSIDE:-}" = 1 ]; then
   close_window() { xdotool key Escape; sleep 0.8; }  # the modal window shown
   # Window coordinates: the Aux tab on the line y 43; the effect page's
   # "Set" buttons of the effect, camera and echo-cancellation rows.
+  shown() { wait_window "$1" >/dev/null; }
   open_window() {  # open_window X Y TITLE: clicks and waits for the window
     click "$main" "$1" "$2"
-    check "Set opens '$3'" wait_window "$3" >/dev/null
+    check "Set opens '$3'" shown "$3"
     sleep 0.5
   }
   windows() {  # windows LANGUAGE EFFECT CAMERA AEC: the three windows' titles
