@@ -86,7 +86,7 @@ TEST_F(UsbConnectTest, TrafficMonitorListsEveryWriteResendsIncludedAndEachReplyO
   });
   fmHidData->Show();
   fmMain->ConnectUsb();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 8000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 20000));
   fmMain->tmInLevelDet->SetEnabled(false);
   testsupport::RunEventLoop(100);
 
