@@ -709,6 +709,11 @@ void TwPlotEditorForm::BuildLayoutPage(QWidget* Page) {
   });
 }
 
+void TwPlotEditorForm::ObjectRemoved(const TwPlotObject* AObject) {
+  if (FRightClickObject && AObject == FRightClickObject) FRightClickObject = nullptr;
+  if (FLayoutViewer) FLayoutViewer->ObjectRemoved(AObject);
+}
+
 void TwPlotEditorForm::LayoutPopupMenuPopup() {
   FReverseItem->setChecked(Master && Master->XYAxesReverse());
   FDeleteItem->setEnabled(false);
