@@ -702,6 +702,8 @@ void TwPlotEditorForm::BuildLayoutPage(QWidget* Page) {
     for (int i = 0; i < FLists[k]->Count(); ++i)
       if (FLists[k]->Objects(i) == static_cast<void*>(FRightClickObject)) FLists[k]->SetItemIndex(i);
   });
+  // What the items change shows at once, not at the next mouse move.
+  connect(FLayoutPopupMenu, &QMenu::triggered, FLayoutViewer, [this] { FLayoutViewer->update(); });
   FLayoutViewer->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(FLayoutViewer, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
     LayoutPopupMenuPopup();

@@ -420,6 +420,29 @@ TEST_F(LayoutPopupFixture, LayoutPopupFollowsTheObjectUnderThePress) {
   EXPECT_TRUE(plot.Master()->XYAxesReverse());
 }
 
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(LayoutPopupFixture, ItemsOfThePopupRepaintTheViewer) {
+  OpenLayout();
+  PaintCounter counter;
+  v->installEventFilter(&counter);
+  for (const char* item : {"Add X-Axis", "Add Label"}) {
+    RightClickWithPopup(v, QPoint(1, 1));
+    QApplication::processEvents();
+    counter.paints = 0;
+    Choose(item);
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, 0) << item;
+  }
+  EXPECT_EQ(plot.XAxisCount(), 2);
+}
+
 // A right click at an axis' end, where the cursor offers a resize: the popup
 // neither arms a resize nor leaves the viewer or the editor holding the axis
 // once "Delete" frees it (under AddressSanitizer a stale pointer is a crash).
