@@ -443,6 +443,25 @@ TEST_F(LayoutPopupFixture, ItemsOfThePopupRepaintTheViewer) {
   EXPECT_EQ(plot.XAxisCount(), 2);
 }
 
+// An object removed while the left button drags its end (by code, or a
+// keyboard-opened popup): the viewer lets go of it.
+TEST_F(LayoutPopupFixture, ObjectRemovedDuringAResizeIsLetGo) {
+  const int i = plot.AddXAxis();
+  OpenLayout();
+  const platform::TRect r = plot.GetXAxis(i)->LayoutRect();
+  const QPoint end(r.Left + 2, (r.Top + r.Bottom) / 2);
+  MoveTo(v, end);
+  SendMouse(v, QEvent::MouseButtonPress, end, Qt::LeftButton, Qt::LeftButton);
+  ASSERT_EQ(v->SelectedObject(), plot.GetXAxis(i));
+  plot.DeleteXAxis(i);
+  EXPECT_EQ(v->SelectedObject(), nullptr);
+  int changes = 0;
+  v->OnChange = [&](QObject*) { ++changes; };
+  SendMouse(v, QEvent::MouseMove, end + QPoint(40, 0), Qt::NoButton, Qt::LeftButton);
+  SendMouse(v, QEvent::MouseButtonRelease, end + QPoint(40, 0), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(changes, 0);
+}
+
 // A right click at an axis' end, where the cursor offers a resize: the popup
 // neither arms a resize nor leaves the viewer or the editor holding the axis
 // once "Delete" frees it (under AddressSanitizer a stale pointer is a crash).
@@ -457,10 +476,18 @@ TEST_F(LayoutPopupFixture, RightClickAtAnEndNeitherResizesNorOutlivesTheObject) 
   ASSERT_EQ(v->cursor().shape(), Qt::SizeHorCursor);
   const double start = second->StartPercent(), stop = second->StopPercent();
   RightClickWithPopup(v, atEnd());
+  EXPECT_EQ(v->SelectedObject(), nullptr);  // a right press picks nothing up
   QTest::keyClick(f->LayoutPopupMenu(), Qt::Key_Escape);
   MoveTo(v, atEnd() + QPoint(v->DataViewRect().Width() / 3, 0));
   EXPECT_EQ(second->StartPercent(), start);
   EXPECT_EQ(second->StopPercent(), stop);
+  EXPECT_EQ(v->SelectedObject(), nullptr);
+  // A left press whose release some popup took: the next move, without the
+  // button, resizes nothing.
+  MoveTo(v, atEnd());
+  SendMouse(v, QEvent::MouseButtonPress, atEnd(), Qt::LeftButton, Qt::LeftButton);
+  MoveTo(v, atEnd() + QPoint(v->DataViewRect().Width() / 3, 0));
+  EXPECT_EQ(second->StartPercent(), start);
   EXPECT_EQ(v->SelectedObject(), nullptr);
 
   MoveTo(v, atEnd());
@@ -478,6 +505,20 @@ TEST_F(LayoutPopupFixture, RightClickAtAnEndNeitherResizesNorOutlivesTheObject) 
   v->grab();
   // The popup now offers only what needs no object.
   RightClickWithPopup(v, QPoint(1, 1));
+  EXPECT_FALSE(Item("Delete")->isEnabled());
+  f->LayoutPopupMenu()->hide();
+
+  // The popup's object removed elsewhere, then the popup opened from the
+  // keyboard (no press to look again): nothing is offered for it.
+  const int third = plot.AddXAxis();
+  v->grab();
+  RightClickWithPopup(v, Mid(plot.GetXAxis(third)->LayoutRect()));
+  QTest::keyClick(f->LayoutPopupMenu(), Qt::Key_Escape);
+  ASSERT_EQ(f->RightClickObject(), plot.GetXAxis(third));
+  plot.DeleteXAxis(third);
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1), v->mapToGlobal(QPoint(1, 1)));
+  QApplication::sendEvent(v, &key);
+  EXPECT_EQ(f->RightClickObject(), nullptr);
   EXPECT_FALSE(Item("Delete")->isEnabled());
   f->LayoutPopupMenu()->hide();
 }
