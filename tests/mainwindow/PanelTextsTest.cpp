@@ -19,6 +19,7 @@
 #include "mainwindow/BandTexts.h"
 #include "mainwindow/ColumnHeadings.h"
 #include "model/Codecs.h"
+#include "platform/Timer.h"
 #include "support/UiFixture.h"
 
 namespace {

@@ -174,10 +174,10 @@ std::complex<double> CutSection(bool lowCut, double a, double b, std::complex<do
 // taken through the bilinear transform at 96 kHz prewarped to f0, summed in
 // dB. A wrong coefficient anywhere in the tables moves some point.
 TEST_F(EqEditingTest, EverySlopeCodeDrawsItsAlignmentsCascade) {
-  struct Section {
+  struct Stage {
     double a, b;
   };
-  const std::vector<Section> expected[21] = {
+  const std::vector<Stage> expected[21] = {
       {},                                                                 // 0 bypassed
       {{1.0, 0}},                                                         // BW -6
       {{1.0, 0}},                                                         // BL -6
@@ -212,7 +212,7 @@ TEST_F(EqEditingTest, EverySlopeCodeDrawsItsAlignmentsCascade) {
         const double f = std::pow(10.0, i * std::log10(48000.0) / 4096.0);
         const std::complex<double> s(0.0, std::tan(kPi * f / 96000.0) / k);
         double db = 0;
-        for (const Section& sec : expected[code]) db += 20.0 * std::log10(std::abs(CutSection(lowCut, sec.a, sec.b, s)));
+        for (const Stage& sec : expected[code]) db += 20.0 * std::log10(std::abs(CutSection(lowCut, sec.a, sec.b, s)));
         ASSERT_NEAR(drawn[static_cast<std::size_t>(i)], db, 1e-4) << "point " << i;
       }
       EXPECT_TRUE(main->PlotWidget(0)->BlockDrawn(lowCut ? 10 : 11));
@@ -232,7 +232,7 @@ TEST_F(EqEditingTest, ShapedTypesHoldQAtThree) {
   EXPECT_EQ(grid->GetTypeValue(1), 2);
   EXPECT_EQ(main->UnitControl->GetPeqBand(0, 1).Q, 35);
 
-  main->ShowSelectedBand(0, 1);
+  Find<TUxBmpButton>("uxbEq2InA")->Click();
   auto* q = Find<TExTrackBar>("isEqBwInA");
   q->SetPosition(60);
   EXPECT_EQ(q->Position(), 35);
@@ -241,7 +241,7 @@ TEST_F(EqEditingTest, ShapedTypesHoldQAtThree) {
   EXPECT_EQ(main->UnitControl->GetPeqBand(0, 1).Q, 35);
   // A free-Q type lets the fader go on.
   grid->SetTypeValue(1, 0);
-  main->ShowSelectedBand(0, 1);
+  Find<TUxBmpButton>("uxbEq2InA")->Click();
   q->SetPosition(60);
   EXPECT_EQ(q->Position(), 60);
 }
@@ -249,7 +249,7 @@ TEST_F(EqEditingTest, ShapedTypesHoldQAtThree) {
 // The band frequency box's arrows step the frequency fader: Left down,
 // Right up, and Right at the top code stays there.
 TEST_F(EqEditingTest, ArrowKeysInTheFrequencyBoxStepTheBandFrequency) {
-  main->ShowSelectedBand(0, 2);
+  Find<TUxBmpButton>("uxbEq3InA")->Click();
   auto* freq = Find<TExTrackBar>("isEqFreqInA");
   auto* box = Find<TRoundEdit>("cvdEqFreqInA");
   const int start = freq->Position();

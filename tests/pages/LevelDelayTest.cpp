@@ -319,7 +319,7 @@ TEST_F(LevelDelayTest, MirrorSwitchToLineReleasesPhantom) {
   auto* line = Find<TUxBmpButton>("uxbLineBackupInD");
   ASSERT_TRUE(phantom->Down());
   ASSERT_TRUE(line->Down());
-  line->Click();
+  QTest::mouseClick(line, Qt::LeftButton);
   EXPECT_FALSE(line->Down());
   EXPECT_FALSE(phantom->Down());
   EXPECT_FALSE(phantom->isEnabled());
