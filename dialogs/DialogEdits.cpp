@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include "platform/Dialogs.h"
+
 namespace dialogs {
 
 void MakeUpperCaseEdit(QLineEdit* edit, int maxLength) {
@@ -42,6 +44,15 @@ void LimitOnExit(QLineEdit* edit, int lo, int hi) {
     if (edit->isModified()) limit();
     edit->setModified(false);
   });
+}
+
+std::optional<int> FieldNumber(const QLineEdit* edit) {
+  bool ok = false;
+  const int v = edit->text().toInt(&ok);
+  if (ok) return v;
+  platform::ShowMessage(platform::MessageRequest{
+      QString(), QStringLiteral("'%1' is not a valid integer value").arg(edit->text()), platform::MessageKind::Error});
+  return std::nullopt;
 }
 
 void SetInputEnabled(QWidget* input, bool enabled) {

@@ -35,9 +35,10 @@ TfmIdSelect::TfmIdSelect() {
 
 void TfmIdSelect::bnSetClick(QObject*) {
   if (!fmMain) return;
-  bool ok = false;
-  const int id = edId->text().toInt(&ok);
-  if (!ok || id == fmMain->GetDeviceId()) return;
+  const std::optional<int> number = dialogs::FieldNumber(edId);
+  if (!number) return;
+  const int id = *number;
+  if (id == fmMain->GetDeviceId()) return;
   if (id < 1 || id > 250) {
     if (fmInformation) {
       fmInformation->lbMessage->setText(fmMain->TranslateSid("SID_ID_NUMBER_ERROR"));

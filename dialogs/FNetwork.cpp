@@ -157,7 +157,7 @@ void TfmNetwork::StartStep() {
     const int k = ScanStep - ExtraSteps;  // from 1
     const QString name = cbCOM->itemText(k - 1);
     lblScan->setText((fmMain ? fmMain->TranslateSid("SID_SCAN") : QString()) + name + " ......");
-    if (fmMain) fmMain->SetComPortName(QString::fromStdString(portPaths_[k - 1]));
+    if (fmMain) fmMain->SetComPortName(name, QString::fromStdString(portPaths_[k - 1]));
     ArmWatchDog(10000);
     tmRunComConnect->SetEnabled(true);
   }

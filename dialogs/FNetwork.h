@@ -1,6 +1,9 @@
 // The connect and scan dialog: tries USB or Ethernet, then every serial port,
 // each under a watchdog, and shows what it tries and the outcome. A fixed,
-// always-on-top window without system buttons: only its own buttons close it.
+// always-on-top window without system buttons: only its own buttons close it,
+// so neither Escape nor the window manager can leave it. While a scan runs
+// its buttons are disabled and the user cannot leave it at all: a window gone
+// mid-scan would leave the link button disabled for good.
 #pragma once
 
 #include <QComboBox>
@@ -24,6 +27,8 @@ class TfmNetwork : public platform::Form {
  public:
   TfmNetwork();
   void FormShow() override;
+  // Escape and close requests end here and are refused.
+  void reject() override {}
 
   // The outcome of the last connect operation: 1 the processor answered.
   std::uint32_t LinkOk = 0;

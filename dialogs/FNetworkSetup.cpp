@@ -102,9 +102,14 @@ void TfmNetworkSetup::bnSetClick(QObject*) {
     close();
     return;
   }
-  bool ok = false;
-  const int id = edId->text().toInt(&ok);
-  if (!ok) return;  // an empty field: nothing further
+  // Every field is converted before anything is applied: one that does not
+  // convert is reported and nothing is set or sent.
+  const std::optional<int> number = dialogs::FieldNumber(edId);
+  if (!number) return;
+  if (rbManualSetting->isChecked())
+    for (QLineEdit* field : edIp)
+      if (!dialogs::FieldNumber(field)) return;
+  const int id = *number;
   if (id < 1 || id > 250) {
     if (fmInformation) {
       fmInformation->lbMessage->setText(fmMain->TranslateSid("SID_ID_NUMBER_ERROR"));
@@ -130,6 +135,8 @@ void TfmNetworkSetup::bnExitClick(QObject*) {
 
 void TfmNetworkSetup::FormShow() {
   if (!fmMain) return;
+  // What an earlier Exit left typed gives way to the editor's address.
+  for (int i = 0; i < 4; ++i) edIp[i]->setText(QString::number(fmMain->DeviceIp[i]));
   setWindowTitle(fmMain->TranslateSid("SID_SET_NETWORK"));
   gbIdSetting->SetCaption(fmMain->TranslateSid("SID_INPUT_ID"));
   lbMessage->setText(fmMain->TranslateSid("SID_IP_NUMBER"));

@@ -93,7 +93,8 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   std::unique_ptr<LCommProc> CommProc;
   std::unique_ptr<LUsbProc> UsbProc;
   std::unique_ptr<LNetProc> NetProc;
-  QString ComPortName;
+  QString ComPortName;  // the serial port's name, shown once online
+  QString ComPortPath;  // the device file ConnectCom opens
   QString Language = QStringLiteral("English");
   int DeviceId = 0;
   bool IdentityAccepted = false;
@@ -170,7 +171,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void ConnectUsb();
   void ConnectNet();
   void Disconnect();
-  void SetComPortName(const QString& name);
+  // The port ConnectCom opens: its name and device file; without a path the
+  // name is the device file.
+  void SetComPortName(const QString& name, const QString& path = QString());
   void OnConnectReply(std::uint8_t id, const Bytes& payload);
   void OnIdentityReply(std::uint8_t id, const Bytes& payload);
   void OnLinkStateMessage(int status);

@@ -106,7 +106,7 @@ void TfmMain::ConnectCom() {
     CommProc.reset();
   }
   CommProc = std::make_unique<LCommProc>(NewLinkOwner(), GetDeviceId());
-  if (!CommProc->Open(ComPortName.toStdString())) {
+  if (!CommProc->Open(ComPortPath.toStdString())) {
     ++linkGeneration_;
     CommProc.reset();
     if (fmNetwork) fmNetwork->ReportLinkBroken();
@@ -293,7 +293,10 @@ void TfmMain::tmComScanTimer(QObject*) {
   }
 }
 
-void TfmMain::SetComPortName(const QString& name) { ComPortName = name; }
+void TfmMain::SetComPortName(const QString& name, const QString& path) {
+  ComPortName = name;
+  ComPortPath = path.isEmpty() ? name : path;
+}
 
 void TfmMain::SetCaption(const QString& name, const QString& text) {
   if (auto* button = FindControl<TUxBmpButton>(name)) button->SetCaption(text);

@@ -15,6 +15,7 @@
 #include "platform/HidFake.h"
 #include "platform/Network.h"
 #include "platform/Timer.h"
+#include "simproc/SimProcessor.h"
 #include "support/FormCreator.h"
 #include "support/UiFixture.h"
 
@@ -62,6 +63,44 @@ class ConnectTest : public ::testing::Test {
     });
     watch.start(10);
     return testsupport::WaitFor([&] { return seen && !fmNetwork->isVisible(); }, ms);
+  }
+  // Runs a one-shot timer's handler now, as if it had fired: the steps of a
+  // scan are driven without waiting for their intervals.
+  static void Fire(platform::Timer* timer) {
+    ASSERT_TRUE(timer->Enabled()) << timer->objectName().toStdString() << " is not running";
+    timer->OnTimer(timer);
+  }
+  // Online over serial or Ethernet, once the upload is over: a reply that
+  // carries another device ID is dropped, and the link stays open and online;
+  // once the IDs match again the replies are handled.
+  void ExpectForeignRepliesDroppedWhileOnline(SimProcessor& processor) {
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 20000));
+    fmMain->tmInLevelDet->SetEnabled(false);
+    // Counters the handlers share, so none dangles when an assertion ends
+    // the check early.
+    auto answered = std::make_shared<int>(0);
+    auto scanChecks = std::make_shared<int>(0);
+    // An echo-canceller register read: a reply code of its own (the plain
+    // acknowledgement 0x01 also answers every keep-alive).
+    fmMain->SetReplyHandler(0x5F, [answered](std::uint8_t, const Bytes&) { ++*answered; });
+    const platform::Handler scan = fmMain->tmComScan->OnTimer;
+    fmMain->tmComScan->OnTimer = [scanChecks, scan](QObject* s) {
+      ++*scanChecks;
+      scan(s);
+    };
+    SimFaults foreign;
+    foreign.ReplyDeviceId = fmMain->DeviceId + 1;
+    processor.SetFaults(foreign);
+    const auto id = static_cast<std::uint8_t>(fmMain->DeviceId);
+    fmMain->SendCommand(CM_MCS_CMD(id, 0x5F, 0, 0), true, true);
+    ASSERT_TRUE(testsupport::WaitFor([&] { return *scanChecks >= 1; }, 5000));
+    EXPECT_EQ(*answered, 0);
+    EXPECT_NE(fmMain->OpenLink(), nullptr);
+    EXPECT_TRUE(fmMain->Online);
+    EXPECT_TRUE(fmMain->IdentityAccepted);
+    processor.SetFaults(SimFaults{});
+    fmMain->SendCommand(CM_MCS_CMD(id, 0x5F, 0, 0), true, true);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return *answered == 1; }, 5000));
   }
   // Closes the information box (shown modally) shortly after it opens.
   void AnswerInformationBox() {

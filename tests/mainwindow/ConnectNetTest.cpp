@@ -147,6 +147,14 @@ TEST_F(NetConnectTest, WithoutADiscoveryAnswerTheConnectGoesOverTcpOnly) {
   EXPECT_EQ(std::count(codes.begin(), codes.end(), 0x10), 1);
 }
 
+TEST_F(NetConnectTest, WhileOnlineRepliesWithAnotherIdAreDroppedAndTheLinkStays) {
+  fmMain->DeviceIp = {127, 0, 0, 20};
+  fmMain->PointAtDeviceIp();
+  fmMain->ConnectNet();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 10000));
+  ExpectForeignRepliesDroppedWhileOnline(sims["127.0.0.20"]->Processor());
+}
+
 TEST_F(NetConnectTest, RepliesSplitAcrossReadsOrRunTogetherAreEachHandledOnce) {
   fmMain->SendDiscovery();
   AnswerDiscovery({"127.0.0.9"});

@@ -32,7 +32,7 @@ TEST_F(SerialConnectTest, ScanFindsTheProcessorOnASerialPort) {
   ASSERT_GE(codes.size(), 3u);
   EXPECT_EQ(std::vector<int>(codes.begin(), codes.begin() + 3), (std::vector<int>{0x10, 0x13, 0x22}));
   EXPECT_TRUE(fmMain->Online);
-  EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIp")->text(), QString::fromStdString(sim.SlavePath()));
+  EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIp")->text(), "ttySIM1");
   EXPECT_EQ(fmMain->FindControl<TUxBmpButton>("uxbMenuLink")->Caption(), "OnLine");
   EXPECT_TRUE(fmMain->FindControl<TUxBmpButton>("uxbMenuLink")->Down());
 }
@@ -46,6 +46,11 @@ TEST_F(SerialConnectTest, AProcessorAnsweringWithAnotherIdIsIgnoredAndTheScanEnd
       [] { return fmNetwork->lblScan->text() == "No Device found." && fmNetwork->btnOK->Enabled(); }, 5000));
   EXPECT_FALSE(fmMain->Online);
   EXPECT_EQ(fmMain->OpenLink(), nullptr);
+}
+
+TEST_F(SerialConnectTest, WhileOnlineRepliesWithAnotherIdAreDroppedAndTheLinkStays) {
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  ExpectForeignRepliesDroppedWhileOnline(sim.Processor());
 }
 
 TEST_F(SerialConnectTest, AProcessorFallingSilentWhileOnlineGivesLinkBroken) {
