@@ -170,8 +170,6 @@ void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token
     awaitingReply_ = false;
     answered = inFlight_;
     lagTimeouts_ = writes_ - 1;
-  } else if (lagTimeouts_ > 0) {
-    --lagTimeouts_;  // one of the late copies has come
   }
   if (owner_.OnFrame) {
     auto handler = owner_.OnFrame;

@@ -20,10 +20,11 @@
 // a resend or, at the retry limit, in status 0, never in a hang. The owner
 // learns which frame each reply answered, so a step that waits for the
 // acknowledgement of its own command is not advanced by another's. A frame
-// that needed resends may still have late copies of its answer on the way:
-// the next frame waits one uncounted time-out per such copy (fewer as they
-// come) before its own resends start, so a processor slower than the time-out
-// is not buried under resends. Once a frame is answered no time-out writes it
+// that needed resends may still have late copies of its answer on the way,
+// which a processor slower than the time-out sends before it gets to the next
+// frame: that frame waits one uncounted time-out per resend of the previous
+// one before its own resends start, so such a processor is not buried under
+// resends. Once a frame is answered no time-out writes it
 // again: a store or a factory reset never runs twice. A keep-alive 0x12 goes
 // out PollInterval after the latest submission while nothing is in flight or
 // waiting, so never while an answer is owed.
@@ -177,7 +178,7 @@ class RequestReplyDiscipline {
   bool awaitingReply_ = false;  // the frame written last has had no answer yet
   Bytes inFlight_;              // that frame
   int writes_ = 0;              // times it was written, resends included
-  int lagTimeouts_ = 0;         // late copies of the previous answer still to come
+  int lagTimeouts_ = 0;         // uncounted time-outs left: resends of the previous frame
   bool frameAbandoned_ = false;  // given up after the retries: never written again
   Clock::time_point lastWrite_{};
   int retryCount_ = 0;

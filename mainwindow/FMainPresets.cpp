@@ -187,13 +187,14 @@ void TfmMain::AbandonTransfers() {
   PresetReadSlot = 255;
   PresetDownloadSlot = 0;
   chainRequest_.reset();
+  const bool loading = TransferMode == kPresetFileMode;
+  TransferMode = 0;
+  if (!uiReceiver_.Guard().Alive()) return;  // the window is ending: nothing to show
   tmProcessShow->SetEnabled(false);
   if (fmProcess && fmProcess->isVisible()) fmProcess->close();
   setEnabled(true);  // a unit download disables the window
-  if (TransferMode == kPresetFileMode && uiReceiver_.Guard().Alive()) {
-    // The image holds the file whether or not the processor got all of it
-    // (unless the window is ending).
-    TransferMode = 0;
+  if (loading) {
+    // The image holds the file whether or not the processor got all of it.
     const bool updating = Updating;
     Updating = true;
     ApplyUnitModel();
