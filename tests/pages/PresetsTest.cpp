@@ -277,3 +277,24 @@ TEST_F(PresetsTest, MenuCommands) {
   fmMain->FindControl<TUxBmpButton>("uxbFbtLevel3InA")->Click();
   EXPECT_EQ(fmMain->UnitControl->GetFbtLevel(2), 3);
 }
+
+TEST_F(PresetsTest, OnlyTheStepsOwnAcknowledgementMovesAStore) {
+  // A gain change is in flight when the store starts: its acknowledgement
+  // must not pass for the name's. The store ends (0x12) only once the
+  // processor has taken the number.
+  Connect();
+  fmMain->tmInLevelDet->SetEnabled(false);
+  testsupport::RunEventLoop(100);
+  bool storedAtEnd = false;
+  auto record = fmMain->OnSubmit;
+  fmMain->OnSubmit = [&, record](const Bytes& frame, bool force) {
+    record(frame, force);
+    if (frame[5] == 0x12) storedAtEnd = processor->IsStored(4);
+  };
+  fmMain->SendCommand(CM_MCS_GAIN(1, 0, 300), false, true);
+  fmMain->StorePreset(4, Padded("Kitchen"));
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13"), 0);
+  EXPECT_TRUE(storedAtEnd);
+  EXPECT_EQ(Codes(), (std::vector<std::uint8_t>{0x34, 0x26, 0x21, 0x12}));
+  fmMain->OnSubmit = record;
+}
