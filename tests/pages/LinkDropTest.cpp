@@ -187,9 +187,10 @@ TEST_F(LinkDropTest, NoStepOfABrokenTransferFiresOnTheNextConnection) {
 }
 
 TEST_F(LinkDropTest, TheRestartAfterAUnitDownloadReachesTheProcessorOverEthernet) {
-  // The user-interface thread stalls right after the last block's answer, so
-  // the disconnect that follows the restart is overdue when it resumes. The
-  // restart the link wrote still goes out before the connection closes.
+  // The user-interface thread stalls for 400 ms right after the last block's
+  // answer; when it resumes, the overdue disconnect runs before the thread
+  // has handed the restart the link wrote to the socket. The restart still
+  // goes out before the connection closes.
   SimNetServer net(processor);
   SimNetConfig config;
   config.Address = "127.0.0.2";
@@ -203,7 +204,11 @@ TEST_F(LinkDropTest, TheRestartAfterAUnitDownloadReachesTheProcessorOverEthernet
   auto record = fmMain->OnSubmit;
   fmMain->OnSubmit = [record](const Bytes& frame, bool force) {
     record(frame, force);
-    if (frame[5] == 0x04) QTimer::singleShot(0, fmMain, [] { QThread::msleep(400); });
+    if (frame[5] != 0x04) return;
+    QTimer::singleShot(0, fmMain, [] {
+      QThread::msleep(400);
+      fmMain->tmDisconnectTimer(fmMain->tmDisconnect);
+    });
   };
   chosen = QString::fromStdString(unitPath);
   for (int download = 1; download <= 20; ++download) {
