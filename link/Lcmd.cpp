@@ -94,11 +94,36 @@ Bytes FrameTarget(std::span<const std::uint8_t> frame) {
   return target;
 }
 
+namespace {
+
+// The reply code a request is answered with: the requests that read
+// something come back with their own code (a block of the current preset,
+// asked with 0x27, as 0x24; a codec register only when it is read), every
+// other command with the plain acknowledgement 0x01.
+std::uint8_t AnswerCode(const LCmd& request) {
+  const Bytes& p = request.GetPayload();
+  switch (request.GetCode()) {
+    case 0x27:
+      return 0x24;
+    case 0x0F: case 0x10: case 0x13: case 0x14: case 0x19: case 0x22: case 0x25:
+    case 0x28: case 0x29: case 0x2D: case 0x40: case 0x5F: case 0x6C: case 0xB0:
+      return request.GetCode();
+    case 0x54:
+      return !p.empty() && p[0] == 1 ? 0x54 : 0x01;
+    default:
+      return 0x01;
+  }
+}
+
+// Requests whose answer repeats the number asked for (a name, a block read
+// or a block written) in its first payload byte.
+bool IsNumbered(std::uint8_t code) { return code == 0x25 || code == 0x27 || code == 0x28 || code == 0x29; }
+
+}  // namespace
+
 bool ReplyAnswers(const LCmd& request, const LCmd& reply) {
-  constexpr std::uint8_t kReadBlock = 0x27, kBlockReply = 0x24, kPresetName = 0x29;
-  const std::uint8_t code = request.GetCode() == kReadBlock ? kBlockReply : request.GetCode();
-  if (reply.GetCode() != code) return false;
-  if (request.GetCode() != kReadBlock && request.GetCode() != kPresetName) return true;
+  if (reply.GetCode() != AnswerCode(request)) return false;
+  if (!IsNumbered(request.GetCode())) return true;
   const Bytes& asked = request.GetPayload();
   const Bytes& got = reply.GetPayload();
   return !asked.empty() && !got.empty() && asked[0] == got[0];

@@ -88,11 +88,13 @@ std::size_t ExpectedFrameSize(std::span<const std::uint8_t> head);
 // target.
 Bytes FrameTarget(std::span<const std::uint8_t> frame);
 
-// True when reply answers request: the reply carries the code the request is
-// answered with (a parameter block asked with 0x27 comes as 0x24, the other
-// requests of the transfers come back with their own code), and the answer to
-// a name or block request (0x29, 0x27) carries the number asked for in its
-// first payload byte.
+// True when reply answers request. The requests that read something are
+// answered with their own code (a parameter block asked with 0x27 comes as
+// 0x24, a codec register 0x54 only when read), every other command with the
+// plain acknowledgement 0x01; the answer to a name, a block read or a block
+// written (0x29, 0x27, 0x28, 0x25) carries the number asked for in its first
+// payload byte. Acknowledgements carry nothing, so any one answers any
+// acknowledged command.
 bool ReplyAnswers(const LCmd& request, const LCmd& reply);
 
 // ---- Command classes: constructor arguments after the device ID ----------

@@ -2,7 +2,9 @@
 //
 // OnFrame is the reply hand-over (the window message WM_LINK_FRAME): it runs
 // on the UI thread while the link's worker waits for it to return, and it may
-// submit further frames to the same link or even close it. OnStatus is a
+// submit further frames to the same link or even close it. With the reply it
+// gets the frame in flight that the reply answers, or nothing when the reply
+// answers none (a late copy, a wrong number, a reply sent unasked). OnStatus is a
 // change of link state (WM_LINK_STATUS), posted to the UI thread. OnTraffic
 // gets one traffic-monitor line per frame written or received, posted to the
 // UI thread. Each callback gets its data by value; empty callbacks are skipped.
@@ -28,7 +30,7 @@ enum LinkStatus : int {
 };
 
 struct LinkOwner {
-  std::function<void(const Bytes& frame)> OnFrame;
+  std::function<void(const Bytes& frame, const Bytes& answered)> OnFrame;
   std::function<void(int status, int value)> OnStatus;
   std::function<void(const std::string& line)> OnTraffic;
   platform::UiGuard Receiver;

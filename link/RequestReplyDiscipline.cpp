@@ -115,6 +115,15 @@ bool RequestReplyDiscipline::IsBusy() const {
   return busy_;
 }
 
+bool RequestReplyDiscipline::AllWritten() const {
+  {
+    std::lock_guard guard(queueLock_);
+    if (!pending_.empty()) return false;
+  }
+  std::lock_guard guard(sendLock_);
+  return !sendRequested_;
+}
+
 std::vector<Bytes> RequestReplyDiscipline::PendingFrames() const {
   std::lock_guard guard(queueLock_);
   return {pending_.begin(), pending_.end()};
@@ -151,13 +160,23 @@ void RequestReplyDiscipline::SendNextQueued() {
   if (!profile_.TraceEveryWrite) Trace(true, next);
 }
 
-void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, bool answersFrameInFlight, std::stop_token stop) {
+void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token stop) {
   if (profile_.TraceReplies) Trace(false, frame);
+  // Only an answer to the frame in flight ends its flight; anything else (a
+  // late copy after a resend, a wrong number, a frame sent unasked) leaves it
+  // awaiting its answer, to be resent on its time-out.
+  Bytes answered;
+  if (awaitingReply_ && ReplyAnswers(LCmd(inFlight_, 1), LCmd(frame, 1))) {
+    awaitingReply_ = false;
+    answered = inFlight_;
+    lagTimeouts_ = writes_ - 1;
+  }
   if (owner_.OnFrame) {
     auto handler = owner_.OnFrame;
-    if (!platform::UiSend(owner_.Receiver, [handler, frame] { handler(frame); }, stop)) return;  // closing
+    if (!platform::UiSend(owner_.Receiver, [handler, frame, answered] { handler(frame, answered); }, stop))
+      return;  // closing
   }
-  if (answersFrameInFlight) SendNextQueued();
+  if (!answered.empty()) SendNextQueued();
 }
 
 void RequestReplyDiscipline::WriteSendBuf() {
@@ -167,11 +186,18 @@ void RequestReplyDiscipline::WriteSendBuf() {
     frame = sendBuf_;
   }
   if (frame.empty()) return;
+  ++writes_;
   if (transport_->Write(frame, stopFd_) && profile_.TraceEveryWrite) Trace(true, frame);
 }
 
 void RequestReplyDiscipline::OnReplyTimeout() {
   lastWrite_ = Clock::now();  // the next time-out counts from here
+  // The processor may still be answering the copies of the previous frame
+  // before it gets to this one: wait without writing, and without counting.
+  if (lagTimeouts_ > 0) {
+    --lagTimeouts_;
+    return;
+  }
   // The UI thread may set a new grace between our read and write: take one
   // only from the value still there.
   int grace = graceResends_.load();
@@ -237,9 +263,9 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
       rxBuf_.clear();
     }
     for (const Bytes& frame : assembler_.Push(received)) {
-      // Only the first reply after a write answers it; the next frame is not
-      // written until the end of this pass, so later replies move nothing.
-      OnFrameComplete(frame, std::exchange(awaitingReply_, false), stop);
+      // The next frame is not written until the end of this pass, so later
+      // replies of the same pass are matched against nothing.
+      OnFrameComplete(frame, stop);
       if (stop.stop_requested()) break;
     }
     if (stop.stop_requested()) break;
@@ -253,6 +279,11 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
       retryCount_ = 0;
       failTimeouts_ = 0;
       frameAbandoned_ = false;
+      writes_ = 0;
+      {
+        std::lock_guard guard(sendLock_);
+        inFlight_ = sendBuf_;
+      }
       WriteSendBuf();
       awaitingReply_ = true;
       lastWrite_ = Clock::now();

@@ -6,16 +6,28 @@
 // same code for the same channel, band, ...) and the frame submitted just
 // before it had the same code; every other frame is appended, and a forced
 // frame for that same target ends the replacing, so no later value overtakes
-// it. While a frame awaits its reply, each reply time-out writes it again, up
-// to RetryLimit resends; then status 0 is posted and the frame is not written
-// again (the queue stays blocked until a reply comes or the owner closes the
-// link). A reply that completes while a frame awaits it ends that frame's
-// flight and starts the next waiting frame; any further reply (a late
-// duplicate after a resend, one the processor sends unasked) is handed to the
-// owner and moves nothing, so the queue never loses a frame and never has two
-// in flight. Once a frame is answered no time-out writes it again: a store or
-// a factory reset never runs twice. A keep-alive 0x12 goes out PollInterval
-// after the latest submission while nothing is in flight or waiting.
+// it. While a frame awaits its answer, each reply time-out writes it again,
+// up to RetryLimit resends; then status 0 is posted and the frame is not
+// written again (the queue stays blocked until its answer comes or the owner
+// closes the link). Only the answer to the frame in flight ends its flight
+// and starts the next waiting frame: the reply the command layer pairs with
+// it (ReplyAnswers: the reading requests' own code and number, the plain
+// acknowledgement for every other command). Any other reply (a late copy
+// after a resend, one with a wrong number, one the processor sends unasked)
+// is handed to the owner as answering nothing and moves nothing: the frame in
+// flight is resent on its time-out as before. So the queue never loses a
+// frame and never has two in flight, and a lost or misnumbered answer ends in
+// a resend or, at the retry limit, in status 0, never in a hang. The owner
+// learns which frame each reply answered, so a step that waits for the
+// acknowledgement of its own command is not advanced by another's. A frame
+// that needed resends may still have late copies of its answer on the way,
+// which a processor slower than the time-out sends before it gets to the next
+// frame: that frame waits one uncounted time-out per resend of the previous
+// one before its own resends start, so such a processor is not buried under
+// resends. Once a frame is answered no time-out writes it
+// again: a store or a factory reset never runs twice. A keep-alive 0x12 goes
+// out PollInterval after the latest submission while nothing is in flight or
+// waiting, so never while an answer is owed.
 //
 // Threads: the owner's (UI) thread opens and closes the link, submits frames,
 // changes the settings and runs the keep-alive timer; one worker per open
@@ -112,6 +124,9 @@ class RequestReplyDiscipline {
 
   // Views of the queue for the owner and for tests.
   bool IsBusy() const;
+  // True when every frame submitted so far has been written at least once:
+  // none waits in the queue or for the worker.
+  bool AllWritten() const;
   std::vector<Bytes> PendingFrames() const;
 
  protected:
@@ -128,9 +143,10 @@ class RequestReplyDiscipline {
   // The caller puts the traffic line out once it holds no lock.
   void WriteFrame(const Bytes& frame);
   void SendNextQueued();
-  // answersFrameInFlight: the reply ends the flight of the frame written
-  // last, so the next waiting frame starts.
-  void OnFrameComplete(const Bytes& frame, bool answersFrameInFlight, std::stop_token stop);
+  // Hands a complete reply to the owner, with the frame in flight when it
+  // answers that frame (ReplyAnswers); an answer ends the flight and starts
+  // the next waiting frame.
+  void OnFrameComplete(const Bytes& frame, std::stop_token stop);
   void OnReplyTimeout();
   void WriteSendBuf();
   void Wake(int fd);
@@ -149,7 +165,7 @@ class RequestReplyDiscipline {
   bool busy_ = false;
 
   // The frame in flight, filled on either thread, written by the worker.
-  std::mutex sendLock_;
+  mutable std::mutex sendLock_;
   Bytes sendBuf_;
   bool sendRequested_ = false;
 
@@ -159,7 +175,10 @@ class RequestReplyDiscipline {
 
   // Worker-only state.
   FrameAssembler assembler_;
-  bool awaitingReply_ = false;  // the frame written last has had no reply yet
+  bool awaitingReply_ = false;  // the frame written last has had no answer yet
+  Bytes inFlight_;              // that frame
+  int writes_ = 0;              // times it was written, resends included
+  int lagTimeouts_ = 0;         // uncounted time-outs left: resends of the previous frame
   bool frameAbandoned_ = false;  // given up after the retries: never written again
   Clock::time_point lastWrite_{};
   int retryCount_ = 0;

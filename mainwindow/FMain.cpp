@@ -145,7 +145,9 @@ void TfmMain::FormClose(platform::CloseAction& action) {
     return;
   }
   action = platform::CloseAction::Free;
+  const bool wasNet = NetProc != nullptr;
   CloseLinks();
+  if (wasNet) CloseClientSocket();  // the end command goes out first
   QCoreApplication::quit();
 }
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -177,7 +178,9 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void OnConnectReply(std::uint8_t id, const Bytes& payload);
   void OnIdentityReply(std::uint8_t id, const Bytes& payload);
   void OnLinkStateMessage(int status);
-  void OnDeviceReply(const Bytes& frame);
+  // A reply as the link hands it over, with the frame in flight it answers
+  // (empty: it answers none, and moves no transfer).
+  void OnDeviceReply(const Bytes& frame, const Bytes& answered = {});
   void uxbMenuLinkClick(QObject* Sender);
   void tmStartConnectTimer(QObject* Sender);
   void tmDisconnectTimer(QObject* Sender);
@@ -274,7 +277,7 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // all. TransferMode is 12 while the processor digests a preset file.
   int TransferMode = 0;
   int PresetReadSlot = 255;   // stored preset being read, 1-21
-  int PresetDownloadSlot = 1; // preset being written, 1-22
+  int PresetDownloadSlot = 1; // preset being written, 1-22 (0: none since the link closed)
   // Images 1-22 of a unit file (index 0 unused): slot byte, stream 0-1516.
   std::array<std::array<std::uint8_t, 1518>, 23> StoredPresetImages{};
   std::array<std::uint8_t, 19> UnitSystemBytes{};
@@ -282,7 +285,12 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // name: 14 bytes of the device code page.
   void StorePreset(int n, const std::string& name);
   void RecallPreset(int n);
-  void OnAcknowledge(std::uint8_t id, const Bytes& payload);
+  // The processor acknowledged the command with this code: the pending step
+  // advances only when that is the step's own command.
+  void OnAcknowledge(std::uint8_t acknowledgedCode);
+  // The link has closed or a new one opens: no step, slot or preset-file
+  // load survives it. A load it broke leaves the pages showing the image.
+  void AbandonTransfers();
   void UploadStoredPresets();
   void SelectPresetForRead(int slot);
   void OnSystemBytesReply(std::uint8_t id, const Bytes& payload);
@@ -558,6 +566,12 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // Ethernet: the worker's write of every frame (any thread), the TCP
   // client's activation, and the socket events.
   bool WriteNetFrame(std::span<const std::uint8_t> frame);
+  // Writes (or, with write false, drops) the frames the worker wrote that
+  // have not reached the sockets yet (UI thread).
+  void WriteNetOutbox(bool write);
+  // Writes what the Ethernet link wrote, waits a bounded time for the bytes
+  // to leave, then closes the TCP connection.
+  void CloseClientSocket();
   void ActivateClientSocket();
   void ClientSocketRead();
   void UdpServerUDPRead();
@@ -730,8 +744,13 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // Calls the link workers post for the window die with it.
   platform::UiReceiver uiReceiver_;
   QString clientTarget_;  // "address:port" the TCP client was last activated for
+  // Frames the Ethernet worker wrote, on their way to the UI thread's sockets.
+  std::mutex netOutboxLock_;
+  std::vector<QByteArray> netOutbox_;
+  int disconnectWaits_ = 0;  // times tmDisconnect waited for the link to write
   std::map<std::uint8_t, ReplyHandler> replyHandlers_;
   std::optional<LCmd> chainRequest_;  // the transfer request awaiting its reply
+  std::uint8_t answeredCode_ = 0;     // code of the request the reply being dispatched answers
 
   void CreateHidController();
   void LanguageItemClick(QObject* Sender);

@@ -1,6 +1,6 @@
 // Reply dispatch: every frame a link hands over is checked against the device
-// ID and, when it answers a transfer chain, against the chain's outstanding
-// request, and routed to the handler of its reply code.
+// ID and, when it belongs to a transfer, against the request it answers, and
+// routed to the handler of its reply code.
 #include <QLabel>
 
 #include "dialogs/FLockPassWord.h"
@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr std::uint8_t kAcknowledge = 0x01;
+
 // The replies that answer the requests of a transfer chain.
 bool IsChainReply(std::uint8_t code) {
   switch (code) {
@@ -18,6 +20,14 @@ bool IsChainReply(std::uint8_t code) {
     default:
       return false;
   }
+}
+
+// Replies whose handler moves a transfer on (sends its next request or
+// completes a step): they count only as the answer to the request in flight.
+// The meter, register and lock replies only show what they carry.
+bool MovesTransfer(std::uint8_t code) {
+  return IsChainReply(code) || code == kAcknowledge || code == 0x0F || code == 0x19 || code == 0x25 ||
+         code == 0x28;
 }
 
 }  // namespace
@@ -41,7 +51,7 @@ void TfmMain::InstallReplyHandlers() {
   });
 }
 
-void TfmMain::OnDeviceReply(const Bytes& frame) {
+void TfmMain::OnDeviceReply(const Bytes& frame, const Bytes& answered) {
   const LCmd reply(frame, 1);
   const Bytes payload = reply.GetPayload();
   const std::uint8_t id = reply.GetDeviceId();
@@ -51,10 +61,13 @@ void TfmMain::OnDeviceReply(const Bytes& frame) {
     return;
   }
   if (UsbProc) SetDeviceId(id);
+  // A late copy, a wrong number or a reply nobody asked for moves nothing.
+  if (MovesTransfer(reply.GetCode()) && answered.empty()) return;
   if (IsChainReply(reply.GetCode())) {
     if (!chainRequest_ || !ReplyAnswers(*chainRequest_, reply)) return;
     chainRequest_.reset();
   }
+  answeredCode_ = answered.size() > 5 ? answered[5] : 0;
   auto handler = replyHandlers_.find(reply.GetCode());
   if (handler != replyHandlers_.end()) handler->second(id, payload);
 }

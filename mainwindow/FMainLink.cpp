@@ -65,7 +65,7 @@ LinkOwner TfmMain::NewLinkOwner() {
   // perhaps another opened) belongs to no open link and is dropped.
   const int generation = ++linkGeneration_;
   LinkOwner owner;
-  owner.OnFrame = [this](const Bytes& frame) { OnDeviceReply(frame); };
+  owner.OnFrame = [this](const Bytes& frame, const Bytes& answered) { OnDeviceReply(frame, answered); };
   owner.OnStatus = [this, generation](int status, int) {
     if (generation == linkGeneration_ && OpenLink()) OnLinkStateMessage(status);
   };
@@ -82,7 +82,7 @@ void TfmMain::AddTrafficLine(const QString& line) {
 
 void TfmMain::CloseLinks() {
   ++linkGeneration_;
-  chainRequest_.reset();
+  AbandonTransfers();
   if (CommProc) CommProc->Close();
   CommProc.reset();
   if (UsbProc) UsbProc->Close();
@@ -92,6 +92,7 @@ void TfmMain::CloseLinks() {
 }
 
 void TfmMain::StartConnect(RequestReplyDiscipline& link, int replyTimeout) {
+  AbandonTransfers();
   link.SetReplyTimeout(replyTimeout);
   link.SetRetryLimit(3);
   Connecting = true;
@@ -200,7 +201,8 @@ void TfmMain::OnIdentityReply(std::uint8_t, const Bytes& payload) {
 void TfmMain::Disconnect() {
   const bool wasNet = NetProc != nullptr;
   CloseLinks();
-  if (wasNet && ClientSocket) ClientSocket->abort();
+  if (wasNet) CloseClientSocket();
+  disconnectWaits_ = 0;
   // The online state always ends with the link; the captions only change
   // when a processor had answered.
   Online = false;
@@ -269,7 +271,15 @@ void TfmMain::tmStartConnectTimer(QObject*) {
 
 void TfmMain::tmDisconnectTimer(QObject*) {
   tmDisconnect->SetEnabled(false);
-  if (!OpenLink()) return;
+  RequestReplyDiscipline* link = OpenLink();
+  if (!link) return;
+  // The end command or the restart may still wait behind a frame in flight:
+  // the link gets a little longer to write it, not for ever.
+  constexpr int kMaxWaits = 5;
+  if (!link->AllWritten() && ++disconnectWaits_ <= kMaxWaits) {
+    tmDisconnect->SetEnabled(true);
+    return;
+  }
   Disconnect();
   if (fmNetwork) fmNetwork->ReportLinkBroken();
 }

@@ -3,6 +3,7 @@
 // Ethernet link. Both live on the UI thread; the Ethernet worker's writes are
 // handed over to it.
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTcpSocket>
 #include <QUdpSocket>
@@ -91,11 +92,24 @@ void TfmMain::ActivateClientSocket() {
 
 bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
   // Runs on the Ethernet worker; the sockets belong to the UI thread, which
-  // writes the frame in the order the worker produced it.
-  QByteArray bytes(reinterpret_cast<const char*>(frame.data()), int(frame.size()));
-  platform::UiPost(uiReceiver_.Guard(), [this, bytes] {
-    if (!NetProc) return;
-    auto* list = FindControl<TUxComboBox>("uxcIpAddress");
+  // writes the frames in the order the worker produced them.
+  {
+    std::lock_guard guard(netOutboxLock_);
+    netOutbox_.emplace_back(reinterpret_cast<const char*>(frame.data()), int(frame.size()));
+  }
+  platform::UiPost(uiReceiver_.Guard(), [this] { WriteNetOutbox(NetProc != nullptr); });
+  return true;
+}
+
+void TfmMain::WriteNetOutbox(bool write) {
+  std::vector<QByteArray> frames;
+  {
+    std::lock_guard guard(netOutboxLock_);
+    frames.swap(netOutbox_);
+  }
+  if (!write) return;
+  auto* list = FindControl<TUxComboBox>("uxcIpAddress");
+  for (const QByteArray& bytes : frames) {
     if (UdpServer && list && list->ItemIndex() >= 0)
       platform::SendDatagram(*UdpServer, bytes, UdpTarget, UdpTargetPort);
     // A frame written while the connection is still being made waits in the
@@ -105,8 +119,23 @@ bool TfmMain::WriteNetFrame(std::span<const std::uint8_t> frame) {
                    socket->state() == QAbstractSocket::ConnectingState ||
                    socket->state() == QAbstractSocket::HostLookupState))
       socket->write(bytes);
-  });
-  return true;
+  }
+}
+
+void TfmMain::CloseClientSocket() {
+  if (!ClientSocket) return;
+  // What the link wrote last (the restart after a unit download, the end
+  // command) goes out before the connection closes, but a peer that takes
+  // nothing more cannot hold the window up for long.
+  constexpr int kFlushMs = 1000;
+  WriteNetOutbox(true);
+  if (ClientSocket->state() == QAbstractSocket::ConnectedState) {
+    QElapsedTimer waited;
+    waited.start();
+    while (ClientSocket->bytesToWrite() > 0 && waited.elapsed() < kFlushMs)
+      ClientSocket->waitForBytesWritten(int(kFlushMs - waited.elapsed()));
+  }
+  ClientSocket->abort();
 }
 
 void TfmMain::ClientSocketRead() {

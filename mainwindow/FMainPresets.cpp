@@ -34,6 +34,10 @@ constexpr std::uint8_t kPrepareDownload = 0x23;
 constexpr std::uint8_t kSelectStored = 0x24;
 constexpr std::uint8_t kDownloadReply = 0x25;
 constexpr std::uint8_t kStoredBlock = 0x28;
+constexpr std::uint8_t kWriteEeprom = 0x1A;
+constexpr std::uint8_t kPresetName = 0x26;
+constexpr std::uint8_t kChannelCopy = 0x2A;
+constexpr int kPresetFileMode = 12;
 
 constexpr int kLastBlock = kBlockCount - 1;       // 30
 constexpr int kEndSlot = 22;                      // reading: one past U21
@@ -55,10 +59,25 @@ void SetProgressPosition(int position) {
 
 int ProgressPosition() { return fmProcess ? fmProcess->ProgressBar->Position() : 0; }
 
+// The command whose acknowledgement completes each step. A state of no step
+// (none, or the unlock) is ended by any acknowledgement.
+bool IsStepCommand(int state, std::uint8_t code) {
+  switch (state) {
+    case 1: return code == kRecall;
+    case 2: return code == kPresetName;
+    case 9: return code == kStore;
+    case 3: case 10: return code == kPrepareDownload;  // the factory reset's 0x23 starts a download too
+    case 4: return code == kSelectStored;
+    case 5: return code == kWriteEeprom;
+    case 6: return code == kEndOfTransfer || code == kChannelCopy;
+    default: return true;
+  }
+}
+
 }  // namespace
 
 void TfmMain::InstallPresetHandlers() {
-  SetReplyHandler(kAcknowledge, [this](std::uint8_t id, const Bytes& p) { OnAcknowledge(id, p); });
+  SetReplyHandler(kAcknowledge, [this](std::uint8_t, const Bytes&) { OnAcknowledge(answeredCode_); });
   SetReplyHandler(kSystemBytesReply, [this](std::uint8_t id, const Bytes& p) { OnSystemBytesReply(id, p); });
   SetReplyHandler(kStoredBlock, [this](std::uint8_t id, const Bytes& p) { OnPresetBlockReply(id, p); });
   SetReplyHandler(kDownloadReply, [this](std::uint8_t id, const Bytes& p) { OnPresetDownloadReply(id, p); });
@@ -110,9 +129,11 @@ void TfmMain::RecallPreset(int n) {
   tmProcessShow->SetEnabled(true);
 }
 
-// Any acknowledgement completes the pending step; the step's follow-up is
-// queued behind the step's own command, so the processor sees them in order.
-void TfmMain::OnAcknowledge(std::uint8_t, const Bytes&) {
+// Only the acknowledgement of the step's own command completes it: one of a
+// parameter command sent meanwhile, or of a command of an earlier connection,
+// leaves the step waiting.
+void TfmMain::OnAcknowledge(std::uint8_t acknowledgedCode) {
+  if (!IsStepCommand(LinkState, acknowledgedCode)) return;
   const int state = LinkState;
   LinkState = 0;
   switch (state) {
@@ -156,8 +177,28 @@ void TfmMain::OnAcknowledge(std::uint8_t, const Bytes&) {
       StartUpload(true);
       break;
     default:
-      if (TransferMode == 12) SetProgressPosition(ProgressPosition() + 1);
+      if (TransferMode == kPresetFileMode) SetProgressPosition(ProgressPosition() + 1);
       break;
+  }
+}
+
+void TfmMain::AbandonTransfers() {
+  LinkState = 0;
+  PresetReadSlot = 255;
+  PresetDownloadSlot = 0;
+  chainRequest_.reset();
+  const bool loading = TransferMode == kPresetFileMode;
+  TransferMode = 0;
+  if (!uiReceiver_.Guard().Alive()) return;  // the window is ending: nothing to show
+  tmProcessShow->SetEnabled(false);
+  if (fmProcess && fmProcess->isVisible()) fmProcess->close();
+  setEnabled(true);  // a unit download disables the window
+  if (loading) {
+    // The image holds the file whether or not the processor got all of it.
+    const bool updating = Updating;
+    Updating = true;
+    ApplyUnitModel();
+    Updating = updating;
   }
 }
 

@@ -29,6 +29,16 @@ Bytes Band(std::uint8_t band, std::uint16_t gain) { return CM_MCS_PEQ(1, 2, band
 Bytes CurrentPreset() { return CM_MCS_CMD(1, 0x14).BuildFrame(1); }
 Bytes Identity() { return CM_MCS_CMD(1, 0x13).BuildFrame(1); }
 Bytes Ack() { return Hex("10 02 01 00 01 01 10 03 00"); }
+Bytes IdentityReply() { return Hex("10 02 01 00 04 13 51 52 56 10 03 42"); }
+Bytes NameRequest(std::uint8_t n) { return CM_MCS_CMD(1, 0x29, n).BuildFrame(1); }
+// A reply as the processor frames it: its device ID in byte 2.
+Bytes Reply(std::uint8_t code, Bytes payload = {}) {
+  Bytes frame = LCmd(0, code, std::move(payload)).BuildFrame(1);
+  frame[2] = 1;
+  frame.back() ^= 1;
+  return frame;
+}
+Bytes NameReply(std::uint8_t n) { return Reply(0x29, {n, 'N', 'a', 'm', 'e'}); }
 
 class DisciplineTest : public ::testing::Test {
  protected:
@@ -95,7 +105,7 @@ TEST_F(DisciplineTest, ReplyWritesTheOldestWaitingFrameAfterTheHandOver) {
   link->QueueFrame(Gain(1), false);
   link->QueueFrame(Mute(), false);
   ASSERT_TRUE(WaitWrites(1));
-  Answer();
+  FakeTransport::Inject(*fake, IdentityReply());
   ASSERT_TRUE(WaitWrites(2));
   EXPECT_EQ(writesDuringHandOver, 1u);
   EXPECT_EQ(Writes()[1], Gain(1));
@@ -109,7 +119,7 @@ TEST_F(DisciplineTest, ReplyWritesTheOldestWaitingFrameAfterTheHandOver) {
   // Traffic lines for every write (resends excluded) and every reply.
   EXPECT_TRUE(WaitUntil([&] { return recorder->traffic.size() == 6; }));
   EXPECT_EQ(recorder->traffic.front(), "COM W 10 02 00 01 01 13 10 03 12 ");
-  EXPECT_EQ(recorder->traffic[1], "COM R 10 02 01 00 01 01 10 03 00 ");
+  EXPECT_EQ(recorder->traffic[1], "COM R 10 02 01 00 04 13 51 52 56 10 03 42 ");
 }
 
 TEST_F(DisciplineTest, TwoRepliesInOneReadStartOnlyTheNextFrame) {
@@ -121,7 +131,7 @@ TEST_F(DisciplineTest, TwoRepliesInOneReadStartOnlyTheNextFrame) {
   link->QueueFrame(Mute(), false);
   link->QueueFrame(CurrentPreset(), true);
   ASSERT_TRUE(WaitWrites(1));
-  Bytes two = Ack();
+  Bytes two = IdentityReply();
   two.insert(two.end(), two.begin(), two.end());
   FakeTransport::Inject(*fake, two);
   ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 2; }));
@@ -135,8 +145,65 @@ TEST_F(DisciplineTest, TwoRepliesInOneReadStartOnlyTheNextFrame) {
     EXPECT_EQ(Writes().size(), n);
   }
   EXPECT_EQ(Writes(), (std::vector<Bytes>{Identity(), Gain(1), Mute(), CurrentPreset()}));
-  Answer();
+  FakeTransport::Inject(*fake, Reply(0x14, {3}));
   EXPECT_TRUE(WaitUntil([&] { return !link->IsBusy(); }));
+}
+
+TEST_F(DisciplineTest, AReplyThatAnswersAnotherRequestLeavesTheFrameInFlight) {
+  // Each arrives on its own read, after the name request for 5 was written.
+  // None ends its flight: the next frame keeps waiting, the owner learns that
+  // the reply answered nothing, and the request is written again on its
+  // time-out; its own answer then moves the queue on.
+  struct Case {
+    const char* name;
+    Bytes stray;
+  };
+  const Case cases[] = {
+      {"a late copy of the previous name", NameReply(4)},
+      {"the wrong number", NameReply(6)},
+      {"another request's reply", Reply(0x14, {3})},
+      {"an acknowledgement", Ack()},
+  };
+  for (const Case& c : cases) {
+    recorder = std::make_shared<Recorder>();
+    Open();
+    link->SetReplyTimeout(100);
+    link->SetRetryLimit(3);
+    link->QueueFrame(NameRequest(5), true);
+    link->QueueFrame(Gain(1), false);
+    ASSERT_TRUE(WaitWrites(1)) << c.name;
+    FakeTransport::Inject(*fake, c.stray);
+    ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; })) << c.name;
+    EXPECT_TRUE(recorder->answered[0].empty()) << c.name;
+    ASSERT_TRUE(WaitWrites(2)) << c.name;
+    EXPECT_EQ(Writes()[1], NameRequest(5)) << c.name << ": resent, not the next frame";
+    EXPECT_EQ(link->PendingFrames(), std::vector<Bytes>{Gain(1)}) << c.name;
+    FakeTransport::Inject(*fake, NameReply(5));
+    ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 2; })) << c.name;
+    EXPECT_EQ(recorder->answered[1], NameRequest(5)) << c.name;
+    EXPECT_TRUE(WaitUntil([&] { return Writes().back() == Gain(1); })) << c.name;
+    link->Close();
+  }
+}
+
+TEST_F(DisciplineTest, OnlyWrongAnswersEndInStatusZeroWithoutKeepAlives) {
+  // A processor that numbers every name reply wrongly: the request goes out
+  // once and RetryLimit times again, then status 0; no keep-alive goes out
+  // while its answer is owed.
+  Open();
+  link->SetReplyTimeout(60);
+  link->SetRetryLimit(3);
+  {
+    std::lock_guard guard(fake->lock);
+    fake->responder = [](const Bytes&) { return NameReply(6); };
+  }
+  link->QueueFrame(NameRequest(5), true);
+  ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }));
+  link->PollTimerTick();
+  Spin(100);
+  EXPECT_EQ(Writes(), std::vector<Bytes>(4, NameRequest(5)));
+  EXPECT_TRUE(link->IsBusy());
+  for (const Bytes& answered : recorder->answered) EXPECT_TRUE(answered.empty());
 }
 
 TEST_F(DisciplineTest, FramesSubmittedFromTheReplyHandlerQueueBehind) {
@@ -144,7 +211,7 @@ TEST_F(DisciplineTest, FramesSubmittedFromTheReplyHandlerQueueBehind) {
   recorder->onFrame = [&](const Bytes& frame) {
     if (LCmd(frame, 1).GetCode() == 0x01 && recorder->frames.size() == 1) link->QueueFrame(Gain(9), true);
   };
-  link->QueueFrame(Identity(), true);
+  link->QueueFrame(Mute(), true);
   ASSERT_TRUE(WaitWrites(1));
   Answer();
   ASSERT_TRUE(WaitWrites(2));
@@ -212,7 +279,7 @@ TEST_F(DisciplineTest, TrafficLinesOfEveryWriteAndOfTheOwnersReplies) {
   link->SetRetryLimit(2);
   link->QueueFrame(Identity(), true);
   ASSERT_TRUE(WaitWrites(2));
-  Answer();
+  FakeTransport::Inject(*fake, IdentityReply());
   ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
   Spin(150);
   const std::size_t writes = Writes().size();
@@ -225,12 +292,12 @@ TEST_F(DisciplineTest, TrafficLinesOfEveryWriteAndOfTheOwnersReplies) {
   link->SetReplyTimeout(50);
   link->QueueFrame(Identity(), true);
   ASSERT_TRUE(WaitWrites(2));
-  Answer();
+  FakeTransport::Inject(*fake, IdentityReply());
   ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
   Spin(150);
   // The Ethernet link lists its replies too, each once.
   const std::vector<std::string>& lines = recorder->traffic;
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "NET R 10 02 01 00 01 01 10 03 00 "), 1);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "NET R 10 02 01 00 04 13 51 52 56 10 03 42 "), 1);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "NET W 10 02 00 01 01 13 10 03 12 "),
             static_cast<std::ptrdiff_t>(Writes().size()));
   EXPECT_EQ(lines.size(), Writes().size() + 1);

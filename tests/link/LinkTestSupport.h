@@ -30,6 +30,7 @@ inline void Spin(int ms) {
 
 struct Recorder {
   std::vector<Bytes> frames;
+  std::vector<Bytes> answered;  // per frame: the frame in flight it answered, or empty
   std::vector<std::pair<int, int>> statuses;
   std::vector<std::string> traffic;
   std::function<void(const Bytes&)> onFrame;  // runs inside the hand-over
@@ -38,8 +39,9 @@ struct Recorder {
   // calls after a test ends touch nothing freed.
   static LinkOwner OwnerOf(const std::shared_ptr<Recorder>& r) {
     LinkOwner owner;
-    owner.OnFrame = [r](const Bytes& frame) {
+    owner.OnFrame = [r](const Bytes& frame, const Bytes& answered) {
       r->frames.push_back(frame);
+      r->answered.push_back(answered);
       if (r->onFrame) r->onFrame(frame);
     };
     owner.OnStatus = [r](int status, int value) { r->statuses.emplace_back(status, value); };

@@ -31,6 +31,7 @@
 #include "model/Lunitcontrol.h"
 #include "platform/MenuItem.h"
 #include "platform/Timer.h"
+#include "simproc/SimNetServer.h"
 #include "simproc/SimSerialServer.h"
 #include "support/UiFixture.h"
 
@@ -92,7 +93,7 @@ class UploadTest : public MainWindowTest {
   // A USB link answered by the simulated processor.
   void AttachSimulatedUsb() {
     LinkOwner owner;
-    owner.OnFrame = [](const Bytes& frame) { fmMain->OnDeviceReply(frame); };
+    owner.OnFrame = [](const Bytes& frame, const Bytes& answered) { fmMain->OnDeviceReply(frame, answered); };
     fmMain->UsbProc = std::make_unique<LUsbProc>(owner, 1, [this](std::span<const std::uint8_t> frame, int) {
       for (const Bytes& reply : processor->Receive(frame)) usbLink.load()->DeliverReceived(reply);
       return true;
@@ -130,6 +131,7 @@ class UploadTest : public MainWindowTest {
   QTimer guard;
   std::shared_ptr<SimProcessor> processor = std::make_shared<SimProcessor>();
   std::unique_ptr<SimSerialServer> server;  // outlives the window's link
+  std::unique_ptr<SimNetServer> netServer;
   std::atomic<RequestReplyDiscipline*> usbLink{nullptr};
 };
 
@@ -166,6 +168,16 @@ void ExpectChainDetails(const std::vector<Submitted>& chain) {
       EXPECT_EQ(s.force, s.code != 0x12) << int(s.code);
     }
   }
+}
+
+// Between the start of the read and its last block request, only the read's
+// own requests reach the processor: no keep-alive while a reply is owed.
+void ExpectNoKeepAliveDuringTheRead(const std::vector<LCmd>& requests) {
+  auto start = std::find_if(requests.begin(), requests.end(), [](const LCmd& c) { return c.GetCode() == 0x22; });
+  auto last = std::find_if(requests.rbegin(), requests.rend(), [](const LCmd& c) { return c.GetCode() == 0x27; });
+  ASSERT_NE(start, requests.end());
+  ASSERT_NE(last, requests.rend());
+  for (auto it = start; it != last.base(); ++it) EXPECT_NE(it->GetCode(), 0x12) << "request " << (it - requests.begin());
 }
 
 void ExpectImageEqualsProcessor(const LUnitControl& image, const SimProcessor& sim) {
@@ -441,6 +453,7 @@ TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
     EXPECT_LE(count, 1 + 3) << testsupport::Hex(request);
   }
   EXPECT_EQ(times[Bytes{0x22}], 2) << "written and resent once, never a second chain";
+  ExpectNoKeepAliveDuringTheRead(processor->Requests());
   const auto sent = Taken();
   std::vector<Submitted> chain;
   for (const Submitted& s : sent)
@@ -519,4 +532,70 @@ TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
   EXPECT_EQ(fmMain->DeviceIp, (std::array<std::uint8_t, 4>{192, 168, 1, 101}));
   ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
   EXPECT_EQ(fmMain->UploadRefreshCount, 1);
+}
+
+// ---- Lost, misnumbered and slow replies over both line links ----------------
+
+TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
+  // From the start of the read: the eighth reply (the name of U06) is lost,
+  // or says 6 for the request of 5, or every reply comes later than the
+  // reply time-out. The request is written again on its time-out and the
+  // read completes, with no keep-alive while a reply is owed.
+  struct Case {
+    const char* name;
+    bool net;
+    SimFaults faults;
+    int timeout = 0;  // reply time-out for the read; 0: the editor's own
+  };
+  SimFaults lost, misnumbered, slow;
+  lost.DropReply = 8;
+  misnumbered.MisnumberReply = 8;
+  slow.DelayMs = 90;
+  const Case cases[] = {{"serial, lost", false, lost},          {"serial, misnumbered", false, misnumbered},
+                        {"Ethernet, lost", true, lost},         {"Ethernet, misnumbered", true, misnumbered},
+                        {"Ethernet, late", true, slow, 60}};
+  guard.start(60000);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fmMain->Disconnect();
+    processor = std::make_shared<SimProcessor>();
+    Personalise(*processor);
+    server.reset();
+    netServer.reset();
+    fmMain->OnSubmit = [&](const Bytes& frame, bool) {
+      if (frame[5] != 0x22) return;
+      if (c.timeout) fmMain->SetLinkTimeout(c.timeout);
+      processor->SetFaults(c.faults);
+    };
+    if (c.net) {
+      netServer = std::make_unique<SimNetServer>(processor);
+      SimNetConfig config;
+      config.Address = "127.0.0.2";
+      config.TcpPort = fmMain->Endpoints.tcpPort;
+      config.UdpPort = fmMain->Endpoints.udpCommandPort;
+      config.BroadcastPort = 0;
+      config.MulticastGroup.clear();
+      ASSERT_TRUE(netServer->Start(config)) << netServer->LastError();
+      fmMain->DeviceIp = {127, 0, 0, 2};
+      fmMain->PointAtDeviceIp();
+      fmMain->ConnectNet();
+    } else {
+      server = std::make_unique<SimSerialServer>(processor);
+      ASSERT_TRUE(server->StartPty()) << server->LastError();
+      fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
+      fmMain->ConnectCom();
+    }
+    const int refreshes = fmMain->UploadRefreshCount;
+    ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 30000));
+    fmMain->tmInLevelDet->SetEnabled(false);
+    const std::vector<LCmd> requests = processor->Requests();
+    ExpectNoKeepAliveDuringTheRead(requests);
+    ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
+    EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), "Board Room 3");
+    int nameFive = 0;
+    for (const LCmd& r : requests) nameFive += r.GetCode() == 0x29 && r.GetPayload() == Bytes{5};
+    EXPECT_GE(nameFive, 2) << "the request was written again";
+    EXPECT_LE(nameFive, 1 + 3);
+  }
+  fmMain->OnSubmit = nullptr;
 }

@@ -172,7 +172,14 @@ std::optional<Bytes> SimProcessor::Answer(std::span<const std::uint8_t> request)
   if (restarted_ && cmd->GetCode() != 0x10) return std::nullopt;
   restarted_ = false;
   std::optional<Bytes> reply = AnswerLocked(id, cmd->GetCode(), cmd->GetPayload());
-  if (faults_.Silent) return std::nullopt;
+  const bool silenced = faults_.SilentFrom > 0 && static_cast<int>(log_.size()) >= faults_.SilentFrom;
+  if (faults_.Silent || silenced || !reply) return std::nullopt;
+  ++repliesSinceFaults_;
+  if (repliesSinceFaults_ == faults_.DropReply) return std::nullopt;
+  if (repliesSinceFaults_ == faults_.MisnumberReply && reply->size() > 9) {
+    const std::uint8_t was = (*reply)[6]++;
+    reply->back() ^= static_cast<std::uint8_t>(was ^ (*reply)[6]);
+  }
   return reply;
 }
 
@@ -349,6 +356,7 @@ Bytes SimProcessor::MeterPayload() {
 void SimProcessor::SetFaults(const SimFaults& faults) {
   std::lock_guard guard(lock_);
   faults_ = faults;
+  repliesSinceFaults_ = 0;
 }
 
 SimFaults SimProcessor::Faults() const {

@@ -41,7 +41,9 @@
 //
 // The simulator answers requests whatever device ID they carry (over USB the
 // editor learns the ID from the replies). Fault knobs: no answers at all,
-// answers with another device ID; the byte-level knobs (pieces, replies run
+// answers with another device ID, one reply lost or misnumbered (a name
+// reply for 5 that says 6), silence from a chosen request on (a link that
+// breaks mid-transfer); the byte-level knobs (pieces, replies run
 // together, delay, garbage) are applied by SimReplyShaper.
 #pragma once
 
@@ -65,6 +67,9 @@ struct SimFaults {
   int DelayMs = 0;            // pause before each reply write
   int GarbageBytes = 0;       // bytes that start no frame, ahead of each write
   bool AnswerUdpCopies = false;  // network: the UDP copy of a command is answered on TCP too
+  int DropReply = 0;          // n > 0: the nth reply from the setting of the faults is lost
+  int MisnumberReply = 0;     // n > 0: the nth reply carries its first payload byte plus one
+  int SilentFrom = 0;         // n > 0: requests from the nth received on are carried out, not answered
 };
 
 class SimProcessor {
@@ -153,6 +158,7 @@ class SimProcessor {
   std::array<std::uint8_t, 256> codec_{};
   std::array<std::uint16_t, 1024> aec_{};
   unsigned meterPhase_ = 0;
+  int repliesSinceFaults_ = 0;
   bool restarted_ = false;
   int restarts_ = 0;
 };

@@ -9,7 +9,9 @@
 //                                   there, one hex byte a line
 // Options: --id N (device ID, default 1), --silent, --reply-id N, --split N,
 // --gap MS, --together N, --delay MS, --garbage N, --udp-answers (network: the
-// UDP copy of a command is answered on TCP too), --preset N (the current
+// UDP copy of a command is answered on TCP too), --drop-reply N (the Nth reply
+// is lost), --misnumber N (the Nth reply carries its first payload byte plus
+// one, as a name reply for 5 that says 6), --preset N (the current
 // preset's number, 0-21), --stream FILE (the current parameter stream: the
 // file's bytes from stream byte 0, at most 1550), --password TEXT (the
 // operation-lock password to start with: up to 4 bytes, zero bytes after a
@@ -36,7 +38,8 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
-               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers] [--preset N]\n"
+               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers] [--drop-reply N]\n"
+               "              [--misnumber N] [--preset N]\n"
                "              [--stream FILE] [--password TEXT] [--groups HEX]\n");
   return 2;
 }
@@ -97,6 +100,10 @@ int main(int argc, char** argv) {
       ok = number(faults.DelayMs, 0, 60000);
     } else if (arg == "--garbage") {
       ok = number(faults.GarbageBytes, 0, 1000);
+    } else if (arg == "--drop-reply") {
+      ok = number(faults.DropReply, 1, 1000000);
+    } else if (arg == "--misnumber") {
+      ok = number(faults.MisnumberReply, 1, 1000000);
     } else if (arg == "--udp-answers") {
       faults.AnswerUdpCopies = true;
     } else {
