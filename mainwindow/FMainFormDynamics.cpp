@@ -256,7 +256,7 @@ void TfmMain::BuildDynamicsPages() {
     std::span<const Param> params;
   };
   const PageParts pages[] = {
-      {kComp, "uxgFftComp", "uxgParamComp", "Out 1  " + TranslateSid("SID_COMP"), kCompParams},
+      {kComp, "uxgFftComp", "uxgParamComp", "Out 1 " + TranslateSid("SID_COMP"), kCompParams},
       {kGate, "uxgFftGate", "uxgParamGate", "In 1 " + TranslateSid("SID_GATE"), kGateParams},
       {kAgc, "uxgFftAgc", "uxgParamAgc", "In 1 " + TranslateSid("SID_AGC"), kAgcParams},
   };

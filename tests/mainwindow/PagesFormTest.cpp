@@ -592,7 +592,7 @@ TEST_F(PagesFormTest, LanguagePassReachesThePagesLabels) {
   for (const char* name : {"lbDelayUnit", "lbFftDelayOut", "lbCompReleaseOut8", "lbAgcTargetInH", "lbGateAttackInH"})
     EXPECT_TRUE(Find<QLabel>(name)->text().contains(QRegularExpression("[\\x{4e00}-\\x{9fff}]"))) << name;
   EXPECT_EQ(Find<TUxBmpButton>("uxbUnit2")->Caption(), main->TranslateSid("SID_UNIT_FT"));
-  EXPECT_EQ(Find<QLabel>("lbCompName")->text(), "Out 1  " + main->TranslateSid("SID_COMP"));
+  EXPECT_EQ(Find<QLabel>("lbCompName")->text(), "Out 1 " + main->TranslateSid("SID_COMP"));
   main->MenuItem("English")->Click();
   EXPECT_EQ(Find<QLabel>("lbGateName")->text(), "In 1 Gate");
   EXPECT_EQ(Find<QLabel>("lbCompReleaseOut8")->text(), "Release");
