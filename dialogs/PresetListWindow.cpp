@@ -28,7 +28,7 @@ TPresetListWindow::TPresetListWindow(bool withFactory, const char* titleKey, con
   // The window's light text would sit on the style's light header face: the
   // column titles get the dialog's own dark face instead.
   QPalette header = vledPresetName->horizontalHeader()->palette();
-  header.setColor(QPalette::Button, dialogs::Colours().face);
+  header.setColor(QPalette::Button, dialogs::Colours().faceTo);
   header.setColor(QPalette::ButtonText, dialogs::Colours().text);
   vledPresetName->horizontalHeader()->setPalette(header);
   vledPresetName->setColumnWidth(0, 69);

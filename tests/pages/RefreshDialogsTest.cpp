@@ -65,8 +65,9 @@ class RefreshDialogsTest : public RecordingMainTest {
 };
 
 TEST_F(RefreshDialogsTest, CreationLeavesTheCurveTitlesToThePages) {
-  // The pages' own title, which the refresh pass keeps to.
+  // The pages' own titles, which the refresh pass keeps to.
   EXPECT_EQ(Find<QLabel>("lbGateName")->text(), "In 1 Gate");
+  EXPECT_EQ(Find<QLabel>("lbCompName")->text(), "Out 1 Compressor");
 }
 
 TEST_F(RefreshDialogsTest, OneImageReachesDynamicsEffectAndDialogs) {
