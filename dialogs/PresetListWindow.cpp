@@ -25,6 +25,12 @@ TPresetListWindow::TPresetListWindow(bool withFactory, const char* titleKey, con
   vledPresetName->setHorizontalHeaderLabels({QStringLiteral("  Number"), QStringLiteral("    Name")});
   vledPresetName->verticalHeader()->setVisible(false);
   vledPresetName->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // The window's light text would sit on the style's light header face: the
+  // column titles get the dialog's own dark face instead.
+  QPalette header = vledPresetName->horizontalHeader()->palette();
+  header.setColor(QPalette::Button, dialogs::Colours().faceTo);
+  header.setColor(QPalette::ButtonText, dialogs::Colours().text);
+  vledPresetName->horizontalHeader()->setPalette(header);
   vledPresetName->setColumnWidth(0, 69);
   vledPresetName->setColumnWidth(1, 126);
   vledPresetName->setEditTriggers(QAbstractItemView::NoEditTriggers);

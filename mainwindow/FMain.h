@@ -300,6 +300,12 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   void OnPresetDownloadReply(std::uint8_t id, const Bytes& payload);
   void SavePresetFile();
   void OpenPresetFile();
+  // The file window of the Open, Save, Upload and Download commands: titled
+  // with the command's text, filtered to the file kind, and opened in
+  // FileFolder, the folder of the last file chosen (the home folder at first).
+  enum class FileKind { Preset, Unit };
+  std::optional<QString> ChooseTransferFile(FileKind kind, bool save, const char* commandKey);
+  QString FileFolder;
   void OnBulkLoadEndReply(std::uint8_t id, const Bytes& payload);
   void InstallPresetHandlers();
 

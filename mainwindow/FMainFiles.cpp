@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -37,7 +38,7 @@ constexpr std::uint8_t kEndOfTransfer = 0x12;
 constexpr std::uint8_t kFactoryReset = 0x23;
 constexpr std::uint8_t kMemorizeMode = 0x6A;
 constexpr int kPresetFileMode = 12;
-constexpr int kBulkLoadProgressMax = 250;
+constexpr int kBulkLoadProgressMax = 379;  // the bulk load's commands, one acknowledgement each
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -45,12 +46,31 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 // ---- Preset files ------------------------------------------------------------------
 
+std::optional<QString> TfmMain::ChooseTransferFile(FileKind kind, bool save, const char* commandKey) {
+  const bool preset = kind == FileKind::Preset;
+  const bool english = Language != QLatin1String("ChineseGB");
+  const QString what = preset ? (english ? QStringLiteral("Preset files") : QString::fromUtf8("预设档案"))
+                              : (english ? QStringLiteral("Unit files") : QString::fromUtf8("机台档案"));
+  const QString suffix = preset ? QStringLiteral("prs") : QStringLiteral("unt");
+  platform::FileRequest request;
+  request.title = TranslateSid(QString::fromLatin1(commandKey));
+  request.filter = what + " (*." + suffix + ")";
+  request.defaultSuffix = suffix;
+  request.save = save;
+  request.mustExist = !save;
+  // The program's own folder is seldom writable; the current folder is reset
+  // to it after every transfer, so the window is given its folder.
+  request.directory = !FileFolder.isEmpty() && QDir(FileFolder).exists() ? FileFolder : QDir::homePath();
+  const std::optional<QString> chosen = platform::ChooseFile(request);
+  if (chosen) FileFolder = QFileInfo(*chosen).absolutePath();
+  return chosen;
+}
+
 void TfmMain::SavePresetFile() {
   presetfiles::FileBytes file = UnitControl->SerializePreset();
   file.push_back(0x0D);
   file.push_back(0x0A);
-  const std::optional<QString> chosen =
-      platform::ChooseFile({QStringLiteral("sdSavePreset"), QStringLiteral("*.prs"), QStringLiteral("prs"), true});
+  const std::optional<QString> chosen = ChooseTransferFile(FileKind::Preset, true, "SID_SAVE");
   if (chosen) {
     const std::string path = presetfiles::WithExtension(LocalPath(*chosen), "prs");
     if (!presetfiles::SaveFileAtomically(path, file)) ShowInformation(presetfiles::kErrorFile);
@@ -59,8 +79,7 @@ void TfmMain::SavePresetFile() {
 }
 
 void TfmMain::OpenPresetFile() {
-  const std::optional<QString> chosen =
-      platform::ChooseFile({QStringLiteral("odOpenPreset"), QStringLiteral("*.prs"), QStringLiteral("prs"), false});
+  const std::optional<QString> chosen = ChooseTransferFile(FileKind::Preset, false, "SID_OPEN");
   if (!chosen) return;
   ClearEqSelection();
   // A file larger than a preset file is refused without being read whole.

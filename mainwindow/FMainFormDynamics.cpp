@@ -112,6 +112,8 @@ TwXYPlot* TransferPlot(TfmMain& form, QWidget* parent, const QString& name, int 
   plot->setGeometry(20, 24, 587, 230);
   SetupFormPlot(plot);
   plot->XAxis()->SetDesiredIncrement(20);
+  // Thirteen labels every 10 dB fit the Y axis only with no blank line between them.
+  plot->YAxis()->SetLabelSeparation(0);
   // Channel 1 marks the threshold; the AGC's channel 2 marks the target.
   SetupTransferChannels(plot, channels);
   plot->show();
@@ -256,7 +258,7 @@ void TfmMain::BuildDynamicsPages() {
     std::span<const Param> params;
   };
   const PageParts pages[] = {
-      {kComp, "uxgFftComp", "uxgParamComp", "Out 1  " + TranslateSid("SID_COMP"), kCompParams},
+      {kComp, "uxgFftComp", "uxgParamComp", "Out 1 " + TranslateSid("SID_COMP"), kCompParams},
       {kGate, "uxgFftGate", "uxgParamGate", "In 1 " + TranslateSid("SID_GATE"), kGateParams},
       {kAgc, "uxgFftAgc", "uxgParamAgc", "In 1 " + TranslateSid("SID_AGC"), kAgcParams},
   };

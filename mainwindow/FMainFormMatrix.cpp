@@ -180,6 +180,31 @@ void BuildOverview(TfmMain& form, QWidget* upper) {
   for (int i = 0; i < 8; ++i) form.FindControl<QWidget>("plMatrixIn" + platform::ChannelSuffix(i))->raise();
 }
 
+// The page frame's upper piece ends above the foot of the diagram, whose
+// effect row would sit across the line between the page's halves: here the
+// upper panel runs on to the diagram's foot, and the line is drawn there.
+void PaintDiagramBackground(TfmMain& form, QWidget* upper, QPainter& canvas) {
+  PaintPageBackground(upper, canvas);
+  auto* left = form.FindControl<QWidget>("imLeftUpBase");
+  auto* right = form.FindControl<QWidget>("imRightUpBase");
+  if (!left || !right) return;
+  const qreal split = left->geometry().bottom() + 1 - upper->y();
+  const qreal foot = upper->height() - 1.5;
+  if (split >= foot) return;
+  // The frame's outline runs 3.5 pixels inside its pieces, with corners of 6.
+  const qreal x0 = left->x() - upper->x() + 3.5;
+  const qreal x1 = right->geometry().right() + 1 - upper->x() - 3.5;
+  const qreal from = split - 12;
+  canvas.save();
+  canvas.setRenderHint(QPainter::Antialiasing, true);
+  canvas.fillRect(QRectF(x0 + 0.5, from, x1 - x0 - 1, upper->height() - from), Colours().frameFill);
+  canvas.setPen(QPen(Colours().frameEdge, 1));
+  canvas.drawLine(QPointF(x0, from), QPointF(x0, foot));
+  canvas.drawLine(QPointF(x1, from), QPointF(x1, foot));
+  canvas.drawLine(QPointF(x0, foot), QPointF(x1, foot));
+  canvas.restore();
+}
+
 void BuildCrosspoints(TfmMain& form, QWidget* lower) {
   platform::TFont buttonFont;
   buttonFont.Name = QStringLiteral("Tahoma");
@@ -233,6 +258,10 @@ void TfmMain::BuildMatrixPage() {
   auto* lower = FindControl<QWidget>("uxgParamMatrix");
   if (!upper || !lower) return;
   BuildOverview(*this, upper);
+  if (auto* group = dynamic_cast<TUxGroupBox*>(upper))
+    group->OnPaint = [this](QObject* sender, QPainter& canvas) {
+      PaintDiagramBackground(*this, static_cast<QWidget*>(sender), canvas);
+    };
   BuildCrosspoints(*this, lower);
   BindMatrixHandlers();
   // The diagram's effect blocks are the effect page's.

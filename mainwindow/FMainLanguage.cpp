@@ -132,7 +132,7 @@ bool TfmMain::ApplyCaption(const QString& name, const char* key, const char* upK
   else if (k == "@online") text = TranslateSid(IdentityAccepted ? "SID_ONLINE" : "SID_OFFLINE");
   else if (k == "@gate") text = DynamicsTitle("In ", GateChannel + 1, " ", "SID_GATE");
   else if (k == "@agc") text = DynamicsTitle("In ", AgcChannel + 1, " ", "SID_AGC");
-  else if (k == "@comp") text = DynamicsTitle("Out ", CompChannel - 7, "  ", "SID_COMP");
+  else if (k == "@comp") text = DynamicsTitle("Out ", CompChannel - 7, " ", "SID_COMP");
   else if (k == "@grid") return ApplyGridLanguage(control);
   else if (upKey) {
     auto* button = dynamic_cast<TUxBmpButton*>(control);

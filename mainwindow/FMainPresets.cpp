@@ -222,7 +222,8 @@ void TfmMain::UploadStoredPresets() {
   tmInLevelDet->SetEnabled(false);
   ResetMeters();
   SendCommand(CM_MCS_READ_EEPROM(GetDeviceId(), 0, kSystemByteCount), true, true);
-  SetProgress(TranslateSid("SID_UPLOAD_PRESET"), stored);
+  // One step per block read, so the bar moves through every preset.
+  SetProgress(TranslateSid("SID_UPLOAD_PRESET"), stored * kBlockCount);
   tmProcessShow->SetEnabled(true);
 }
 
@@ -240,6 +241,7 @@ void TfmMain::OnPresetBlockReply(std::uint8_t, const Bytes& payload) {
   if (payload.empty()) return;
   const int n = payload[0];
   UnitControl->ApplyPresetBlock(PresetReadSlot, payload);
+  SetProgressPosition(ProgressPosition() + 1);
   if (n < kLastBlock) {
     SendCommand(CM_MCS_CMD(GetDeviceId(), kStoredBlock, Lo(n + 1)), true, true);
     return;
@@ -251,7 +253,6 @@ void TfmMain::OnPresetBlockReply(std::uint8_t, const Bytes& payload) {
   } while (PresetReadSlot < kEndSlot && !UnitControl->IsPresetStored(PresetReadSlot - 1));
   if (PresetReadSlot < kEndSlot) {
     LinkState = 4;
-    SetProgressPosition(ProgressPosition() + 1);
     SendCommand(CM_MCS_CMD(GetDeviceId(), kSelectStored, Lo(PresetReadSlot)), true, true);
     return;
   }
@@ -266,8 +267,7 @@ void TfmMain::tmUploadTimer(QObject*) {
   // A second event may have been queued before the timer stopped.
   if (!tmUpload->Enabled()) return;
   tmUpload->SetEnabled(false);
-  const std::optional<QString> chosen =
-      platform::ChooseFile({QStringLiteral("sdSaveUnit"), QStringLiteral("*.unt"), QStringLiteral("unt"), true});
+  const std::optional<QString> chosen = ChooseTransferFile(FileKind::Unit, true, "SID_UPLOAD");
   if (chosen) {
     const std::string path = presetfiles::WithExtension(QFile::encodeName(*chosen).toStdString(), "unt");
     if (!UnitControl->SaveUnitFile(path)) ShowInformation(presetfiles::kErrorFile);
@@ -290,8 +290,7 @@ void TfmMain::DownloadUnitFile() {
     ShowInformation("SID_INFO_CON_FIRST");
     return;
   }
-  const std::optional<QString> chosen =
-      platform::ChooseFile({QStringLiteral("odOpenUnit"), QStringLiteral("*.unt"), QStringLiteral("unt"), false});
+  const std::optional<QString> chosen = ChooseTransferFile(FileKind::Unit, false, "SID_DOWNLOAD");
   if (!chosen) return;
   // Anything far larger than a unit file is no unit file.
   const auto file = presetfiles::ReadWholeFile(QFile::encodeName(*chosen).toStdString(), 1 << 20);
@@ -318,7 +317,8 @@ void TfmMain::DownloadUnitFile() {
   setEnabled(false);
   int stored = 0;
   for (int p = 1; p <= kPresetCount; ++p) stored += StoredPresetImages[static_cast<std::size_t>(p)][1] == presetfiles::kStoredMarker;
-  SetProgress(TranslateSid("SID_DOWNLOAD_PRESET"), stored);
+  // One step per block written.
+  SetProgress(TranslateSid("SID_DOWNLOAD_PRESET"), stored * kBlockCount);
   if (fmProcess) fmProcess->show();
 }
 
@@ -334,7 +334,6 @@ void TfmMain::DownloadNextPreset(int slot) {
     }
     ++slot;
     PresetDownloadSlot = slot;
-    SetProgressPosition(slot);
   }
   // Finish: the processor restarts with what it was given.
   if (fmProcess) {
@@ -350,6 +349,7 @@ void TfmMain::DownloadNextPreset(int slot) {
 void TfmMain::OnPresetDownloadReply(std::uint8_t, const Bytes& payload) {
   if (payload.empty() || PresetDownloadSlot < 1 || PresetDownloadSlot > kEndSlot) return;
   const int b = payload[0];
+  SetProgressPosition(ProgressPosition() + 1);
   const auto& image = StoredPresetImages[static_cast<std::size_t>(PresetDownloadSlot)];
   if (b < kLastBlock) {
     const int k = b + 1;
@@ -362,6 +362,5 @@ void TfmMain::OnPresetDownloadReply(std::uint8_t, const Bytes& payload) {
     return;
   }
   ++PresetDownloadSlot;
-  SetProgressPosition(PresetDownloadSlot);
   DownloadNextPreset(PresetDownloadSlot);
 }

@@ -1,9 +1,9 @@
 // The refresh pass's steps for the dynamics pages, the effect page and the
 // dialogs that mirror the image (see FMainRefresh.cpp for the pass). Each
 // control's text is made from its position after the control has limited it.
-// The transfer curves of input A and output 1 are redrawn, as their pages
-// draw them, except during the main window's creation (Initialising); the
-// pages' channels stay as they are, only the AGC page takes input A.
+// Except during the main window's creation (Initialising), each dynamics page
+// then shows its first channel (input A, output 1) through the page's own
+// selection, so that its curve, title, meter and meter heading name one channel.
 #include <QLabel>
 #include <QRadioButton>
 
@@ -69,7 +69,7 @@ bool LoadSwitch(TfmMain& form, const char* name, bool on) {
 
 }  // namespace
 
-// 4.4, and the gate curve of input A.
+// 4.4, and the gate page on input A.
 bool TfmMain::RefreshGate(int i) {
   const GateWords gate = UnitControl->GetGate(i);
   const QString threshold = Name("isGateThresholdIn", i);
@@ -78,11 +78,7 @@ bool TfmMain::RefreshGate(int i) {
       !Load<TExTrackBar>(*this, Name("isGateAttackIn", i), Name("cvdGateAttackIn", i), gate.First & 0xFFFF, Ms) ||
       !Load<TExTrackBar>(*this, Name("isGateReleaseIn", i), Name("cvdGateReleaseIn", i), gate.First >> 16, Ms))
     return false;
-  if (i != 0 || Initialising) return true;
-  auto* fader = FindControl<TExTrackBar>(threshold);
-  auto* title = FindControl<QLabel>("lbGateName");
-  if (!title || !DrawTransferCurve("wpGate", dynamics::GateCurve(fader->Position()))) return false;
-  title->setText("In A  " + TranslateSid("SID_GATE"));
+  if (i == 0 && !Initialising) SelectGateChannel(0);
   return true;
 }
 
@@ -101,7 +97,7 @@ bool TfmMain::RefreshAgc(int i) {
   return true;
 }
 
-// 6.5, and the compressor curve of output 1.
+// 6.5, and the compressor page on output 1.
 bool TfmMain::RefreshComp(int ch) {
   const CompWords comp = UnitControl->GetComp(ch);
   const QString threshold = Name("isCompThresholdOut", ch);
@@ -113,16 +109,7 @@ bool TfmMain::RefreshComp(int ch) {
       !Load<TExTrackBar>(*this, Name("isCompReleaseOut", ch), Name("cvdCompReleaseOut", ch), comp.Second & 0xFFFF,
                          Ms))
     return false;
-  if (ch != 8 || Initialising) return true;
-  auto* t = FindControl<TExTrackBar>(threshold);
-  auto* r = FindControl<TExTrackBar>(ratio);
-  auto* title = FindControl<QLabel>("lbCompName");
-  if (!title) return false;
-  const double T = t->Position() * 0.5;
-  const int rp = r->Position();
-  const double offset = rp == r->Max() || rp < 0 || rp > 15 ? 0 : (20 - T) / RatioValues[rp];
-  if (!DrawTransferCurve("wpComp", {{{20, T + offset}, {T, T}, {-100, -100}}, {{T + 0.2, T - 0.4}}})) return false;
-  title->setText("Out 1  " + TranslateSid("SID_COMP"));
+  if (ch == 8 && !Initialising) SelectCompChannel(8);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "mainwindow/MainLayout.h"
 
+#include <algorithm>
+
 #include "platform/Form.h"
 
 namespace mainlayout {
@@ -61,6 +63,10 @@ std::vector<Rule> VerticalRules(int dh) {
   b.Add("plMatrixEff", T, (dh / 9) * 9 + 249);
   b.Add("AuxMixLine1", H, (8 * dh) / 9 + 214);
   b.Add("AuxMixLine2", T, (9 * dh) / 10 + 246);
+  // The bus turns down into the effect row wherever the two come to lie.
+  const int busTop = (9 * dh) / 10 + 246;
+  for (const char* line : {"AuxMixLine3", "AuxMixLine4"}) b.Add(line, T, busTop);
+  b.Add("AuxMixLine4", H, std::max(6, (dh / 9) * 9 + 249 + 3 - busTop));
   for (const char* image : {"imLeftUpBase", "imRightUpBase"}) b.Add(image, H, 256 + dh);
   for (const char* image : {"imLeftDownBase", "imRightDownBase"}) b.Add(image, T, 256 + dh);
   b.Add("uxgPreset", T, 624 + dh);

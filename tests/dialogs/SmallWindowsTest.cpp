@@ -2,8 +2,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QtTest/QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 #include "controls/ExProgressBar.h"
 #include "controls/UxBmpButton.h"
@@ -16,6 +21,7 @@
 #include "dialogs/FMemo.h"
 #include "dialogs/FPeqRst.h"
 #include "dialogs/FProcess.h"
+#include "dialogs/FRecallPreset.h"
 #include "dialogs/FStoreName.h"
 #include "dialogs/FStorePreset.h"
 #include "mainwindow/LanguageTables.h"
@@ -212,4 +218,41 @@ TEST_F(SmallWindowsTest, PresetListOpensWithoutChoosingARow) {
   EXPECT_EQ(fmStoreName->lTitle->text(), QStringLiteral("U05 : "));
   fmStoreName->hide();
   fmStorePreset->hide();
+}
+
+// The lists' column titles must be readable: the darkest or lightest pixel of
+// the titles stands out from their face by a contrast ratio of 4.5.
+TEST_F(SmallWindowsTest, PresetListColumnTitlesStandOutFromTheirFace) {
+  forms.CreateForm(fmStorePreset);
+  forms.CreateForm(fmRecallPreset);
+  auto luminance = [](QRgb c) {
+    auto linear = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+  };
+  for (TPresetListWindow* list : {static_cast<TPresetListWindow*>(fmStorePreset), static_cast<TPresetListWindow*>(fmRecallPreset)}) {
+    list->show();
+    list->FormShow();
+    QHeaderView* header = list->vledPresetName->horizontalHeader();
+    const QImage image = header->grab().toImage();
+    // Inside the two titles' sections, clear of their edge lines.
+    std::map<QRgb, int> count;
+    for (int section = 0; section < 2; ++section) {
+      const int from = header->sectionViewportPosition(section) + 4;
+      const int to = from + header->sectionSize(section) - 8;
+      for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = from; x < to; ++x) ++count[image.pixel(x, y)];
+    }
+    const QRgb face = std::max_element(count.begin(), count.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; })->first;
+    double best = 1;
+    for (const auto& [pixel, n] : count) {
+      const double a = luminance(pixel) + 0.05, b = luminance(face) + 0.05;
+      best = std::max(best, std::max(a, b) / std::min(a, b));
+    }
+    EXPECT_GE(best, 4.5) << list->windowTitle().toStdString();
+    list->hide();
+  }
 }

@@ -13,6 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const presetfiles::PresetFileRead read = presetfiles::ReadPresetFile({data, size});
   if (read.Error) {
     fuzz::Require(std::strcmp(read.Error, presetfiles::kErrorFile) == 0, "a rejected preset file gives another error");
+    // Whatever a rejected read hands on must not load: fed to the loader, it
+    // leaves the image as it was and sends nothing.
+    unit.LoadPresetAndSend(read.Body);
     fuzz::Require(unit.EncodeStream() == before && host.sent.empty(), "a rejected preset file changed the image");
     return 0;
   }

@@ -5,6 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "controls/ExTrackBar.h"
+#include "controls/UxBmpButton.h"
 #include "mainwindow/MainLayout.h"
 #include "support/UiFixture.h"
 
@@ -164,6 +165,28 @@ TEST_F(LayoutWindowTest, TheDelayIndicatorsFollowTheirSlidersOnResize) {
   EXPECT_EQ(Geometry("lbDelayLineInA").width(), 475);
   EXPECT_EQ(Geometry("imDelayInA").left(), 425);
   EXPECT_EQ(Geometry("lbFftDelayTimeInA").left(), 455);
+}
+
+// The Matrix diagram's effect row lies inside the page's upper panel at any
+// size: no frame line crosses the row, the line between the halves runs below
+// it, and the effect bus turns down into it.
+TEST_F(LayoutWindowTest, TheMatrixEffectRowStaysInsideTheUpperPanel) {
+  main->FindControl<TUxBmpButton>("uxbMenuMatrix")->Click();
+  for (QSize size : {QSize(1126, 725), QSize(1280, 1024)}) {
+    ResizeTo(size.width(), size.height());
+    auto* upper = main->FindControl<QWidget>("uxgFftMatrix");
+    const QImage page = upper->grab().toImage();
+    const QRect row = Geometry("plMatrixEff");
+    const QRgb fill = QColor(33, 41, 50).rgb();
+    // Left of the rows, inside the frame: nothing but the panel's fill from the
+    // top of the row down to the foot, where the line between the halves is.
+    for (int y = row.top() - 20; y < upper->height() - 3; ++y)
+      ASSERT_EQ(page.pixel(20, y), fill) << size.height() << " y " << y;
+    EXPECT_NE(page.pixel(20, upper->height() - 2), fill) << size.height();
+    EXPECT_LT(row.bottom(), upper->height() - 3) << size.height();
+    EXPECT_EQ(Geometry("AuxMixLine3").top(), Geometry("AuxMixLine2").top()) << size.height();
+    EXPECT_GE(Geometry("AuxMixLine4").bottom(), row.top()) << size.height();
+  }
 }
 
 }  // namespace

@@ -122,8 +122,8 @@ TEST_F(UploadRefreshTest, SeededProcessorReachesPagesAndDialogsAndOnlyPollsFollo
   EXPECT_EQ(Box(m, "cvdCompRatioOut1"), "Limit");
   EXPECT_EQ(Box(m, "cvdCompThresholdOut1"), "-20.0dB");
   EXPECT_EQ(Box(m, "cvdCompReleaseOut1"), "50ms");
-  EXPECT_EQ(In<QLabel>(m, "lbGateName")->text(), "In A  Gate");
-  EXPECT_EQ(In<QLabel>(m, "lbCompName")->text(), "Out 1  Compressor");
+  EXPECT_EQ(In<QLabel>(m, "lbGateName")->text(), "In 1 Gate");
+  EXPECT_EQ(In<QLabel>(m, "lbCompName")->text(), "Out 1 Compressor");
   for (const char* bus : {"uxbAMatrixEff", "uxbBMatrixEff", "uxbCMatrixEff", "uxbDMatrixEff"}) EXPECT_TRUE(Down(m, bus));
   EXPECT_FALSE(Down(m, "uxbEMatrixEff"));
   EXPECT_EQ(Box(m, "cvdCompThresholdEff"), "-20.0dB");

@@ -139,6 +139,98 @@ TEST(PresetFile, LoadAndSendSendsTheWholePresetInOrder) {
   EXPECT_TRUE(host.sent.empty());
 }
 
+// Every value of a preset file goes out in its own command, at its place in
+// the processor's order. The body's bytes all differ from their neighbours,
+// so any two values exchanged show; the list is written out from the order
+// the processor expects, not from the loader.
+TEST(PresetFile, LoadAndSendPutsEveryValueInItsPlace) {
+  FakeUnitHost host;
+  LUnitControl unit(&host);
+  unit.LoadDefaults();
+  FileBytes body(kPresetBodySize);
+  for (std::size_t j = 0; j < body.size(); ++j) body[j] = static_cast<std::uint8_t>(j * 37 + 11);
+  unit.LoadPresetAndSend(body);
+  const PresetImage& p = unit.GetPresetImage();
+
+  std::vector<std::pair<std::uint8_t, Bytes>> want;
+  auto cmd = [&](std::uint8_t code) { want.push_back({code, {}}); };
+  auto b = [&](unsigned v) { want.back().second.push_back(static_cast<std::uint8_t>(v)); };
+  auto w = [&](unsigned v) { b(v), b(v >> 8); };
+  auto l = [&](std::uint32_t v) { w(v), w(v >> 16); };
+  auto bytes = [&](const auto& field) { for (std::uint8_t c : field) b(c); };
+  auto cut = [&](std::uint8_t code, int ch, const CutFilter& f) { cmd(code), b(ch), w(f.Frequency), b(f.Slope); };
+  auto mix = [&](std::uint8_t code, const MixSettings& m) { cmd(code), l(m.WordA), l(m.WordB), w(m.On); };
+
+  cmd(0x68), b(1);
+  cmd(0x26), bytes(p.Name);
+  for (int i = 0; i < 8; ++i) {
+    const InputChannelRecord& in = p.Inputs[i];
+    cmd(0x3D), b(i), bytes(in.Name);
+    cmd(0x56), b(i), b(in.Phantom);
+    cmd(0x55), b(i), b(in.Sensitivity);
+    cmd(0x61), b(i), b(in.FeedbackLevel);
+    cmd(0x3E), b(i);
+    for (auto v : in.Gate) w(v);
+    cmd(0x3F), b(i);
+    for (auto v : in.Agc) w(v);
+    cut(0x32, i, in.LowCut);
+    cut(0x31, i, in.HighCut);
+    cmd(0x34), b(i), w(in.Gain);
+    cmd(0x36), b(i), b(in.Polarity != 0);
+    cmd(0x3B), b(i), b(in.LinkMask);
+  }
+  const EffectChannelRecord& fx = p.Effect;
+  const std::size_t routing = kStreamEffectOffset + 8 - kStreamNameOffset;  // the stream's whole word
+  cmd(0x3D), b(18), bytes(fx.Name);
+  cmd(0x3A), b(18), b(body[routing]), b(body[routing + 1]);
+  cmd(0x63), b(fx.EffectOn), b(fx.EffectVolume);
+  cmd(0x57), b(fx.CameraDefault);
+  cmd(0x3A), b(18), w(fx.BusRouting);
+  for (int i = 0; i < 8; ++i) cmd(0x47), b(i), w(fx.AutoMixWeight[i]);
+  mix(0x5A, fx.AutoMix);
+  mix(0x64, fx.Camera);
+  cmd(0x62), l(fx.Echo[0]), l(fx.Echo[1]);
+  cmd(0x60), l(fx.Reverb[0]), l(fx.Reverb[1]);
+  cmd(0x30), b(18);
+  for (auto v : fx.Comp) w(v);
+  for (int a = 0; a < 6; ++a) cmd(0x5C), b(a), b(fx.Aec[a]);
+  cmd(0x34), b(18), w(fx.Gain);
+  for (int k = 0; k < 8; ++k) {
+    const OutputChannelRecord& out = p.Outputs[k];
+    const int c = 8 + k;
+    cmd(0x3D), b(c), bytes(out.Name);
+    cmd(0x3A), b(c), w(out.Routing);
+    for (int s = 0; s < 9; ++s) cmd(0x65), b(c), b(s), w(out.MixLevel[s]);
+    cut(0x32, c, out.LowCut);
+    cut(0x31, c, out.HighCut);
+    cmd(0x30), b(c);
+    for (auto v : out.Comp) w(v);
+    cmd(0x34), b(c), w(out.Gain);
+    cmd(0x36), b(c), b(out.Polarity != 0);
+    cmd(0x38), b(c), w(out.Delay);
+    cmd(0x3B), b(c), b(out.LinkMask);
+  }
+  for (int i = 0; i < 8; ++i) cmd(0x35), b(i), b(p.InputMute >> i & 1);
+  cmd(0x35), b(18), b(p.EffectMute);
+  for (int k = 0; k < 8; ++k) cmd(0x35), b(8 + k), b(p.OutputMute >> k & 1);
+  auto bands = [&](int ch, const auto& peq, unsigned bypass) {
+    for (int n = 0; n < int(peq.size()); ++n)
+      cmd(0x33), b(ch), b(n), w(peq[n].Gain), w(peq[n].Frequency), b(peq[n].Q), b(peq[n].Type), b(bypass >> n & 1);
+  };
+  for (int i = 0; i < 8; ++i) bands(i, p.Inputs[i].Peq, p.InputBandBypass[i]);
+  bands(18, fx.Peq, p.EffectBandBypass);
+  for (int k = 0; k < 8; ++k) bands(8 + k, p.Outputs[k].Peq, p.OutputBandBypass[k]);
+  cmd(0x5B), b(0), l(p.InputSubCtrl);
+  cmd(0x5B), b(1), l(p.OutputSubCtrl);
+
+  ASSERT_EQ(want.size(), 379u);
+  ASSERT_EQ(host.sent.size(), want.size());
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    const LCmd& sent = host.sent[i].Cmd;
+    ASSERT_EQ(std::make_pair(sent.GetCode(), sent.GetPayload()), want[i]) << "command " << i;
+  }
+}
+
 TEST(UnitFile, WritesStoredRecordsAndFillsTheRest) {
   SystemBytes system{};
   for (std::size_t i = 0; i < system.size(); ++i) system[i] = static_cast<std::uint8_t>(0xA0 + i);

@@ -15,6 +15,7 @@
 #include "display/LProgressBar.h"
 #include "model/Lunitcontrol.h"
 #include "platform/Timer.h"
+#include "plot/wPlotAxis.h"
 #include "plot/wXYPlot.h"
 #include "plot/wXYPlotChannel.h"
 
@@ -134,6 +135,14 @@ TEST_F(DynamicsPagesTest, AgcThresholdStaysAtTheTargetAndTheCurveWaitsForTheTick
   Find<TUpDown>("udAgcTargetInA")->SetPosition(-40);
   main->Updating = false;
 
+  // Threshold -40 dB under a target of -20 dB, ratio 2.0: the curve steps up
+  // at the threshold and its upper line passes through the target.
+  QTest::mouseClick(Find<QLabel>("lbAgcInA"), Qt::LeftButton);
+  EXPECT_EQ(Points("wpAgc", 0), (std::vector<std::pair<double, double>>{{20, 0}, {-40, -30}, {-40, -40}, {-100, -100}}));
+  EXPECT_EQ(Points("wpAgc", 1), (std::vector<std::pair<double, double>>{{-39.8f, -40.4f}}));
+  EXPECT_EQ(Points("wpAgc", 2), (std::vector<std::pair<double, double>>{{-19.8f, -20.4f}}));
+  main->frames.clear();
+
   Find<TExTrackBar>("isAgcThresholdInA")->SetPosition(-40 + 20);
   EXPECT_EQ(Find<TExTrackBar>("isAgcThresholdInA")->Position(), -40);
   const Bytes frame = Hex({0x10, 0x02, 0x00, 0x01, 0x0C, 0x3F, 0x00, 0x05, 0x00, 0x31, 0x00, 0xF3, 0x01, 0x8C, 0x00,
@@ -157,6 +166,28 @@ TEST_F(DynamicsPagesTest, AgcThresholdStaysAtTheTargetAndTheCurveWaitsForTheTick
   EXPECT_EQ(main->AgcChannel, 3);
   QTest::mouseRelease(Find<TExTrackBar>("isAgcReleaseInD"), Qt::LeftButton);
   SavePicture("uxbMenuAgc", "agc-page.png");
+}
+
+// Each transfer curve's axes run from -100 to +20 dB: X labelled every 20 dB,
+// Y every 10 dB, at the window's smallest size.
+TEST_F(DynamicsPagesTest, TransferPlotsLabelXEvery20AndYEvery10Db) {
+  main->resize(1126, 725);
+  auto majors = [](const TwPlotAxis* axis) {
+    std::vector<double> at;
+    for (int i = 0; i < axis->TickListCount(); ++i)
+      if (axis->TickListItem(i).TickType == ipttMajor && axis->TickListItem(i).Show)
+        at.push_back(axis->TickListItem(i).Position);
+    return at;
+  };
+  const std::vector<double> every20{-100, -80, -60, -40, -20, 0, 20};
+  const std::vector<double> every10{-100, -90, -80, -70, -60, -50, -40, -30, -20, -10, 0, 10, 20};
+  for (auto [page, plot] : {std::pair{"uxbMenuComp", "wpComp"}, {"uxbMenuGate", "wpGate"}, {"uxbMenuAgc", "wpAgc"}}) {
+    Find<TUxBmpButton>(QString::fromLatin1(page))->Click();
+    auto* p = Find<TwXYPlot>(QString::fromLatin1(plot));
+    p->grab();  // a paint builds the ticks
+    EXPECT_EQ(majors(p->XAxis()), every20) << plot;
+    EXPECT_EQ(majors(p->YAxis()), every10) << plot;
+  }
 }
 
 // Typed values through the real boxes: Return, keypad Enter and focus loss.

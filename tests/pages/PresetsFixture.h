@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "MainWindowFixture.h"
+#include "controls/ExProgressBar.h"
 #include "dialogs/FFactory.h"
 #include "dialogs/FInformation.h"
 #include "dialogs/FProcess.h"
@@ -43,6 +44,7 @@ class PresetsTest : public MainWindowTest {
       if (frame[5] == 0x40) return;
       frames.push_back(Hex(frame));
       forced.push_back(force);
+      progress.push_back(fmProcess->ProgressBar->Position());
     };
     // Modal boxes answer themselves: the information box is read and closed,
     // the factory confirmation gets the answer the test chose.
@@ -59,7 +61,8 @@ class PresetsTest : public MainWindowTest {
     boxes.start(10);
     char pattern[] = "/tmp/presets-XXXXXX";
     folder = mkdtemp(pattern);
-    platform::SetFileProvider([this](const platform::FileRequest&) -> std::optional<QString> {
+    platform::SetFileProvider([this](const platform::FileRequest& request) -> std::optional<QString> {
+      requests.push_back(request);
       if (failFiles) throw std::runtime_error("file layer");
       return chosen;
     });
@@ -92,6 +95,7 @@ class PresetsTest : public MainWindowTest {
     testsupport::RunEventLoop(100);
     frames.clear();
     forced.clear();
+    progress.clear();
   }
   // Waits until the frame has been submitted; its index, or -1.
   int WaitForFrame(const std::string& hex, int ms = 8000) {
@@ -125,11 +129,13 @@ class PresetsTest : public MainWindowTest {
   std::unique_ptr<SimSerialServer> server;
   std::vector<std::string> frames;
   std::vector<bool> forced;
+  std::vector<int> progress;  // the progress bar's position as each frame was submitted
   std::vector<QString> messages;
   QTimer boxes;
   bool factoryOk = true;
   bool failFiles = false;
   std::optional<QString> chosen;
+  std::vector<platform::FileRequest> requests;
   std::string folder;
 };
 

@@ -2,6 +2,7 @@
 // processor on a pseudo-terminal: store and recall through the list and name
 // windows, reading and writing unit files, preset files, and the menu
 // commands that send. Every submitted frame is recorded (meter polls left out).
+#include <QDir>
 #include <QLabel>
 
 #include <unistd.h>
@@ -108,6 +109,10 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   for (int b = 0; b < 31; ++b) EXPECT_EQ(Codes()[2 + b], 0x28);
   EXPECT_EQ(frames[33], "10 02 00 01 02 24 07 10 03 21");
   EXPECT_EQ(Codes()[65], 0x12);
+  // The bar counts the 62 blocks read: half way at the second preset, full at the end.
+  EXPECT_EQ(fmProcess->ProgressBar->Max(), 62);
+  EXPECT_EQ(progress[33], 31);
+  EXPECT_EQ(progress[65], 62);
   const auto file = presetfiles::ReadWholeFile(path, 1 << 20);
   ASSERT_TRUE(file);
   ASSERT_EQ(file->size(), 31955u);
@@ -132,11 +137,12 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   processor->Answer(CM_MCS_CMD(1, 0x23).BuildFrame(1));
   ASSERT_FALSE(processor->IsStored(2));
   frames.clear();
+  progress.clear();
   chosen = QString::fromStdString(path);
   fmMain->DownloadClick(nullptr);
   EXPECT_FALSE(fmMain->isEnabled());
   EXPECT_TRUE(fmProcess->isVisible());
-  EXPECT_EQ(fmProcess->ProgressBar->Max(), 2);
+  EXPECT_EQ(fmProcess->ProgressBar->Max(), 62);
   ASSERT_GE(WaitForFrame("10 02 00 01 01 04 10 03 05", 15000), 0);
   const std::vector<std::uint8_t> codes = Codes();
   ASSERT_EQ(codes.size(), 1u + 1 + 62 + 1);
@@ -146,6 +152,9 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   for (int i = 2; i < 64; ++i) EXPECT_EQ(codes[static_cast<std::size_t>(i)], 0x25);
   EXPECT_EQ(frames[32].substr(12, 11), "0B 25 1E 02");
   EXPECT_EQ(frames[63].substr(12, 11), "0B 25 1E 06");
+  // One step per block written: block k of the download goes out at k.
+  for (int k = 0; k < 62; ++k) EXPECT_EQ(progress[static_cast<std::size_t>(2 + k)], k) << k;
+  EXPECT_EQ(progress[64], 62);
   EXPECT_TRUE(fmMain->isEnabled());
   EXPECT_FALSE(fmProcess->isVisible());
   EXPECT_TRUE(testsupport::WaitFor([] { return !fmMain->Online; }, 3000));
@@ -192,7 +201,9 @@ TEST_F(PresetsTest, PresetFileSaveAndOpenOnline) {
   EXPECT_EQ(fmMain->TransferMode, 12);
   ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13", 20000), 380);
   EXPECT_EQ(fmMain->TransferMode, 0);
-  EXPECT_GT(fmProcess->ProgressBar->Position(), 0);  // acknowledgements moved it
+  // Each command's acknowledgement moved the bar one step, to its end.
+  EXPECT_EQ(fmProcess->ProgressBar->Max(), 379);
+  EXPECT_EQ(fmProcess->ProgressBar->Position(), 379);
   EXPECT_FALSE(fmMain->Updating);
   const StreamBytes after = fmMain->UnitControl->EncodeStream();
   EXPECT_TRUE(std::equal(before.begin() + 2, before.begin() + 1508, after.begin() + 2));
@@ -227,6 +238,106 @@ TEST_F(PresetsTest, BadPresetFilesChangeNothingAndOfflineOpenSendsNothing) {
   failFiles = true;
   fmMain->OpenClick(nullptr);
   EXPECT_FALSE(fmMain->Updating);
+}
+
+// Files the readers refuse, opened through the File menu with a processor
+// connected: the message, and neither the image, nor the unit-file data of
+// the window, nor the processor sees anything of them.
+TEST_F(PresetsTest, RejectedFilesThroughTheMenuChangeNothing) {
+  Connect();
+  presetfiles::FileBytes preset = presetfiles::WritePresetFile(DefaultPresetImage());
+  preset[20] = 'X';
+  const presetfiles::FileBytes unit = presetfiles::WriteUnitFile({}, {}, {});
+  auto cut = [](presetfiles::FileBytes f, std::size_t size) { return f.resize(size), f; };
+  auto poke = [](presetfiles::FileBytes f, std::size_t at) { return f[at] ^= 0x20, f; };
+  struct Case {
+    const char* what;
+    bool unitFile;
+    presetfiles::FileBytes bytes;
+  };
+  const Case cases[] = {
+      {"empty preset file", false, {}},
+      {"preset file one byte short", false, cut(preset, 1523)},
+      {"preset file one byte long", false, cut(preset, 1525)},
+      {"preset file, first signature byte", false, poke(preset, 0)},
+      {"preset file, last signature byte", false, poke(preset, 15)},
+      {"unit file as preset file", false, unit},
+      {"empty unit file", true, {}},
+      {"unit file of 31,912 bytes", true, cut(unit, 31912)},
+      {"unit file short of its last record", true, cut(unit, 31952)},
+      {"unit file, first signature byte", true, poke(unit, 0)},
+      {"unit file, last signature byte", true, poke(unit, 15)},
+      {"preset file as unit file", true, preset},
+  };
+  fmMain->Updating = true;
+  fmMain->UnitControl->LoadPresetAndSend(presetfiles::ReadPresetFile(preset).Body);
+  fmMain->Updating = false;
+  for (std::size_t i = 0; i < fmMain->UnitSystemBytes.size(); ++i) fmMain->UnitSystemBytes[i] = std::uint8_t(0xA0 + i);
+  for (auto& image : fmMain->StoredPresetImages) image.fill(0x5A);
+  testsupport::RunEventLoop(100);
+  frames.clear();
+  const StreamBytes image = fmMain->UnitControl->EncodeStream();
+  const auto system = fmMain->UnitSystemBytes;
+  const auto stored = fmMain->StoredPresetImages;
+  const std::string path = folder + "/rejected";
+  for (const Case& c : cases) {
+    messages.clear();
+    ASSERT_TRUE(presetfiles::SaveFileAtomically(path, c.bytes)) << c.what;
+    chosen = QString::fromStdString(path);
+    if (c.unitFile) fmMain->DownloadClick(nullptr);
+    else fmMain->OpenClick(nullptr);
+    testsupport::RunEventLoop(50);
+    EXPECT_EQ(messages, std::vector<QString>{c.unitFile ? "Download File Error !!" : "Open File Error !!"}) << c.what;
+    EXPECT_EQ(fmMain->UnitControl->EncodeStream(), image) << c.what;
+    EXPECT_EQ(fmMain->UnitSystemBytes, system) << c.what;
+    EXPECT_EQ(fmMain->StoredPresetImages, stored) << c.what;
+    EXPECT_TRUE(frames.empty()) << c.what;
+    EXPECT_EQ(fmMain->LinkState, 0) << c.what;
+    EXPECT_EQ(fmMain->TransferMode, 0) << c.what;
+    EXPECT_TRUE(fmMain->isEnabled()) << c.what;
+    EXPECT_TRUE(fmMain->tmInLevelDet->Enabled()) << c.what;
+  }
+}
+
+// Each file window names the command that opened it in the active language
+// and the kind of file, and opens in the folder of the last file chosen, at
+// first the home folder (the program's own folder is seldom writable).
+TEST_F(PresetsTest, FileWindowsNameTheirCommandAndStartInTheLastFolder) {
+  Connect();
+  const QString home = QDir::homePath();
+  const QString here = QString::fromStdString(folder);
+  chosen = here + "/p.prs";
+  fmMain->SaveClick(nullptr);
+  chosen.reset();
+  fmMain->OpenClick(nullptr);
+  fmMain->DownloadClick(nullptr);
+  fmMain->tmUpload->SetEnabled(true);
+  fmMain->tmUploadTimer(nullptr);
+  fmMain->MenuItem("ChineseSimplified")->Click();
+  fmMain->OpenClick(nullptr);
+  fmMain->DownloadClick(nullptr);
+  struct Want {
+    const char* title;
+    const char* filter;
+    bool save;
+    QString directory;
+  };
+  const Want want[] = {
+      {"Save", "Preset files (*.prs)", true, home},
+      {"Open", "Preset files (*.prs)", false, here},
+      {"Download", "Unit files (*.unt)", false, here},
+      {"Upload", "Unit files (*.unt)", true, here},
+      {"打开", "预设档案 (*.prs)", false, here},
+      {"下载", "机台档案 (*.unt)", false, here},
+  };
+  ASSERT_EQ(requests.size(), std::size(want));
+  for (std::size_t i = 0; i < requests.size(); ++i) {
+    EXPECT_EQ(requests[i].title, QString::fromUtf8(want[i].title)) << i;
+    EXPECT_EQ(requests[i].filter, QString::fromUtf8(want[i].filter)) << i;
+    EXPECT_EQ(requests[i].save, want[i].save) << i;
+    EXPECT_EQ(requests[i].directory, want[i].directory) << i;
+  }
+  fmMain->MenuItem("English")->Click();
 }
 
 TEST_F(PresetsTest, FailedSaveKeepsTheOldFile) {

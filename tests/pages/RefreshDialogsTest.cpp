@@ -18,6 +18,7 @@
 #include "dialogs/FSubCtrl.h"
 #include "dialogs/FTest.h"
 #include "display/LMyFFTDrawHpLp6dB.h"
+#include "display/LProgressBar.h"
 #include "platform/MenuItem.h"
 #include "plot/wXYPlot.h"
 #include "plot/wXYPlotChannel.h"
@@ -64,8 +65,9 @@ class RefreshDialogsTest : public RecordingMainTest {
 };
 
 TEST_F(RefreshDialogsTest, CreationLeavesTheCurveTitlesToThePages) {
-  // The pages' own title; the pass's would read "In A  Gate".
+  // The pages' own titles, which the refresh pass keeps to.
   EXPECT_EQ(Find<QLabel>("lbGateName")->text(), "In 1 Gate");
+  EXPECT_EQ(Find<QLabel>("lbCompName")->text(), "Out 1 Compressor");
 }
 
 TEST_F(RefreshDialogsTest, OneImageReachesDynamicsEffectAndDialogs) {
@@ -88,9 +90,10 @@ TEST_F(RefreshDialogsTest, OneImageReachesDynamicsEffectAndDialogs) {
   im.SineFrequency = 17;
   im.InputSubCtrl = 0x00030150u;
   main->UnitControl->SetGroupCtrl(5, 40u | 0x20u << 16);
-  main->GateChannel = 2;
-  main->AgcChannel = 3;
-  main->CompChannel = 12;
+  // The user was looking at input C's gate, input D's AGC and output 5.
+  main->SelectGateChannel(2);
+  main->SelectAgcChannel(3);
+  main->SelectCompChannel(12);
   bool levels[5];
   for (int k = 0; k < 5; ++k) levels[k] = fmAec->FindControl<TUxBmpButton>(QStringLiteral("uxbAecLevel%1").arg(k))->Down();
   main->frames.clear();
@@ -98,7 +101,8 @@ TEST_F(RefreshDialogsTest, OneImageReachesDynamicsEffectAndDialogs) {
   EXPECT_TRUE(main->frames.empty());
   EXPECT_FALSE(main->Updating);
 
-  // Dynamics: texts from the positions, curves of input A and output 1.
+  // Dynamics: texts from the positions; every page back on its first
+  // channel, whose curve, title, meter and meter heading it shows.
   EXPECT_EQ(Box("cvdAgcRatioInA"), "Limit");
   EXPECT_EQ(Box("cvdAgcRatioInB"), "1:4.0");
   EXPECT_EQ(Box("cvdAgcThresholdInA"), "-15.0dB");
@@ -107,18 +111,34 @@ TEST_F(RefreshDialogsTest, OneImageReachesDynamicsEffectAndDialogs) {
   EXPECT_EQ(Box("cvdGateThresholdInA"), "-40.0dB");
   EXPECT_EQ(Box("cvdGateAttackInA"), "5ms");
   EXPECT_EQ(Box("cvdGateReleaseInA"), "10ms");
-  auto* gate = Find<TwXYPlot>("wpGate");
-  EXPECT_EQ(Points(gate->GetChannel(0)),
-            (std::vector<std::pair<double, double>>{{20, 20}, {-40, -40}, {-40, -100}}));
-  EXPECT_EQ(Find<QLabel>("lbGateName")->text(), "In A  Gate");
   EXPECT_EQ(Box("cvdCompThresholdOut1"), "-10.0dB");
   EXPECT_EQ(Box("cvdCompRatioOut1"), "1:1.5");
   EXPECT_EQ(Box("cvdCompAttackOut1"), "20ms");
-  EXPECT_EQ(Find<QLabel>("lbCompName")->text(), "Out 1  Compressor");
+  EXPECT_EQ(Points(Find<TwXYPlot>("wpGate")->GetChannel(0)),
+            (std::vector<std::pair<double, double>>{{20, 20}, {-40, -40}, {-40, -100}}));
   EXPECT_EQ(PointAt(Find<TwXYPlot>("wpComp")->GetChannel(0), 1), std::make_pair(-10.0, -10.0));
-  EXPECT_EQ(main->GateChannel, 2);
-  EXPECT_EQ(main->AgcChannel, 0);
-  EXPECT_EQ(main->CompChannel, 12);
+  // Limit, threshold -15 dB below a target of -5 dB: flat at the target.
+  EXPECT_EQ(Points(Find<TwXYPlot>("wpAgc")->GetChannel(0)),
+            (std::vector<std::pair<double, double>>{{20, -5}, {-15, -5}, {-15, -15}, {-100, -100}}));
+  struct Page {
+    const char* title;
+    const char* head;
+    int channel;
+    int first;
+    const char* titleText;
+    const char* headText;
+  };
+  for (const Page& p : {Page{"lbGateName", "lbHeadGateIn", main->GateChannel, 0, "In 1 Gate", "In 1"},
+                        Page{"lbAgcName", "lbHeadAgcIn", main->AgcChannel, 0, "In 1 AGC", "In 1"},
+                        Page{"lbCompName", "lbHeadCompOut", main->CompChannel, 8, "Out 1 Compressor", "Out 1"}}) {
+    EXPECT_EQ(Find<QLabel>(p.title)->text(), p.titleText);
+    EXPECT_EQ(Find<QLabel>(p.head)->text(), p.headText);
+    EXPECT_EQ(p.channel, p.first) << p.title;
+  }
+  Bytes meter(33, 0x80);
+  meter[0] = 0xFB;  // input A at -5 dB, input C silent
+  main->OnMeterReply(meter);
+  EXPECT_EQ(Find<LProgressBar>("pbLevelGateIn")->LitCount(), 8);
 
   // Effect page.
   for (int i = 0; i < 8; ++i)
