@@ -449,15 +449,27 @@ void TCustomTrackBar::DrawTicks(Canvas& c) {
     }
   }
   const TRect track = TRectTrack();
-  const double spacing =
-      last == FMin ? 0.0 : double((vertical ? track.Height() : track.Width()) - FThumb->Width()) / (last - FMin);
+  // Values are counted in 64 bits: Max may be the largest int.
+  const double spacing = last == FMin ? 0.0
+                                      : double((vertical ? track.Height() : track.Width()) - FThumb->Width()) /
+                                            (double(last) - double(FMin));
   int previous = -100;
   const bool on = isEnabled();
   QPainter& p = c.Painter();
-  for (int v = FMin; v <= last; ++v) {
-    const int off = int((v - FMin) * spacing);
-    if (!OnDrawTick && off <= previous + 1) continue;
+  for (long long value = FMin; value <= last; ++value) {
+    const int off = int(double(value - FMin) * spacing);
+    if (!OnDrawTick && off <= previous + 1) {
+      // Only ticks more than a pixel apart are considered: go straight to
+      // the first value that can be one (a little early, for rounding),
+      // rather than through every value of a wide range.
+      if (spacing <= 0) break;
+      const double first = std::ceil((previous + 2) / spacing) - 2;
+      if (first > double(last) - double(FMin)) break;
+      value = std::max(value, FMin + (long long)first - 1);
+      continue;
+    }
     previous = off;
+    const int v = int(value);
     for (int side = 0; side < 2; ++side) {
       if ((side == 0 && !hasTl) || (side == 1 && !hasBr)) continue;
       const TRect& band = side == 0 ? tl : br;

@@ -181,6 +181,9 @@ TEST(PropertyFile, BadLinesStopTheLoadAfterTheLinesBefore) {
       {"KnobStyle = 9", "Error Loading Properties - '9' is not a valid value of KnobStyle"},
       {"UseKeyboard = 2", "Error Loading Properties - '2' is not a valid value of UseKeyboard"},
       {"KeyPageStepSize = 1..5", "Error Loading Properties - '1..5' is not a valid floating point value"},
+      {"KeyPageStepSize = inf", "Error Loading Properties - 'inf' is not a valid floating point value"},
+      {"KeyArrowStepSize = -INF", "Error Loading Properties - '-INF' is not a valid floating point value"},
+      {"Position = nan", "Error Loading Properties - 'nan' is not a valid floating point value"},
   };
   for (const Case& c : cases) {
     WriteText(path, "KnobRadius = 12\r\n" + c.bad + "\r\nIndicatorMargin = 9\r\n");

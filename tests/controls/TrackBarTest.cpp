@@ -15,6 +15,10 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 namespace {
 
 using platform::FromQColor;
@@ -441,6 +445,76 @@ TEST(TrackBar, DrawnThumbsAndTicks) {
     EXPECT_NE(f.Grab().pixelColor(f.bar.ThumbRect().center()), Rgb(200, 40, 40)) << "hidden at Max";
     f.bar.SetPosition(5);
     EXPECT_EQ(f.Grab().pixelColor(f.bar.ThumbRect().center()), Rgb(200, 40, 40));
+  }
+}
+
+// The label takes the position through one integer conversion; any other
+// format shows as it stands ("%s" once read a string that was not there).
+TEST(TrackBar, LabelFormatTakesOneIntegerConversion) {
+  struct Case { const char* format; const char* shown; };
+  const Case cases[] = {{"Pos: %d", "Pos: -42"}, {"%5i dB", "  -42 dB"}, {"%x", "ffffffd6"}, {"100%%", "100%"},
+                        {"Pos: %s %s", "Pos: %s %s"}, {"%d of %d", "%d of %d"}, {"%f", "%f"}, {"%ld", "%ld"},
+                        {"%n", "%n"}, {"%*d", "%*d"}, {"50%", "50%"}};
+  for (const Case& c : cases) {
+    TExTrackBar bar;
+    bar.resize(150, 60);
+    bar.SetMin(-100);
+    bar.SetPosition(-42);
+    bar.TrackLabel()->SetVisible(true);
+    bar.TrackLabel()->SetFormat(QString::fromLatin1(c.format));
+    QString text;
+    bar.OnGetTrackLabelText = [&](QObject*, int, QString& v) { text = v; };
+    bar.grab();
+    EXPECT_EQ(text, QString::fromLatin1(c.shown)) << c.format;
+  }
+}
+
+// Without a draw handler only ticks more than a pixel apart are considered.
+// The values chosen are those a walk through every value chooses, and a
+// range up to the largest int is drawn at once.
+TEST(TrackBar, TickValuesOverAnyIntegerRange) {
+  auto prepare = [](TExTrackBar& bar, int min, int max) {
+    bar.resize(300, 60);
+    bar.SetMax(max);
+    bar.SetMin(min);
+  };
+  auto chosen = [&](int min, int max) {
+    TExTrackBar bar;
+    prepare(bar, min, max);
+    bar.TickMark()->SetShowText(true);
+    std::vector<int> values;
+    bar.OnGetTickMarkText = [&](QObject*, int v, QString&) { values.push_back(v); };
+    bar.grab();
+    return values;
+  };
+  // Every value through the draw handler, with the one-pixel rule applied here.
+  auto walked = [&](int min, int max) {
+    TExTrackBar bar;
+    prepare(bar, min, max);
+    const int left = bar.BottomRightTickRect().left();
+    std::vector<int> values;
+    int previous = -100;
+    bar.OnDrawTick = [&](QObject*, platform::Canvas&, QPoint at, int v, TTickMark, int&, QColor&, QColor&, QString&,
+                         bool& draw) {
+      draw = false;
+      if (at.x() - left <= previous + 1) return;
+      previous = at.x() - left;
+      values.push_back(v);
+    };
+    bar.grab();
+    return values;
+  };
+  for (auto [min, max] : {std::pair{0, 2000}, {-300, 77}, {0, 7}, {-50000, 50000}})
+    EXPECT_EQ(chosen(min, max), walked(min, max)) << min << ".." << max;
+
+  const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+  for (auto [min, max] : {std::pair{0, most}, {least, most}, {most - 3, most}}) {
+    const std::vector<int> values = chosen(min, max);
+    ASSERT_FALSE(values.empty());
+    EXPECT_EQ(values.front(), min);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    EXPECT_LE(values.size(), 300u);
+    EXPECT_GE(values.back(), max - (max - double(min)) / 100) << "ticks reach the Max end";
   }
 }
 
