@@ -7,6 +7,7 @@
 #include "dialogs/DialogLook.h"
 #include "link/Lcmd.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/FMainFormKit.h"
 #include "platform/Format.h"
 
 TfmRvb* fmRvb = nullptr;
@@ -45,7 +46,7 @@ TfmRvb::TfmRvb() {
     label->setWordWrap(true);
     label->setText(dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(this, "is" + role);
-    dialogs::SetupFader(fader, QRect(x + 2, 44, 36, 206), 0, f.max, 0, f.tag);
+    dialogs::SetupFader(fader, QRect(x + 2, 44, 36, 206), 0, f.max, 0, f.tag, mainform::kPageLevel);
     auto* box = Create<TRoundEdit>(this, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(x - 1, 258, 42, 24), QString::fromLatin1(f.text));
     if (auto* t = FindControl<TExTrackBar>("is" + role))

@@ -155,7 +155,7 @@ void TfmMain::BuildForm() {
   for (const char* page : kUpperPages) container(QStringLiteral("uxgFft") + page, kUpper);
 
   // The template fader whose thumb pictures start-up copies to the dynamics faders.
-  TExTrackBar* blue = Fader(*this, main, "isBlue", QRect(0, 0, kFaderWidth, 180), 0, 10, 1, 0, 0, true);
+  TExTrackBar* blue = Fader(*this, main, "isBlue", QRect(0, 0, kFaderWidth, 180), 0, 10, kPageLevel, 0, 0, true);
   blue->hide();
 
   // ---- Preset bar: the processor address list and the current preset.

@@ -100,6 +100,13 @@ constexpr int kThumbAlong = 29;
 // Vertical fader width and the value boxes' height.
 constexpr int kFaderWidth = 27;
 constexpr int kBoxHeight = 24;
+// Page sizes (what one click on the track moves) of the faders by role; a
+// dialog's fader takes the one of the main window's faders of its role.
+constexpr int kPageLevel = 6;  // gains, levels and delays
+constexpr int kPageThreshold = 10;
+constexpr int kPageAttack = 10;
+constexpr int kPageRelease = 20;
+constexpr int kPageRatio = 3;
 
 void ApplyFaces(TUxBmpButton* button, const ButtonFaces& faces);
 
