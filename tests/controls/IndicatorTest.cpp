@@ -289,6 +289,43 @@ TEST(Knob, AutoSizeAndPositionDisplay) {
   EXPECT_EQ(k.knob.PositionDisplayUnits(), "");
 }
 
+// The focused knob's dotted frame inverts every other pixel of its edge,
+// also where a transparent knob shows its parent.
+TEST(Knob, FocusFrameIsVisibleAlsoOverTheParent) {
+  const QColor parentColour(56, 66, 81);
+  for (bool transparent : {true, false}) {
+    SCOPED_TRACE(transparent ? "transparent" : "opaque");
+    QWidget window;
+    window.resize(60, 60);
+    window.setAutoFillBackground(true);
+    QPalette pal = window.palette();
+    pal.setColor(QPalette::Window, parentColour);
+    window.setPalette(pal);
+    auto* knob = new TwKnob(&window);
+    knob->setGeometry(10, 10, 40, 40);
+    knob->SetKnobRadius(20);
+    knob->SetOuterMargin(0);
+    knob->SetShowTicksMajor(false);
+    knob->SetShowTicksMinor(false);
+    knob->SetShowTickLabels(false);
+    knob->SetTransparent(transparent);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    knob->setFocus();
+    ASSERT_TRUE(knob->hasFocus());
+    const QColor beneath = transparent ? parentColour : knob->BackGroundColor();
+    const QColor inverted(255 - beneath.red(), 255 - beneath.green(), 255 - beneath.blue());
+    const QImage shot = window.grab().toImage();
+    for (QPoint dot : {QPoint(0, 0), QPoint(2, 0), QPoint(0, 38), QPoint(39, 1)})
+      EXPECT_EQ(shot.pixelColor(dot + QPoint(10, 10)), inverted) << dot.x() << "," << dot.y();
+    for (QPoint gap : {QPoint(1, 0), QPoint(0, 1), QPoint(39, 0)})
+      EXPECT_EQ(shot.pixelColor(gap + QPoint(10, 10)), beneath) << gap.x() << "," << gap.y();
+    knob->clearFocus();
+    EXPECT_EQ(window.grab().toImage().pixelColor(10, 10), beneath) << "no frame without the focus";
+  }
+}
+
 // Counts the repaint requests that reach Qt.
 class CountingLed : public TwLedRectangle {
  public:
