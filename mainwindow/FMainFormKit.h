@@ -93,6 +93,9 @@ QImage ThumbPicture(QSize size, bool blue, int state);
 // Page frame pieces: a rounded outline, open on the side that meets the other
 // piece (left pieces open right, right pieces open left).
 QImage FramePicture(QSize size, bool leftPiece);
+// A dark display plate with rounded corners in the key colour (its
+// bottom-left pixel), the face of a shape button.
+QImage PlatePicture(QSize size);
 
 // Thumb extents of every vertical fader: across the track and along it.
 constexpr int kThumbAcross = 16;

@@ -127,6 +127,12 @@ TEST_F(FormTest, PageButtonsAreOneGroupOfTabsAtTheirDesignLefts) {
     EXPECT_EQ(b->Down(), gain);
     EXPECT_EQ(b->FontColor(), gain ? QColor(0, 255, 0) : QColor(255, 255, 255));
     EXPECT_FALSE(b->Bitmaps()->Up().isNull());
+    // The caption starts 24 pixels from the tab's left edge, vertically centred.
+    EXPECT_EQ(b->Margin(), 24);
+    QRect glyph, text;
+    b->GetLayout(glyph, text);
+    EXPECT_EQ(text.left(), 24);
+    EXPECT_LE(std::abs(text.center().y() - 20), 1);
   }
   // Out8 sits at 1242; the strip scrolls inside its 748-pixel clipping panel.
   EXPECT_EQ(Get("uxbMenuOut8")->x(), 1242);
