@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 using platform::Canvas;
 using platform::TRect;
@@ -605,13 +606,16 @@ void TCustomTrackBar::DrawButton(Canvas& c, bool maxEnd) {
     GlassOutline(p, face, false, light, g.border);
   }
   // The sign: a bar size/2 long and 4 thick, outlined in the fill colour with
-  // two inner lines in the border colour; the plus adds the crossing bar.
+  // two inner lines in the border colour; the plus crosses a second bar over
+  // it. Both outlines go first, so that neither cuts the other's lines.
   const int cx = int(face.center().x()), cy = int(face.center().y());
   const int len = size / 2;
-  auto bar = [&](bool upright) {
-    const TRect r = upright ? TRect{cx - 2, cy - len / 2, cx + 2, cy - len / 2 + len}
-                            : TRect{cx - len / 2, cy - 2, cx - len / 2 + len, cy + 2};
-    FrameRect(c, r, g.color);
+  auto barRect = [&](bool upright) {
+    return upright ? TRect{cx - 2, cy - len / 2, cx + 2, cy - len / 2 + len}
+                   : TRect{cx - len / 2, cy - 2, cx - len / 2 + len, cy + 2};
+  };
+  auto lines = [&](bool upright) {
+    const TRect r = barRect(upright);
     if (upright) {
       Line(c, r.Left + 1, r.Top + 1, r.Left + 1, r.Bottom - 1, g.border);
       Line(c, r.Left + 2, r.Top + 1, r.Left + 2, r.Bottom - 1, g.border);
@@ -620,12 +624,10 @@ void TCustomTrackBar::DrawButton(Canvas& c, bool maxEnd) {
       Line(c, r.Left + 1, r.Top + 2, r.Right - 1, r.Top + 2, g.border);
     }
   };
-  if (maxEnd) {
-    bar(false);
-    bar(true);
-  } else {
-    bar(vertical && b->RotateText());
-  }
+  const std::vector<bool> bars =
+      maxEnd ? std::vector<bool>{false, true} : std::vector<bool>{vertical && b->RotateText()};
+  for (bool upright : bars) FrameRect(c, barRect(upright), g.color);
+  for (bool upright : bars) lines(upright);
 }
 
 // ---- position label ----------------------------------------------------------

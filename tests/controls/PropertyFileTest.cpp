@@ -101,7 +101,7 @@ TEST(PropertyFile, KnobFileHoldsItsClassAndSettings) {
   for (const char* line : {"UseKeyboard = 1", "KnobStyle = 0", "PositionMin = -280", "PositionMax = 120",
                            "KeyArrowStepSize = 0.5", "IndicatorActiveColor = 128", "Color = 8421504",
                            "Transparent = 1", "TickLabelFont.Name = Tahoma", "TickLabelFont.Color = -16777208",
-                           "TickMajorColor = 0", "BackGroundColor = 15790320"})
+                           "TickMajorColor = 0", "BackGroundColor = -16777201"})  // clBtnFace as stored
     EXPECT_TRUE(lines.contains(line)) << line;
   EXPECT_FALSE(HasPath(lines, "TickLabelFont.Size"));  // Height holds it
   // The range before the position, so a load keeps the position in range.

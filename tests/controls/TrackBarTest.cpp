@@ -539,7 +539,25 @@ TEST(TrackBar, DragHintFollowsThePointerInsideTheScreen) {
   hint->hide();
 }
 
+// Where a sign of an end button is centred (Buttons' Size across).
+QPoint SignCentre(TExTrackBar& bar, bool maxEnd) {
+  const QRect strip = maxEnd ? bar.MaxButtonRect() : bar.MinButtonRect();
+  const int size = bar.Buttons()->Size();
+  QRectF face(strip);
+  if (bar.Buttons()->Shape() == bsRound)
+    face = QRectF(strip.left() + (strip.width() - size) / 2, strip.top(), size, size);
+  return QPoint(int(face.center().x()), int(face.center().y())) + bar.pos();
+}
+
+int DarkPixels(const QImage& image, const QRect& area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += qGray(image.pixel(x, y)) < 110;
+  return n;
+}
+
 TEST(TrackBar, PictureOfEveryShapeTicksButtonsAndLabels) {
+  std::vector<TExTrackBar*> verticals, horizontals;
   QWidget sheet;
   sheet.resize(10 * 60 + 20, 2 * 150 + 20);
   sheet.setAutoFillBackground(true);
@@ -555,6 +573,7 @@ TEST(TrackBar, PictureOfEveryShapeTicksButtonsAndLabels) {
     v->Buttons()->SetVisible(true);
     v->Buttons()->SetSize(14);
     v->SetPosition(4);
+    verticals.push_back(v);
     auto* h = new TExTrackBar(&sheet);
     h->setGeometry(10 + i * 60, 160, 56, 150);
     h->SetComponentStyle(TAppearanceStyle(i));
@@ -563,10 +582,38 @@ TEST(TrackBar, PictureOfEveryShapeTicksButtonsAndLabels) {
     h->TrackLabel()->SetVisible(true);
     h->TrackLabel()->SetPosition(i % 2 ? lpBottomCenter : lpTopLeft);
     h->SetPosition(6);
+    horizontals.push_back(h);
   }
   const QImage img = sheet.grab().toImage();
   QDir().mkpath(DSP_TEST_OUT);
   EXPECT_TRUE(img.save(QString(DSP_TEST_OUT) + "/trackbars.png"));
+
+  // The end buttons' signs: two lines in the border colour, 5 pixels long;
+  // the plus crosses a second pair over the first, both unbroken. On these
+  // vertical bars (RotateText) the minus stands upright.
+  for (TExTrackBar* v : verticals) {
+    SCOPED_TRACE(v->Thumb()->Shape());
+    ASSERT_TRUE(v->Buttons()->RotateText());
+    const QRgb border = v->Buttons()->BorderColor().rgb();
+    const QPoint plus = SignCentre(*v, true), minus = SignCentre(*v, false);
+    auto check = [&](QPoint at, bool lined) {
+      EXPECT_EQ(img.pixel(at) == border, lined) << "at " << at.x() - v->x() << "," << at.y() - v->y();
+    };
+    for (int d = -2; d <= 2; ++d)
+      for (QPoint at : {plus + QPoint(d, -1), plus + QPoint(d, 0), plus + QPoint(-1, d), plus + QPoint(0, d),
+                        minus + QPoint(-1, d), minus + QPoint(0, d)})
+        check(at, true);
+    check(minus + QPoint(-2, -1), false);
+    check(minus + QPoint(2, 0), false);
+  }
+  // The labels, and the tick texts of every other horizontal bar.
+  for (int i = 0; i < 10; ++i) {
+    const TExTrackBar* h = horizontals[std::size_t(i)];
+    EXPECT_GT(DarkPixels(img, h->TrackLabelRect().translated(h->pos())), 8) << "label " << i;
+    if (i % 2 == 0) {
+      EXPECT_GT(DarkPixels(img, h->BottomRightTickRect().translated(h->pos())), 8) << "tick texts " << i;
+    }
+  }
 }
 
 }  // namespace
