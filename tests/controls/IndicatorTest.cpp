@@ -432,6 +432,49 @@ TEST(SwitchLed, MomentaryFollowsTheButton) {
   EXPECT_EQ(s.changes, 2);
 }
 
+// A held Space repeats presses only: the switch toggles once, at the real
+// release. A press ends with the focus: a release after the focus has gone
+// toggles nothing.
+TEST(SwitchLed, HeldSpaceTogglesOnceAndFocusLossEndsAPress) {
+  QWidget window;
+  auto* sw = new TwSwitchLed(&window);
+  sw->setGeometry(0, 0, 45, 28);
+  auto* other = new QWidget(&window);
+  other->setFocusPolicy(Qt::StrongFocus);
+  other->setGeometry(50, 0, 20, 20);
+  int user = 0;
+  sw->OnChangeUser = [&](QObject*) { ++user; };
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  sw->setFocus();
+  auto space = [&](QEvent::Type type, bool autoRepeat) {
+    QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
+    QApplication::sendEvent(sw, &e);
+  };
+  space(QEvent::KeyPress, false);
+  for (int i = 0; i < 3; ++i) {
+    space(QEvent::KeyRelease, true);
+    space(QEvent::KeyPress, true);
+  }
+  EXPECT_FALSE(sw->Active()) << "held";
+  space(QEvent::KeyRelease, false);
+  EXPECT_TRUE(sw->Active());
+  EXPECT_EQ(user, 1);
+
+  QTest::mousePress(sw, Qt::LeftButton, {}, QPoint(20, 14));
+  other->setFocus();
+  QTest::mouseRelease(sw, Qt::LeftButton, {}, QPoint(20, 14));
+  EXPECT_TRUE(sw->Active()) << "mouse released after the focus went";
+  sw->setFocus();
+  space(QEvent::KeyPress, false);
+  other->setFocus();
+  sw->setFocus();
+  space(QEvent::KeyRelease, false);
+  EXPECT_TRUE(sw->Active()) << "Space released after the focus went and came back";
+  EXPECT_EQ(user, 1);
+}
+
 TEST(SwitchLed, AltAcceleratorToggles) {
   QWidget window;
   auto* sw = new TwSwitchLed(&window);
