@@ -23,6 +23,7 @@
 #include "mainwindow/StartupWindows.h"
 #include "platform/Application.h"
 #include "platform/Network.h"
+#include "platform/Timer.h"
 
 int main(int argc, char** argv) {
   platform::Application application(argc, argv);
