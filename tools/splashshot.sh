@@ -13,6 +13,6 @@ out=${2:-$build/test-output}
 netns_run=${DSP_NETNS_RUN:-$root/../shared/tools/netns-run}
 [ -f "$netns_run" ] || { echo "netns-run not found at $netns_run (set DSP_NETNS_RUN)"; exit 1; }
 mkdir -p "$out"
-bash "$netns_run" -- xvfb-run -a -s "-screen 0 1200x800x24" \
+ASAN_OPTIONS=detect_leaks=0 bash "$netns_run" -- xvfb-run -a -s "-screen 0 1200x800x24" \
   "$build/tools/dspedit-splash" "$out/splash-startup.png"
 echo "$out/splash-startup.png"
