@@ -342,10 +342,10 @@ void TExSplashScreen::SetComponentStyle(TAppearanceStyle AStyle) {
   const int index = int(AStyle);
   if (index < 0 || index >= int(std::size(kRows)) || AStyle == tsCustom) return;
   const Row& row = kRows[index];
-  FFill->SetColor(ToQColor(row.color));
-  FFill->SetColorTo(ToQColor(row.colorTo));
-  FFill->SetColorMirror(ToQColor(row.mirror));
-  FFill->SetColorMirrorTo(ToQColor(row.mirrorTo));
-  FFill->SetBorderColor(ToQColor(row.border));
+  FFill->SetStoredColor(fcColor, row.color);
+  FFill->SetStoredColor(fcColorTo, row.colorTo);
+  FFill->SetStoredColor(fcColorMirror, row.mirror);
+  FFill->SetStoredColor(fcColorMirrorTo, row.mirrorTo);
+  FFill->SetStoredColor(fcBorderColor, row.border);
   if (row.mirrorVertical) FFill->SetGradientMirrorType(gtVertical);
 }

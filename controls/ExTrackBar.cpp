@@ -15,6 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+#include "platform/Format.h"
 
 using platform::TRect;
 using trackbar::IsSet;
@@ -23,6 +26,25 @@ namespace {
 // The rectangle "absent" marker of the tick bands.
 const TRect kNoRect{-1, -1, -1, -1};
 bool Absent(const TRect& r) { return r.Left == -1 && r.Top == -1 && r.Right == -1 && r.Bottom == -1; }
+
+// A label format takes the position through at most one integer conversion;
+// any other conversion would read an argument that is not there.
+bool IsOneIntegerFormat(const QByteArray& f) {
+  int conversions = 0;
+  for (qsizetype i = 0; i < f.size(); ++i) {
+    if (f[i] != '%') continue;
+    ++i;
+    if (i < f.size() && f[i] == '%') continue;
+    while (i < f.size() && std::strchr("-+ #0", f[i])) ++i;
+    while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+    if (i < f.size() && f[i] == '.') {
+      ++i;
+      while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+    }
+    if (i >= f.size() || !std::strchr("diuxXoc", f[i]) || ++conversions > 1) return false;
+  }
+  return true;
+}
 }  // namespace
 
 TCustomTrackBar::TCustomTrackBar(QWidget* parent) : QWidget(parent) {
@@ -148,7 +170,16 @@ void TCustomTrackBar::InvalidateTrackLabel() {
 }
 
 void TCustomTrackBar::GetTrackLabelText(QString& Text) {
-  Text = QString::asprintf(FTrackLabel->Format().toUtf8().constData(), FPosition);
+  const QByteArray format = FTrackLabel->Format().toUtf8();
+  if (IsOneIntegerFormat(format)) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#pragma GCC diagnostic ignored "-Wformat-security"
+    Text = QString::fromStdString(platform::FormatC(format.constData(), FPosition));
+#pragma GCC diagnostic pop
+  } else {
+    Text = FTrackLabel->Format();
+  }
   if (OnGetTrackLabelText) OnGetTrackLabelText(this, FPosition, Text);
 }
 

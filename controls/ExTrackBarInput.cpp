@@ -142,12 +142,12 @@ void TCustomTrackBar::PageTowardClick() {
   const int e = TickOffset();
   int direction = 0;
   if (FOrientation == trVertical) {
-    const int p = t.top() + t.height() - Nearest((long double)(FPosition - FMin) * r);
+    const int p = t.top() + t.height() - Nearest(((long double)FPosition - FMin) * r);
     int q = FSliderDownPt.y();
     if (q >= p) q = FSliderDownPt.y() + e;
     if (std::abs(q - p) >= r) direction = FSliderDownPt.y() < p ? 1 : -1;
   } else {
-    const int p = t.left() + Nearest((long double)(FPosition - FMin) * r);
+    const int p = t.left() + Nearest(((long double)FPosition - FMin) * r);
     int q = FSliderDownPt.x();
     if (q < p) q = FSliderDownPt.x() - e;
     if (std::abs(q - p) >= r) direction = FSliderDownPt.x() < p ? -1 : 1;

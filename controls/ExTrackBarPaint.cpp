@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 using platform::Canvas;
 using platform::TRect;
@@ -449,15 +450,27 @@ void TCustomTrackBar::DrawTicks(Canvas& c) {
     }
   }
   const TRect track = TRectTrack();
-  const double spacing =
-      last == FMin ? 0.0 : double((vertical ? track.Height() : track.Width()) - FThumb->Width()) / (last - FMin);
+  // Values are counted in 64 bits: Max may be the largest int.
+  const double spacing = last == FMin ? 0.0
+                                      : double((vertical ? track.Height() : track.Width()) - FThumb->Width()) /
+                                            (double(last) - double(FMin));
   int previous = -100;
   const bool on = isEnabled();
   QPainter& p = c.Painter();
-  for (int v = FMin; v <= last; ++v) {
-    const int off = int((v - FMin) * spacing);
-    if (!OnDrawTick && off <= previous + 1) continue;
+  for (long long value = FMin; value <= last; ++value) {
+    const int off = int(double(value - FMin) * spacing);
+    if (!OnDrawTick && off <= previous + 1) {
+      // Only ticks more than a pixel apart are considered: go straight to
+      // the first value that can be one (a little early, for rounding),
+      // rather than through every value of a wide range.
+      if (spacing <= 0) break;
+      const double first = std::ceil((previous + 2) / spacing) - 2;
+      if (first > double(last) - double(FMin)) break;
+      value = std::max(value, FMin + (long long)first - 1);
+      continue;
+    }
     previous = off;
+    const int v = int(value);
     for (int side = 0; side < 2; ++side) {
       if ((side == 0 && !hasTl) || (side == 1 && !hasBr)) continue;
       const TRect& band = side == 0 ? tl : br;
@@ -593,13 +606,16 @@ void TCustomTrackBar::DrawButton(Canvas& c, bool maxEnd) {
     GlassOutline(p, face, false, light, g.border);
   }
   // The sign: a bar size/2 long and 4 thick, outlined in the fill colour with
-  // two inner lines in the border colour; the plus adds the crossing bar.
+  // two inner lines in the border colour; the plus crosses a second bar over
+  // it. Both outlines go first, so that neither cuts the other's lines.
   const int cx = int(face.center().x()), cy = int(face.center().y());
   const int len = size / 2;
-  auto bar = [&](bool upright) {
-    const TRect r = upright ? TRect{cx - 2, cy - len / 2, cx + 2, cy - len / 2 + len}
-                            : TRect{cx - len / 2, cy - 2, cx - len / 2 + len, cy + 2};
-    FrameRect(c, r, g.color);
+  auto barRect = [&](bool upright) {
+    return upright ? TRect{cx - 2, cy - len / 2, cx + 2, cy - len / 2 + len}
+                   : TRect{cx - len / 2, cy - 2, cx - len / 2 + len, cy + 2};
+  };
+  auto lines = [&](bool upright) {
+    const TRect r = barRect(upright);
     if (upright) {
       Line(c, r.Left + 1, r.Top + 1, r.Left + 1, r.Bottom - 1, g.border);
       Line(c, r.Left + 2, r.Top + 1, r.Left + 2, r.Bottom - 1, g.border);
@@ -608,12 +624,10 @@ void TCustomTrackBar::DrawButton(Canvas& c, bool maxEnd) {
       Line(c, r.Left + 1, r.Top + 2, r.Right - 1, r.Top + 2, g.border);
     }
   };
-  if (maxEnd) {
-    bar(false);
-    bar(true);
-  } else {
-    bar(vertical && b->RotateText());
-  }
+  const std::vector<bool> bars =
+      maxEnd ? std::vector<bool>{false, true} : std::vector<bool>{vertical && b->RotateText()};
+  for (bool upright : bars) FrameRect(c, barRect(upright), g.color);
+  for (bool upright : bars) lines(upright);
 }
 
 // ---- position label ----------------------------------------------------------

@@ -51,6 +51,11 @@ class ClipScope {
 };
 }  // namespace
 
+QColor TGDIPFill::* const TGDIPFill::kColorFields[8] = {
+    &TGDIPFill::FColor,       &TGDIPFill::FColorTo,     &TGDIPFill::FColorMirror,       &TGDIPFill::FColorMirrorTo,
+    &TGDIPFill::FBorderColor, &TGDIPFill::FShadowColor, &TGDIPFill::FGlowGradientColor, &TGDIPFill::FGlowRadialColor,
+};
+
 TGDIPFill::TGDIPFill(QObject* parent)
     : QObject(parent),
       FColor(kDefaults.color),
@@ -58,6 +63,7 @@ TGDIPFill::TGDIPFill(QObject* parent)
       FShadowColor(kDefaults.shadow),
       FGlowGradientColor(kDefaults.glow),
       FGlowRadialColor(kDefaults.glow) {
+  for (int k = 0; k < 8; ++k) FStored[k] = ToTColor(this->*kColorFields[k]);
   FPicture.OnChange = [this](QObject*) { NotifyChange(); };
   FBackGroundPicture.OnChange = [this](QObject*) { NotifyChange(); };
 }
@@ -85,6 +91,7 @@ void TGDIPFill::Assign(const TGDIPFill* s) {
   FShadowColor = s->FShadowColor; FShadowOffset = s->FShadowOffset; FShadowType = s->FShadowType;
   FAngle = s->FAngle; FBorderOpacity = s->FBorderOpacity; FBackGroundPictureMode = s->FBackGroundPictureMode;
   FGlowGradientColor = s->FGlowGradientColor; FGlowRadialColor = s->FGlowRadialColor; FGlow = s->FGlow;
+  std::copy(std::begin(s->FStored), std::end(s->FStored), std::begin(FStored));
   --FUpdateCount;
   NotifyChange();
 }
@@ -93,10 +100,25 @@ void TGDIPFill::NotifyChange() {
   if (FUpdateCount == 0 && OnChange) OnChange(this);
 }
 
-void TGDIPFill::SetColor(const QColor& v) { Store(FColor, v); }
-void TGDIPFill::SetColorTo(const QColor& v) { Store(FColorTo, v); }
-void TGDIPFill::SetColorMirror(const QColor& v) { Store(FColorMirror, v); }
-void TGDIPFill::SetColorMirrorTo(const QColor& v) { Store(FColorMirrorTo, v); }
+void TGDIPFill::StoreColor(TFillColorKind kind, const QColor& v) {
+  QColor& field = this->*kColorFields[kind];
+  if (field == v) return;
+  field = v;
+  FStored[kind] = ToTColor(v);
+  NotifyChange();
+}
+
+void TGDIPFill::SetStoredColor(TFillColorKind kind, platform::TColor v) {
+  if (v == FStored[kind]) return;
+  FStored[kind] = v;
+  this->*kColorFields[kind] = v == platform::clNone ? QColor() : platform::ToQColor(v);
+  NotifyChange();
+}
+
+void TGDIPFill::SetColor(const QColor& v) { StoreColor(fcColor, v); }
+void TGDIPFill::SetColorTo(const QColor& v) { StoreColor(fcColorTo, v); }
+void TGDIPFill::SetColorMirror(const QColor& v) { StoreColor(fcColorMirror, v); }
+void TGDIPFill::SetColorMirrorTo(const QColor& v) { StoreColor(fcColorMirrorTo, v); }
 void TGDIPFill::SetGradientType(TExGradientType v) { Store(FGradientType, v); }
 void TGDIPFill::SetGradientMirrorType(TExGradientType v) { Store(FGradientMirrorType, v); }
 void TGDIPFill::SetHatchStyle(int v) { Store(FHatchStyle, v); }
@@ -105,18 +127,18 @@ void TGDIPFill::SetOpacity(int v) { Store(FOpacity, v); }
 void TGDIPFill::SetOpacityTo(int v) { Store(FOpacityTo, v); }
 void TGDIPFill::SetOpacityMirror(int v) { Store(FOpacityMirror, v); }
 void TGDIPFill::SetOpacityMirrorTo(int v) { Store(FOpacityMirrorTo, v); }
-void TGDIPFill::SetBorderColor(const QColor& v) { Store(FBorderColor, v); }
+void TGDIPFill::SetBorderColor(const QColor& v) { StoreColor(fcBorderColor, v); }
 void TGDIPFill::SetBorderOpacity(int v) { Store(FBorderOpacity, v); }
 void TGDIPFill::SetBorderWidth(int v) { Store(FBorderWidth, v); }
 void TGDIPFill::SetRounding(int v) { Store(FRounding, v); }
 void TGDIPFill::SetRoundingType(TFillRoundingType v) { Store(FRoundingType, v); }
-void TGDIPFill::SetShadowColor(const QColor& v) { Store(FShadowColor, v); }
+void TGDIPFill::SetShadowColor(const QColor& v) { StoreColor(fcShadowColor, v); }
 void TGDIPFill::SetShadowOffset(int v) { Store(FShadowOffset, v); }
 void TGDIPFill::SetShadowType(TShadowType v) { Store(FShadowType, v); }
 void TGDIPFill::SetAngle(int v) { Store(FAngle, v); }
 void TGDIPFill::SetGlow(TGlowMode v) { Store(FGlow, v); }
-void TGDIPFill::SetGlowGradientColor(const QColor& v) { Store(FGlowGradientColor, v); }
-void TGDIPFill::SetGlowRadialColor(const QColor& v) { Store(FGlowRadialColor, v); }
+void TGDIPFill::SetGlowGradientColor(const QColor& v) { StoreColor(fcGlowGradientColor, v); }
+void TGDIPFill::SetGlowRadialColor(const QColor& v) { StoreColor(fcGlowRadialColor, v); }
 void TGDIPFill::SetBackGroundPictureMode(TFillPictureMode v) { Store(FBackGroundPictureMode, v); }
 void TGDIPFill::SetBackGroundPicturePosition(TFillPicturePosition v) { Store(FBackGroundPicturePosition, v); }
 void TGDIPFill::SetBackGroundPictureLeft(int v) { Store(FBackGroundPictureLeft, v); }

@@ -15,7 +15,10 @@
 //
 // A colour is "none" when it is invalid or fully transparent: a part coloured
 // none is not painted (a missing end colour makes that part solid, a missing
-// mirror colour paints the body in one piece).
+// mirror colour paints the body in one piece). Each colour is also kept as
+// given (StoredColor): a system colour set by its TColor name keeps the name
+// there, and the files write it so (clBtnFace as -16777201); drawing uses it
+// resolved.
 //
 // New fill: Color silver, ColorTo grey, no mirror colours, vertical gradient,
 // solid mirror, opacities 255, no border, border width 1, Rounding 0,
@@ -29,6 +32,7 @@
 #pragma once
 
 #include "controls/ZodOVOD.h"
+#include "platform/Graphics.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -55,6 +59,11 @@ enum TFillPicturePosition {
   ppCenterLeft, ppCenterCenter, ppCenterRight, ppCustom
 };
 enum TFillPictureSize { psOriginal, psCustom };
+// The fill's eight colours, for StoredColor and SetStoredColor.
+enum TFillColorKind {
+  fcColor, fcColorTo, fcColorMirror, fcColorMirrorTo, fcBorderColor, fcShadowColor, fcGlowGradientColor,
+  fcGlowRadialColor
+};
 enum TFillPictureMode { pmInsideFill, pmOutsideFill };
 enum TPictureMode { pmStretch, pmNormal };
 
@@ -71,6 +80,11 @@ class TGDIPFill : public QObject {
   void Assign(const TGDIPFill* source);
   void BeginUpdate() { ++FUpdateCount; }
   void EndUpdate() { if (FUpdateCount > 0) --FUpdateCount; }
+
+  // A colour as stored (clNone for none) and its setter, which resolves a
+  // system colour for drawing and keeps its name.
+  platform::TColor StoredColor(TFillColorKind kind) const { return FStored[kind]; }
+  void SetStoredColor(TFillColorKind kind, platform::TColor v);
 
   QColor Color() const { return FColor; }
   void SetColor(const QColor& v);
@@ -219,6 +233,8 @@ class TGDIPFill : public QObject {
     field = v;
     NotifyChange();
   }
+  void StoreColor(TFillColorKind kind, const QColor& v);
+  static QColor TGDIPFill::* const kColorFields[8];
   void WriteKeys(platform::IniFile& ini, const QString& section, bool all) const;
   void ReadKeys(const platform::IniFile& ini, const QString& section, bool all);
 
@@ -253,6 +269,7 @@ class TGDIPFill : public QObject {
   TPictureMode FPictureAspectMode = pmStretch;
   bool FFocus = false;
   QColor FFocusColor{0, 0, 0};
+  platform::TColor FStored[8];
   mutable QRectF FFocusRect;
   int FUpdateCount = 0;
 };

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <cstdint>
 #include <stdexcept>
 
 #include "platform/Canvas.h"
@@ -13,14 +14,6 @@
 
 namespace {
 const QString kClipSection = QStringLiteral("GDI+ Fill");
-
-int ColorKey(const QColor& c) {
-  return int((!c.isValid() || c.alpha() == 0) ? platform::clNone : platform::FromQColor(c));
-}
-QColor KeyColor(int v) {
-  const auto c = platform::TColor(std::uint32_t(v));
-  return c == platform::clNone ? QColor() : platform::ToQColor(c);
-}
 
 // One integer key: its value and the range a loaded value must lie in (a
 // colour takes any value).
@@ -32,8 +25,12 @@ struct IntKey {
   bool Accepts(int v) const { return lo > hi || (v >= lo && v <= hi); }
 };
 
-#define FILL_COLOR(P) \
-  IntKey { #P, [](const TGDIPFill& f) { return ColorKey(f.P()); }, [](TGDIPFill& f, int v) { f.Set##P(KeyColor(v)); } }
+// Colours as stored: a system colour keeps its name (clBtnFace is -16777201).
+#define FILL_COLOR(P)                                                                   \
+  IntKey {                                                                              \
+    #P, [](const TGDIPFill& f) { return int(f.StoredColor(fc##P)); },                   \
+        [](TGDIPFill& f, int v) { f.SetStoredColor(fc##P, platform::TColor(std::uint32_t(v))); } \
+  }
 #define FILL_INT(P, LO, HI) \
   IntKey { #P, [](const TGDIPFill& f) { return int(f.P()); }, [](TGDIPFill& f, int v) { f.Set##P(decltype(f.P())(v)); }, LO, HI }
 #define FILL_ANY(P) FILL_INT(P, 1, 0)
@@ -55,8 +52,11 @@ const IntKey kIniKeys[] = {
     FILL_COLOR(ShadowColor), FILL_ANY(Angle), FILL_INT(Glow, gmNone, gmRadialGradient),
     FILL_COLOR(GlowGradientColor), FILL_COLOR(GlowRadialColor),
 };
-// What the clipboard form carries besides.
+// What the clipboard form carries besides, the PictureSize property among
+// them: its own key there holds the picture text's length.
 const IntKey kClipKeys[] = {
+    IntKey{"PictureSizeProperty", [](const TGDIPFill& f) { return int(f.PictureSize()); },
+           [](TGDIPFill& f, int v) { f.SetPictureSize(TFillPictureSize(v)); }, psOriginal, psCustom},
     FILL_INT(ShadowType, stRightBottom, stSurround), FILL_INT(BackGroundPictureAspectRatio, 0, 1),
     FILL_INT(BackGroundPictureAspectMode, pmStretch, pmNormal), FILL_INT(PictureAspectRatio, 0, 1),
     FILL_INT(PictureAspectMode, pmStretch, pmNormal),

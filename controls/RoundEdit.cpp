@@ -1,5 +1,6 @@
 #include "controls/RoundEdit.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -19,6 +20,11 @@ struct RoundEditDefaults {
   int noLimit = 32767;  // the inner edit's length without MaxLength
 };
 const RoundEditDefaults kRound;
+// Focus that comes from or goes to a popup or another window is not a move
+// between the window's controls.
+bool MovesWithinWindow(const QFocusEvent* e) {
+  return e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason;
+}
 }  // namespace
 
 // ---- TEmptyEdit ------------------------------------------------------------
@@ -227,10 +233,15 @@ bool TRoundEdit::eventFilter(QObject* watched, QEvent* event) {
   if (watched == FEdit) {
     switch (event->type()) {
       case QEvent::FocusIn:
-        if (OnEnter) OnEnter(this);
+        if (OnEnter && MovesWithinWindow(static_cast<QFocusEvent*>(event))) OnEnter(this);
         break;
       case QEvent::FocusOut:
-        if (OnExit) OnExit(this);
+        // A context menu or another window only borrows the focus: the box is
+        // left when another control of its window takes it.
+        if (OnExit && MovesWithinWindow(static_cast<QFocusEvent*>(event))) {
+          const QWidget* next = QApplication::focusWidget();
+          if (next && next->window() == window()) OnExit(this);
+        }
         break;
       case QEvent::KeyPress:
       case QEvent::KeyRelease:

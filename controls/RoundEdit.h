@@ -16,7 +16,10 @@
 // rounded border outside the edit fires none of them. Writing a different
 // text fires OnChange, as typing does. A key handler that sets the key to 0
 // (OnKeyDown, OnKeyUp) or to a null character (OnKeyPress) swallows it; an
-// OnKeyPress that changes the character types the new one instead.
+// OnKeyPress that changes the character types the new one instead. OnEnter
+// and OnExit mark moves of the focus between the controls of the box's
+// window: a context menu or another window that takes the focus for a while
+// fires neither.
 //
 // Writing Color repaints the face and gives the inner edit the same
 // background, so the edit blends with the face; the box's font goes to the

@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QThread>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -367,6 +368,13 @@ TProgramInfoPlacement TSplashScreenWindow::PlaceProgramInfo(TGPGraphics& g) cons
       if (cl == vl) p.Version.Y -= copyLess;
       break;
     case ilCustom: p.Version = {version->PosX(), version->PosY()}; break;
+  }
+  auto overlap = [](int a, int aw, int b, int bw) { return a < b + bw && b < a + aw; };
+  if (N.cx > 0 && V.cx > 0 && overlap(p.Name.X, N.cx, p.Version.X, V.cx) &&
+      overlap(p.Name.Y, N.cy, p.Version.Y, V.cy)) {
+    const int after = p.Name.X + N.cx + 1;
+    if (after + V.cx <= a.Right) p.Version.X = after;
+    else p.Version = {std::max(a.Left, p.Name.X + N.cx - V.cx), p.Name.Y + N.cy};
   }
 
   auto copyX = [&](TItemLocation l) {

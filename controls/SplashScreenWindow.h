@@ -80,6 +80,10 @@ class TSplashScreenWindow : public QWidget {
   // Geometry shared by painting and tests.
   platform::TRect InnerRect() const;
   platform::TRect ContentRect() const;
+  // Name, version and copyright by their locations. Places given for one
+  // face can make a wider face's name run into the version; the version then
+  // follows the name on its line when it fits there, else it goes under the
+  // name's end, so that neither text covers the other.
   TProgramInfoPlacement PlaceProgramInfo(TGPGraphics& g) const;
   // Lays out the list lines (their DisplayRect) in the list rectangle.
   void LayoutListItems(TGPGraphics& g);

@@ -1,5 +1,6 @@
 #include "controls/wComponent.h"
 
+#include "controls/UxDraw.h"
 #include "controls/wClock.h"
 #include "controls/wException.h"
 
@@ -233,6 +234,12 @@ void TwComponent::paintEvent(QPaintEvent*) {
     } unlocker{this};
     QImage offScreen(std::max(width(), 1), std::max(height(), 1), QImage::Format_ARGB32_Premultiplied);
     offScreen.fill(PaintsTransparent() ? QColor(Qt::transparent) : platform::ToQColor(platform::ColorToRGB(FBackGroundColor)));
+    if (PaintsTransparent()) {
+      // What the parent paints beneath: drawing that works on the pixels
+      // beneath it, the XOR of a focus frame, then sees them.
+      QPainter beneath(&offScreen);
+      uxdraw::PaintParentBackground(this, beneath, false);
+    }
     {
       Canvas canvas(&offScreen);
       canvas.Brush.Style = platform::bsSolid;

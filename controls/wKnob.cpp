@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "controls/UxDraw.h"
 #include "controls/wClock.h"
@@ -229,9 +230,13 @@ void TwKnob::DrawTicks(Canvas& Canvas) {
     if (s.ShowTicksMinor() && i < s.TickMajorCount() - 1)
       for (int j = 1; j <= s.TickMinorCount(); ++j) minorTick(v + j * minor);
   }
-  if (fixed && s.ShowTicksMinor() && minor > 0) {
-    for (double v = hi + minor; v <= PositionMax() + 1e-9 * minor; v += minor) minorTick(v);
-    for (double v = lo - minor; v >= PositionMin() - 1e-9 * minor; v -= minor) minorTick(v);
+  if (fixed && s.ShowTicksMinor()) {
+    // Ticks closer than a pixel of the outer arc cannot be told apart.
+    const int cap = int(std::ceil(ro * std::fabs(double(FRotationMaxDegrees)) * std::numbers::pi / 180)) + 1;
+    const int above = TwScaleObject::StepsBetween(hi, PositionMax(), minor, cap);
+    const int below = TwScaleObject::StepsBetween(PositionMin(), lo, minor, cap);
+    for (int k = 1; k <= above; ++k) minorTick(hi + k * minor);
+    for (int k = 1; k <= below; ++k) minorTick(lo - k * minor);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMetaObject>
 
+#include <cmath>
 #include <limits>
 
 #include "controls/wComponent.h"
@@ -36,7 +37,8 @@ qint64 ParseInteger(const QString& Text) {
 double ParseFloat(const QString& Text) {
   bool ok = false;
   const double v = Text.trimmed().toDouble(&ok);
-  if (!ok) Raise(QStringLiteral("'%1' is not a valid floating point value").arg(Text));
+  // "inf" and "nan" read as numbers but are no value a control can hold.
+  if (!ok || !std::isfinite(v)) Raise(QStringLiteral("'%1' is not a valid floating point value").arg(Text));
   return v;
 }
 

@@ -90,12 +90,12 @@ TwPropertyTable* BuildComponent() {
   return t;
 }
 
-// The TwComponent settings a control publishes as it needs them.
+// The TwComponent settings a control publishes as it needs them. The
+// background colour is written as stored: clBtnFace as -16777201.
 template <class C>
 void BackGround(TwPropertyTable& t) {
-  t.Integer<C>("BackGroundColor", [](C& o) { return Signed(platform::ColorToRGB(o.TwComponent::BackGroundColor())); },
-               [](C& o, qint64 v) { o.TwComponent::SetBackGroundColor(platform::ColorToRGB(Unsigned(v))); },
-               Signed(platform::ColorToRGB(platform::clBtnFace)));
+  t.Integer<C>("BackGroundColor", [](C& o) { return Signed(o.TwComponent::BackGroundColor()); },
+               [](C& o, qint64 v) { o.TwComponent::SetBackGroundColor(Unsigned(v)); }, Signed(platform::clBtnFace));
 }
 template <class C>
 void Offsets(TwPropertyTable& t) {

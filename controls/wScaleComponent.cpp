@@ -21,7 +21,7 @@ double SpanBase(double s) {
 }
 
 bool TidyMantissa(double step) {
-  if (!(step > 0)) return false;
+  if (!(step > 0) || !std::isfinite(step)) return false;
   const long m = std::lround(step / std::pow(10.0, std::trunc(std::log10(step))) * 1000);
   for (long tidy : {100L, 200L, 250L, 500L, 750L, 1000L, 2000L, 2500L, 5000L, 7500L})
     if (m == tidy) return true;
@@ -94,7 +94,8 @@ int TwScaleObject::ValueToPixels(double Value) const {
   if (FReverseScale) std::swap(a, b);
   const double range = FPositionMax - FPositionMin;
   if (range == 0) return (a + b) / 2;
-  return a + int(std::lround((Value - FPositionMin) / range * (b - a)));
+  // Halves go to the even neighbour, as every pixel rounding here.
+  return a + int(std::nearbyint((Value - FPositionMin) / range * (b - a)));
 }
 
 double TwScaleObject::PixelsToValue(int Pixels) const {
@@ -102,6 +103,13 @@ double TwScaleObject::PixelsToValue(int Pixels) const {
   if (FReverseScale) std::swap(a, b);
   if (a == b) return (FPositionMin + FPositionMax) / 2;
   return FPositionMin + double(Pixels - a) / (b - a) * (FPositionMax - FPositionMin);
+}
+
+int TwScaleObject::StepsBetween(double From, double To, double Step, int Cap) {
+  if (!(Step > 0) || !std::isfinite(Step) || !std::isfinite(From)) return 0;
+  const double n = FloorSteps((To - From) / Step);
+  if (!(n > 0)) return 0;
+  return n >= Cap ? Cap : int(n);
 }
 
 void TwScaleObject::DrawLine3D(Canvas& Canvas, int X1, int Y1, int X2, int Y2, TwBevelStyle Style) {
@@ -190,9 +198,12 @@ void TwScaleObject::Draw(Canvas& Canvas, bool Enabled, TColor ABackgroundColor) 
     if (bothTicks && i < FTickMajorCount - 1)
       for (int j = 1; j <= FTickMinorCount; ++j) minorTick(v + j * minor);
   }
-  if (bothTicks && AutoScaleEnabled && AutoScaleStyle == iassFixedMinMax && minor > 0) {
-    for (double v = hi + minor; v <= FPositionMax + kSlack * minor; v += minor) minorTick(v);
-    for (double v = lo - minor; v >= FPositionMin - kSlack * minor; v -= minor) minorTick(v);
+  if (bothTicks && AutoScaleEnabled && AutoScaleStyle == iassFixedMinMax) {
+    // Ticks closer than a pixel cannot be told apart.
+    const int cap = std::abs(FStop - FStart) + 1;
+    const int above = StepsBetween(hi, FPositionMax, minor, cap), below = StepsBetween(FPositionMin, lo, minor, cap);
+    for (int k = 1; k <= above; ++k) minorTick(hi + k * minor);
+    for (int k = 1; k <= below; ++k) minorTick(lo - k * minor);
   }
 }
 

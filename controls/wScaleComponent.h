@@ -94,6 +94,12 @@ class TwScaleObject {
   void DrawScaleLine(platform::Canvas& Canvas, bool Enabled);
   void Draw(platform::Canvas& Canvas, bool Enabled, platform::TColor ABackgroundColor);
   static void DrawLine3D(platform::Canvas& Canvas, int X1, int Y1, int X2, int Y2, TwBevelStyle Style);
+  // How many whole steps of Step lead from From to To (To reached within a
+  // hair), at most Cap; 0 when From or Step is not finite or Step is no step.
+  // The minor ticks beyond the fixed style's end ticks are counted with it:
+  // stepping a double would never end below the spacing of doubles at the
+  // value or towards an infinite bound.
+  static int StepsBetween(double From, double To, double Step, int Cap);
 
   platform::Handler OnChange;
   TOnCustomizeTickLabel OnCustomizeTickLabel;

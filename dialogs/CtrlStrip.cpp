@@ -6,6 +6,7 @@
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
 #include "dialogs/DialogLook.h"
+#include "mainwindow/FMainFormKit.h"
 
 void BuildCtrlStrip(platform::Form& form, QWidget* parent, const QPoint& o, const CtrlStripNames& n) {
   auto* select = form.Create<QLabel>(parent, n.selectLabel);
@@ -30,8 +31,9 @@ void BuildCtrlStrip(platform::Form& form, QWidget* parent, const QPoint& o, cons
   volume->setGeometry(o.x() + 124, o.y(), 68, 18);
   volume->setAlignment(Qt::AlignCenter);
   volume->setText(dialogs::DesignText("SID_GAIN"));
-  dialogs::SetupFader(form.Create<TExTrackBar>(parent, n.fader), QRect(o.x() + 138, o.y() + 22, 40, 176), 0, 100,
-                      100, n.tag);
+  dialogs::SetupFader(form.Create<TExTrackBar>(parent, n.fader),
+                      QRect(o.x() + 138, o.y() + 22, mainform::kFaderWidth, 176), 0, 100, 100, n.tag,
+                      mainform::kPageLevel);
   auto* box = form.Create<TRoundEdit>(parent, n.box);
   dialogs::SetupValueBox(box, QRect(o.x() + 124, o.y() + 206, 68, 24), QStringLiteral(" 100%"));
   box->SetTag(n.tag);

@@ -103,10 +103,11 @@ void StyleGroupBox(TUxGroupBox* box, const QRect& r, const QString& caption) {
   box->setGeometry(r);
 }
 
-void SetupFader(TExTrackBar* fader, const QRect& r, int min, int max, int position, int tag) {
+void SetupFader(TExTrackBar* fader, const QRect& r, int min, int max, int position, int tag, int pageSize) {
   mainform::ApplyFaderLook(fader, false);
   fader->SetMin(min);
   fader->SetMax(max);
+  fader->SetPageSize(pageSize);
   fader->SetPosition(position);
   fader->SetTag(tag);
   fader->setGeometry(r);

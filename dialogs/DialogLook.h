@@ -53,8 +53,9 @@ QImage ButtonFace(const QSize& size, int state);
 
 // A group box in the dialog colours at r with an optional caption.
 void StyleGroupBox(TUxGroupBox* box, const QRect& r, const QString& caption = QString());
-// A vertical fader at r over min..max, at position.
-void SetupFader(TExTrackBar* fader, const QRect& r, int min, int max, int position, int tag);
+// A vertical fader at r over min..max, at position; a click on its track
+// moves it by pageSize (mainform::kPage… of its role).
+void SetupFader(TExTrackBar* fader, const QRect& r, int min, int max, int position, int tag, int pageSize);
 // A read-only value box at r showing text.
 void SetupValueBox(TRoundEdit* box, const QRect& r, const QString& text);
 

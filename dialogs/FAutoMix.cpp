@@ -12,6 +12,7 @@
 #include "controls/wLed.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/FMainFormKit.h"
 #include "platform/Format.h"
 
 TfmAutoMix* fmAutoMix = nullptr;
@@ -105,7 +106,7 @@ TfmAutoMix::TfmAutoMix() {
 
   const int block = 32 + 8 * 62 + 4;
   auto* gain = Create<TExTrackBar>(this, "isGainAux");
-  dialogs::SetupFader(gain, QRect(block + 14, 30, 40, 210), -280, 120, 0, 0);
+  dialogs::SetupFader(gain, QRect(block + 14, 30, 40, 210), -280, 120, 0, 0, mainform::kPageLevel);
   auto* gainBox = Create<TRoundEdit>(this, "cvdGainAux");
   dialogs::SetupValueBox(gainBox, QRect(block, 250, 68, 24), QStringLiteral("+0.0dB"));
   CaptionLabel(*this, this, "lbGainNameAux", QRect(block, 6, 68, 20), dialogs::DesignText("SID_GAIN"));
@@ -115,13 +116,15 @@ TfmAutoMix::TfmAutoMix() {
   auto* time = Create<TUxGroupBox>(this, "uxgShareTime");
   dialogs::StyleGroupBox(time, share);
   CaptionLabel(*this, time, "lbShareTime", QRect(2, 4, 80, 18), dialogs::DesignText("SID_AUTOMIX_TIME"));
-  dialogs::SetupFader(Create<TExTrackBar>(time, "isShareTime"), QRect(22, 26, 40, 200), 3, 3749, 3, 0);
+  dialogs::SetupFader(Create<TExTrackBar>(time, "isShareTime"), QRect(22, 26, 40, 200), 3, 3749, 3, 0,
+                      mainform::kPageRelease);
   dialogs::SetupValueBox(Create<TRoundEdit>(time, "cvdShareTime"), QRect(4, 236, 76, 24), QStringLiteral("5.3ms"));
 
   auto* ratio = Create<TUxGroupBox>(this, "uxgShareRatio");
   dialogs::StyleGroupBox(ratio, share);
   CaptionLabel(*this, ratio, "lbShareRatio", QRect(2, 4, 80, 18), dialogs::DesignText("SID_AUTOMIX_RATIO"));
-  dialogs::SetupFader(Create<TExTrackBar>(ratio, "isShareRatio"), QRect(22, 26, 40, 170), 1, 10, 1, 0);
+  dialogs::SetupFader(Create<TExTrackBar>(ratio, "isShareRatio"), QRect(22, 26, 40, 170), 1, 10, 1, 0,
+                      mainform::kPageRatio);
   auto* ratioBox = Create<TRoundEdit>(ratio, "cvdShareRatio");
   dialogs::SetupValueBox(ratioBox, QRect(4, 202, 76, 24), QStringLiteral("1"));
   // "Auto" disables the box: its text then greys, as a disabled edit's does.

@@ -10,6 +10,7 @@
 #include "controls/wLed.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/FMainFormKit.h"
 #include "platform/Format.h"
 
 TfmCamera* fmCamera = nullptr;
@@ -29,11 +30,12 @@ struct CameraFader {
   int min, max;
   const char* key;
   QString (*text)(int position);
+  int pageSize;
 };
 constexpr CameraFader kFaders[3] = {
-    {"Threshold", -100, 0, "SID_COMP_THRESHOLD", ThresholdText},
-    {"Attack", 0, 4999, "SID_COMP_ATTACK", TimeText},
-    {"Release", 0, 4999, "SID_COMP_RELEASE", TimeText},
+    {"Threshold", -100, 0, "SID_COMP_THRESHOLD", ThresholdText, mainform::kPageThreshold},
+    {"Attack", 0, 4999, "SID_COMP_ATTACK", TimeText, mainform::kPageAttack},
+    {"Release", 0, 4999, "SID_COMP_RELEASE", TimeText, mainform::kPageRelease},
 };
 
 }  // namespace
@@ -64,7 +66,7 @@ TfmCamera::TfmCamera() {
     dialogs::StyleGroupBox(group, QRect(8 + i * 72, 54, 68, 237));
     label(group, "lb" + role, QRect(2, 6, 64, 20), dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(group, "is" + role);
-    dialogs::SetupFader(fader, QRect(14, 30, 40, 168), f.min, f.max, f.min, i);
+    dialogs::SetupFader(fader, QRect(14, 30, 40, 168), f.min, f.max, f.min, i, f.pageSize);
     auto* box = Create<TRoundEdit>(group, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(2, 204, 64, 24), f.text(f.min));
   }

@@ -7,6 +7,7 @@
 #include "controls/wLed.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/FMainFormKit.h"
 #include "model/Dynamics.h"
 #include "platform/Format.h"
 #include "plot/wXYPlot.h"
@@ -20,12 +21,14 @@ struct CompFader {
   int min, max;
   const char* key;
   const char* text;
+  int pageSize;
 };
+// The threshold is the effect channel's, as the effect page's fader.
 constexpr CompFader kFaders[4] = {
-    {"Threshold", -180, 40, "SID_COMP_THRESHOLD", " +20.0dB"},
-    {"Attack", 0, 199, "SID_COMP_ATTACK", "  1ms"},
-    {"Release", 0, 998, "SID_COMP_RELEASE", "  1ms"},
-    {"Ratio", 0, 15, "SID_COMP_RATIO", "1:1.0"},
+    {"Threshold", -180, 40, "SID_COMP_THRESHOLD", " +20.0dB", mainform::kPageLevel},
+    {"Attack", 0, 199, "SID_COMP_ATTACK", "  1ms", mainform::kPageAttack},
+    {"Release", 0, 998, "SID_COMP_RELEASE", "  1ms", mainform::kPageRelease},
+    {"Ratio", 0, 15, "SID_COMP_RATIO", "1:1.0", mainform::kPageRatio},
 };
 
 }  // namespace
@@ -44,7 +47,8 @@ TfmComp::TfmComp() {
     label->setAlignment(Qt::AlignCenter);
     label->setText(dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(this, "is" + role);
-    dialogs::SetupFader(fader, QRect(x + 15, 34, 40, 190), f.min, f.max, i == 0 ? f.max : f.min, i);
+    dialogs::SetupFader(fader, QRect(x + 15, 34, 40, 190), f.min, f.max, i == 0 ? f.max : f.min, i,
+                        f.pageSize);
     auto* box = Create<TRoundEdit>(this, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(x, 230, 70, 24), QString::fromLatin1(f.text));
   }

@@ -9,6 +9,7 @@
 #include "dialogs/DialogLook.h"
 #include "link/Lcmd.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/FMainFormKit.h"
 #include "platform/Format.h"
 
 TfmPhantomPotent* fmPhantomPotent = nullptr;
@@ -35,7 +36,7 @@ TfmPhantomPotent::TfmPhantomPotent() {
     label->setAlignment(Qt::AlignCenter);
     label->setText(QStringLiteral("In%1").arg(ch + 1));
     auto* fader = Create<TExTrackBar>(strip, "isGainIn" + x);
-    dialogs::SetupFader(fader, QRect(16, 30, 40, 170), -32, 0, 0, ch);
+    dialogs::SetupFader(fader, QRect(16, 30, 40, 170), -32, 0, 0, ch, mainform::kPageLevel);
     fader->OnChange = [this](QObject* s) { isGainInAChange(s); };
     auto* box = Create<TRoundEdit>(strip, "cvdGainIn" + x);
     dialogs::SetupValueBox(box, QRect(4, 206, 64, 24), QStringLiteral("+ 0.0dB"));

@@ -7,6 +7,7 @@
 #include "dialogs/DialogLook.h"
 #include "link/Lcmd.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/FMainFormKit.h"
 #include "platform/Format.h"
 
 TfmRvb* fmRvb = nullptr;
@@ -54,7 +55,7 @@ TfmRvb::TfmRvb() {
     label->setAlignment(Qt::AlignCenter);
     label->setText(dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(this, "is" + role);
-    dialogs::SetupFader(fader, QRect(centre - 18, 42, 36, 198), 0, f.max, 0, f.tag);
+    dialogs::SetupFader(fader, QRect(centre - 18, 42, 36, 198), 0, f.max, 0, f.tag, mainform::kPageLevel);
     auto* box = Create<TRoundEdit>(this, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(centre - 31, even ? 270 : 244, 62, 24), FaderText(f, 0));
     if (auto* t = FindControl<TExTrackBar>("is" + role))

@@ -17,6 +17,7 @@
 #include "controls/UxComboBox.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"
+#include "controls/UxShapeButton.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/FMainFormKit.h"
 
@@ -37,6 +38,7 @@ constexpr int kFrameLeftWidth = 1082;
 // Page bar.
 constexpr QSize kPageButton(74, 40);
 constexpr int kChannelTabLeft = 387;
+constexpr int kTabMargin = 24;  // the captions start 24 pixels from a tab's left edge
 constexpr int kTabStep = 57;
 
 struct PageButton {
@@ -93,6 +95,7 @@ void TfmMain::BuildForm() {
     b->SetTag(tag);
     b->SetGroupIndex(1);
     b->SetShowFocus(false);
+    b->SetMargin(kTabMargin);
     b->setGeometry(QRect(QPoint(x, 0), kPageButton));
     QFont f = b->font();
     f.setBold(true);
@@ -155,7 +158,7 @@ void TfmMain::BuildForm() {
   for (const char* page : kUpperPages) container(QStringLiteral("uxgFft") + page, kUpper);
 
   // The template fader whose thumb pictures start-up copies to the dynamics faders.
-  TExTrackBar* blue = Fader(*this, main, "isBlue", QRect(0, 0, kFaderWidth, 180), 0, 10, 1, 0, 0, true);
+  TExTrackBar* blue = Fader(*this, main, "isBlue", QRect(0, 0, kFaderWidth, 180), 0, 10, kPageLevel, 0, 0, true);
   blue->hide();
 
   // ---- Preset bar: the processor address list and the current preset.
@@ -176,19 +179,23 @@ void TfmMain::BuildForm() {
   Button(*this, preset, "sbIpScan", QRect(254, 11, 52, 22), "Scan", Keys().select)->setEnabled(false);
 
   Label(*this, preset, "lPreset", QRect(340, 13, 56, 18), "Preset", Qt::AlignLeft | Qt::AlignVCenter, ink);
-  auto plate = [&](const char* name, const QRect& r, const QString& text) {
+  // The number and the name stand on shape-button plates: disabled pictures
+  // keyed out over the bar (AutoSize makes each button 4 pixels larger).
+  auto plate = [&](const char* plateName, const char* name, const QRect& r, const QString& text) {
+    auto* shape = Create<TUxShapeButton>(preset, plateName);
+    shape->SetBevelWidth(0);
+    shape->SetBorderStyle(bsNone);
+    shape->SetBitmap(PlatePicture(r.size()));
+    shape->SetEnabled(false);
+    shape->move(r.topLeft());
+    shape->show();
     QLabel* l = Label(*this, preset, name, r, text, Qt::AlignCenter, QColor(0, 255, 0));
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, QColor(24, 28, 32));
-    l->setPalette(p);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
   };
-  plate("lbPstNum", QRect(398, 10, 50, 24), "F00");
-  plate("lbPstName", QRect(452, 10, 220, 24), QString());
+  plate("uxsbPstNum", "lbPstNum", QRect(398, 10, 50, 24), "F00");
+  plate("uxsbPstName", "lbPstName", QRect(452, 10, 220, 24), QString());
   Button(*this, preset, "bStore", QRect(700, 9, 84, 26), "Store", Keys().select);
   Button(*this, preset, "bRecall", QRect(790, 9, 84, 26), "Recall", Keys().select);
 

@@ -1,5 +1,5 @@
 // The Dv buttons of the main window's pages: the power buttons (overlay
-// switches, show-all) with their olive/yellow LED, and the flat demo buttons
+// switches, show-all) with their olive/yellow LED, and the demo buttons
 // under each plot (EQ bypass, EQ reset).
 #include "mainwindow/FMainFormKit.h"
 
@@ -28,7 +28,6 @@ QWidget* PowerButton(TfmMain& form, QWidget* parent, const QString& name, const 
 QWidget* DemoButton(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QString& caption,
                     int tag) {
   auto* button = form.Create<TDvDemoButton>(parent, name);
-  button->SetFlat(true);
   button->SetBevelWidth(1);
   button->SetColor(platform::ToQColor(platform::clBlack));
   platform::TFont font;

@@ -161,22 +161,22 @@ struct Param {
 };
 
 const Param kCompParams[] = {
-    {"Threshold", "SID_COMP_THRESHOLD", -180, 40, 40, "+20.0dB", true, 10, 0},
-    {"Ratio", "SID_COMP_RATIO", 0, 15, 0, "1:1.0", true, 1, 1},
-    {"Attack", "SID_COMP_ATTACK", 0, 998, 50, "50ms", true, 10, 2},
-    {"Release", "SID_COMP_RELEASE", 0, 2999, 499, "500ms", true, 50, 3},
+    {"Threshold", "SID_COMP_THRESHOLD", -180, 40, 40, "+20.0dB", true, kPageThreshold, 0},
+    {"Ratio", "SID_COMP_RATIO", 0, 15, 0, "1:1.0", true, kPageRatio, 1},
+    {"Attack", "SID_COMP_ATTACK", 0, 998, 50, "50ms", true, kPageAttack, 2},
+    {"Release", "SID_COMP_RELEASE", 0, 2999, 499, "500ms", true, kPageRelease, 3},
 };
 const Param kGateParams[] = {
-    {"Threshold", "SID_COMP_THRESHOLD", -180, 40, 40, "+20.0dB", true, 10, 4},
-    {"Attack", "SID_COMP_ATTACK", 0, 998, 50, "50ms", true, 10, 2},
-    {"Release", "SID_COMP_RELEASE", 0, 2999, 2999, "3000ms", true, 50, 3},
+    {"Threshold", "SID_COMP_THRESHOLD", -180, 40, 40, "+20.0dB", true, kPageThreshold, 4},
+    {"Attack", "SID_COMP_ATTACK", 0, 998, 50, "50ms", true, kPageAttack, 2},
+    {"Release", "SID_COMP_RELEASE", 0, 2999, 2999, "3000ms", true, kPageRelease, 3},
 };
 const Param kAgcParams[] = {
-    {"Threshold", "SID_COMP_THRESHOLD", -120, 0, 0, "+0.0dB", true, 10, 0},
+    {"Threshold", "SID_COMP_THRESHOLD", -120, 0, 0, "+0.0dB", true, kPageThreshold, 0},
     {"Target", "SID_AGC_TARGET", -120, 0, 0, "0.0", false, 1, 5},
     {"Ratio", "SID_COMP_RATIO", 0, 15, 0, "1:1.0", false, 1, 6},
-    {"Attack", "SID_COMP_ATTACK", 0, 998, 50, "50ms", true, 10, 2},
-    {"Release", "SID_COMP_RELEASE", 9, 2999, 499, "500ms", true, 50, 3},
+    {"Attack", "SID_COMP_ATTACK", 0, 998, 50, "50ms", true, kPageAttack, 2},
+    {"Release", "SID_COMP_RELEASE", 9, 2999, 499, "500ms", true, kPageRelease, 3},
 };
 
 constexpr int kColumnStep = 134;

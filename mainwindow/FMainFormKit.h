@@ -93,6 +93,9 @@ QImage ThumbPicture(QSize size, bool blue, int state);
 // Page frame pieces: a rounded outline, open on the side that meets the other
 // piece (left pieces open right, right pieces open left).
 QImage FramePicture(QSize size, bool leftPiece);
+// A dark display plate with rounded corners in the key colour (its
+// bottom-left pixel), the face of a shape button.
+QImage PlatePicture(QSize size);
 
 // Thumb extents of every vertical fader: across the track and along it.
 constexpr int kThumbAcross = 16;
@@ -100,6 +103,13 @@ constexpr int kThumbAlong = 29;
 // Vertical fader width and the value boxes' height.
 constexpr int kFaderWidth = 27;
 constexpr int kBoxHeight = 24;
+// Page sizes (what one click on the track moves) of the faders by role; a
+// dialog's fader takes the one of the main window's faders of its role.
+constexpr int kPageLevel = 6;  // gains, levels and delays
+constexpr int kPageThreshold = 10;
+constexpr int kPageAttack = 10;
+constexpr int kPageRelease = 20;
+constexpr int kPageRatio = 3;
 
 void ApplyFaces(TUxBmpButton* button, const ButtonFaces& faces);
 

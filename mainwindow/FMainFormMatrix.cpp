@@ -219,21 +219,14 @@ void BuildCrosspoints(TfmMain& form, QWidget* lower) {
       const QString tail = source + "MatrixOut" + n;
       const int y = 24 + 28 * s;
 
-      auto* on = form.Create<TDvPowerButton>(column, "vr" + tail);
-      on->SetCaption(s < 8 ? QStringLiteral("In%1").arg(s + 1) : QStringLiteral("Aux"));
+      auto* on = static_cast<TDvPowerButton*>(
+          PowerButton(form, column, "vr" + tail, QRect(4, y + 4, 45, 16),
+                      s < 8 ? QStringLiteral("In%1").arg(s + 1) : QStringLiteral("Aux"), s, s == o));
       on->SetMargin(0);
       on->SetSpacing(2);
       on->SetFont(buttonFont);
       on->SetColor(QColor(216, 216, 216));
-      on->Palette()->SetLow(QColor(128, 128, 0));
-      on->Palette()->SetHigh(QColor(255, 255, 0));
-      on->SetLedWidth(8);
-      on->SetLedHeight(8);
-      on->SetActive(s == o);
-      on->SetTag(s);
       on->SetHelpContext(o);
-      on->setGeometry(4, y + 4, 45, 16);
-      on->show();
 
       auto* level = form.Create<QLineEdit>(column, "ed" + tail);
       level->setText(QStringLiteral("+0.0dB"));

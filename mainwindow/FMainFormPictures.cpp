@@ -163,6 +163,19 @@ QImage FramePicture(QSize size, bool leftPiece) {
   return image;
 }
 
+QImage PlatePicture(QSize size) {
+  // Aliased, so that every pixel is either the key colour or the plate's.
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(QColor(0, 128, 128));
+  QPainter p(&image);
+  p.setPen(QPen(QColor(96, 100, 104), 1));
+  p.setBrush(QColor(24, 28, 32));
+  p.drawRoundedRect(QRect(0, 0, size.width() - 1, size.height() - 1), 4, 4);
+  p.setPen(QColor(8, 10, 12));
+  p.drawLine(3, 1, size.width() - 4, 1);  // the sunken top edge
+  return image;
+}
+
 void PaintPageBackground(QWidget* container, QPainter& canvas) {
   QWidget* parent = container->parentWidget();
   if (!parent) return;

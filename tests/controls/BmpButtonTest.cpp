@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -263,6 +264,59 @@ TEST(BmpButton, FacesByStateOverTheParent) {
   for (int y = text.top(); y <= text.bottom(); ++y)
     for (int x = text.left(); x <= text.right(); ++x) ink += shot.pixelColor(x, y) != QColor(Qt::blue);
   EXPECT_GT(ink, 10) << "the caption is drawn";
+}
+
+// While pressed the face follows the pointer: Down inside, Up outside, and a
+// release outside clicks nothing.
+TEST(BmpButton, PressedLookFollowsThePointerWhileDragged) {
+  FacedButton f;
+  f.b->Bitmaps()->SetUp(FacedButton::Face(Qt::red));
+  f.b->Bitmaps()->SetDown(FacedButton::Face(QColor(128, 0, 0)));
+  int clicks = 0;
+  f.b->OnClick = [&](QObject*) { ++clicks; };
+  f.parent.show();
+  f.parent.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.parent));
+  const QColor up(Qt::red), pressed(128, 0, 0);
+  auto drag = [&](QPoint at) {
+    QMouseEvent e(QEvent::MouseMove, QPointF(at), f.b->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(f.b, &e);
+  };
+  QTest::mousePress(f.b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(f.At(20, 10), pressed);
+  drag(QPoint(50, 30));
+  EXPECT_EQ(f.At(20, 10), up) << "dragged outside";
+  drag(QPoint(39, 19));
+  EXPECT_EQ(f.At(20, 10), pressed) << "back inside";
+  drag(QPoint(40, 5));
+  EXPECT_EQ(f.At(20, 10), up) << "one pixel past the right edge";
+  QTest::mouseRelease(f.b, Qt::LeftButton, {}, QPoint(40, 5));
+  EXPECT_EQ(f.At(20, 10), up);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_FALSE(f.b->Down());
+}
+
+// AllowAllUp belongs to the group: whichever button announces gives its
+// value to the others of its parent and index.
+TEST(BmpButton, AllowAllUpIsCopiedToTheWholeGroup) {
+  Group g(false);
+  QWidget elsewhere;
+  auto* stranger = new TUxBmpButton(&elsewhere);
+  stranger->SetGroupIndex(7);
+  auto* otherIndex = new TUxBmpButton(&g.parent);
+  otherIndex->SetGroupIndex(8);
+  g.b[1]->SetAllowAllUp(true);
+  EXPECT_TRUE(g.b[0]->AllowAllUp());
+  EXPECT_TRUE(g.b[2]->AllowAllUp());
+  EXPECT_FALSE(stranger->AllowAllUp()) << "another parent";
+  EXPECT_FALSE(otherIndex->AllowAllUp()) << "another group index";
+  EXPECT_TRUE(g.Down(0)) << "announcing AllowAllUp raises nobody";
+  g.b[0]->SetDown(false);
+  EXPECT_FALSE(g.Down(0)) << "the latched button may now be raised";
+  g.b[2]->SetAllowAllUp(false);
+  EXPECT_FALSE(g.b[0]->AllowAllUp());
+  EXPECT_FALSE(g.b[1]->AllowAllUp());
 }
 
 TEST(BmpButton, StretchedFacesAreNeverBlended) {

@@ -155,10 +155,16 @@ TEST(ComboBoxSearch, TypedPrefixSelectsIgnoringCase) {
   EXPECT_EQ(s.box.SearchString(), "lk");
   EXPECT_EQ(s.changes, 2);
 
-  // The search timer ends the prefix.
-  QMetaObject::invokeMethod(s.box.findChild<QTimer*>("SearchTimer"), "timeout");
+  // The search timer ends the prefix 1.5 s after the last typed key.
+  QTimer* timer = s.box.findChild<QTimer*>("SearchTimer");
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive()) << "typing started it";
+  EXPECT_EQ(timer->interval(), 1500);
+  QMetaObject::invokeMethod(timer, "timeout");
   EXPECT_EQ(s.box.SearchString(), "");
+  EXPECT_FALSE(timer->isActive());
   QTest::keyClick(&s.box, Qt::Key_B);
+  EXPECT_TRUE(timer->isActive()) << "the next key starts it again";
   EXPECT_EQ(s.Selected(), "BW -6");
   QTest::keyClick(&s.box, Qt::Key_L);
   EXPECT_EQ(s.Selected(), "BL -6");

@@ -169,6 +169,70 @@ TEST(Fill, NotifiesOncePerChange) {
   EXPECT_TRUE(f.Picture()->Empty());
 }
 
+// A colour is written as stored: a system colour keeps its name in the INI
+// and clipboard forms, while drawing uses it resolved.
+TEST(Fill, FilesKeepSystemColoursByName) {
+  TGDIPFill f;
+  f.SetStoredColor(fcColor, platform::clBtnFace);
+  f.SetStoredColor(fcBorderColor, platform::clHighlightText);
+  EXPECT_EQ(f.Color(), platform::ToQColor(platform::clBtnFace));
+  platform::IniFile ini;
+  f.SaveToFile(ini, QStringLiteral("F"));
+  struct Key { const char* name; int value; };
+  const Key keys[] = {{"Color", -16777201}, {"BorderColor", -16777202}, {"ColorTo", 8421504},
+                      {"ColorMirror", 0x1FFFFFFF}, {"ShadowColor", 8421504}, {"GlowGradientColor", 16777215}};
+  for (const Key& k : keys) EXPECT_EQ(ini.ReadInteger("F", k.name, 0), k.value) << k.name;
+
+  TGDIPFill loaded;
+  loaded.LoadFromFile(ini, QStringLiteral("F"));
+  EXPECT_EQ(loaded.StoredColor(fcColor), platform::clBtnFace);
+  EXPECT_EQ(loaded.Color(), platform::ToQColor(platform::clBtnFace));
+  f.SaveToClipBoard();
+  TGDIPFill pasted;
+  pasted.LoadFromClipBoard();
+  EXPECT_EQ(pasted.StoredColor(fcBorderColor), platform::clHighlightText);
+  TGDIPFill copy;
+  copy.Assign(&f);
+  EXPECT_EQ(copy.StoredColor(fcColor), platform::clBtnFace);
+  copy.SetColor(QColor(1, 2, 3));
+  EXPECT_EQ(copy.StoredColor(fcColor), platform::RGB(1, 2, 3));
+}
+
+// A stretched picture with its aspect kept fills the width of a taller area
+// and the height of a wider one, centred; a smaller picture in pmNormal keeps
+// its own size.
+TEST(Fill, StretchedPictureKeepsItsAspect) {
+  QImage art(20, 10, QImage::Format_RGB32);
+  art.fill(QColor(200, 0, 0));
+  TZodOVODPicture picture;
+  picture.LoadFromData(Png(art));
+  struct Case {
+    int w, h;
+    TPictureMode mode;
+    QRect shown;
+  };
+  const Case cases[] = {{100, 100, pmStretch, QRect(0, 25, 100, 50)},
+                        {100, 40, pmStretch, QRect(10, 0, 80, 40)},
+                        {100, 100, pmNormal, QRect(40, 45, 20, 10)},
+                        {10, 40, pmNormal, QRect(0, 18, 10, 5)}};
+  for (const Case& c : cases) {
+    TGDIPFill f;
+    f.SetColor(QColor());
+    f.SetColorTo(QColor());
+    f.SetPicture(&picture);
+    f.SetPicturePosition(ppStretched);
+    f.SetPictureAspectRatio(true);
+    f.SetPictureAspectMode(c.mode);
+    QImage canvas = Canvas(c.w, c.h, Qt::white);
+    Paint(f, canvas, QRectF(0, 0, c.w, c.h));
+    QRect red;
+    for (int y = 0; y < c.h; ++y)
+      for (int x = 0; x < c.w; ++x)
+        if (canvas.pixelColor(x, y).red() > 150 && canvas.pixelColor(x, y).green() < 100) red |= QRect(x, y, 1, 1);
+    EXPECT_EQ(red, c.shown) << c.w << " x " << c.h << " mode " << c.mode;
+  }
+}
+
 TEST(Fill, IniAndClipboardForms) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("fill.ini"));
@@ -253,12 +317,15 @@ TEST(Fill, IniAndClipboardForms) {
   ASSERT_TRUE(wide.UpdateFile());
   EXPECT_EQ(platform::IniFile(out.fileName()).ReadInteger("Fill", "Color", 0), 5);
 
-  // The clipboard carries the shadow type and aspect settings.
+  // The clipboard carries the shadow type, the aspect settings and the
+  // picture size mode, whose INI key holds the picture text's length.
+  source.SetPictureSize(psCustom);
   source.SaveToClipBoard();
   TGDIPFill pasted;
   pasted.LoadFromClipBoard();
   EXPECT_EQ(pasted.ShadowType(), stBottom);
   EXPECT_TRUE(pasted.PictureAspectRatio());
+  EXPECT_EQ(pasted.PictureSize(), psCustom);
   EXPECT_EQ(pasted.Picture()->Data(), three);
   EXPECT_EQ(pasted.OpacityTo(), 77);
   QGuiApplication::clipboard()->setText("not a fill");

@@ -237,14 +237,18 @@ TEST(GdipLayer, TextMeasuresAsGdiPlus) {
   EXPECT_EQ(spaced, withI) << "a trailing space measures as an i";
   EXPECT_EQ(g.TextWidth("", font), 0);
 
-  TFont unknown;
-  unknown.Name = QStringLiteral("No Such Face At All");
-  unknown.SetSize(12);
-  unknown.Style = fsBold;
-  std::unique_ptr<TGPFont> made(TGPGraphics::MakeFont(unknown));
-  EXPECT_EQ(made->GetFamilyName(), StandInFontFamily(QStringLiteral("Arial")));
-  EXPECT_EQ(made->GetSize(), 12.0f);
-  EXPECT_EQ(made->GetStyle(), FontStyleBold);
+  // A face GDI+ does not find falls back to Arial: a name without a face,
+  // and any name this machine stands in for.
+  for (const char* name : {"", "   ", "No Such Face At All"}) {
+    TFont unknown;
+    unknown.Name = QString::fromLatin1(name);
+    unknown.SetSize(12);
+    unknown.Style = fsBold;
+    std::unique_ptr<TGPFont> made(TGPGraphics::MakeFont(unknown));
+    EXPECT_EQ(made->GetFamilyName(), StandInFontFamily(QStringLiteral("Arial"))) << '"' << name << '"';
+    EXPECT_EQ(made->GetSize(), 12.0f) << '"' << name << '"';
+    EXPECT_EQ(made->GetStyle(), FontStyleBold) << '"' << name << '"';
+  }
 
   TFont big = font;
   big.SetSize(20);

@@ -289,6 +289,43 @@ TEST(Knob, AutoSizeAndPositionDisplay) {
   EXPECT_EQ(k.knob.PositionDisplayUnits(), "");
 }
 
+// The focused knob's dotted frame inverts every other pixel of its edge,
+// also where a transparent knob shows its parent.
+TEST(Knob, FocusFrameIsVisibleAlsoOverTheParent) {
+  const QColor parentColour(56, 66, 81);
+  for (bool transparent : {true, false}) {
+    SCOPED_TRACE(transparent ? "transparent" : "opaque");
+    QWidget window;
+    window.resize(60, 60);
+    window.setAutoFillBackground(true);
+    QPalette pal = window.palette();
+    pal.setColor(QPalette::Window, parentColour);
+    window.setPalette(pal);
+    auto* knob = new TwKnob(&window);
+    knob->setGeometry(10, 10, 40, 40);
+    knob->SetKnobRadius(20);
+    knob->SetOuterMargin(0);
+    knob->SetShowTicksMajor(false);
+    knob->SetShowTicksMinor(false);
+    knob->SetShowTickLabels(false);
+    knob->SetTransparent(transparent);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    knob->setFocus();
+    ASSERT_TRUE(knob->hasFocus());
+    const QColor beneath = transparent ? parentColour : knob->BackGroundColor();
+    const QColor inverted(255 - beneath.red(), 255 - beneath.green(), 255 - beneath.blue());
+    const QImage shot = window.grab().toImage();
+    for (QPoint dot : {QPoint(0, 0), QPoint(2, 0), QPoint(0, 38), QPoint(39, 1)})
+      EXPECT_EQ(shot.pixelColor(dot + QPoint(10, 10)), inverted) << dot.x() << "," << dot.y();
+    for (QPoint gap : {QPoint(1, 0), QPoint(0, 1), QPoint(39, 0)})
+      EXPECT_EQ(shot.pixelColor(gap + QPoint(10, 10)), beneath) << gap.x() << "," << gap.y();
+    knob->clearFocus();
+    EXPECT_EQ(window.grab().toImage().pixelColor(10, 10), beneath) << "no frame without the focus";
+  }
+}
+
 // Counts the repaint requests that reach Qt.
 class CountingLed : public TwLedRectangle {
  public:
@@ -393,6 +430,49 @@ TEST(SwitchLed, MomentaryFollowsTheButton) {
   EXPECT_FALSE(s.sw.Active());
   EXPECT_EQ(s.user, 2);
   EXPECT_EQ(s.changes, 2);
+}
+
+// A held Space repeats presses only: the switch toggles once, at the real
+// release. A press ends with the focus: a release after the focus has gone
+// toggles nothing.
+TEST(SwitchLed, HeldSpaceTogglesOnceAndFocusLossEndsAPress) {
+  QWidget window;
+  auto* sw = new TwSwitchLed(&window);
+  sw->setGeometry(0, 0, 45, 28);
+  auto* other = new QWidget(&window);
+  other->setFocusPolicy(Qt::StrongFocus);
+  other->setGeometry(50, 0, 20, 20);
+  int user = 0;
+  sw->OnChangeUser = [&](QObject*) { ++user; };
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  sw->setFocus();
+  auto space = [&](QEvent::Type type, bool autoRepeat) {
+    QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
+    QApplication::sendEvent(sw, &e);
+  };
+  space(QEvent::KeyPress, false);
+  for (int i = 0; i < 3; ++i) {
+    space(QEvent::KeyRelease, true);
+    space(QEvent::KeyPress, true);
+  }
+  EXPECT_FALSE(sw->Active()) << "held";
+  space(QEvent::KeyRelease, false);
+  EXPECT_TRUE(sw->Active());
+  EXPECT_EQ(user, 1);
+
+  QTest::mousePress(sw, Qt::LeftButton, {}, QPoint(20, 14));
+  other->setFocus();
+  QTest::mouseRelease(sw, Qt::LeftButton, {}, QPoint(20, 14));
+  EXPECT_TRUE(sw->Active()) << "mouse released after the focus went";
+  sw->setFocus();
+  space(QEvent::KeyPress, false);
+  other->setFocus();
+  sw->setFocus();
+  space(QEvent::KeyRelease, false);
+  EXPECT_TRUE(sw->Active()) << "Space released after the focus went and came back";
+  EXPECT_EQ(user, 1);
 }
 
 TEST(SwitchLed, AltAcceleratorToggles) {

@@ -254,8 +254,13 @@ TEST(InstrumentMath, Interpolations) {
   RationalInterpolate(xa, ya, 3, 2, y, dy);
   EXPECT_EQ(y, 4);
   EXPECT_EQ(dy, 0);
+  // Through (1, 1), (2, 4), (3, 9) the diagonal rational function is
+  // (11x - 6) / (6 - x): 43/7 at 2.5 and 7/3 at 1.5, not the parabola's values.
   RationalInterpolate(xa, ya, 3, 2.5, y, dy);
-  EXPECT_NEAR(y, 6.25, 0.5);
+  EXPECT_DOUBLE_EQ(y, 43.0 / 7);
+  RationalInterpolate(xa, ya, 3, 1.5, y, dy);
+  EXPECT_DOUBLE_EQ(y, 7.0 / 3);
+  EXPECT_DOUBLE_EQ(dy, 11.0 / 15);
 
   const std::string splint = "Splint Error - xa's must be distinct";
   const std::vector<double> equal{0, 1, 1, 3};

@@ -3,8 +3,11 @@
 #include "controls/wKnob.h"
 #include "controls/wException.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -100,6 +103,66 @@ TEST(ScaleObject, ValueToPixels) {
   EXPECT_EQ(s.ValueToPixels(25), 85);
   s.SetRange(50, 50);
   EXPECT_EQ(s.ValueToPixels(25), 60);
+
+  // Halves of a pixel go to the even neighbour.
+  TwScaleObject halves;
+  halves.SetRange(0, 10);
+  halves.SetPixels(0, 5, 0);
+  for (auto [value, pixel] : {std::pair{1.0, 0}, {3.0, 2}, {5.0, 2}, {7.0, 4}, {-1.0, 0}, {-3.0, -2}})
+    EXPECT_EQ(halves.ValueToPixels(value), pixel) << value;
+}
+
+TEST(ScaleObject, StepsBetweenCountsWholeStepsUpToACap) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case { double from, to, step; int cap, steps; };
+  const Case cases[] = {
+      {0, 10, 2.5, 100, 4},   {0, 10, 3, 100, 3},     {0, 0.3, 0.1, 100, 3},  // 0.3 / 0.1 is 3
+      {0, 10, 1, 6, 6},       {10, 0, 1, 100, 0},     {0, 10, 0, 100, 0},
+      {0, inf, 1, 7, 7},      {-inf, 0, 1, 7, 0},     {0, 10, inf, 7, 0},
+      {0, 10, std::nan(""), 7, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(TwScaleObject::StepsBetween(c.from, c.to, c.step, c.cap), c.steps) << c.from << ".." << c.to << " by "
+                                                                                  << c.step;
+}
+
+// Minor ticks continue past the fixed style's first and last major tick to
+// the range ends. A step below the spacing of doubles at the value, or an
+// endless range, once kept that walk going for ever.
+TEST(ScaleObject, MinorTicksPastTheFixedEndsAlwaysEnd) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case { double min, max, firstTick, lastTick; };
+  const Case cases[] = {{1e17, 1e17 + 96, 1e17, 1e17 + 80}, {0, inf, 0, 100}, {-inf, 0, -100, 0}};
+  for (const Case& c : cases) {
+    TwScaleObject s;
+    s.AutoScaleEnabled = true;
+    s.AutoScaleStyle = iassFixedMinMax;
+    s.AutoScaleMinTick = c.firstTick;
+    s.AutoScaleMaxTick = c.lastTick;
+    s.SetRange(c.min, c.max);
+    s.SetPixels(10, 210, 20);
+    QImage image(240, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    platform::Canvas canvas(&image);
+    s.Draw(canvas, true, platform::clWhite);
+  }
+
+  // The knob draws the same ticks around its dial.
+  TwKnob tiny;
+  tiny.resize(150, 150);
+  tiny.SetMinMax(1e17, 1e17 + 96);
+  tiny.SetAutoScaleStyle(iassFixedMinMax);
+  tiny.SetAutoScaleEnabled(true);
+  ASSERT_DOUBLE_EQ(tiny.AutoScaleMaxTick(), 1e17 + 80);
+  ASSERT_EQ(1e17 + 80 + 80.0 / 3 / 5, 1e17 + 80) << "a minor step below the spacing of doubles";
+  tiny.grab();
+  TwKnob endless;
+  endless.resize(150, 150);
+  endless.SetMinMax(0, 87);
+  endless.SetAutoScaleStyle(iassFixedMinMax);
+  endless.SetAutoScaleEnabled(true);
+  endless.SetPositionMax(inf);
+  endless.grab();
 }
 
 TEST(GaugePointer, ManagerHandlersAndNotifications) {

@@ -101,7 +101,7 @@ TEST(PropertyFile, KnobFileHoldsItsClassAndSettings) {
   for (const char* line : {"UseKeyboard = 1", "KnobStyle = 0", "PositionMin = -280", "PositionMax = 120",
                            "KeyArrowStepSize = 0.5", "IndicatorActiveColor = 128", "Color = 8421504",
                            "Transparent = 1", "TickLabelFont.Name = Tahoma", "TickLabelFont.Color = -16777208",
-                           "TickMajorColor = 0", "BackGroundColor = 15790320"})
+                           "TickMajorColor = 0", "BackGroundColor = -16777201"})  // clBtnFace as stored
     EXPECT_TRUE(lines.contains(line)) << line;
   EXPECT_FALSE(HasPath(lines, "TickLabelFont.Size"));  // Height holds it
   // The range before the position, so a load keeps the position in range.
@@ -181,6 +181,9 @@ TEST(PropertyFile, BadLinesStopTheLoadAfterTheLinesBefore) {
       {"KnobStyle = 9", "Error Loading Properties - '9' is not a valid value of KnobStyle"},
       {"UseKeyboard = 2", "Error Loading Properties - '2' is not a valid value of UseKeyboard"},
       {"KeyPageStepSize = 1..5", "Error Loading Properties - '1..5' is not a valid floating point value"},
+      {"KeyPageStepSize = inf", "Error Loading Properties - 'inf' is not a valid floating point value"},
+      {"KeyArrowStepSize = -INF", "Error Loading Properties - '-INF' is not a valid floating point value"},
+      {"Position = nan", "Error Loading Properties - 'nan' is not a valid floating point value"},
   };
   for (const Case& c : cases) {
     WriteText(path, "KnobRadius = 12\r\n" + c.bad + "\r\nIndicatorMargin = 9\r\n");

@@ -291,6 +291,46 @@ TEST_F(BoxFixture, EveryEventComesFromTheInnerEditWithTheBoxAsSender) {
   EXPECT_EQ(box->Text(), "b") << "the changed character is typed, the swallowed one is not";
 }
 
+// The box is left only when another control of its window takes the focus:
+// a context menu or another window borrows it and fires neither event.
+TEST_F(BoxFixture, ExitOnlyWhenTheFocusMovesWithinTheWindow) {
+  std::vector<std::string> seen;
+  box->OnEnter = [&](QObject*) { seen.push_back("Enter"); };
+  box->OnExit = [&](QObject*) { seen.push_back("Exit"); };
+  QWidget other(&parent);
+  other.setFocusPolicy(Qt::StrongFocus);
+  other.setGeometry(80, 0, 20, 20);
+  parent.show();
+  parent.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+  other.setFocus();
+  seen.clear();
+  box->SetFocus();
+  ASSERT_EQ(seen, std::vector<std::string>{"Enter"});
+  seen.clear();
+
+  QMenu menu;
+  menu.addAction(QStringLiteral("Copy"));
+  menu.popup(parent.mapToGlobal(QPoint(10, 30)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+  menu.close();
+  EXPECT_TRUE(box->Edit()->hasFocus());
+  EXPECT_EQ(seen, std::vector<std::string>{}) << "a context menu";
+
+  QWidget window;
+  window.resize(50, 50);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  parent.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+  EXPECT_TRUE(box->Edit()->hasFocus());
+  EXPECT_EQ(seen, std::vector<std::string>{}) << "another window and back";
+
+  other.setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(seen, std::vector<std::string>{"Exit"}) << "another control of the window";
+}
+
 TEST_F(BoxFixture, FaceBorderAndCornersOnTheParent) {
   box->SetColor(QColor(223, 255, 255));
   box->SetBorderColor(QColor(200, 0, 0));

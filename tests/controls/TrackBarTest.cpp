@@ -15,6 +15,10 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 namespace {
 
 using platform::FromQColor;
@@ -444,6 +448,76 @@ TEST(TrackBar, DrawnThumbsAndTicks) {
   }
 }
 
+// The label takes the position through one integer conversion; any other
+// format shows as it stands ("%s" once read a string that was not there).
+TEST(TrackBar, LabelFormatTakesOneIntegerConversion) {
+  struct Case { const char* format; const char* shown; };
+  const Case cases[] = {{"Pos: %d", "Pos: -42"}, {"%5i dB", "  -42 dB"}, {"%x", "ffffffd6"}, {"100%%", "100%"},
+                        {"Pos: %s %s", "Pos: %s %s"}, {"%d of %d", "%d of %d"}, {"%f", "%f"}, {"%ld", "%ld"},
+                        {"%n", "%n"}, {"%*d", "%*d"}, {"50%", "50%"}};
+  for (const Case& c : cases) {
+    TExTrackBar bar;
+    bar.resize(150, 60);
+    bar.SetMin(-100);
+    bar.SetPosition(-42);
+    bar.TrackLabel()->SetVisible(true);
+    bar.TrackLabel()->SetFormat(QString::fromLatin1(c.format));
+    QString text;
+    bar.OnGetTrackLabelText = [&](QObject*, int, QString& v) { text = v; };
+    bar.grab();
+    EXPECT_EQ(text, QString::fromLatin1(c.shown)) << c.format;
+  }
+}
+
+// Without a draw handler only ticks more than a pixel apart are considered.
+// The values chosen are those a walk through every value chooses, and a
+// range up to the largest int is drawn at once.
+TEST(TrackBar, TickValuesOverAnyIntegerRange) {
+  auto prepare = [](TExTrackBar& bar, int min, int max) {
+    bar.resize(300, 60);
+    bar.SetMax(max);
+    bar.SetMin(min);
+  };
+  auto chosen = [&](int min, int max) {
+    TExTrackBar bar;
+    prepare(bar, min, max);
+    bar.TickMark()->SetShowText(true);
+    std::vector<int> values;
+    bar.OnGetTickMarkText = [&](QObject*, int v, QString&) { values.push_back(v); };
+    bar.grab();
+    return values;
+  };
+  // Every value through the draw handler, with the one-pixel rule applied here.
+  auto walked = [&](int min, int max) {
+    TExTrackBar bar;
+    prepare(bar, min, max);
+    const int left = bar.BottomRightTickRect().left();
+    std::vector<int> values;
+    int previous = -100;
+    bar.OnDrawTick = [&](QObject*, platform::Canvas&, QPoint at, int v, TTickMark, int&, QColor&, QColor&, QString&,
+                         bool& draw) {
+      draw = false;
+      if (at.x() - left <= previous + 1) return;
+      previous = at.x() - left;
+      values.push_back(v);
+    };
+    bar.grab();
+    return values;
+  };
+  for (auto [min, max] : {std::pair{0, 2000}, {-300, 77}, {0, 7}, {-50000, 50000}})
+    EXPECT_EQ(chosen(min, max), walked(min, max)) << min << ".." << max;
+
+  const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+  for (auto [min, max] : {std::pair{0, most}, {least, most}, {most - 3, most}}) {
+    const std::vector<int> values = chosen(min, max);
+    ASSERT_FALSE(values.empty());
+    EXPECT_EQ(values.front(), min);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+    EXPECT_LE(values.size(), 300u);
+    EXPECT_GE(values.back(), max - (max - double(min)) / 100) << "ticks reach the Max end";
+  }
+}
+
 TEST(TrackBar, DragHintFollowsThePointerInsideTheScreen) {
   Fader f(0, 145, 0);
   f.bar.SetTrackHint(true);
@@ -465,7 +539,25 @@ TEST(TrackBar, DragHintFollowsThePointerInsideTheScreen) {
   hint->hide();
 }
 
+// Where a sign of an end button is centred (Buttons' Size across).
+QPoint SignCentre(TExTrackBar& bar, bool maxEnd) {
+  const QRect strip = maxEnd ? bar.MaxButtonRect() : bar.MinButtonRect();
+  const int size = bar.Buttons()->Size();
+  QRectF face(strip);
+  if (bar.Buttons()->Shape() == bsRound)
+    face = QRectF(strip.left() + (strip.width() - size) / 2, strip.top(), size, size);
+  return QPoint(int(face.center().x()), int(face.center().y())) + bar.pos();
+}
+
+int DarkPixels(const QImage& image, const QRect& area) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += qGray(image.pixel(x, y)) < 110;
+  return n;
+}
+
 TEST(TrackBar, PictureOfEveryShapeTicksButtonsAndLabels) {
+  std::vector<TExTrackBar*> verticals, horizontals;
   QWidget sheet;
   sheet.resize(10 * 60 + 20, 2 * 150 + 20);
   sheet.setAutoFillBackground(true);
@@ -481,6 +573,7 @@ TEST(TrackBar, PictureOfEveryShapeTicksButtonsAndLabels) {
     v->Buttons()->SetVisible(true);
     v->Buttons()->SetSize(14);
     v->SetPosition(4);
+    verticals.push_back(v);
     auto* h = new TExTrackBar(&sheet);
     h->setGeometry(10 + i * 60, 160, 56, 150);
     h->SetComponentStyle(TAppearanceStyle(i));
@@ -489,10 +582,38 @@ TEST(TrackBar, PictureOfEveryShapeTicksButtonsAndLabels) {
     h->TrackLabel()->SetVisible(true);
     h->TrackLabel()->SetPosition(i % 2 ? lpBottomCenter : lpTopLeft);
     h->SetPosition(6);
+    horizontals.push_back(h);
   }
   const QImage img = sheet.grab().toImage();
   QDir().mkpath(DSP_TEST_OUT);
   EXPECT_TRUE(img.save(QString(DSP_TEST_OUT) + "/trackbars.png"));
+
+  // The end buttons' signs: two lines in the border colour, 5 pixels long;
+  // the plus crosses a second pair over the first, both unbroken. On these
+  // vertical bars (RotateText) the minus stands upright.
+  for (TExTrackBar* v : verticals) {
+    SCOPED_TRACE(v->Thumb()->Shape());
+    ASSERT_TRUE(v->Buttons()->RotateText());
+    const QRgb border = v->Buttons()->BorderColor().rgb();
+    const QPoint plus = SignCentre(*v, true), minus = SignCentre(*v, false);
+    auto check = [&](QPoint at, bool lined) {
+      EXPECT_EQ(img.pixel(at) == border, lined) << "at " << at.x() - v->x() << "," << at.y() - v->y();
+    };
+    for (int d = -2; d <= 2; ++d)
+      for (QPoint at : {plus + QPoint(d, -1), plus + QPoint(d, 0), plus + QPoint(-1, d), plus + QPoint(0, d),
+                        minus + QPoint(-1, d), minus + QPoint(0, d)})
+        check(at, true);
+    check(minus + QPoint(-2, -1), false);
+    check(minus + QPoint(2, 0), false);
+  }
+  // The labels, and the tick texts of every other horizontal bar.
+  for (int i = 0; i < 10; ++i) {
+    const TExTrackBar* h = horizontals[std::size_t(i)];
+    EXPECT_GT(DarkPixels(img, h->TrackLabelRect().translated(h->pos())), 8) << "label " << i;
+    if (i % 2 == 0) {
+      EXPECT_GT(DarkPixels(img, h->BottomRightTickRect().translated(h->pos())), 8) << "tick texts " << i;
+    }
+  }
 }
 
 }  // namespace

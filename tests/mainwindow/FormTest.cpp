@@ -8,15 +8,18 @@
 #include "controls/UpDown.h"
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 #include "MainWindowFixture.h"
+#include "controls/DvPowerButton.h"
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
 #include "controls/UxComboBox.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"
+#include "controls/UxShapeButton.h"
 #include "controls/wLed.h"
 #include "display/FrequencyResponse.h"
 #include "display/LMyFFTDrawHpLp6dB.h"
@@ -55,6 +58,48 @@ class FormTest : public MainWindowTest {
   TfmMain* main = nullptr;
 };
 
+// The preset number and name stand on shape-button plates: disabled pictures
+// without bevel or border, keyed out over the preset bar.
+TEST_F(FormTest, PresetPlatesAreShapeButtonsUnderTheirTexts) {
+  auto* bar = Get<TUxGroupBox>("uxgPreset");
+  for (auto [plateName, labelName] : {std::pair{"uxsbPstNum", "lbPstNum"}, {"uxsbPstName", "lbPstName"}}) {
+    SCOPED_TRACE(plateName);
+    auto* plate = Get<TUxShapeButton>(plateName);
+    ASSERT_NE(plate, nullptr);
+    EXPECT_FALSE(plate->isEnabled());
+    EXPECT_EQ(plate->BevelWidth(), 0);
+    EXPECT_EQ(plate->BorderStyle(), bsNone);
+    EXPECT_TRUE(plate->Caption().isEmpty());
+    EXPECT_EQ(plate->BitmapUp(), plate->Bitmap()) << "no bevel, no border: the face is the picture";
+    auto* label = Get<QLabel>(labelName);
+    ASSERT_NE(label, nullptr);
+    const QRect face(plate->pos(), plate->Bitmap().size());
+    EXPECT_EQ(label->geometry(), face);
+    const QImage shot = bar->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(face.topLeft()), bar->Color()) << "the keyed-out corner";
+    EXPECT_EQ(shot.pixelColor(face.bottomLeft() + QPoint(6, -2)), QColor(24, 28, 32)) << "the plate";
+  }
+}
+
+// "EQ Bypass" and "EQ Reset" show their raised bevel inside the black
+// outline whether or not the mouse is over them.
+TEST_F(FormTest, EqButtonsShowTheirBevelWithoutTheMouse) {
+  for (const char* name : {"vrbEqBypassInA", "vrbEqResetOut1"}) {
+    SCOPED_TRACE(name);
+    auto* button = Get<TDvDemoButton>(name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->Flat());
+    const QImage image = button->grab().toImage();
+    const int w = image.width(), h = image.height();
+    ASSERT_EQ(QSize(w, h), QSize(65, 17));
+    EXPECT_EQ(image.pixelColor(0, h / 2), QColor(Qt::black)) << "outline";
+    EXPECT_EQ(image.pixelColor(w / 3, 1), button->HighlightColor()) << "bevel, top";
+    EXPECT_EQ(image.pixelColor(1, h / 2), button->HighlightColor()) << "bevel, left";
+    EXPECT_EQ(image.pixelColor(w / 3, h - 2), button->ShadowColor()) << "bevel, bottom";
+    EXPECT_EQ(image.pixelColor(w - 2, h / 2), button->ShadowColor()) << "bevel, right";
+  }
+}
+
 TEST_F(FormTest, PageButtonsAreOneGroupOfTabsAtTheirDesignLefts) {
   struct Page {
     QString name, caption;
@@ -82,6 +127,12 @@ TEST_F(FormTest, PageButtonsAreOneGroupOfTabsAtTheirDesignLefts) {
     EXPECT_EQ(b->Down(), gain);
     EXPECT_EQ(b->FontColor(), gain ? QColor(0, 255, 0) : QColor(255, 255, 255));
     EXPECT_FALSE(b->Bitmaps()->Up().isNull());
+    // The caption starts 24 pixels from the tab's left edge, vertically centred.
+    EXPECT_EQ(b->Margin(), 24);
+    QRect glyph, text;
+    b->GetLayout(glyph, text);
+    EXPECT_EQ(text.left(), 24);
+    EXPECT_LE(std::abs(text.center().y() - 20), 1);
   }
   // Out8 sits at 1242; the strip scrolls inside its 748-pixel clipping panel.
   EXPECT_EQ(Get("uxbMenuOut8")->x(), 1242);

@@ -466,6 +466,34 @@ TEST_F(PagesFormTest, MatrixCrosspointsCarrySourceAndOutput) {
   EXPECT_EQ(Find<QLabel>("lbMatrixPhaseInA")->text(), "FBQ");
 }
 
+// A crosspoint is a power button without outline or bevel: only its 12 x 12
+// LED at x 0, y 2 (a sunken edge, a black ring, the lamp) and its caption
+// from x 14, on the light grey face.
+TEST_F(PagesFormTest, MatrixCrosspointShowsItsLedAndCaptionWithoutAFrame) {
+  const QColor face(216, 216, 216);
+  for (const char* name : {"vrAMatrixOut1", "vrBMatrixOut1"}) {
+    SCOPED_TRACE(name);
+    auto* button = Find<TDvPowerButton>(name);
+    ASSERT_NE(button, nullptr);
+    const QImage image = button->grab().toImage();
+    const QColor lamp = button->Active() ? QColor(255, 255, 0) : QColor(128, 128, 0);
+    struct Pixel { int x, y; QColor colour; };
+    const Pixel pixels[] = {
+        {0, 0, face}, {44, 0, face}, {0, 15, face}, {44, 15, face}, {6, 1, face}, {6, 14, face},  // no frame
+        {5, 2, button->ShadowColor()},  {0, 7, button->ShadowColor()},  // the sunken edge
+        {5, 13, button->HighlightColor()}, {11, 7, button->HighlightColor()},
+        {5, 3, Qt::black}, {1, 7, Qt::black}, {5, 12, Qt::black}, {10, 7, Qt::black},  // the ring
+        {2, 4, lamp}, {9, 11, lamp}, {5, 7, lamp},
+        {12, 8, face}, {13, 8, face},  // the gap before the caption
+    };
+    for (const Pixel& p : pixels) EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.x << "," << p.y;
+    int ink = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 14; x < 45; ++x) ink += image.pixelColor(x, y) != face;
+    EXPECT_GT(ink, 20) << "the caption from x 14";
+  }
+}
+
 // ---- Design geometry (the layout rules at no extra size) --------------------------
 
 TEST_F(PagesFormTest, MeterPanelsAndScalesSitAtTheirDesignPlaces) {
