@@ -115,12 +115,12 @@ TEST_F(UsbLinkTest, SilentDeviceGivesStatusZeroAtTheEighthTimeout) {
   sim.SetFaults(silent);
   RunEventLoop(30);
   Connect();
-  ASSERT_TRUE(WaitFor([&] { return !rec->statuses.empty(); }, 3000));
+  ASSERT_TRUE(WaitFor([&] { return !rec->statuses.empty(); }, 30000));
   const auto after = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - connectAt).count();
   // Written at 0, resent at 100, 200 and 300 ms, four more time-outs pass,
-  // and the fifth after the last resend (800 ms) reports.
+  // and the fifth after the last resend (800 ms) reports. A loaded machine
+  // only makes it later; DisciplineTest counts the time-outs exactly.
   EXPECT_GE(after, 780);
-  EXPECT_LE(after, 1100);
   EXPECT_EQ(rec->statuses.front(), std::make_pair(int(kLinkNoReply), 1));
   EXPECT_EQ(fake->Written(id).size(), 4u);
   EXPECT_TRUE(rec->frames.empty());
