@@ -26,7 +26,7 @@ mkdir -p "$(dirname "$png")"
 bash "$netns_run" --device "exec '$sim' --net 0.0.0.0 --log '$log'" -- \
   xvfb-run -a -s "-screen 0 1200x800x24" bash -c "
     '$editor' & pid=\$!
-    for i in \$(seq 1 1000); do [ \$(grep -cx 40 '$log') -ge 3 ] && break; sleep 0.1; done
+    for i in \$(seq 1 6000); do [ \$(grep -cx 40 '$log') -ge 3 ] && break; sleep 0.1; done
     '$shot' '$png'
     kill \$pid; wait \$pid 2>/dev/null; exit 0"
 seen=$(tr '\n' ' ' < "$log")
