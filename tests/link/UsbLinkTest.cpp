@@ -133,8 +133,10 @@ TEST_F(UsbLinkTest, KeepAliveReportAndItsTrafficLine) {
   ASSERT_TRUE(WaitFor([&] { return rec->frames.size() == 1 && !link->IsBusy(); }));
   link->PollTimerTick();
   ASSERT_TRUE(WaitFor([&] { return rec->frames.size() == 2; }));
+  // A slow machine may let the link's own keep-alive (2 s idle) go out as
+  // well: the same frame.
   const auto written = fake->Written(id);
-  ASSERT_EQ(written.size(), 2u);
+  ASSERT_GE(written.size(), 2u);
   EXPECT_EQ(written[1], ZeroFilled("00 10 02 00 01 01 12 10 03 13", 65));
   EXPECT_EQ(link->ReplyTimeout(), 5000);
   EXPECT_NE(std::find(rec->traffic.begin(), rec->traffic.end(), "USB W 00  10 02 00 01 01 12 10 03 13 "),
