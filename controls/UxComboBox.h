@@ -32,7 +32,8 @@
 // list scrolls by the system's wheel lines, a closed box moves to the next or
 // previous item. The list drops down as wide as DropDownWidth, or (0) as its
 // widest item + the scroll bar (when there are more items than DropDownCount)
-// + 8, never narrower than the box.
+// + 8, never narrower than the box, and opens with the selected item on its
+// top row (as near the top as the list's end allows).
 //
 // TUxComboBox adds Values parallel to the items and Value: the selected
 // item's value (its text when the value is empty); writing Value selects the

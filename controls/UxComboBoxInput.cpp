@@ -427,6 +427,11 @@ void TUxCustomComboBox::showPopup() {
   const int w = ActualDropDownWidth();
   FDropped = true;
   QComboBox::showPopup();
+  // The list opens at the selected item, on its top row where the list is
+  // long enough: the platform scrolled it for its own geometry, not this one.
+  auto atSelected = [this] {
+    if (currentIndex() >= 0) view()->scrollTo(model()->index(currentIndex(), modelColumn()), QAbstractItemView::PositionAtTop);
+  };
   // DropDownCount items high, ActualDropDownWidth wide.
   QWidget* popup = view()->window();
   if (popup != window()) {
@@ -437,11 +442,14 @@ void TUxCustomComboBox::showPopup() {
     QPoint at = mapToGlobal(QPoint(layoutDirection() == Qt::RightToLeft ? width() - w : 0, height()));
     if (const QScreen* s = screen(); s && at.y() + h > s->geometry().bottom() + 1) at.setY(mapToGlobal(QPoint(0, 0)).y() - h);
     popup->setGeometry(QRect(at, QSize(w, h)));
+    // Which scroll arrows show depends on where the list stands.
+    atSelected();
     if (popup->layout()) popup->layout()->activate();
     // Scroll arrows or margins the list gained take their room from the rows.
     const int missing = rows * ItemHeight() - view()->viewport()->height();
     if (rows > 0 && missing > 0) popup->resize(w, h + missing);
   }
+  atSelected();
   update();
 }
 

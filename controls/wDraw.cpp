@@ -365,7 +365,8 @@ int CalcAutoPrecision(int Precision, TwPrecisionStyle Style, double Min, double 
   if (s == 0) return 0;
   int places = Precision - (int(std::trunc(std::log10(s))) + 1);
   if (s < 1) ++places;
-  return std::max(places, 0);
+  // No more than the 17 significant digits a double holds.
+  return std::clamp(places, 0, 17);
 }
 
 namespace {

@@ -24,18 +24,33 @@ TfmAec* fmAec = nullptr;
 
 namespace {
 
+QString Text(const char* format, int v) { return QString::fromStdString(platform::FormatC(format, v)); }
+
+// The texts of the four gains at a fader position.
+QString InputText(int v) { return v >= 0 ? Text("+%d.0dB", v) : Text("-%d.0dB", -v); }
+QString VcsInText(int v) {
+  static constexpr int kFarEnd[10] = {-2, -1, 0, 2, 4, 6, 8, 10, 12, 14};
+  const int db = kFarEnd[std::clamp(v + 2, 0, 9)];
+  return v < 0 ? Text("-%d.0dB", -db) : Text("+%d.0dB", db);
+}
+QString VcsOutText(int v) { return v >= -3 ? Text("+%2d.0dB", 2 * (v + 3)) : Text("-%2d.0dB", -2 * (v + 3)); }
+QString OutputText(int v) {
+  return QString::fromStdString(platform::FormatC(v >= 0 ? "+%4.1fdB" : "-%4.1fdB", std::abs(v) * 0.5));
+}
+
 struct AecGain {
   const char* role;  // uxgAec<role>, lbAec<role>, isAecGain<role>, cvdAecGain<role>, pbAecLevel<role>
   int min, max, tag;
   const char* key;
   int x;
+  QString (*text)(int position);
 };
 
 constexpr AecGain kGains[4] = {
-    {"Input", -60, 0, 0, "SID_AEC_MIC_IN", 8},
-    {"VcsIn", -2, 7, 2, "SID_AEC_VCS_IN", 122},
-    {"VcsOut", -13, 1, 3, "SID_AEC_VCS_OUT", 236},
-    {"Output", -80, 0, 1, "SID_AEC_SPK_OUT", 122},  // hidden, where the VCS input sits
+    {"Input", -60, 0, 0, "SID_AEC_MIC_IN", 8, InputText},
+    {"VcsIn", -2, 7, 2, "SID_AEC_VCS_IN", 122, VcsInText},
+    {"VcsOut", -13, 1, 3, "SID_AEC_VCS_OUT", 236, VcsOutText},
+    {"Output", -80, 0, 1, "SID_AEC_SPK_OUT", 122, OutputText},  // hidden, where the VCS input sits
 };
 
 }  // namespace
@@ -60,8 +75,7 @@ TfmAec::TfmAec() {
     level->SetMax(9);
     level->SetSecondNum(2);
     level->SetThirdNum(6);
-    dialogs::SetupValueBox(Create<TRoundEdit>(box, "cvdAecGain" + role), QRect(4, 226, 102, 24),
-                           QStringLiteral("+0.0dB"));
+    dialogs::SetupValueBox(Create<TRoundEdit>(box, "cvdAecGain" + role), QRect(4, 226, 102, 24), g.text(0));
     if (role == QLatin1String("Output")) box->setVisible(false);
   }
   using Handler = void (TfmAec::*)(QObject*);
@@ -150,8 +164,6 @@ void TfmAec::FormShow() {
 
 namespace {
 
-QString Text(const char* format, int v) { return QString::fromStdString(platform::FormatC(format, v)); }
-
 // Writes a fader's text into its box; false when either is missing.
 bool ShowText(platform::Form& form, QObject* sender, const char* box, const std::function<QString(int)>& text,
               int* position) {
@@ -190,41 +202,25 @@ std::optional<std::vector<std::uint8_t>> HexFieldBytes(const QString& text, int 
 
 void TfmAec::isAecGainInputChange(QObject* Sender) {
   int p;
-  if (!ShowText(*this, Sender, "cvdAecGainInput",
-                [](int v) { return v >= 0 ? Text("+%d.0dB", v) : Text("-%d.0dB", -v); }, &p))
-    return;
+  if (!ShowText(*this, Sender, "cvdAecGainInput", InputText, &p)) return;
   if (!Loading && fmMain) fmMain->SetAec(platform::Tag(Sender), static_cast<std::uint8_t>(-p));
 }
 
 void TfmAec::isAecGainVcsInChange(QObject* Sender) {
-  static constexpr int kFarEnd[10] = {-2, -1, 0, 2, 4, 6, 8, 10, 12, 14};
   int p;
-  if (!ShowText(*this, Sender, "cvdAecGainVcsIn",
-                [](int v) {
-                  const int db = kFarEnd[std::clamp(v + 2, 0, 9)];
-                  return v < 0 ? Text("-%d.0dB", -db) : Text("+%d.0dB", db);
-                },
-                &p))
-    return;
+  if (!ShowText(*this, Sender, "cvdAecGainVcsIn", VcsInText, &p)) return;
   if (!Loading && fmMain) fmMain->SetAec(platform::Tag(Sender), static_cast<std::uint8_t>(p + 2));
 }
 
 void TfmAec::isAecGainVcsOutChange(QObject* Sender) {
   int p;
-  if (!ShowText(*this, Sender, "cvdAecGainVcsOut",
-                [](int v) { return v >= -3 ? Text("+%2d.0dB", 2 * (v + 3)) : Text("-%2d.0dB", -2 * (v + 3)); }, &p))
-    return;
+  if (!ShowText(*this, Sender, "cvdAecGainVcsOut", VcsOutText, &p)) return;
   if (!Loading && fmMain) fmMain->SetAec(platform::Tag(Sender), static_cast<std::uint8_t>(1 - p));
 }
 
 void TfmAec::isAecGainOutputChange(QObject* Sender) {
   int p;
-  if (!ShowText(*this, Sender, "cvdAecGainOutput",
-                [](int v) {
-                  return QString::fromStdString(platform::FormatC(v >= 0 ? "+%4.1fdB" : "-%4.1fdB", std::abs(v) * 0.5));
-                },
-                &p))
-    return;
+  if (!ShowText(*this, Sender, "cvdAecGainOutput", OutputText, &p)) return;
   if (!Loading && fmMain)
     fmMain->SendCommand(CM_MCS_CMD(fmMain->GetDeviceId(), 0x5C, static_cast<std::uint8_t>(platform::Tag(Sender)),
                                    static_cast<std::uint8_t>(-p)),

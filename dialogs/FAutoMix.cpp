@@ -122,7 +122,12 @@ TfmAutoMix::TfmAutoMix() {
   dialogs::StyleGroupBox(ratio, share);
   CaptionLabel(*this, ratio, "lbShareRatio", QRect(2, 4, 80, 18), dialogs::DesignText("SID_AUTOMIX_RATIO"));
   dialogs::SetupFader(Create<TExTrackBar>(ratio, "isShareRatio"), QRect(22, 26, 40, 170), 1, 10, 1, 0);
-  dialogs::SetupValueBox(Create<TRoundEdit>(ratio, "cvdShareRatio"), QRect(4, 202, 76, 24), QStringLiteral("1"));
+  auto* ratioBox = Create<TRoundEdit>(ratio, "cvdShareRatio");
+  dialogs::SetupValueBox(ratioBox, QRect(4, 202, 76, 24), QStringLiteral("1"));
+  // "Auto" disables the box: its text then greys, as a disabled edit's does.
+  QPalette greyed = ratioBox->Edit()->palette();
+  greyed.setColor(QPalette::Disabled, QPalette::Text, platform::ToQColor(platform::clGrayText));
+  ratioBox->Edit()->setPalette(greyed);
   auto* automix = Create<TUxBmpButton>(ratio, "uxbShareAuto");
   dialogs::SetButtonFaces(automix, QRect(12, 236, 60, 26));
   automix->SetCaption(QStringLiteral("Auto"));

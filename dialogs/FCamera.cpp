@@ -16,16 +16,24 @@ TfmCamera* fmCamera = nullptr;
 
 namespace {
 
+QString Text(const char* format, double v) { return QString::fromStdString(platform::FormatC(format, v)); }
+QString Text(const char* format, int v) { return QString::fromStdString(platform::FormatC(format, v)); }
+
+// A threshold position in half decibels; an attack or release step, one
+// millisecond more.
+QString ThresholdText(int position) { return Text(" %+5.1fdB", position * 0.5); }
+QString TimeText(int position) { return Text("%3dms", position + 1); }
+
 struct CameraFader {
   const char* role;
   int min, max;
   const char* key;
-  const char* text;
+  QString (*text)(int position);
 };
 constexpr CameraFader kFaders[3] = {
-    {"Threshold", -100, 0, "SID_COMP_THRESHOLD", "-100.0dB"},
-    {"Attack", 0, 4999, "SID_COMP_ATTACK", "  1ms"},
-    {"Release", 0, 4999, "SID_COMP_RELEASE", "  1ms"},
+    {"Threshold", -100, 0, "SID_COMP_THRESHOLD", ThresholdText},
+    {"Attack", 0, 4999, "SID_COMP_ATTACK", TimeText},
+    {"Release", 0, 4999, "SID_COMP_RELEASE", TimeText},
 };
 
 }  // namespace
@@ -58,7 +66,7 @@ TfmCamera::TfmCamera() {
     auto* fader = Create<TExTrackBar>(group, "is" + role);
     dialogs::SetupFader(fader, QRect(14, 30, 40, 168), f.min, f.max, f.min, i);
     auto* box = Create<TRoundEdit>(group, "cvd" + role);
-    dialogs::SetupValueBox(box, QRect(2, 204, 64, 24), QString::fromLatin1(f.text));
+    dialogs::SetupValueBox(box, QRect(2, 204, 64, 24), f.text(f.min));
   }
   using Change = void (TfmCamera::*)(QObject*);
   const std::pair<const char*, Change> faders[] = {{"isThreshold", &TfmCamera::isThresholdChange},
@@ -116,18 +124,11 @@ void TfmCamera::FormShow() {
   }
 }
 
-namespace {
-
-QString Text(const char* format, double v) { return QString::fromStdString(platform::FormatC(format, v)); }
-QString Text(const char* format, int v) { return QString::fromStdString(platform::FormatC(format, v)); }
-
-}  // namespace
-
 void TfmCamera::isThresholdChange(QObject* Sender) {
   auto* fader = dynamic_cast<TExTrackBar*>(Sender);
   auto* box = FindControl<TRoundEdit>("cvdThreshold");
   if (!fader || !box) return;
-  box->SetText(Text(" %+5.1fdB", fader->Position() * 0.5));
+  box->SetText(ThresholdText(fader->Position()));
   if (Loading || !fmMain) return;
   CameraState.WordB = (CameraState.WordB & 0xFFFF0000u) | static_cast<std::uint16_t>(fader->Position() + 180);
   fmMain->SetCameraGate(CameraState.WordA, CameraState.WordB, CameraState.On);
@@ -137,7 +138,7 @@ void TfmCamera::isAttackChange(QObject* Sender) {
   auto* fader = dynamic_cast<TExTrackBar*>(Sender);
   auto* box = FindControl<TRoundEdit>("cvdAttack");
   if (!fader || !box) return;
-  box->SetText(Text("%3dms", fader->Position() + 1));
+  box->SetText(TimeText(fader->Position()));
   if (Loading || !fmMain) return;
   CameraState.WordA = (CameraState.WordA & 0xFFFF0000u) | static_cast<std::uint16_t>(fader->Position());
   fmMain->SetCameraGate(CameraState.WordA, CameraState.WordB, CameraState.On);
@@ -147,7 +148,7 @@ void TfmCamera::isReleaseChange(QObject* Sender) {
   auto* fader = dynamic_cast<TExTrackBar*>(Sender);
   auto* box = FindControl<TRoundEdit>("cvdRelease");
   if (!fader || !box) return;
-  box->SetText(Text("%3dms", fader->Position() + 1));
+  box->SetText(TimeText(fader->Position()));
   if (Loading || !fmMain) return;
   CameraState.WordA = (CameraState.WordA & 0xFFFFu) | static_cast<std::uint32_t>(fader->Position()) << 16;
   fmMain->SetCameraGate(CameraState.WordA, CameraState.WordB, CameraState.On);

@@ -59,13 +59,18 @@ void TfmChNameList::FormShow() {
   setWindowTitle(fmMain->TranslateSid("SID_CH_NAME_LIST"));
   btnOK->SetCaption(fmMain->TranslateSid("SID_SET"));
   btnCancel->SetCaption(fmMain->TranslateSid("SID_EXIT"));
-  for (int c : kChannels) NameEdit(c)->setText(fmMain->GetChannelName(c));
+  for (std::size_t k = 0; k < std::size(kChannels); ++k) {
+    shown_[k] = fmMain->GetChannelName(kChannels[k]);
+    NameEdit(kChannels[k])->setText(shown_[k]);
+  }
 }
 
 void TfmChNameList::btnOKClick(QObject*) {
   if (fmMain && fmMain->UnitControl) {
-    for (int c : kChannels) {
+    for (std::size_t k = 0; k < std::size(kChannels); ++k) {
+      const int c = kChannels[k];
       QLineEdit* edit = NameEdit(c);
+      if (edit->text() == shown_[k]) continue;
       const ChannelNameField stored = fmMain->UnitControl->GetChannelName(c);
       const std::string storedBytes(stored.begin(), std::find(stored.begin(), stored.end(), 0));
       if (dialogs::DeviceBytes(edit->text()) == storedBytes) continue;

@@ -17,16 +17,21 @@ struct RvbFader {
   const char* role;  // isEcho.. / cvd.. / lb.. share it
   int tag, max;
   const char* key;
-  const char* text;
+  const char* format;  // of the position; none: the reverb time text
 };
 
+// The echo faders by Tag, the reverb faders by Tag, then the effect volume.
 constexpr RvbFader kFaders[9] = {
-    {"EchoGain", 0, 100, "SID_ECHO", "  0"},          {"EchoRepeat", 1, 100, "SID_ECHO_REPEAT", "   0"},
-    {"EchoDelay", 2, 400, "SID_ECHO_DELAY", "   0ms"}, {"EchoPreDelay", 3, 250, "SID_ECHO_PREDLY", "   0ms"},
-    {"RvbGain", 0, 100, "SID_RVB", " 0"},             {"RvbReflect", 1, 100, "SID_RVB_REFLECT", " 0"},
-    {"RvbTime", 2, 199, "SID_RVB_TIME", "0.1s"},      {"RvbPreDelay", 3, 250, "SID_RVB_PREDLY", "   0ms"},
-    {"EffectVol", 3, 100, "SID_EFF_VOL", "0"},
+    {"EchoGain", 0, 100, "SID_ECHO", "%3d"},          {"EchoRepeat", 1, 100, "SID_ECHO_REPEAT", "%4d"},
+    {"EchoDelay", 2, 400, "SID_ECHO_DELAY", "%4dms"}, {"EchoPreDelay", 3, 250, "SID_ECHO_PREDLY", "%4dms"},
+    {"RvbGain", 0, 100, "SID_RVB", "%2d"},            {"RvbReflect", 1, 100, "SID_RVB_REFLECT", "%2d"},
+    {"RvbTime", 2, 199, "SID_RVB_TIME", nullptr},     {"RvbPreDelay", 3, 250, "SID_RVB_PREDLY", "%4dms"},
+    {"EffectVol", 3, 100, "SID_EFF_VOL", "%d"},
 };
+
+QString FaderText(const RvbFader& f, int position) {
+  return f.format ? QString::fromStdString(platform::FormatC(f.format, position)) : ReverbTimeText(position);
+}
 
 }  // namespace
 
@@ -35,19 +40,23 @@ TfmRvb::TfmRvb() {
   setWindowTitle(QStringLiteral("Effect Setting"));
   setFixedSize(400, 298);
   dialogs::ApplyDialogLook(this);
+  // Nine columns 41 pixels apart, the echo, reverb and volume groups 4
+  // apart. A caption or value box is wider than a column ("PreDelay",
+  // " 400ms"), so neighbours take turns: the even columns' captions on the
+  // top row and boxes on the bottom row, the odd columns' the other way.
   for (int i = 0; i < 9; ++i) {
     const RvbFader& f = kFaders[i];
     const QString role = QString::fromLatin1(f.role);
-    const int x = 6 + i * 43 + (i >= 4 ? 4 : 0) + (i >= 8 ? 4 : 0);
+    const int centre = 32 + i * 41 + (i >= 4 ? 4 : 0) + (i >= 8 ? 4 : 0);
+    const bool even = i % 2 == 0;
     auto* label = Create<QLabel>(this, "lb" + role);
-    label->setGeometry(x - 2, 8, 44, 32);
+    label->setGeometry(centre - 39, even ? 4 : 22, 78, 18);
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
     label->setText(dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(this, "is" + role);
-    dialogs::SetupFader(fader, QRect(x + 2, 44, 36, 206), 0, f.max, 0, f.tag);
+    dialogs::SetupFader(fader, QRect(centre - 18, 42, 36, 198), 0, f.max, 0, f.tag);
     auto* box = Create<TRoundEdit>(this, "cvd" + role);
-    dialogs::SetupValueBox(box, QRect(x - 1, 258, 42, 24), QString::fromLatin1(f.text));
+    dialogs::SetupValueBox(box, QRect(centre - 31, even ? 270 : 244, 62, 24), FaderText(f, 0));
     if (auto* t = FindControl<TExTrackBar>("is" + role))
       t->OnChange = i < 4 ? std::function<void(QObject*)>([this](QObject* s) { isEchoGainChange(s); })
                   : i < 8 ? std::function<void(QObject*)>([this](QObject* s) { isRvbGainChange(s); })
@@ -80,35 +89,32 @@ void SetHalf(std::array<std::uint32_t, 2>& words, Half h, int value) {
 }  // namespace
 
 void TfmRvb::isEchoGainChange(QObject* Sender) {
-  static const char* const boxes[4] = {"cvdEchoGain", "cvdEchoRepeat", "cvdEchoDelay", "cvdEchoPreDelay"};
-  static const char* const formats[4] = {"%3d", "%4d", "%4dms", "%4dms"};
   static constexpr Half halves[4] = {{1, true}, {1, false}, {0, true}, {0, false}};
   auto* fader = dynamic_cast<TExTrackBar*>(Sender);
   if (!fader) return;
   const int t = fader->Tag();
   if (t < 0 || t > 3) return;
-  auto* box = FindControl<TRoundEdit>(QString::fromLatin1(boxes[t]));
+  auto* box = FindControl<TRoundEdit>(QStringLiteral("cvd") + kFaders[t].role);
   if (!box) return;
   SetHalf(EchoWords, halves[t], fader->Position());
-  box->SetText(QString::fromStdString(platform::FormatC(formats[t], fader->Position())));
+  box->SetText(FaderText(kFaders[t], fader->Position()));
   if (Loading || !fmMain) return;
   fmMain->StoreEcho(EchoWords[0], EchoWords[1]);
   fmMain->SendCommand(CM_MCS_ECHO(fmMain->GetDeviceId(), EchoWords[0], EchoWords[1]), false);
 }
 
 void TfmRvb::isRvbGainChange(QObject* Sender) {
-  static const char* const boxes[4] = {"cvdRvbGain", "cvdRvbReflect", "cvdRvbTime", "cvdRvbPreDelay"};
   static constexpr Half halves[4] = {{1, true}, {0, true}, {1, false}, {0, false}};
   auto* fader = dynamic_cast<TExTrackBar*>(Sender);
   if (!fader) return;
   const int t = fader->Tag();
   if (t < 0 || t > 3) return;
-  auto* box = FindControl<TRoundEdit>(QString::fromLatin1(boxes[t]));
+  const RvbFader& f = kFaders[4 + t];
+  auto* box = FindControl<TRoundEdit>(QStringLiteral("cvd") + f.role);
   if (!box) return;
   const int p = fader->Position();
   SetHalf(ReverbWords, halves[t], p);
-  box->SetText(t == 2 ? ReverbTimeText(p)
-                      : QString::fromStdString(platform::FormatC(t == 3 ? "%4dms" : "%2d", p)));
+  box->SetText(FaderText(f, p));
   if (Loading || !fmMain) return;
   fmMain->StoreReverb(ReverbWords[0], ReverbWords[1]);
   fmMain->SendCommand(CM_MCS_RVB(fmMain->GetDeviceId(), ReverbWords[0], ReverbWords[1]), false);
@@ -118,7 +124,7 @@ void TfmRvb::isEffectVolChange(QObject* Sender) {
   auto* fader = dynamic_cast<TExTrackBar*>(Sender);
   auto* box = FindControl<TRoundEdit>("cvdEffectVol");
   if (!fader || !box) return;
-  box->SetText(QString::number(fader->Position()));
+  box->SetText(FaderText(kFaders[8], fader->Position()));
   if (!Loading && fmMain) fmMain->SetEffectVolume(static_cast<std::uint8_t>(fader->Position()));
 }
 

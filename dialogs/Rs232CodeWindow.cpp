@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "dialogs/Rs232Tables.h"
@@ -33,8 +34,7 @@ QIcon WindowIcon() {
 TRs232CodeWindow::TRs232CodeWindow(bool chinese) {
   setWindowTitle(chinese ? QString::fromUtf8("232通讯协议控制代码") : QStringLiteral("RS232 Protocal Code"));
   setWindowIcon(WindowIcon());
-  if (chinese) resize(746, 661);
-  else resize(754, 662);
+  SetOuterSize(chinese ? QSize(746, 661) : QSize(754, 662));
 
   Page = new QScrollArea(this);
   Page->setGeometry(rect());
@@ -86,8 +86,34 @@ void TRs232CodeWindow::FormShow() {
   setWindowTitle(fmMain->TranslateSid("SID_RS232_CODE"));
 }
 
+QMargins TRs232CodeWindow::FrameMargins() const {
+  const QRect outer = frameGeometry();
+  const QRect client = geometry();
+  return QMargins(client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+                  outer.bottom() - client.bottom());
+}
+
+QSize TRs232CodeWindow::OuterSize() const { return size().grownBy(FrameMargins()); }
+
+void TRs232CodeWindow::SetOuterSize(const QSize& outer) {
+  pendingOuter_ = outer;
+  resize(outer.shrunkBy(FrameMargins()));
+}
+
+void TRs232CodeWindow::showEvent(QShowEvent* event) {
+  platform::Form::showEvent(event);
+  if (!pendingOuter_.isValid()) return;
+  const QSize outer = pendingOuter_;
+  pendingOuter_ = QSize();
+  resize(outer.shrunkBy(FrameMargins()));
+  // A window manager frames the window only once it is mapped.
+  QTimer::singleShot(0, this, [this, outer] {
+    if (isVisible() && !pendingOuter_.isValid()) resize(outer.shrunkBy(FrameMargins()));
+  });
+}
+
 void TRs232CodeWindow::FormResize() {
-  const int outer = width();
+  const int outer = OuterSize().width();
   const int left = outer < 750 ? 50 : (outer - 750) / 2 + 50;
   RTFLabel->move(left, RTFLabel->y());
   for (TExImage* image : ExImage)
@@ -107,8 +133,8 @@ void TRs232CodeWindow::FormKeyDown(int key) {
   QScrollBar* vertical = Page->verticalScrollBar();
   QScrollBar* horizontal = Page->horizontalScrollBar();
   switch (key) {
-    case Qt::Key_PageUp: vertical->setValue(vertical->value() - height()); break;
-    case Qt::Key_PageDown: vertical->setValue(vertical->value() + height()); break;
+    case Qt::Key_PageUp: vertical->setValue(vertical->value() - OuterSize().height()); break;
+    case Qt::Key_PageDown: vertical->setValue(vertical->value() + OuterSize().height()); break;
     case Qt::Key_Up: vertical->setValue(vertical->value() - kArrowStep); break;
     case Qt::Key_Down: vertical->setValue(vertical->value() + kArrowStep); break;
     case Qt::Key_Left: horizontal->setValue(horizontal->value() - kArrowStep); break;
@@ -128,8 +154,8 @@ void TRs232CodeWindow::FormMouseWheelDown() {
 }
 
 void TRs232CodeWindow::FormClose(platform::CloseAction&) {
-  resize(755, 666);
   setWindowState(Qt::WindowNoState);
+  SetOuterSize(QSize(755, 666));
 }
 
 int TRs232CodeWindow::VertScrollPosition() const { return Page->verticalScrollBar()->value(); }

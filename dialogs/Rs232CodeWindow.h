@@ -8,7 +8,8 @@
 // outer width of 750, else (width - 750) / 2 + 50); FormKeyDown scrolls by
 // the window's height (Page Up/Down) or 30 pixels (arrows); the wheel
 // scrolls 30 pixels a notch; FormClose leaves the window 755 x 666 and in
-// normal state for its next showing. The window's size is its outer size.
+// normal state for its next showing. These sizes are outer sizes, frame
+// included: the client area is what the platform's frame leaves of them.
 #pragma once
 
 #include <QScrollArea>
@@ -36,8 +37,17 @@ class TRs232CodeWindow : public platform::Form {
   int VertScrollPosition() const;
   int HorzScrollPosition() const;
 
+  // The window's size with its frame; setting it sizes the client area to
+  // what the frame leaves, now and again at the next showing, when the
+  // platform may have framed the window since.
+  QSize OuterSize() const;
+  void SetOuterSize(const QSize& outer);
+
  protected:
   explicit TRs232CodeWindow(bool chinese);
+  // The frame around the client area; none until the platform frames the window.
+  virtual QMargins FrameMargins() const;
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,4 +55,5 @@ class TRs232CodeWindow : public platform::Form {
  private:
   QWidget* sheet_;
   int wheelAccumulator_ = 0;
+  QSize pendingOuter_;  // applied again at the next showing
 };

@@ -151,14 +151,19 @@ void BuildDelayStrips(TfmMain& form, QWidget* page, const Side& side) {
   strips->SetColor(Colours().main);
   Label(form, strips, word == "In" ? "lbDelayInput" : "lbDelayOutput", QRect(0, 2, 900, 20),
         form.TranslateSid(word == "In" ? "SID_IN" : "SID_OUT"), Qt::AlignCenter);
+  // The longest delays in each unit, as the fader and the unit buttons write them.
+  QStringList longest;
+  for (int unit = 0; unit < 3; ++unit)
+    for (bool spaced : {true, false}) longest << TfmMain::DelayText(kMaxDelay, unit, spaced);
   for (int k = 0; k < 8; ++k) {
     const int ch = side.firstChannel + k;
     const QString suffix = platform::ChannelSuffix(ch);
     const int x = 8 + 111 * k;
     Caption(strips, QRect(x, 22, 102, 18), word + QString::number(k + 1), Qt::AlignCenter, true);
     Fader(form, strips, "isDelay" + word + suffix, QRect(x + 37, 42, kFaderWidth, 190), 0, kMaxDelay, 6, 0, ch);
-    ValueBox(form, strips, "cvdDelay" + word + suffix, QRect(x + 3, 240, 96, kBoxHeight), QStringLiteral("0.00ms"),
-             false, ch);
+    FitValueBox(ValueBox(form, strips, "cvdDelay" + word + suffix, QRect(x + 3, 240, 96, kBoxHeight),
+                         QStringLiteral("0.00ms"), false, ch),
+                longest, 108);
   }
 }
 

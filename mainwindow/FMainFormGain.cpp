@@ -50,8 +50,9 @@ void BuildStrip(TfmMain& form, QWidget* parent, int ch) {
     Meter(form, strip, name("pbLimitBackupOut"), QRect(36, 26, 14, 18), MeterKind::Limiter);
     Meter(form, strip, name("pbLevelBackupOut"), QRect(36, 48, 14, 162), MeterKind::Output);
   }
-  ValueBox(form, strip, name(input ? "cvdGainBackupIn" : "cvdGainBackupOut"), QRect(4, 224, 64, kBoxHeight), "+0.0dB",
-           true, ch);
+  FitValueBox(ValueBox(form, strip, name(input ? "cvdGainBackupIn" : "cvdGainBackupOut"), QRect(4, 224, 64, kBoxHeight),
+                       "+0.0dB", true, ch),
+              GainTexts(), 68);
 
   const QRect key(56, 26, 60, 24);
   auto toggle = [&](const char* prefix, int row, const QString& caption, const QColor& lit, int group) {

@@ -2,8 +2,13 @@
 // registers it with the form, places it and gives it the console look.
 #include "mainwindow/FMainFormKit.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QResizeEvent>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 #include "controls/ExTrackBar.h"
 #include "controls/UpDown.h"
@@ -13,7 +18,9 @@
 #include "controls/UxPanel.h"
 #include "display/LMyFFTDrawHpLp6dB.h"
 #include "display/LProgressBar.h"
+#include "mainwindow/BandTexts.h"
 #include "mainwindow/FMain.h"
+#include "model/Codecs.h"
 
 namespace mainform {
 
@@ -119,6 +126,34 @@ void ValueBoxLook(TRoundEdit* box, bool readOnly) {
   box->SetFont(platform::TFont{.Name = QStringLiteral("Tahoma"), .Height = -11, .Color = platform::clBlack});
 }
 
+void FitValueBox(TRoundEdit* box, const QStringList& texts, int room) {
+  // A line edit shows its text unscrolled (so its first character whole)
+  // only while the text, one pixel and the caret fit between its two
+  // 2-pixel margins; one pixel more keeps sub-pixel advances inside.
+  constexpr int kEditNeeds = 2 * 2 + 1 + 1 + 1;
+  constexpr int kSmallestFont = 6;
+  auto widest = [&](const QFont& font) {
+    const QFontMetrics metrics(font);
+    int w = 0;
+    for (const QString& t : texts) w = std::max(w, metrics.horizontalAdvance(t));
+    return w;
+  };
+  // The inner edit is placed on resize; a box not shown yet has its resize
+  // pending, so it is placed now to read the face around it.
+  QResizeEvent placed(box->size(), box->size());
+  QCoreApplication::sendEvent(box, &placed);
+  const int face = box->width() - box->Edit()->width();  // rounding and the right group
+  const int centre = box->geometry().center().x();
+  auto needs = [&] { return widest(box->Edit()->font()) + kEditNeeds + face; };
+  const int width = std::min(room, std::max(box->width(), needs()));
+  box->setGeometry(centre - (width - 1) / 2, box->y(), width, box->height());
+  platform::TFont font = box->Font();
+  while (needs() > width && -font.Height > kSmallestFont) {
+    ++font.Height;  // negative: the em height in pixels
+    box->SetFont(font);
+  }
+}
+
 TUxComboBox* Combo(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QStringList& items,
                    int index, TComboBoxStyle style, int tag) {
   auto* combo = form.Create<TUxComboBox>(parent, name);
@@ -193,6 +228,36 @@ QStringList LevelItems() {
   for (int db = 50; db >= 0; --db)
     items << (db >= 10 ? QStringLiteral("%1dB").arg(db) : QStringLiteral("%1 dB").arg(db));
   return items;
+}
+
+QStringList GainTexts() {
+  QStringList texts;
+  for (int p = -280; p <= 120; ++p) texts << TfmMain::FormatGain(p);
+  return texts;
+}
+
+QStringList CutFrequencyTexts() {
+  QStringList texts;
+  for (int c = kFrequencyCodeMin; c <= kFrequencyCodeMax; ++c) texts << TfmMain::FrequencyText(c);
+  return texts;
+}
+
+QStringList BandFrequencyTexts() {
+  QStringList texts;
+  for (int c = kFrequencyCodeMin; c <= kFrequencyCodeMax; ++c) texts << bandtext::Frequency(CodeToFrequency(c));
+  return texts;
+}
+
+QStringList BandQTexts() {
+  QStringList texts;
+  for (int c = 0; c <= kQCodeMax; ++c) texts << bandtext::Q(c);
+  return texts;
+}
+
+QStringList BandGainTexts() {
+  QStringList texts;
+  for (int c = kEqGainCodeMin; c <= kEqGainCodeMax; ++c) texts << bandtext::Gain(c);
+  return texts;
 }
 
 }  // namespace mainform

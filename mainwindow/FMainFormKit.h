@@ -141,6 +141,11 @@ TRoundEdit* ValueBox(TfmMain& form, QWidget* parent, const QString& name, const 
 // The value boxes' look in every window: Rounding 6, a clHighlightText
 // border, white (pale cyan when read-only), centred, Tahoma of 11 pixels in black.
 void ValueBoxLook(TRoundEdit* box, bool readOnly);
+// Makes the box show each of `texts` whole at the font it resolves to here:
+// measured, the box grows about its centre up to `room` pixels, and where
+// that is not enough its font steps down a pixel at a time. Call it once the
+// box is placed.
+void FitValueBox(TRoundEdit* box, const QStringList& texts, int room);
 TUxComboBox* Combo(TfmMain& form, QWidget* parent, const QString& name, const QRect& r, const QStringList& items,
                    int index, TComboBoxStyle style, int tag = 0);
 // An up-down: two arrows stepping a position; writes from code fire nothing.
@@ -184,5 +189,13 @@ void BuildEqFaders(TfmMain& form, QWidget* panel, const QString& suffix, int lef
 // The item lists of the cut-slope combos (20) and the level combos (51).
 QStringList SlopeItems();
 QStringList LevelItems();
+// Every text a value box of these kinds can show: a gain fader's (positions
+// -280 ... 120), a cut frequency's (codes 0 ... 300), and a band's frequency,
+// Q and gain (their codes); for FitValueBox.
+QStringList GainTexts();
+QStringList CutFrequencyTexts();
+QStringList BandFrequencyTexts();
+QStringList BandQTexts();
+QStringList BandGainTexts();
 
 }  // namespace mainform

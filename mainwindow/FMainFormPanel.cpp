@@ -4,14 +4,22 @@
 // the shown channel's in front), the band faders, the low- and high-cut
 // columns and, for inputs, the feedback suppressor.
 #include <QLabel>
+#include <QLineEdit>
+
+#include <initializer_list>
+#include <vector>
 
 #include "controls/ExTrackBar.h"
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
+#include "controls/UxButton.h"
 #include "controls/UpDown.h"
 #include "controls/UxComboBox.h"
 #include "controls/UxGroupBox.h"
+#include "controls/UxLabel.h"
 #include "controls/UxPanel.h"
+#include "display/MyPEQAllpassBandPassStop.h"
+#include "mainwindow/ColumnHeadings.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/FMainFormKit.h"
 
@@ -47,7 +55,7 @@ void BuildGainStrip(TfmMain& form, QWidget* panel, const QString& s, bool input)
     Meter(form, panel, "pbLimit" + s, QRect(50, 42, 14, 18), MeterKind::Limiter);
     Meter(form, panel, "pbLevel" + s, QRect(50, 64, 14, 150), MeterKind::Output);
   }
-  ValueBox(form, panel, "cvdGain" + s, QRect(4, 226, 66, kBoxHeight), "+0.0dB", true);
+  FitValueBox(ValueBox(form, panel, "cvdGain" + s, QRect(4, 226, 66, kBoxHeight), "+0.0dB", true), GainTexts(), 70);
 
   const QRect key(76, kFaderTop, 70, 24);
   Button(form, panel, "uxbMute" + s, key, form.TranslateSid("SID_MUTE"), Keys().mute, ButtonKind::Toggle, 2);
@@ -85,7 +93,8 @@ void BuildCutColumns(TfmMain& form, QWidget* panel, const QString& s, int left) 
     Label(form, panel, "lb" + role + "Freq" + s, QRect(col, 2, 80, 16), form.TranslateSid(c.key), Qt::AlignCenter)
         ->setFont(Bold(panel->font()));
     Fader(form, panel, "is" + role + "Freq" + s, QRect(col + 26, 20, kFaderWidth, 150), 0, 300, 15, c.position, 0);
-    ValueBox(form, panel, "cvd" + role + "Freq" + s, QRect(col + 2, 174, 76, kBoxHeight), c.text, true);
+    FitValueBox(ValueBox(form, panel, "cvd" + role + "Freq" + s, QRect(col + 2, 174, 76, kBoxHeight), c.text, true),
+                CutFrequencyTexts(), 80);
     Label(form, panel, "lb" + role + "Slop" + s, QRect(col, 200, 80, 14), form.TranslateSid("SID_HLP_SLOP"),
           Qt::AlignCenter);
     Combo(form, panel, "uxc" + role + "Slop" + s, QRect(col + 4, 214, 72, 22), SlopeItems(), 19, csOwnerDrawFixed);
@@ -118,9 +127,11 @@ void BuildEqFaders(TfmMain& form, QWidget* panel, const QString& s, int left) {
     const char* name;
     const char* key;
     int max, pageSize, position;
+    QStringList (*texts)();
   };
-  const Role roles[] = {{"Freq", "SID_EQ_FREQ", 300, 15, 0}, {"Bw", "SID_EQ_BW", 100, 5, 0},
-                        {"Gain", "SID_EQ_GAIN", 240, 3, 120}};
+  const Role roles[] = {{"Freq", "SID_EQ_FREQ", 300, 15, 0, BandFrequencyTexts},
+                        {"Bw", "SID_EQ_BW", 100, 5, 0, BandQTexts},
+                        {"Gain", "SID_EQ_GAIN", 240, 3, 120, BandGainTexts}};
   for (int j = 0; j < 3; ++j) {
     const Role& r = roles[j];
     const int col = left + 60 * j;
@@ -128,12 +139,10 @@ void BuildEqFaders(TfmMain& form, QWidget* panel, const QString& s, int left) {
           Qt::AlignCenter);
     Fader(form, panel, QStringLiteral("isEq%1").arg(r.name) + s,
           QRect(col + 16, kFaderTop, kFaderWidth, kFaderHeight), 0, r.max, r.pageSize, r.position, 0);
-    TRoundEdit* box = ValueBox(form, panel, QStringLiteral("cvdEq%1").arg(r.name) + s,
-                               QRect(col + 2, 226, 56, kBoxHeight), QString(), true);
-    // Narrow boxes: "20.16KHz" and " 61.1Hz" must fit whole.
-    QFont small = box->font();
-    small.setPixelSize(10);
-    box->setFont(small);
+    // The whole column: " 203.1Hz", "20.16KHz" and "+12.0dB" must show whole.
+    FitValueBox(ValueBox(form, panel, QStringLiteral("cvdEq%1").arg(r.name) + s, QRect(col + 2, 226, 56, kBoxHeight),
+                         QString(), true),
+                r.texts(), 60);
   }
 }
 
@@ -150,11 +159,17 @@ void BuildChannelPanel(TfmMain& form, bool input) {
     holder = Group(form, panel, "uxgEqInA", QRect(152, 0, grid.width() + 12, 284), true);
     at = QPoint(6, 20);
   }
-  QLabel* title = Label(form, holder, "lbEq" + s, QRect(at.x(), at.y() - 16, grid.width(), 16),
-                        form.TranslateSid("SID_EQ_PARAM_TITLE"), Qt::AlignLeft | Qt::AlignVCenter, Colours().dimText);
+  // The headings line up with the grids' columns, which differ between the sides.
+  auto* title = form.Create<TColumnHeadings>(holder, "lbEq" + s);
+  title->setText(form.TranslateSid("SID_EQ_PARAM_TITLE"));
+  QPalette colours = title->palette();
+  colours.setColor(QPalette::WindowText, Colours().dimText);
+  title->setPalette(colours);
   QFont small = title->font();
   small.setPixelSize(10);
   title->setFont(small);
+  title->setGeometry(at.x(), at.y() - 16, grid.width(), 16);
+  title->show();
   for (int i = 7; i >= 0; --i) {
     const int ch = input ? i : 8 + i;
     const QString suffix = platform::ComposedName(input ? "In" : "Out", ch);
@@ -164,6 +179,14 @@ void BuildChannelPanel(TfmMain& form, bool input) {
     peq->SetColor(Colours().frameFill);
     PeqGrid(form, peq, "peqPeq" + suffix, suffix, QRect(QPoint(0, 0), grid), ch, input ? 5 : 7);
   }
+  // Every grid of a side has the same columns and its left edge under the
+  // headings' one: the first row's controls give the centres.
+  auto* first = form.FindControl<TMyPEQAllpassBandPassStop>(input ? "peqPeqInA" : "peqPeqOut1");
+  std::vector<int> centres;
+  for (QWidget* column : std::initializer_list<QWidget*>{first->RowNumber(0), first->FrequencyEdit(0), first->QEdit(0),
+                                                          first->GainEdit(0), first->TypeList(0), first->BypassButton(0)})
+    centres.push_back(column->geometry().center().x());
+  title->SetColumnCentres(std::move(centres));
 
   BuildEqFaders(form, panel, s, input ? kEqFadersLeftIn : kEqFadersLeftOut);
   BuildCutColumns(form, panel, s, input ? kCutLeftIn : kCutLeftOut);

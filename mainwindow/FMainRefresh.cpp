@@ -131,7 +131,8 @@ bool TfmMain::RefreshChannelName(int ch) {
 }
 
 // Current row 0, then one row per band; the grid keeps out-of-table values
-// (Q above 100, unknown types) in range itself.
+// (Q above 100, unknown types) in range itself, and the decoders read gain and
+// frequency codes beyond their ends as the ends.
 bool TfmMain::RefreshPeqRows(int ch) {
   TMyPEQAllpassBandPassStop* grid = PeqGridOf(ch);
   if (!grid) return false;
@@ -140,7 +141,7 @@ bool TfmMain::RefreshPeqRows(int ch) {
   for (int b = 0; b < bands; ++b) {
     const PeqBand band = UnitControl->GetPeqBand(ch, b);
     const float hz = static_cast<float>(CodeToFrequency(band.Frequency));
-    grid->SetEqParamValue(b, hz, band.Q, (band.Gain - 120) * 0.1, band.Type, UnitControl->GetPeqBypass(ch, b));
+    grid->SetEqParamValue(b, hz, band.Q, CodeToGain(band.Gain), band.Type, UnitControl->GetPeqBypass(ch, b));
   }
   return true;
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 
 #include "controls/ExTrackBar.h"
@@ -185,7 +186,9 @@ bool TfmMain::RefreshDialogs() {
         r->setAutoExclusive(true);
       }
     }
-    fmTest->cbSineFreq->SetItemIndex(UnitControl->GetSineFrequency());
+    // A frequency beyond the list shows its last item, as a fader stops at
+    // its end, so that the next source click sends a frequency it has.
+    fmTest->cbSineFreq->SetItemIndex(std::min<int>(UnitControl->GetSineFrequency(), TfmTest::kFrequencyCount - 1));
   }
   if (auto* box = FindControl<QWidget>("pbMatrix")) box->update();
   const int mode = UnitControl->GetMemorizeMode();

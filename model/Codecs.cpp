@@ -33,7 +33,7 @@ int GainToCode(double dB) {
   return static_cast<int>(tenths) + kEqGainCodeZero;
 }
 
-double CodeToGain(int code) { return (code - kEqGainCodeZero) * 0.1; }
+double CodeToGain(int code) { return (ClampEqGainCode(code) - kEqGainCodeZero) * 0.1; }
 
 int FrequencyToCode(double hz) {
   if (!(hz > 0.0)) return kFrequencyCodeMin;
@@ -46,7 +46,7 @@ int FrequencyToCode(double hz) {
 }
 
 double CodeToFrequency(int code) {
-  return 1000.0 * std::pow(kFrequencyStepRatio, static_cast<double>(code - kFrequencyCode1k));
+  return 1000.0 * std::pow(kFrequencyStepRatio, static_cast<double>(ClampFrequencyCode(code) - kFrequencyCode1k));
 }
 
 int QToCode(double q) {
@@ -68,6 +68,14 @@ int QToCode(double q) {
 double CodeToQ(std::uint8_t code) { return kQTable[static_cast<std::size_t>(ClampQCode(code))]; }
 
 int ClampQCode(int code) { return code < 0 ? 0 : code > kQCodeMax ? kQCodeMax : code; }
+
+int ClampEqGainCode(int code) {
+  return code < kEqGainCodeMin ? kEqGainCodeMin : code > kEqGainCodeMax ? kEqGainCodeMax : code;
+}
+
+int ClampFrequencyCode(int code) {
+  return code < kFrequencyCodeMin ? kFrequencyCodeMin : code > kFrequencyCodeMax ? kFrequencyCodeMax : code;
+}
 
 int DelayToSamples(double value, int unit) {
   long double samples;

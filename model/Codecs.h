@@ -22,6 +22,8 @@ inline constexpr int kEqGainCodeMax = 240;  // +12.0 dB
 // Truncates dB * 10 toward zero, then adds 120 (-0.05 dB gives 120). Results
 // are limited to 0..240; NaN gives 120.
 int GainToCode(double dB);
+// A code outside 0..240 (from a file or the processor) reads as its nearer
+// end, so every decoded gain is one a band can hold.
 double CodeToGain(int code);
 
 // ---- Frequency: f = 1000 * 2^((code - 170) / 30) Hz ------------------------
@@ -33,6 +35,8 @@ inline constexpr double kFrequencyStepRatio = 1.023373891996775;  // 2^(1/30)
 // Rounds to the nearest code, with an exact .5 rounding down. Results are
 // limited to 0..300; a frequency that is not above zero (or NaN) gives 0.
 int FrequencyToCode(double hz);
+// A code outside 0..300 (from a file or the processor) reads as its nearer
+// end: 19.7 Hz or 20.16 kHz, never a frequency no curve can be drawn at.
 double CodeToFrequency(int code);
 
 // ---- Q: index into a 101-entry table, code 100 is Q 128 --------------------
@@ -54,6 +58,8 @@ double CodeToQ(std::uint8_t code);
 // list.
 inline constexpr int kPeqTypeCount = 9;  // peak ... band stop
 int ClampQCode(int code);
+int ClampEqGainCode(int code);     // 0..240
+int ClampFrequencyCode(int code);  // 0..300
 
 // ---- Delay ----------------------------------------------------------------------
 // The delay display units stored in the image.

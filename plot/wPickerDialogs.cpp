@@ -77,13 +77,22 @@ bool TwSaveDialog::Execute() {
   request.save = true;
   request.filter = EditorFilterToQt(Filter);
   request.filterIndex = FilterIndex;
-  request.defaultSuffix = DefaultExt;
+  // No default suffix from the dialog: added before the extension rule's,
+  // it would give a name two extensions (notes.dat.ano).
   request.directory = DefaultDir.isEmpty() ? QStringLiteral(".") : DefaultDir;
   request.fileName = FileName.left(260);
   const std::optional<FileChoice> choice = ChooseFiles(request);
   if (!choice || choice->files.isEmpty()) return false;
   FileName = choice->files.front();
   FilterIndex = choice->filterIndex;
+  // A bare name under a pattern without an extension of its own ("*.*")
+  // takes DefaultExt; under any other pattern the rule adds the pattern's.
+  QStringList patterns;
+  for (const QString& piece : FilterPieces(Filter))
+    if (piece.startsWith(QLatin1Char('*'))) patterns << piece;
+  const bool ownExt = FilterIndex >= 1 && FilterIndex <= patterns.size() && patterns[FilterIndex - 1] != "*.*";
+  if (!ownExt && !DefaultExt.isEmpty() && QFileInfo(FileName).suffix().isEmpty())
+    FileName += QLatin1Char('.') + DefaultExt;
   ApplyExtensionRule();
   return true;
 }

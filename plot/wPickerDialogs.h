@@ -13,7 +13,8 @@
 //   Files (full paths; FileName the first); Save gives FileName and the
 //   chosen FilterIndex, and appends the chosen pattern's extension
 //   (ReturnExt) unless the name already ends in exactly that pattern's
-//   extension (ignoring case); ".*" patterns append nothing.
+//   extension (ignoring case); ".*" patterns append nothing, and there a
+//   name without an extension takes DefaultExt.
 #pragma once
 
 #include <QObject>

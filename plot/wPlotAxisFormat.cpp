@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -25,6 +26,13 @@ QString NoNegativeZero(QString Text) {
   return Text.mid(1);
 }
 
+// A double holds 17 significant digits; decimals beyond them show noise.
+int ShownDecimals(double Value, int Decimals) {
+  const double magnitude = std::fabs(Value);
+  const int whole = magnitude >= 1 ? int(std::floor(std::log10(magnitude))) + 1 : 0;
+  return std::clamp(Decimals, 0, std::max(0, 17 - whole));
+}
+
 }  // namespace
 
 double Power10(int Exponent) {
@@ -41,7 +49,7 @@ QString Fixed(double Value, int Decimals) {
   CheckFinite(Value);
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return NoNegativeZero(locale.toString(Value, 'f', std::max(Decimals, 0)).trimmed());
+  return NoNegativeZero(locale.toString(Value, 'f', ShownDecimals(Value, Decimals)).trimmed());
 }
 
 QString Exponent(double Value, int Digits) {
@@ -99,7 +107,7 @@ QString Thousands(double Value, int Decimals) {
   CheckFinite(Value);
   QLocale locale;
   locale.setNumberOptions(QLocale::DefaultNumberOptions);
-  return NoNegativeZero(locale.toString(Value, 'f', std::max(Decimals, 0)).trimmed());
+  return NoNegativeZero(locale.toString(Value, 'f', ShownDecimals(Value, Decimals)).trimmed());
 }
 
 namespace {

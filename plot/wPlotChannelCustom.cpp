@@ -47,6 +47,7 @@ TwPlotChannelCustom::~TwPlotChannelCustom() = default;
 // ---- properties ----
 
 void TwPlotChannelCustom::SetRingBufferSize(int Value) {
+  if (Value != RingBufferSize()) FlushPendingLog();
   FDataList->SetRingBufferSize(Value);
   DoChange();
 }
@@ -79,6 +80,7 @@ void TwPlotChannelCustom::SetLogFileName(const QString& Value) {
 
 void TwPlotChannelCustom::SetDataStyle(TwPlotDataStyle Value) {
   if (Value == FDataStyle) return;
+  FlushPendingLog();
   TwPlotStoredStyle kept = Stored();
   const int ring = FDataList->RingBufferSize();
   std::unique_ptr<TwPlotDataCustomList> store = NewStore(Value);
@@ -91,6 +93,7 @@ void TwPlotChannelCustom::SetDataStyle(TwPlotDataStyle Value) {
 }
 
 void TwPlotChannelCustom::SetCount(int Value) {
+  if (Value != Capacity()) FlushPendingLog();
   FDataList->SetCapacity(Value);
   DoChange();
 }
@@ -235,6 +238,12 @@ void TwPlotChannelCustom::Clear() {
   if (FLoggingActive) LogDeactivate();
   FDataList->Clear();
   DoChange();
+}
+
+// The pending log lines name the newest points; a change that may drop
+// points writes them first.
+void TwPlotChannelCustom::FlushPendingLog() {
+  if (FLoggingActive && FLogBufferCount > 0) FlushLog();
 }
 
 void TwPlotChannelCustom::DeletePoints(int Size) {

@@ -315,6 +315,7 @@ class TwPlotChannelCustom : public TwPlotManagerObject, public TwPlotFitExtents 
   // Appends the points added since the last flush to the log (the newest
   // that still exist); the count stays when writing fails.
   void FlushLog();
+  void FlushPendingLog();
 
   int FStartIndex = -1;
   int FStopIndex = -1;

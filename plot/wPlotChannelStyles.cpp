@@ -388,7 +388,15 @@ void TwPlotChannel::DrawDigitalTrace(platform::Canvas& Canvas, bool XYReversed, 
 }
 
 void TwPlotChannel::DrawSmoothTrace(platform::Canvas& Canvas, bool XYReversed, platform::TColor) {
-  if (Count() < 2 || FStartIndex < 0) return;
+  if (Count() < 2 || FStartIndex < 0 || FStopIndex < 0) return;
+  // Only the draw range is interpolated, so the cost follows the points in
+  // view. A spline's shape between two points still depends on the points
+  // around them, fading by about a quarter per point: it takes a few more
+  // on each side.
+  constexpr int kSplineNeighbours = 16;
+  const int extra = FInterpolationStyle == ipistCubicSpline ? kSplineNeighbours : 0;
+  const int first = std::max(0, std::min(FStartIndex, FStopIndex) - extra);
+  const int last = std::min(Count() - 1, std::max(FStartIndex, FStopIndex) + extra);
   // Runs of valid points: Null ends one, Empty is skipped. Tables are 1-based.
   std::vector<double> xa{0.0}, ya{0.0};
   auto flush = [&] {
@@ -396,7 +404,7 @@ void TwPlotChannel::DrawSmoothTrace(platform::Canvas& Canvas, bool XYReversed, p
     xa.assign(1, 0.0);
     ya.assign(1, 0.0);
   };
-  for (int i = 0; i < Count(); ++i) {
+  for (int i = first; i <= last; ++i) {
     double x, y;
     bool empty, null;
     GetXYEmptyNull(i, x, y, empty, null);

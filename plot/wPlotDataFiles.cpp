@@ -3,10 +3,12 @@
 // column and a Y column per channel); Compact Interval files hold 4-byte
 // little-endian floats, X only in rows 0 and 1, 1e38 for a missing value and
 // 2e38 at the end. Rows after the second read back at X0 + r * (X1 - X0) of
-// their channel.
+// their channel. A file is read whole before its points are added, so one
+// that fails to read leaves the plot as it was.
 #include <QtEndian>
 
 #include <algorithm>
+#include <vector>
 
 #include "controls/wException.h"
 #include "plot/wPlotChannel.h"
@@ -43,16 +45,24 @@ QString YCell(const TwPlotChannelCustom* Channel, int Index) {
   return PlotNumberText(Channel->GetDataY(Index));
 }
 
-// Adds the point of an X and a Y cell (both normalised and not blank).
-void AddCells(TwPlotChannelCustom* Channel, double X, const QString& Y) {
+// A point read from a data file. The points of a file are added only once
+// the whole file has been read, so that a file that fails adds nothing.
+struct StagedPoint {
+  int Channel;
+  double X, Y;
+  bool Null, Empty;
+};
+using StagedPoints = std::vector<StagedPoint>;
+
+// Stages the point of an X and a Y cell (both normalised and not blank).
+void AddCells(StagedPoints& Points, int Channel, double X, const QString& Y) {
   const QString upper = Y.trimmed().toUpper();
-  if (upper == QLatin1String("NULL")) {
-    Channel->SetDataNull(Channel->AddXY(X, 0), true);
-  } else if (upper == QLatin1String("EMPTY")) {
-    Channel->SetDataEmpty(Channel->AddXY(X, 0), true);
-  } else {
-    Channel->AddXY(X, PlotNumberFromText(Y));
-  }
+  if (upper == QLatin1String("NULL"))
+    Points.push_back({Channel, X, 0, true, false});
+  else if (upper == QLatin1String("EMPTY"))
+    Points.push_back({Channel, X, 0, false, true});
+  else
+    Points.push_back({Channel, X, PlotNumberFromText(Y), false, false});
 }
 
 bool IsNullMarker(double v) { return v > 1e-301 && v < 1e-300; }
@@ -149,28 +159,30 @@ void TwPlotComponent::SaveDataToFile(const QString& FileName) {
 
 namespace {
 
-void ReadPairColumns(TwPlotComponent* Plot, const QStringList& Lines, QChar Sep) {
+void ReadPairColumns(int Channels, const QStringList& Lines, QChar Sep, StagedPoints& Points) {
   for (int l = 1; l < Lines.size(); ++l) {
     const QStringList cells = PlotSplitCells(Lines[l], Sep);
-    for (int i = 0; i < cells.size() / 2 && i < Plot->ChannelCount(); ++i) {
+    for (int i = 0; i < cells.size() / 2 && i < Channels; ++i) {
       const QString x = cells[2 * i].trimmed(), y = cells[2 * i + 1].trimmed();
       if (x.isEmpty() || y.isEmpty()) continue;
-      AddCells(Plot->GetChannelCustom(i), PlotNumberFromText(x), y);
+      AddCells(Points, i, PlotNumberFromText(x), y);
     }
   }
 }
 
-void ReadLogColumns(TwPlotComponent* Plot, const QStringList& Lines, QChar Sep) {
+void ReadLogColumns(int Channels, const QStringList& Lines, QChar Sep, StagedPoints& Points) {
   for (int l = 1; l < Lines.size(); ++l) {
     const QStringList cells = PlotSplitCells(Lines[l], Sep);
     if (cells.isEmpty() || cells[0].trimmed().isEmpty()) continue;
     const double x = PlotNumberFromText(cells[0]);
-    for (int i = 0; i + 1 < cells.size() && i < Plot->ChannelCount(); ++i)
-      if (!cells[i + 1].trimmed().isEmpty()) AddCells(Plot->GetChannelCustom(i), x, cells[i + 1]);
+    for (int i = 0; i + 1 < cells.size() && i < Channels; ++i)
+      if (!cells[i + 1].trimmed().isEmpty()) AddCells(Points, i, x, cells[i + 1]);
   }
 }
 
-void ReadCompactInterval(TwPlotComponent* Plot, const QByteArray& Bytes) {
+bool IsEnd(double v) { return v > 1.5e38; }
+
+void ReadCompactInterval(int Channels, const QByteArray& Bytes, StagedPoints& Points) {
   qsizetype at = 0;
   auto line = [&] {
     QByteArray text;
@@ -181,30 +193,35 @@ void ReadCompactInterval(TwPlotComponent* Plot, const QByteArray& Bytes) {
     if (at < Bytes.size()) ++at;
     return text;
   };
-  line();
-  const int n = line().trimmed().toInt();
-  // Without channels no row could ever end: bytes after the header are bad.
-  if (n <= 0) {
-    if (at < Bytes.size()) Raise(QStringLiteral("Invalid Data"));
-    return;
-  }
   auto next = [&] {
     if (Bytes.size() - at < 4) Raise(QStringLiteral("Invalid Data"));
     const float v = qFromLittleEndian<float>(Bytes.constData() + at);
     at += 4;
     return double(v);
   };
+  line();
+  const int n = line().trimmed().toInt();
+  // A file without points holds only the end marker; any other holds at
+  // least row 0, X and Y of every channel, which bounds the count.
+  if (n <= 0 || n > (Bytes.size() - at) / 8) {
+    if (at < Bytes.size() && !IsEnd(next())) Raise(QStringLiteral("Invalid Data"));
+    return;
+  }
   std::vector<double> x0(std::size_t(n), 0.0), x1(std::size_t(n), 0.0);
   for (int r = 0; at < Bytes.size(); ++r) {
     for (int i = 0; i < n; ++i) {
       double x = 0;
-      if (r < 2) x = next();
+      if (r < 2) {
+        // The marker comes where an X is due when no channel has a row 2.
+        x = next();
+        if (IsEnd(x)) return;
+      }
       const double y = next();
-      if (x > 1.5e38 || y > 1.5e38) return;
+      if (IsEnd(y)) return;
       if (r == 0) x0[std::size_t(i)] = x;
       if (r == 1) x1[std::size_t(i)] = x;
       if (r >= 2) x = x0[std::size_t(i)] + r * (x1[std::size_t(i)] - x0[std::size_t(i)]);
-      if (x < 9e37 && y < 9e37 && i < Plot->ChannelCount()) Plot->GetChannelCustom(i)->AddXY(x, y);
+      if (x < 9e37 && y < 9e37 && i < Channels) Points.push_back({i, x, y, false, false});
     }
   }
 }
@@ -222,21 +239,30 @@ void TwPlotComponent::LoadDataFromFile(const QString& FileName) {
   {
     UpdateGuard guard{this};
     Wrapped("Error Loading Data - ", [&] {
+      StagedPoints points;
       const QStringList lines = ReadPlotTextFile(FileName);
       if (lines.isEmpty()) return;
-      if (lines.first().compare(QLatin1String("Compact Interval"), Qt::CaseInsensitive) == 0)
-        return ReadCompactInterval(this, ReadPlotBinaryFile(FileName));
-      const QChar sep = lines.first().contains('\t') ? QLatin1Char('\t') : QLatin1Char(',');
-      // A log's header starts "(X)"; a pair file whose first title is empty
-      // does too, but has later cells ending in "(X)".
-      const QStringList header = PlotSplitCells(lines.first(), sep);
-      bool log = lines.first().startsWith(QLatin1String("(X)"));
-      for (int i = 1; log && i < header.size(); ++i)
-        if (header[i].trimmed().endsWith(QLatin1String("(X)"))) log = false;
-      if (log)
-        ReadLogColumns(this, lines, sep);
-      else
-        ReadPairColumns(this, lines, sep);
+      if (lines.first().compare(QLatin1String("Compact Interval"), Qt::CaseInsensitive) == 0) {
+        ReadCompactInterval(ChannelCount(), ReadPlotBinaryFile(FileName), points);
+      } else {
+        const QChar sep = lines.first().contains('\t') ? QLatin1Char('\t') : QLatin1Char(',');
+        // A log's header starts "(X)"; a pair file whose first title is empty
+        // does too, but has later cells ending in "(X)".
+        const QStringList header = PlotSplitCells(lines.first(), sep);
+        bool log = lines.first().startsWith(QLatin1String("(X)"));
+        for (int i = 1; log && i < header.size(); ++i)
+          if (header[i].trimmed().endsWith(QLatin1String("(X)"))) log = false;
+        if (log)
+          ReadLogColumns(ChannelCount(), lines, sep, points);
+        else
+          ReadPairColumns(ChannelCount(), lines, sep, points);
+      }
+      for (const StagedPoint& p : points) {
+        TwPlotChannelCustom* c = GetChannelCustom(p.Channel);
+        const int i = c->AddXY(p.X, p.Y);
+        if (p.Null) c->SetDataNull(i, true);
+        if (p.Empty) c->SetDataEmpty(i, true);
+      }
     });
   }
   FLastDataFileName = FileName;

@@ -702,11 +702,18 @@ void TwPlotEditorForm::BuildLayoutPage(QWidget* Page) {
     for (int i = 0; i < FLists[k]->Count(); ++i)
       if (FLists[k]->Objects(i) == static_cast<void*>(FRightClickObject)) FLists[k]->SetItemIndex(i);
   });
+  // What the items change shows at once, not at the next mouse move.
+  connect(FLayoutPopupMenu, &QMenu::triggered, FLayoutViewer, [this] { FLayoutViewer->update(); });
   FLayoutViewer->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(FLayoutViewer, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
     LayoutPopupMenuPopup();
     FLayoutPopupMenu->popup(FLayoutViewer->mapToGlobal(p));
   });
+}
+
+void TwPlotEditorForm::ObjectRemoved(const TwPlotObject* AObject) {
+  if (FRightClickObject && AObject == FRightClickObject) FRightClickObject = nullptr;
+  if (FLayoutViewer) FLayoutViewer->ObjectRemoved(AObject);
 }
 
 void TwPlotEditorForm::LayoutPopupMenuPopup() {

@@ -136,6 +136,9 @@ class TwPlotEditorForm : public TwCustomEditorForm {
   bool XYChannelClass() const;
 
   TwPlotLayoutObject* RightClickObject() const { return FRightClickObject; }
+  // A plot object is going away: the popup's object and the layout viewer
+  // forget it (the manager calls this for every removal).
+  void ObjectRemoved(const TwPlotObject* AObject);
   // The Layout page's popup menu: set up for the object under the last
   // press (FRightClickObject) each time it opens.
   QMenu* LayoutPopupMenu() const { return FLayoutPopupMenu; }

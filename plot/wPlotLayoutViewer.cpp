@@ -1,5 +1,7 @@
 #include "plot/wPlotLayoutViewer.h"
 
+#include <QMouseEvent>
+
 #include <cmath>
 
 #include "controls/wDraw.h"
@@ -203,14 +205,15 @@ bool TwPlotLayoutViewer::MergeAllowed(TwPlotLayoutObject* Ref) const {
 
 void TwPlotLayoutViewer::DoMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers, int X, int Y) {
   if (OnMouseDownAt) OnMouseDownAt(Button, X, Y);
-  if (Button == Qt::LeftButton) FLeftDown = true;
+  // Another button's release may never reach the viewer (its popup takes the
+  // mouse), so only the left button picks an object up.
+  if (Button != Qt::LeftButton) return;
   TwPlotLayoutObject* o = GetMouseOverBlock(X, Y);
   if (!o || IsDataView(o) || dynamic_cast<TwPlotToolBar*>(o)) return;
   FSelectedBlock = o;
   FMouseDown = true;
   FMouseDownX = X;
   FMouseDownY = Y;
-  if (!FLeftDown) FInsertDirection = iidMerge;
   if (FResizeBlock) {
     FEditMode = ilemSize;
     FMouseDownStartPercent = FResizeBlock->StartPercent();
@@ -221,9 +224,13 @@ void TwPlotLayoutViewer::DoMouseDown(Qt::MouseButton Button, Qt::KeyboardModifie
   update();
 }
 
+void TwPlotLayoutViewer::mouseMoveEvent(QMouseEvent* e) {
+  if (FMouseDown && !(e->buttons() & Qt::LeftButton)) EndEdit();
+  TwCustomComponent::mouseMoveEvent(e);
+}
+
 void TwPlotLayoutViewer::DoMouseMove(Qt::KeyboardModifiers, int X, int Y) {
   unsetCursor();
-  if (FEditMode == ilemDrag && !FLeftDown) return;
   FOverLayoutObject = nullptr;
   FDragOverRefBlock2 = nullptr;
   TwPlotLayoutObject* o = GetMouseOverBlock(X, Y);
@@ -341,15 +348,27 @@ void TwPlotLayoutViewer::Drop() {
 }
 
 void TwPlotLayoutViewer::DoMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers, int, int) {
+  if (Button != Qt::LeftButton) return;
   FMouseDown = false;
   if (FEditMode == ilemDrag && FSelectedBlock) Drop();
   else if (FEditMode == ilemSize && FResizeBlock) Change();
-  if (Button == Qt::LeftButton) FLeftDown = false;
+  EndEdit();
+}
+
+void TwPlotLayoutViewer::EndEdit() {
+  FMouseDown = false;
   FEditMode = ilemNone;
   unsetCursor();
   FOverLayoutObject = nullptr;
   FDragOverRefBlock2 = nullptr;
   FSelectedBlock = nullptr;
   FResizeBlock = nullptr;
+  update();
+}
+
+void TwPlotLayoutViewer::ObjectRemoved(const TwPlotObject* AObject) {
+  if (!AObject) return;
+  if (AObject == FSelectedBlock || AObject == FResizeBlock) EndEdit();
+  if (AObject == FOverLayoutObject) FOverLayoutObject = nullptr;
   update();
 }

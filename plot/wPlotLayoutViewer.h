@@ -12,6 +12,12 @@
 // object's end the cursor becomes a sizing cursor and a drag moves that
 // end in steps of 1.25 % of the data view. Every finished change raises
 // OnChange. Without a layout manager only the background is drawn.
+//
+// Only the left button drags or resizes; other buttons only report the press
+// (OnMouseDownAt; the editor's popup menu acts on the object under it). A
+// drag whose release never arrives (a popup took the mouse) ends unfinished
+// at the next move. The owner calls ObjectRemoved for every object the
+// layout manager drops, so the viewer keeps no pointer to it.
 #pragma once
 
 #include <memory>
@@ -49,6 +55,8 @@ class TwPlotLayoutViewer : public TwCustomComponent {
 
   TwPlotLayoutObject* GetMouseOverBlock(int X, int Y) const;
   TBlockObject* GetMouseOverBlock2(int X, int Y) const;
+  // Forgets an object that is going away; a drag or resize of it ends.
+  void ObjectRemoved(const TwPlotObject* AObject);
   // The block geometry and every object's layout rectangle.
   void Build(platform::Canvas& Canvas);
 
@@ -62,17 +70,18 @@ class TwPlotLayoutViewer : public TwCustomComponent {
   void DoMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
   void DoMouseMove(Qt::KeyboardModifiers Shift, int X, int Y) override;
   void DoMouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
 
  private:
   TwPlotLayoutObject* RowReference(const TBlockObject* Block) const;
   bool MergeAllowed(TwPlotLayoutObject* Ref) const;
   void Drop();
   void Change();
+  void EndEdit();
 
   std::vector<std::unique_ptr<TBlockObject>> FBlockList;
   int FCellWidth = 0;
   bool FMouseDown = false;
-  bool FLeftDown = false;
   int FMouseDownX = 0, FMouseDownY = 0;
   double FMouseDownStartPercent = 0, FMouseDownStopPercent = 0;
   platform::TRect FViewRect, FDataViewRect;

@@ -159,6 +159,8 @@ void TwPlotMasterManager::EditorInsert(TwPersistent* Sender) {
 }
 
 void TwPlotMasterManager::EditorRemove(TwPersistent* Sender) {
+  // Also while the window closes: its layout viewer may still see the mouse.
+  if (FEditorForm) FEditorForm->ObjectRemoved(static_cast<TwPlotObject*>(Sender));
   if (!EditorOpen()) return;
   // By list, not by class: a removal notice may come from a destructor.
   for (int k = 0; k < TwPlotEditorForm::ekCount; ++k) {

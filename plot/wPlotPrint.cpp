@@ -84,7 +84,12 @@ void TwPlotComponent::RecordPicture(QPicture& Picture) {
     TwPlotComponent* c;
     ~Unlocker() { c->Unlock(); }
   } unlocker{this};
-  platform::Canvas canvas(&Picture);
+  QPainter painter(&Picture);
+  // A picture replays a clip that intersects no clip of its own wrongly: the
+  // legend's names, drawn clipped to their cells, would vanish from every
+  // played picture. A clip of the whole plot gives them one.
+  painter.setClipRect(QRect(0, 0, std::max(width(), 1), std::max(height(), 1)));
+  platform::Canvas canvas(painter);
   PaintExport(canvas);
 }
 

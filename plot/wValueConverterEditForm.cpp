@@ -17,8 +17,17 @@ const QDateTime& DateTimeBase() {
 
 // Milliseconds of the time of day in the fraction of p.
 qint64 TimeOfDayMs(double p) {
+  if (!std::isfinite(p)) return 0;
   const double frac = p - std::trunc(p);
   return std::min<qint64>(std::llround(std::fabs(frac) * 86400000.0), 86399999);
+}
+
+// The whole part of v as a 64-bit integer, when it has one.
+bool WholePart(double v, qint64& Whole) {
+  const double t = std::trunc(v);
+  if (!(t >= -9223372036854775808.0 && t < 9223372036854775808.0)) return false;
+  Whole = qint64(t);
+  return true;
 }
 
 }  // namespace
@@ -103,21 +112,25 @@ void TwValueConverterEditForm::ShowPage(TwValueConverterPageType Page) { PageCon
 void TwValueConverterEditForm::SetValue(double x) {
   const double p = x <= 1e14 ? x : x - std::trunc(x);
   ValueEdit->SetAsFloat(x);
-  const qint64 days = qint64(std::trunc(p));
+  // Beyond 64 bits the whole-number fields stay empty; the rest still shows.
+  qint64 days = 0;
+  const bool hasDays = WholePart(p, days);
   const qint64 ms = TimeOfDayMs(p);
   {
     const QSignalBlocker blockDate(DatePicker), blockTime(TimePicker);
-    DatePicker->setDate(DateTimeBase().date().addDays(days));
+    DatePicker->setDate(hasDays ? DateTimeBase().date().addDays(days) : QDate());
     TimePicker->setTime(QTime(0, 0).addMSecs(int(ms)));
   }
-  DaysEdit->SetAsString(QString::number(days));
-  WeeksEdit->SetAsString(QString::number(days / 7));
+  DaysEdit->SetAsString(hasDays ? QString::number(days) : QString());
+  WeeksEdit->SetAsString(hasDays ? QString::number(days / 7) : QString());
   HoursEdit->SetAsInteger(int(ms / 3600000));
   MinutesEdit->SetAsInteger(int(ms / 60000 % 60));
   SecondsEdit->SetAsInteger(int(ms / 1000 % 60));
   MilliSecondsEdit->SetAsInteger(int(ms % 1000));
-  const double frac = x - std::trunc(x);
-  PriceIntegerEdit->SetAsString(QString::number(qint64(std::trunc(x))));
+  qint64 whole = 0;
+  const bool hasWhole = WholePart(x, whole);
+  const double frac = std::isfinite(x) ? x - std::trunc(x) : 0;
+  PriceIntegerEdit->SetAsString(hasWhole ? QString::number(whole) : QString());
   Price32ndsEdit->SetAsInteger(int(std::trunc(frac * 32)));
   Price256thsEdit->SetAsInteger(int(std::trunc((frac - Price32ndsEdit->AsInteger() / 32.0) * 256)));
 }

@@ -39,6 +39,8 @@ TEST(InstrumentRoutines, AutoPrecision) {
       {3, ipsSignificantDigits, 0, 0.05, 4}, {3, ipsFixedDecimalPoints, 0, 100, 3},
       {0, ipsSignificantDigits, 0, 0.05, 0}, {3, ipsSignificantDigits, 5, 5, 0},
       {3, ipsSignificantDigits, 0, 1000, 0}, {4, ipsSignificantDigits, -1, 1, 3},
+      // No more places than the 17 significant digits of a double.
+      {3, ipsSignificantDigits, 0, 1e-300, 17},
   };
   for (const Case& c : cases)
     EXPECT_EQ(CalcAutoPrecision(c.precision, c.style, c.min, c.max), c.expected) << c.precision << " " << c.max;

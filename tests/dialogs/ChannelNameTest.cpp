@@ -171,6 +171,36 @@ TEST_F(ChannelNameTest, ListFillsFromTheImageAndStoresOnlyChangedNames) {
   EXPECT_NE(fmMain->GetChannelName(0), "Other");
 }
 
+TEST_F(ChannelNameTest, ListKeepsTheBytesOfNamesLeftAlone) {
+  // 0xE9 leads a double-byte character whose second byte is missing: no
+  // text gives these bytes back.
+  const ChannelNameField cafe = Field({'C', 'a', 'f', 0xE9});
+  fmMain->UnitControl->MutablePresetImage().Inputs[1].Name = cafe;
+  fmMain->UnitControl->MutablePresetImage().Outputs[7].Name = cafe;
+  fmChNameList->FormShow();
+  const QString shown = fmChNameList->edMatrixChNameIn[1]->text();
+  EXPECT_TRUE(shown.startsWith("Caf")) << shown.toStdString();
+
+  fmChNameList->btnOKClick(nullptr);
+  EXPECT_TRUE(sent.empty()) << "nothing changed";
+
+  fmChNameList->FormShow();
+  fmChNameList->edMatrixChNameOut[2]->setText(QStringLiteral("Foyer"));
+  fmChNameList->btnOKClick(nullptr);
+  EXPECT_EQ(sent, (std::vector<Sent>{{"10 02 00 01 0A 3D 0A 46 6F 79 65 72 00 00 00 10 03 7A", true}}));
+  EXPECT_EQ(Stored(1), cafe);
+  EXPECT_EQ(Stored(15), cafe);
+  EXPECT_EQ(fmChNameList->edMatrixChNameIn[1]->text(), shown);
+
+  // Typing over such a name stores what was typed.
+  sent.clear();
+  fmChNameList->FormShow();
+  fmChNameList->edMatrixChNameIn[1]->setText(QStringLiteral("Cafe"));
+  fmChNameList->btnOKClick(nullptr);
+  EXPECT_EQ(sent, (std::vector<Sent>{{"10 02 00 01 0A 3D 01 43 61 66 65 00 00 00 00 10 03 17", true}}));
+  EXPECT_EQ(Stored(1), Field({'C', 'a', 'f', 'e'}));
+}
+
 TEST_F(ChannelNameTest, MenuOpensTheListAndOverviewLabelsShowTheHand) {
   WhileModal([] { fmMain->MenuItem("ChNameList")->Click(); },
              [] { fmChNameList->btnCancel->Click(); });

@@ -196,7 +196,7 @@ TEST_F(Rs232Test, DocumentColumnStaysCentredOnResize) {
                               static_cast<TRs232CodeWindow*>(fmRs232Code)}) {
     w->Show();
     for (auto [width, left] : {std::pair{740, 50}, {749, 50}, {750, 50}, {754, 52}, {755, 52}, {1000, 175}}) {
-      w->resize(width, 600);
+      w->SetOuterSize(QSize(width, 600));
       EXPECT_EQ(w->RTFLabel->x(), left) << width;
       for (TExImage* image : w->ExImage) EXPECT_EQ(image->x(), left) << width << " " << image->objectName().toStdString();
     }
@@ -208,10 +208,47 @@ TEST_F(Rs232Test, DocumentColumnStaysCentredOnResize) {
   EXPECT_EQ(fmRs232Code->ExImage[29]->geometry(), QRect(52, 3144, 630, 98));
 }
 
+// A window the platform has framed: 8-pixel borders, a 31-pixel title bar.
+template <typename Window>
+class Framed : public Window {
+ protected:
+  QMargins FrameMargins() const override { return {8, 31, 8, 8}; }
+};
+
+// The sizes the window keeps are outer sizes: the client area is smaller by
+// the frame, and the column is placed and the page turned by the outer size.
+template <typename Window>
+void CheckOuterSizes(const QSize& design) {
+  const QSize frame(16, 39);
+  Framed<Window> w;
+  w.Show();
+  EXPECT_EQ(w.size(), design - frame);
+  EXPECT_EQ(w.OuterSize(), design);
+  EXPECT_EQ(w.RTFLabel->x(), design.width() < 750 ? 50 : (design.width() - 750) / 2 + 50);
+  QScrollBar* bar = w.Page->verticalScrollBar();
+  bar->setValue(100);
+  QTest::keyClick(&w, Qt::Key_PageDown);
+  EXPECT_EQ(bar->value(), 100 + design.height());
+  w.resize(QSize(1000, 600) - frame);
+  EXPECT_EQ(w.RTFLabel->x(), 175);
+  w.resize(QSize(749, 600) - frame);
+  EXPECT_EQ(w.RTFLabel->x(), 50);
+  w.close();
+  EXPECT_EQ(w.size(), QSize(755, 666) - frame);
+  w.Show();
+  EXPECT_EQ(w.OuterSize(), QSize(755, 666));
+  w.close();
+}
+
+TEST_F(Rs232Test, SizesAreOuterSizesWithTheFrame) {
+  CheckOuterSizes<TfmRs232CodeEnglish>(QSize(754, 662));
+  CheckOuterSizes<TfmRs232Code>(QSize(746, 661));
+}
+
 TEST_F(Rs232Test, KeysAndWheelScrollThePage) {
   TRs232CodeWindow* w = fmRs232CodeEnglish;
-  w->resize(754, 662);
   w->Show();
+  w->SetOuterSize(QSize(754, 662));
   QScrollBar* bar = w->Page->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 4000);
   bar->setValue(100);
@@ -220,7 +257,7 @@ TEST_F(Rs232Test, KeysAndWheelScrollThePage) {
   QTest::keyClick(w, Qt::Key_Up);
   EXPECT_EQ(bar->value(), 100);
   QTest::keyClick(w, Qt::Key_PageDown);
-  EXPECT_EQ(bar->value(), 100 + w->height());
+  EXPECT_EQ(bar->value(), 100 + 662);
   QTest::keyClick(w, Qt::Key_PageUp);
   EXPECT_EQ(bar->value(), 100);
   QTest::keyClick(w, Qt::Key_End);
@@ -275,7 +312,7 @@ TEST_F(Rs232MainTest, ShowTakesTheCaptionOfTheLanguageAndCloseRestoresTheSize) {
     w->resize(900, 500);
     w->setWindowState(Qt::WindowMaximized);
     w->close();
-    EXPECT_EQ(w->size(), QSize(755, 666));
+    EXPECT_EQ(w->OuterSize(), QSize(755, 666));
     EXPECT_EQ(w->windowState(), Qt::WindowNoState);
   }
 }

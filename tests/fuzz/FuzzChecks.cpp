@@ -23,7 +23,6 @@ void CheckBand(const PeqBand& band) {
   Require(std::isfinite(gain) && std::isfinite(q) && q > 0.0 && hz > 0.0, "band codes decode to unusable values");
   const int type = display::PeqTypeToPlotFilterType(band.Type);
   Require(KnownSectionCode(type), "band type maps to no section code");
-  if (band.Gain > kEqGainCodeMax || band.Frequency > kFrequencyCodeMax) return;
   const auto design = display::DesignBiquad({type, hz, gain, q, 0.0f, 0.0f});
   Require(design.has_value(), "an equaliser band has no design");
   for (double c : {design->b0, design->b1, design->b2, design->a1, design->a2})
@@ -31,8 +30,7 @@ void CheckBand(const PeqBand& band) {
 }
 
 void CheckCut(const CutFilter& cut) {
-  if (cut.Frequency <= kFrequencyCodeMax)
-    Require(std::isfinite(CodeToFrequency(cut.Frequency)), "cut frequency is not finite");
+  Require(std::isfinite(CodeToFrequency(cut.Frequency)), "cut frequency is not finite");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
+#include <algorithm>
 #include <vector>
 
 #include "RecordingMainFixture.h"
@@ -53,6 +54,18 @@ class AutoMixSubGroupTest : public RecordingMainTest {
   static QString Weight(int n) { return In<QLabel>(fmAutoMix, QStringLiteral("lbGainIn0%1").arg(n))->text(); }
   static TDvLevelBar* Bar(int n) { return In<TDvLevelBar>(fmAutoMix, QStringLiteral("pbLevelIn0%1").arg(n)); }
   static Frame Plain(std::initializer_list<int> v) { return {Hex(v), false}; }
+  // The darkest pixel of a value box's text, as red + green + blue: black
+  // text is near 0, greyed text far above it.
+  static int DarkestInk(TRoundEdit* box) {
+    const QImage image = box->Edit()->grab().toImage();
+    int darkest = 3 * 255;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        darkest = std::min(darkest, c.red() + c.green() + c.blue());
+      }
+    return darkest;
+  }
   // A user's click on a toggle button: Down flips, then the click runs.
   static void UserClick(TUxBmpButton* b) {
     b->SetDown(!b->Down());
@@ -105,12 +118,15 @@ TEST_F(AutoMixSubGroupTest, AutoButtonSwitchesTheRatioAndTimeShowsMilliseconds) 
   EXPECT_EQ(ratio->Position(), 5);
   EXPECT_TRUE(main->frames.empty());
 
+  EXPECT_LT(DarkestInk(ratioBox), 150);
   UserClick(automatic);
   EXPECT_FALSE(ratio->isEnabled());
   EXPECT_FALSE(ratioBox->Enabled());
+  EXPECT_GT(DarkestInk(ratioBox), 300) << "a disabled box shows its text greyed";
   UserClick(automatic);
   EXPECT_TRUE(ratio->isEnabled());
   EXPECT_TRUE(ratioBox->Enabled());
+  EXPECT_LT(DarkestInk(ratioBox), 150);
   EXPECT_EQ(main->frames,
             (std::vector<Frame>{Plain({0x10, 0x02, 0x00, 0x01, 0x0B, 0x5A, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
                                        0x00, 0x01, 0x00, 0x10, 0x03, 0x53}),

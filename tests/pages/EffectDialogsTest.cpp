@@ -10,6 +10,7 @@
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
 #include "controls/UxButton.h"
+#include "controls/UxComboBox.h"
 #include "controls/wLed.h"
 #include "dialogs/FAec.h"
 #include "dialogs/FCamera.h"
@@ -264,6 +265,22 @@ TEST_F(EffectWindowsTest, CameraEditsItsRecordAndShowsOnlyBusInputs) {
   meter[19] = 0x00;
   main->OnMeterReply(meter);
   EXPECT_EQ(In<QLabel>(fmCamera, "lbCameraPos")->text(), "None");
+}
+
+TEST_F(EffectWindowsTest, HiddenDefaultCameraSendsItsItemPlusOne) {
+  auto* fallback = In<TUxComboBox>(fmCamera, "uxcCameraDefault");
+  ASSERT_EQ(fallback->Count(), 8);
+  for (int item = 7; item >= 0; --item) {
+    main->frames.clear();
+    fallback->setCurrentIndex(item);
+    emit fallback->activated(item);
+    const int input = item + 1;  // 1 = input A
+    EXPECT_EQ(fallback->Item(item), QStringLiteral("In") + QChar('A' + item));
+    EXPECT_EQ(main->frames, std::vector<Frame>{Plain({0x10, 0x02, 0x00, 0x01, 0x02, 0x57, input, 0x10, 0x03,
+                                                      0x10 ^ 0x02 ^ 0x01 ^ 0x02 ^ 0x57 ^ input ^ 0x10 ^ 0x03})})
+        << fallback->Item(item).toStdString();
+    EXPECT_EQ(Image().Effect.CameraDefault, input);
+  }
 }
 
 TEST_F(EffectWindowsTest, EchoWritesTheImageAndSendsItsOwnCommand) {

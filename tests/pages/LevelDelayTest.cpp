@@ -307,3 +307,37 @@ TEST_F(LevelDelayTest, DashRowsAreDrawnOnceTheLinkWindowExists) {
 }
 
 }  // namespace
+
+namespace {
+
+// Going to line on a mirror strip releases and greys its phantom button.
+TEST_F(LevelDelayTest, MirrorSwitchToLineReleasesPhantom) {
+  Image().Inputs[3].Sensitivity = 5;
+  Image().Inputs[3].Phantom = 1;
+  Refresh();
+  auto* phantom = Find<TUxBmpButton>("uxbPhantomBackupInD");
+  auto* line = Find<TUxBmpButton>("uxbLineBackupInD");
+  ASSERT_TRUE(phantom->Down());
+  ASSERT_TRUE(line->Down());
+  QTest::mouseClick(line, Qt::LeftButton);
+  EXPECT_FALSE(line->Down());
+  EXPECT_FALSE(phantom->Down());
+  EXPECT_FALSE(phantom->isEnabled());
+  EXPECT_EQ(main->UnitControl->GetPhantom(3), 0);
+}
+
+// A level step on the panel moves the shown input's mirror combo with it.
+TEST_F(LevelDelayTest, PanelLevelStepReachesTheMirror) {
+  Image().Inputs[2].Sensitivity = 1;
+  Refresh();
+  main->LoadChannelToPanel(2);
+  Find<TUpDown>("udLineInA")->Step(TUDBtnType::btNext);
+  auto* panel = Find<TUxComboBox>("uxcLineInA");
+  auto* mirror = Find<TUxComboBox>("uxcLineBackupInC");
+  EXPECT_EQ(panel->Items().value(panel->ItemIndex()), "1 dB");
+  EXPECT_EQ(mirror->ItemIndex(), panel->ItemIndex());
+  EXPECT_EQ(main->UnitControl->GetInputSensitivity(2), 2);
+  EXPECT_EQ(Find<TUxComboBox>("uxcLineBackupInB")->ItemIndex(), 50);
+}
+
+}  // namespace

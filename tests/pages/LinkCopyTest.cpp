@@ -191,6 +191,25 @@ TEST_F(LinkCopyTest, OnlineSetSendsCopyMasksAndReadsBack) {
   EXPECT_FALSE(Find<TDvPowerButton>("vrbShowBInA")->isHidden());
 }
 
+// Output 2 joining output 1: its switches leave every output plot and the
+// Gain Out plot, switched off, and its curves go with them (on an output
+// plot under the key of its place among the outputs).
+TEST_F(LinkCopyTest, JoiningOutputsOverlaysAreHiddenAndRemoved) {
+  const char* switches[] = {"vrbShow2Gain", "vrbShow2Out1", "vrbShow2Out3", "vrbShow2Out8"};
+  for (const char* name : switches) QTest::mouseClick(Find<TDvPowerButton>(name), Qt::LeftButton);
+  int points = 0;
+  ASSERT_TRUE(main->PlotModel(17)->GetPlotNumPoints(points, 9));
+  for (int plot : {8, 10, 15}) ASSERT_TRUE(main->PlotModel(plot)->GetPlotNumPoints(points, 19)) << plot;
+  main->UpdateLinkButtons(9, false);
+  for (const char* name : switches) {
+    EXPECT_TRUE(Find<TDvPowerButton>(name)->isHidden()) << name;
+    EXPECT_FALSE(Find<TDvPowerButton>(name)->Active()) << name;
+  }
+  EXPECT_FALSE(main->PlotModel(17)->GetPlotNumPoints(points, 9));
+  for (int plot : {8, 10, 15}) EXPECT_FALSE(main->PlotModel(plot)->GetPlotNumPoints(points, 19)) << plot;
+  EXPECT_FALSE(Find<TDvPowerButton>("vrbShow3Out1")->isHidden());
+}
+
 TEST_F(LinkCopyTest, OfflineSetCopiesTheLeaderOnlyOntoTheJoiningChannel) {
   MarkInputA();
   Image().Inputs[1].LinkMask = 0x06;  // C follows B

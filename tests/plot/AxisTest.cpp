@@ -255,6 +255,12 @@ TEST_F(AxisTest, FormatterTable) {
       {iptfDateTime, "Jhh:nn", 120, 2.5, ipsSignificantDigits, 3, "2 12:00"},
       {iptfDateTime, "dd mmm yyyy hh:nn am/pm", 120, 2.75, ipsSignificantDigits, 3, "01 Jan 1900 06:00 pm"},
       {iptfValue, "", 120, std::nan(""), ipsSignificantDigits, 2, "Error"},
+      // At most the 17 significant digits a double holds, whatever the span
+      // or the precision asks for.
+      {iptfValue, "", 1e-300, 5, ipsSignificantDigits, 3, "5.0000000000000000"},
+      {iptfValue, "", 1e-300, 0, ipsSignificantDigits, 3, "0.00000000000000000"},
+      {iptfThousands, "", 1e-300, 1234, ipsSignificantDigits, 3, "1,234.0000000000000"},
+      {iptfValue, "", 120, 123.5, ipsFixedDecimalPoints, 1000, "123.50000000000000"},
   };
   for (const TextCase& t : cases) {
     x->SetSpan(t.span);

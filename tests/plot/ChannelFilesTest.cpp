@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include "TimePlotFixture.h"
 #include "controls/wPropertyFiles.h"
 
@@ -115,6 +117,30 @@ TEST_F(ChannelFiles, LogSurvivesDeleteAndRingOverwrite) {
   for (int i = 0; i < 5; ++i) g.channel->AddXY(i, i);
   g.channel->LogDeactivate();
   EXPECT_EQ(Bytes(Path("ring.txt")), QByteArray("0\t0\r\n1\t1\r\n2\t2\r\n3\t3\r\n4\t4\r\n"));
+}
+
+// Changing the store while points wait in the log buffer writes them first:
+// the new store may no longer hold them.
+TEST_F(ChannelFiles, LogKeepsPendingPointsAcrossStoreChanges) {
+  const struct {
+    const char* name;
+    std::function<void(TwPlotChannel*)> change;
+  } cases[] = {
+      {"RingBufferSize", [](TwPlotChannel* c) { c->SetRingBufferSize(2); }},
+      {"Count", [](TwPlotChannel* c) { c->SetCount(1); }},
+      {"DataStyle", [](TwPlotChannel* c) { c->SetDataStyle(ipdsFullFeature); }},
+  };
+  for (const auto& c : cases) {
+    TimeAxesPlot g(0, 10, 0, 10);
+    g.channel->SetLogFileName(Path("log.txt"));
+    g.channel->SetLogBufferSize(10);
+    g.channel->LogActivate(false);
+    for (int i = 0; i < 3; ++i) g.channel->AddXY(i, i);
+    c.change(g.channel);
+    g.channel->AddXY(3, 3);
+    g.channel->LogDeactivate();
+    EXPECT_EQ(Bytes(Path("log.txt")), QByteArray("0\t0\r\n1\t1\r\n2\t2\r\n3\t3\r\n")) << c.name;
+  }
 }
 
 TEST_F(ChannelFiles, ConfigurationFiles) {

@@ -76,6 +76,30 @@ TEST(ValueConverter, AboveTenToTheFourteenOnlyTheFractionReachesIntervalAndDate)
   EXPECT_EQ(p.n32, 8);
 }
 
+// Values a 64-bit integer cannot hold: the value and the fields that can
+// hold it show; the whole-number fields stay empty.
+TEST(ValueConverter, BeyondSixtyFourBitsTheWholeNumberFieldsStayEmpty) {
+  const struct {
+    double value;
+    bool days;  // the interval's whole part fits
+  } cases[] = {{1e20, true}, {-1e20, false}, {9.3e18, true}, {-9.3e18, false}};
+  for (const auto& c : cases) {
+    TwValueConverterEditForm form;
+    form.SetValue(c.value);
+    EXPECT_EQ(form.Value(), c.value) << c.value;
+    EXPECT_EQ(form.PriceIntegerEdit->text(), QString()) << c.value;
+    EXPECT_EQ(form.Price32ndsEdit->AsInteger(), 0) << c.value;
+    EXPECT_EQ(form.DaysEdit->text(), c.days ? QStringLiteral("0") : QString()) << c.value;
+    EXPECT_EQ(form.WeeksEdit->text(), c.days ? QStringLiteral("0") : QString()) << c.value;
+  }
+  // The largest whole numbers that fit still show.
+  TwValueConverterEditForm form;
+  form.SetValue(-9223372036854775808.0);
+  EXPECT_EQ(form.PriceIntegerEdit->text(), QStringLiteral("-9223372036854775808"));
+  form.SetValue(9e18);
+  EXPECT_EQ(form.PriceIntegerEdit->text(), QStringLiteral("9000000000000000000"));
+}
+
 TEST(ValueConverter, PageEditsRebuildTheValue) {
   TwValueConverterEditForm form;
   form.SetValue(0);
@@ -130,6 +154,35 @@ TEST(SaveDialog, ExecuteTakesTheProvidersFileAndFilterEntry) {
   EXPECT_TRUE(seen.save);
   TwSaveDialog orphan;  // no window above it
   EXPECT_FALSE(orphan.Execute());
+}
+
+// One name, one extension: with the annotations' filter and default
+// extension "dat", a typed "notes" becomes notes.ano, never notes.dat.ano.
+TEST(SaveDialog, TypedNameGetsOneExtension) {
+  ProviderReset reset;
+  const struct {
+    const char* typed;
+    int index;
+    const char* result;
+  } cases[] = {{"/d/notes", 1, "/d/notes.ano"},
+               {"/d/notes", 2, "/d/notes.dat"},
+               {"/d/notes.ano", 1, "/d/notes.ano"},
+               {"/d/notes.txt", 2, "/d/notes.txt"}};
+  for (const auto& c : cases) {
+    // The provider behaves as the file dialog: a default suffix goes onto a
+    // name typed without one.
+    SetFileChoiceProvider([&](const FileRequest& r) -> std::optional<FileChoice> {
+      QString name = QString::fromUtf8(c.typed);
+      if (!r.defaultSuffix.isEmpty() && !name.section('/', -1).contains('.')) name += '.' + r.defaultSuffix;
+      return FileChoice{{name}, c.index};
+    });
+    QWidget window;
+    TwSaveDialog dialog(&window);
+    dialog.Filter = QStringLiteral("Annotations (*.ano)|*.ano|All Files (*.*)|*.*");
+    dialog.DefaultExt = QStringLiteral("dat");
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName, QString::fromUtf8(c.result)) << c.typed << " " << c.index;
+  }
 }
 
 TEST(OpenPicker, MultiSelectGivesEveryPathAndStartsOnUntitled) {

@@ -188,12 +188,12 @@ TEST(PlotCore, ImageListCentresSmallerScalesLargerRefusesMixed) {
 }
 
 // Axes with fixed needs for the layout pass.
-template <class Base, int Width>
+template <class Base, int Width, int Overhang = 0>
 class StubAxis : public Base {
  public:
   using Base::Base;
   int GetRequiredWidth(platform::Canvas&) override { return Width; }
-  int GetEndsOverhang(platform::Canvas&) override { return 0; }
+  int GetEndsOverhang(platform::Canvas&) override { return Overhang; }
 };
 
 TEST(PlotCore, LayoutPassStacksAxesAroundTheDataView) {
@@ -226,6 +226,62 @@ TEST(PlotCore, LayoutPassStacksAxesAroundTheDataView) {
   EXPECT_EQ(plot.GetXAxis(0)->ZOrder(), 1);
   EXPECT_EQ(plot.DataViewZHorz(), 2);
   EXPECT_EQ(plot.DataViewZVert(), 1);
+}
+
+// Two X axes share the bottom row: the row is as thick as one of them, the
+// ends where they meet are stacked, and only the outer ends' overhangs
+// (the first axis' start, the second's stop) widen the sides.
+TEST(PlotCore, LayoutPassSharesARowAndReservesOnlyItsOuterEnds) {
+  TwXYPlot plot;
+  SetupFormPlot(&plot);
+  plot.resize(500, 200);
+  TwPlotMasterManager* m = plot.Master();
+  plot.DeleteXAxis(0);
+  plot.DeleteYAxis(0);
+  auto* a = new StubAxis<TwPlotXAxis, 30, 20>(&plot, m->ChangeHook(), m->InsertHook(), m->RemoveHook(),
+                                              m->RenameHook());
+  a->DoInsert();
+  a->SetStopPercent(50);
+  auto* b = new StubAxis<TwPlotXAxis, 30, 30>(&plot, m->ChangeHook(), m->InsertHook(), m->RemoveHook(),
+                                              m->RenameHook());
+  b->SetStartPercent(50);
+  b->DoInsert();
+  (new StubAxis<TwPlotYAxis, 10>(&plot, m->ChangeHook(), m->InsertHook(), m->RemoveHook(), m->RenameHook()))
+      ->DoInsert();
+  ASSERT_EQ(a->ZOrder(), b->ZOrder());
+  plot.ReCalcLayout();
+  EXPECT_FALSE(a->StartStacked());
+  EXPECT_TRUE(a->StopStacked());
+  EXPECT_TRUE(b->StartStacked());
+  EXPECT_FALSE(b->StopStacked());
+  // Left: a's overhang 20 over the Y axis' 10; right: b's 30; bottom: one row.
+  const TRect dv = plot.GetDataView(0)->DrawRect();
+  EXPECT_EQ((std::array{dv.Left, dv.Right, dv.Bottom}), (std::array{25, 464, 164}));
+  EXPECT_EQ((std::array{a->Top(), a->Bottom(), b->Top(), b->Bottom()}), (std::array{164, 194, 164, 194}));
+}
+
+// An axis that leaves a row of its own closes the gap: the rows beyond move
+// back; one that shared its row moves nothing.
+TEST(PlotCore, RemovingTheLastObjectOfARowClosesTheGap) {
+  TwXYPlot plot;
+  const int label = plot.GetLabel(0)->ZOrder();
+  plot.AddXAxis();  // takes row 0; the rest move up one
+  ASSERT_EQ(plot.GetXAxis(0)->ZOrder(), 1);
+  ASSERT_EQ(plot.DataViewZHorz(), 2);
+  plot.DeleteXAxis(1);
+  EXPECT_EQ(plot.GetXAxis(0)->ZOrder(), 0);
+  EXPECT_EQ(plot.DataViewZHorz(), 1);
+  EXPECT_EQ(plot.GetLabel(0)->ZOrder(), label);
+
+  plot.GetXAxis(plot.AddXAxis())->SetStartPercent(50);
+  plot.GetXAxis(0)->SetStopPercent(50);
+  plot.Master()->LayoutManager()->RemoveZOrder(plot.GetXAxis(1));
+  plot.Master()->LayoutManager()->InsertZOrder(plot.GetXAxis(1), 0, iidMerge);
+  ASSERT_EQ(plot.GetXAxis(1)->ZOrder(), 0);
+  ASSERT_EQ(plot.DataViewZHorz(), 1);
+  plot.DeleteXAxis(1);
+  EXPECT_EQ(plot.GetXAxis(0)->ZOrder(), 0);
+  EXPECT_EQ(plot.DataViewZHorz(), 1);
 }
 
 TEST(PlotCore, PercentsClampAndHitTestLeavesOutRightAndBottomEdges) {

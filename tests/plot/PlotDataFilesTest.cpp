@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <clocale>
 
@@ -125,6 +126,70 @@ TEST_F(PlotDataFiles, CompactIntervalFaults) {
     TwoChannels g;
     EXPECT_EQ(ErrorOf([&] { g.plot.LoadDataFromFile(Path("bad.bin")); }), c.error) << c.bytes.toHex().constData();
   }
+}
+
+// Every file the writer makes reads back, also without a row 2 (the end
+// marker then stands where row 1's X would be) and without any point.
+TEST_F(PlotDataFiles, CompactIntervalRoundTripsAnyRowCount) {
+  for (int rows : {0, 1, 2, 3}) {
+    TwoChannels f;
+    f.plot.ClearAllData();
+    for (int i = 0; i < rows; ++i) f.a->AddXY(0.5 * i, 10 + i);
+    if (rows > 0) f.b->AddXY(7, 20);
+    f.plot.SetDataFileFormat(ipdffCompactInterval);
+    f.plot.SaveDataToFile(Path("r.bin"));
+    TwoChannels g;
+    g.plot.ClearAllData();
+    EXPECT_EQ(ErrorOf([&] { g.plot.LoadDataFromFile(Path("r.bin")); }), "") << rows;
+    ASSERT_EQ(g.a->Count(), rows);
+    EXPECT_EQ(g.b->Count(), rows > 0 ? 1 : 0);
+    for (int i = 0; i < rows; ++i) {
+      EXPECT_EQ(g.a->GetDataX(i), 0.5 * i) << rows;
+      EXPECT_EQ(g.a->GetDataY(i), 10 + i) << rows;
+    }
+  }
+  TwPlot none;
+  none.RemoveAllChannels();
+  none.SetDataFileFormat(ipdffCompactInterval);
+  none.SaveDataToFile(Path("none.bin"));
+  EXPECT_EQ(ErrorOf([&] { none.LoadDataFromFile(Path("none.bin")); }), "");
+}
+
+// A file that fails to read adds nothing. A channel count needs at least a
+// whole row 0 (8 bytes a channel) after the header unless only the end
+// marker follows, so an absurd count fails before anything is sized by it.
+TEST_F(PlotDataFiles, FileThatFailsLeavesThePlotAsItWas) {
+  auto floats = [](std::initializer_list<float> values) {
+    QByteArray b;
+    for (float v : values) {
+      char c[4];
+      qToLittleEndian(v, c);
+      b.append(c, 4);
+    }
+    return b;
+  };
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } cases[] = {
+      {"truncated row", QByteArray("Compact Interval\r\n1\r\n") + floats({1, 2, 3}) + QByteArray(2, '\0')},
+      {"absurd count", QByteArray("Compact Interval\r\n50000000\r\n") + QByteArray(1, '\0')},
+      {"count beyond the bytes", QByteArray("Compact Interval\r\n3\r\n") + floats({1, 2, 2e38f})},
+      {"bad cell", QByteArray("A(X)\tA(Y)\r\n1\t2\r\n3\tx\r\n")},
+  };
+  for (const auto& c : cases) {
+    Write(Path("bad.bin"), c.bytes);
+    TwoChannels g;
+    const std::string error = ErrorOf([&] { g.plot.LoadDataFromFile(Path("bad.bin")); });
+    EXPECT_EQ(error.rfind("Error Loading Data - ", 0), 0u) << c.name << ": " << error;
+    EXPECT_EQ(g.a->Count(), 3) << c.name;
+    EXPECT_EQ(g.b->Count(), 1) << c.name;
+  }
+  // Only the end marker after the header: no points, whatever the count.
+  Write(Path("end.bin"), QByteArray("Compact Interval\r\n50000000\r\n") + floats({2e38f}));
+  TwoChannels g;
+  EXPECT_EQ(ErrorOf([&] { g.plot.LoadDataFromFile(Path("end.bin")); }), "");
+  EXPECT_EQ(g.a->Count(), 3);
 }
 
 TEST_F(PlotDataFiles, DecimalCommaLocale) {

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -358,37 +359,168 @@ TEST(PlotEditorTryout, EditButtonOpensTheEditorAndSpanRescales) {
 
 namespace {
 
-TEST_F(EditorFixture, LayoutPopupFollowsTheObjectUnderThePress) {
-  Open();
-  f->MainPageControl()->setCurrentIndex(1);
-  f->show();
-  QApplication::processEvents();
-  TwPlotLayoutViewer* v = f->LayoutViewer();
-  v->grab();
-  auto item = [&](const QString& text) {
+// Mouse input as the window system delivers it to the layout viewer: a right
+// press opens the popup through the context menu event, and the popup takes
+// the mouse, so the release never reaches the viewer.
+void SendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+  QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+void MoveTo(QWidget* w, QPoint at) { SendMouse(w, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
+
+void RightClickWithPopup(QWidget* w, QPoint at) {
+  SendMouse(w, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
+  QApplication::sendEvent(w, &menu);
+}
+
+struct LayoutPopupFixture : EditorFixture {
+  TwPlotLayoutViewer* v = nullptr;
+  void OpenLayout() {
+    Open();
+    f->MainPageControl()->setCurrentIndex(1);
+    f->show();
+    QApplication::processEvents();
+    v = f->LayoutViewer();
+    v->grab();
+  }
+  QAction* Item(const QString& text) {
     for (QAction* a : f->LayoutPopupMenu()->actions())
       if (a->text() == text) return a;
-    return static_cast<QAction*>(nullptr);
-  };
-  const platform::TRect title = plot.GetLabel(0)->LayoutRect();
-  QTest::mousePress(v, Qt::RightButton, {}, QPoint((title.Left + title.Right) / 2, (title.Top + title.Bottom) / 2));
-  f->LayoutPopupMenuPopup();
-  EXPECT_FALSE(item("Delete")->isEnabled());
-  EXPECT_TRUE(item("Visible")->isChecked());
-  EXPECT_TRUE(item("Edit")->isEnabled());
-  QTest::mouseRelease(v, Qt::RightButton, {}, QPoint((title.Left + title.Right) / 2, (title.Top + title.Bottom) / 2));
-  const platform::TRect x = plot.XAxis()->LayoutRect();
-  const QPoint at((x.Left + x.Right) / 2, (x.Top + x.Bottom) / 2);
-  QTest::mousePress(v, Qt::RightButton, {}, at);
-  QTest::mouseRelease(v, Qt::RightButton, {}, at);
-  f->LayoutPopupMenuPopup();
-  EXPECT_TRUE(item("Delete")->isEnabled());
-  item("Edit")->trigger();
+    return nullptr;
+  }
+  // The user picks an item: the popup closes, then the item acts.
+  void Choose(const QString& text) {
+    f->LayoutPopupMenu()->hide();
+    Item(text)->trigger();
+  }
+  static QPoint Mid(const platform::TRect& r) { return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2); }
+};
+
+TEST_F(LayoutPopupFixture, LayoutPopupFollowsTheObjectUnderThePress) {
+  OpenLayout();
+  RightClickWithPopup(v, Mid(plot.GetLabel(0)->LayoutRect()));
+  EXPECT_TRUE(f->LayoutPopupMenu()->isVisible());
+  EXPECT_FALSE(Item("Delete")->isEnabled());
+  EXPECT_TRUE(Item("Visible")->isChecked());
+  EXPECT_TRUE(Item("Edit")->isEnabled());
+  QTest::keyClick(f->LayoutPopupMenu(), Qt::Key_Escape);
+  EXPECT_FALSE(f->LayoutPopupMenu()->isVisible());
+  RightClickWithPopup(v, Mid(plot.XAxis()->LayoutRect()));
+  EXPECT_TRUE(Item("Delete")->isEnabled());
+  Choose("Edit");
   EXPECT_EQ(f->MainPageControl()->currentWidget(), f->KindPage(TwPlotEditorForm::ekXAxis));
-  item("Visible")->trigger();
+  f->MainPageControl()->setCurrentIndex(1);
+  RightClickWithPopup(v, Mid(plot.XAxis()->LayoutRect()));
+  Choose("Visible");
   EXPECT_FALSE(plot.XAxis()->Visible());
-  item("XY-Axes Reverse")->trigger();
+  RightClickWithPopup(v, Mid(plot.XAxis()->LayoutRect()));
+  Choose("XY-Axes Reverse");
   EXPECT_TRUE(plot.Master()->XYAxesReverse());
+}
+
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(LayoutPopupFixture, ItemsOfThePopupRepaintTheViewer) {
+  OpenLayout();
+  PaintCounter counter;
+  v->installEventFilter(&counter);
+  for (const char* item : {"Add X-Axis", "Add Label"}) {
+    RightClickWithPopup(v, QPoint(1, 1));
+    QApplication::processEvents();
+    counter.paints = 0;
+    Choose(item);
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, 0) << item;
+  }
+  EXPECT_EQ(plot.XAxisCount(), 2);
+}
+
+// An object removed while the left button drags its end (by code, or a
+// keyboard-opened popup): the viewer lets go of it.
+TEST_F(LayoutPopupFixture, ObjectRemovedDuringAResizeIsLetGo) {
+  const int i = plot.AddXAxis();
+  OpenLayout();
+  const platform::TRect r = plot.GetXAxis(i)->LayoutRect();
+  const QPoint end(r.Left + 2, (r.Top + r.Bottom) / 2);
+  MoveTo(v, end);
+  SendMouse(v, QEvent::MouseButtonPress, end, Qt::LeftButton, Qt::LeftButton);
+  ASSERT_EQ(v->SelectedObject(), plot.GetXAxis(i));
+  plot.DeleteXAxis(i);
+  EXPECT_EQ(v->SelectedObject(), nullptr);
+  int changes = 0;
+  v->OnChange = [&](QObject*) { ++changes; };
+  SendMouse(v, QEvent::MouseMove, end + QPoint(40, 0), Qt::NoButton, Qt::LeftButton);
+  SendMouse(v, QEvent::MouseButtonRelease, end + QPoint(40, 0), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(changes, 0);
+}
+
+// A right click at an axis' end, where the cursor offers a resize: the popup
+// neither arms a resize nor leaves the viewer or the editor holding the axis
+// once "Delete" frees it (under AddressSanitizer a stale pointer is a crash).
+TEST_F(LayoutPopupFixture, RightClickAtAnEndNeitherResizesNorOutlivesTheObject) {
+  TwPlotXAxis* second = plot.GetXAxis(plot.AddXAxis());
+  OpenLayout();
+  auto atEnd = [&] {
+    const platform::TRect r = second->LayoutRect();
+    return QPoint(r.Left + 2, (r.Top + r.Bottom) / 2);
+  };
+  MoveTo(v, atEnd());
+  ASSERT_EQ(v->cursor().shape(), Qt::SizeHorCursor);
+  const double start = second->StartPercent(), stop = second->StopPercent();
+  RightClickWithPopup(v, atEnd());
+  EXPECT_EQ(v->SelectedObject(), nullptr);  // a right press picks nothing up
+  QTest::keyClick(f->LayoutPopupMenu(), Qt::Key_Escape);
+  MoveTo(v, atEnd() + QPoint(v->DataViewRect().Width() / 3, 0));
+  EXPECT_EQ(second->StartPercent(), start);
+  EXPECT_EQ(second->StopPercent(), stop);
+  EXPECT_EQ(v->SelectedObject(), nullptr);
+  // A left press whose release some popup took: the next move, without the
+  // button, resizes nothing.
+  MoveTo(v, atEnd());
+  SendMouse(v, QEvent::MouseButtonPress, atEnd(), Qt::LeftButton, Qt::LeftButton);
+  MoveTo(v, atEnd() + QPoint(v->DataViewRect().Width() / 3, 0));
+  EXPECT_EQ(second->StartPercent(), start);
+  EXPECT_EQ(v->SelectedObject(), nullptr);
+
+  MoveTo(v, atEnd());
+  RightClickWithPopup(v, atEnd());
+  ASSERT_EQ(f->RightClickObject(), second);
+  const QPoint at = atEnd();
+  const int axes = plot.XAxisCount();
+  Choose("Delete");
+  EXPECT_EQ(plot.XAxisCount(), axes - 1);
+  EXPECT_EQ(f->RightClickObject(), nullptr);
+  MoveTo(v, at + QPoint(v->DataViewRect().Width() / 3, 0));
+  SendMouse(v, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  MoveTo(v, at + QPoint(5, 0));
+  SendMouse(v, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  v->grab();
+  // The popup now offers only what needs no object.
+  RightClickWithPopup(v, QPoint(1, 1));
+  EXPECT_FALSE(Item("Delete")->isEnabled());
+  f->LayoutPopupMenu()->hide();
+
+  // The popup's object removed elsewhere, then the popup opened from the
+  // keyboard (no press to look again): nothing is offered for it.
+  const int third = plot.AddXAxis();
+  v->grab();
+  RightClickWithPopup(v, Mid(plot.GetXAxis(third)->LayoutRect()));
+  QTest::keyClick(f->LayoutPopupMenu(), Qt::Key_Escape);
+  ASSERT_EQ(f->RightClickObject(), plot.GetXAxis(third));
+  plot.DeleteXAxis(third);
+  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1), v->mapToGlobal(QPoint(1, 1)));
+  QApplication::sendEvent(v, &key);
+  EXPECT_EQ(f->RightClickObject(), nullptr);
+  EXPECT_FALSE(Item("Delete")->isEnabled());
+  f->LayoutPopupMenu()->hide();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // clipboard copy, the snapshot and image files of the plot.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
@@ -222,6 +223,54 @@ TEST(PlotClipboard, SnapshotPlaysIntoItsRectangleOnAnyResolution) {
     EXPECT_EQ(page.pixel(360, 160), qRgb(255, 255, 255)) << dpi;
     EXPECT_EQ(page.pixel(95, 45), qRgb(255, 255, 255)) << dpi;
   }
+}
+
+// A plot whose legend shows two channel names, as a user sets one up.
+void ShowLegendNames(TwXYPlot& plot) {
+  plot.resize(500, 220);
+  plot.AddChannel();
+  plot.GetChannel(0)->SetTitleText("Gate");
+  plot.GetChannel(1)->SetTitleText("Compressor");
+  plot.GetLegend(0)->SetVisible(true);
+  plot.show();
+  QApplication::processEvents();
+}
+
+// The snapshot played back at the plot's own size is the screen: pixel for
+// pixel in the legend, where the names are drawn with word break.
+TEST(PlotClipboard, PlayedSnapshotMatchesTheScreenInTheLegend) {
+  TwXYPlot plot;
+  ShowLegendNames(plot);
+  const QImage screen = plot.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QImage played(plot.size(), QImage::Format_RGB32);
+  played.fill(Qt::white);
+  {
+    QPainter painter(&played);
+    TwPlotComponent::PlayPicture(painter, plot.GetSnapShotPicture(), {0, 0, plot.width(), plot.height()},
+                                 plot.size());
+  }
+  const platform::TRect r = plot.GetLegend(0)->DrawRect();
+  ASSERT_GT(r.Width(), 20);
+  int inked = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) {
+      ASSERT_EQ(played.pixel(x, y), screen.pixel(x, y)) << x << "," << y;
+      if (screen.pixel(x, y) != screen.pixel(r.Left + 1, r.Top + 1)) ++inked;
+    }
+  EXPECT_GT(inked, 50);  // the names are there to compare
+  // Played at twice the size (a preview, a page) the names are there too.
+  QImage large(plot.size() * 2, QImage::Format_RGB32);
+  large.fill(Qt::white);
+  {
+    QPainter painter(&large);
+    TwPlotComponent::PlayPicture(painter, plot.GetSnapShotPicture(), {0, 0, large.width(), large.height()},
+                                 plot.size());
+  }
+  int inkedLarge = 0;
+  for (int y = 2 * r.Top; y < 2 * r.Bottom; ++y)
+    for (int x = 2 * r.Left; x < 2 * r.Right; ++x)
+      if (large.pixel(x, y) != large.pixel(2 * r.Left + 2, 2 * r.Top + 2)) ++inkedLarge;
+  EXPECT_GT(inkedLarge, 2 * inked);
 }
 
 QByteArray Head(const QString& file) {

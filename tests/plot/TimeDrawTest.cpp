@@ -95,6 +95,26 @@ TEST(TimeDraw, SmoothRunWithEqualXDropsTheChannel) {
   EXPECT_TRUE(Lines(DrawChannel(f.channel)).empty());
 }
 
+// Smooth traces interpolate the draw range (the spline a few points more on
+// each side), not the whole channel: a pair of equal X values far out of
+// view, which no interpolation takes, leaves the trace in view alone.
+TEST(TimeDraw, SmoothTracesReadOnlyAroundTheDrawRange) {
+  for (auto style : {ipistCubicSpline, ipistPolynomial, ipistRational}) {
+    TimeAxesPlot f(60, 10, 0, 200, 0, 100, 200, 0);
+    f.channel->SetInterpolationStyle(style);
+    f.channel->AddXY(0, 0);
+    f.channel->AddXY(0, 1);
+    auto y = [](double x) { return 100 + 30 * std::sin(x / 10); };
+    for (int x = 1; x <= 200; ++x) f.channel->AddXY(x, y(x));
+    const auto lines = Lines(DrawChannel(f.channel));
+    ASSERT_FALSE(lines.empty()) << style;
+    EXPECT_EQ(Columns(lines).front(), 0) << style;
+    EXPECT_EQ(Columns(lines).back(), 100) << style;
+    for (const auto& l : lines)
+      for (const TPoint& p : l) EXPECT_NEAR(p.Y, 200 - y(60 + p.X / 10.0), 1) << style << " at " << p.X;
+  }
+}
+
 TEST(TimeDraw, FallingSplineIsDrawn) {
   TimeAxesPlot f(0, 10, 0, 10, 0, 100);
   f.channel->SetInterpolationStyle(ipistCubicSpline);

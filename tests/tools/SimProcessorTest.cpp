@@ -1,6 +1,9 @@
 // The simulated processor: its answers, its state and its fault knobs.
 #include "link/FrameAssembler.h"
 #include "link/Lcmd.h"
+#include "model/Codecs.h"
+#include "model/Lunitcontrol.h"
+#include "model/PresetImage.h"
 #include "simproc/SimProcessor.h"
 #include "simproc/SimReplyShaper.h"
 
@@ -278,3 +281,87 @@ TEST(SimProcessorCopy, CopiesTheSettingsOfOneChannelOntoAnother) {
 }
 
 }  // namespace
+
+namespace {
+
+// The editor's image as the reference of where each command lands: every
+// setter sends its command on to the simulated processor.
+class ForwardingHost : public UnitControlHost {
+ public:
+  explicit ForwardingHost(SimProcessor& sim) : sim_(sim) {}
+  std::uint8_t GetDeviceId() const override { return 1; }
+  bool IsUpdating() const override { return false; }
+  void SendCommand(const LCmd& cmd, bool) override { sim_.Answer(cmd.BuildFrame(1)); }
+  void MarkCurveDirty(int) override {}
+
+ private:
+  SimProcessor& sim_;
+};
+
+// Stream bytes 2-1521 of both, with the first differing offset named.
+void ExpectSameStream(const SimProcessor& sim, const LUnitControl& image) {
+  const SimProcessor::Stream got = sim.CurrentStream();
+  const StreamBytes want = image.EncodeStream();
+  for (std::size_t i = kStreamNameOffset; i < kStreamSize; ++i)
+    ASSERT_EQ(got[i], want[i]) << "stream byte " << i;
+}
+
+}  // namespace
+
+TEST(SimProcessorParameters, EveryParameterCommandLandsWhereTheImageStoresIt) {
+  SimProcessor sim;
+  ForwardingHost host(sim);
+  LUnitControl image(&host);
+  // Inputs B, C, D under B; outputs 3 and 6 under 3: the commands name one
+  // channel of a group and change all of it.
+  image.SetLinkMask(1, 0x000E);
+  image.SetLinkMask(2, 0);
+  image.SetLinkMask(3, 0);
+  image.SetLinkMask(10, 0x0024);
+  image.SetLinkMask(13, 0);
+  for (int c : {2, 13, 18}) {  // a member, a member, the effect channel
+    image.SetGain(c, 333);
+    image.SetMute(c, 1);
+    image.SetPeqBand(c, 3, 0x01230045u, 0x0541, 1);
+    image.SetPeqBand(c, 1, 0x00FA00EFu, 0x0764, 0);
+    image.SetComp(c, 0x00220011u, 0x00440033u);
+  }
+  for (int c : {3, 10}) {
+    image.SetPolarity(c, 1);
+    image.SetHighPass(c, 0x00C80007u, 0);
+    image.SetLowPass(c, 0, 0x012C0014u);
+  }
+  image.SetGate(2, 0x00220011u, 0x0099);
+  image.SetAgc(3, 0x00020001u, 0x00040003u, 0x0005);
+  image.SetFeedbackLevel(1, 3);
+  image.SetLineMic(2, 17);
+  image.SetPhantom(3, 1);
+  image.SetLineMic(5, 9);
+  image.SetPhantom(5, 1);
+  image.SetLineMic(5, 0);  // line level drops the phantom power
+  image.SetDelay(13, 12345);
+  image.SetDelay(4, 999);  // an input's delay has no place in the stream
+  image.SetDelayUnit(2);
+  image.SetMixLevel(11, 8, 155);
+  image.SetMatrix(9, 0x0103);
+  image.SetAutoMix(0x00110022u, 0x00FF0033u, 0x0044);
+  image.SetMixGate(0x00550066u, 0x00FF0077u, 0x0088);
+  image.SetMatrix(18, 0x0035);  // automix and camera keep only the bus inputs
+  image.SetChannelName(7, ChannelNameToDevice("Podium"));
+  image.SetSubCtrl(1, 0x12345678u);
+  image.SetEffectState(1, 77);
+  image.SetAutoMixWeight(6, 301);
+  image.SetCameraDefault(4);
+  image.SetAec(2, 9);
+  image.SetGroupCtrl(5, 0x00030150u);
+  image.SetLinkMask(6, 0x00C0);
+  ExpectSameStream(sim, image);
+  EXPECT_EQ(sim.GroupControls()[15], 0x50);
+
+  // The equaliser bypass is sent by its page for the group the image marks.
+  ForwardingHost(sim).SendCommand(CM_MCS_CMD(1, 0x3C, 2, 1), false);
+  image.SetEqBypassMask(2, 0x000E);
+  ForwardingHost(sim).SendCommand(CM_MCS_CMD(1, 0x3C, 13, 1), false);
+  image.SetEqBypassMask(13, 0x0024);
+  ExpectSameStream(sim, image);
+}

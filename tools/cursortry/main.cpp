@@ -4,18 +4,21 @@
 // cursor button is and where the data view's 50 %, 75 % and 20 % lie:
 //   button X Y
 //   pointer X50 X75 Y20
-#include <QApplication>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <cstdio>
 
+#include "platform/Application.h"
 #include "plot/wPlotDataView.h"
 #include "plot/wXYPlot.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  // The program's own application class: an error raised by a handler (the
+  // plot editor's, say) is shown in a message box instead of being lost.
+  platform::Application app(argc, argv);
+  app.setQuitOnLastWindowClosed(true);
   QWidget window;
   window.setWindowTitle(QStringLiteral("Plot cursor try"));
   auto* layout = new QVBoxLayout(&window);

@@ -4,7 +4,6 @@
 // without the print dialog.
 //
 //   dspplotpreview FILE.pdf
-#include <QApplication>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,10 +12,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/Application.h"
 #include "plot/wXYPlot.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  // The program's own application class: an error raised by a handler (the
+  // plot editor's, say) is shown in a message box instead of being lost.
+  platform::Application app(argc, argv);
+  app.setQuitOnLastWindowClosed(true);
   if (argc != 2) {
     std::fprintf(stderr, "usage: dspplotpreview FILE.pdf\n");
     return 2;
@@ -33,6 +36,8 @@ int main(int argc, char** argv) {
   plot->YAxis()->SetMin(-80);
   plot->YAxis()->SetSpan(80);
   TwXYPlotChannel* channel = plot->GetChannel(0);
+  channel->SetTitleText(QStringLiteral("Gate curve"));
+  plot->GetLegend(0)->SetVisible(true);
   for (int x = -80; x <= 0; x += 2) channel->AddXY(x, x < -50 ? -80 + (x + 80) * 0.2 + (x + 50) : x);
   plot->PrintShowDialog = false;
   plot->PrintDocumentName = QStringLiteral("Gate curve");

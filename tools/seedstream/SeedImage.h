@@ -43,3 +43,17 @@ inline PresetImage SeededPresetImage() {
   im.MemorizeMode = 0;
   return im;
 }
+
+// The seeded image with values the effect windows show at their faders'
+// ends (dspseed --edges): camera threshold word 80 (" -50.0dB", that fader's
+// start), reverb time step 0 ("0.1ms"), AEC-out byte 1 ("+ 6.0dB", that
+// fader's start), echo delay 200 ms (" 200ms") and reverb pre-delay 250 ms.
+inline PresetImage EdgesPresetImage() {
+  PresetImage im = SeededPresetImage();
+  EffectChannelRecord& fx = im.Effect;
+  fx.Camera.WordB = (fx.Camera.WordB & 0xFFFF0000u) | 80u;
+  fx.Echo[0] = 200u << 16 | 20u;
+  fx.Reverb = {60u << 16 | 250u, 0u | 70u << 16};
+  fx.Aec[3] = 1;
+  return im;
+}

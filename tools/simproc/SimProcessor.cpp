@@ -1,5 +1,7 @@
 #include "simproc/SimProcessor.h"
 
+#include "simproc/SimParameters.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -12,17 +14,12 @@ constexpr int kEffectBase = 592;
 constexpr int kOutputBase = 708;
 constexpr int kOutputSize = 94;
 constexpr int kInputMuteMask = 1460;
-constexpr int kEffectMute = 1462;
 constexpr int kOutputMuteMask = 1464;
 constexpr int kInputBandBypass = 1466;   // one word per input
 constexpr int kOutputBandBypass = 1484;  // one word per output
 constexpr int kInputEqBypass = 1516;
 constexpr int kOutputEqBypass = 1518;
-constexpr int kTestSource = 1508;
-constexpr int kSineIndex = 1510;
-constexpr int kDelayUnit = 1512;
 constexpr int kMemorizeMode = 1514;
-constexpr int kEffectChannel = 18;
 
 void Put16(SimProcessor::Stream& s, int at, unsigned v) {
   s[at] = static_cast<std::uint8_t>(v);
@@ -52,8 +49,6 @@ void PutBands(SimProcessor::Stream& s, int at, std::initializer_list<unsigned> f
 
 bool IsInput(int ch) { return ch >= 0 && ch < 8; }
 bool IsOutput(int ch) { return ch >= 8 && ch < 16; }
-int InputAt(int ch, int field) { return kInputBase + kInputSize * ch + field; }
-int OutputAt(int ch, int field) { return kOutputBase + kOutputSize * (ch - 8) + field; }
 
 void SetBit(SimProcessor::Stream& s, int at, int bit, bool on) {
   unsigned word = s[at] | (s[at + 1] << 8);
@@ -320,62 +315,17 @@ std::optional<Bytes> SimProcessor::AnswerLocked(std::uint8_t, std::uint8_t code,
 void SimProcessor::ApplyParameter(std::uint8_t code, const Bytes& p) {
   auto arg = [&p](std::size_t i) -> unsigned { return i < p.size() ? p[i] : 0; };
   const int ch = static_cast<int>(arg(0));
-  const unsigned word = arg(1) | (arg(2) << 8);
-  Stream& s = current_;
   switch (code) {
-    case 0x26:
-      for (int i = 0; i < kNameSize; ++i) s[2 + i] = static_cast<std::uint8_t>(arg(i));
-      break;
-    case 0x34:  // gain
-      if (IsInput(ch)) Put16(s, InputAt(ch, 66), word);
-      if (IsOutput(ch)) Put16(s, OutputAt(ch, 86), word);
-      if (ch == kEffectChannel) Put16(s, kEffectBase + 114, word);
-      break;
-    case 0x35:  // mute
-      if (IsInput(ch)) SetBit(s, kInputMuteMask, ch, arg(1) != 0);
-      if (IsOutput(ch)) SetBit(s, kOutputMuteMask, ch - 8, arg(1) != 0);
-      if (ch == kEffectChannel) Put16(s, kEffectMute, arg(1));
-      break;
-    case 0x36:  // polarity
-      if (IsInput(ch)) Put16(s, InputAt(ch, 68), arg(1));
-      if (IsOutput(ch)) Put16(s, OutputAt(ch, 88), arg(1));
-      break;
-    case 0x38:  // delay
-      if (IsOutput(ch)) Put16(s, OutputAt(ch, 90), word);
-      break;
     case 0x2A:  // channel copy: source, destination
-      CopyChannel(s, ch, static_cast<int>(arg(1)));
+      CopyChannel(current_, ch, static_cast<int>(arg(1)));
       break;
-    case 0x3A:  // routing
-      if (IsOutput(ch)) Put16(s, OutputAt(ch, 8), word);
-      if (ch == kEffectChannel) Put16(s, kEffectBase + 8, word & 0xFF);
-      break;
-    case 0x3D: {  // channel name
-      int at = -1;
-      if (IsInput(ch)) at = InputAt(ch, 0);
-      if (IsOutput(ch)) at = OutputAt(ch, 0);
-      if (ch == kEffectChannel) at = kEffectBase;
-      if (at >= 0) {
-        for (int i = 0; i < 8; ++i) s[at + i] = static_cast<std::uint8_t>(arg(1 + i));
-      }
-      break;
-    }
     case 0x6B:  // group control
       if (ch < 8) {
         for (int i = 0; i < 3; ++i) groups_[ch * 3 + i] = static_cast<std::uint8_t>(arg(1 + i));
       }
       break;
-    case 0x39:  // test signal
-      Put16(s, kTestSource, arg(0));
-      Put16(s, kSineIndex, arg(1));
-      break;
-    case 0x15:
-      Put16(s, kDelayUnit, arg(0));
-      break;
-    case 0x6A:
-      Put16(s, kMemorizeMode, arg(0));
-      break;
     default:
+      simproc::ApplyParameterCommand(current_, code, p);
       break;
   }
 }

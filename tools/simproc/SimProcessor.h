@@ -6,10 +6,10 @@
 // its parameter stream (31 blocks of 50 bytes), 21 stored presets with their
 // stored flags and names, the group controls, 256 bytes of device memory
 // (the system bytes are its first 19), the operation-lock password and the
-// echo-canceller and codec registers. Parameter commands that have a place in
-// the stream (names, gain, mute, polarity, delay, routing, test signal, delay
-// unit, memorize mode) are written into the current preset, and the channel
-// copy 0x2A copies one channel's settings onto another there (the
+// echo-canceller and codec registers. Every parameter command that has a
+// place in the stream is written into the current preset as the processor
+// does, for the whole link group of its channel (SimParameters.h), and the
+// channel copy 0x2A copies one channel's settings onto another there (the
 // destination keeps its name, routing, mix levels and link mask); the others
 // are only acknowledged.
 //
