@@ -31,6 +31,7 @@ bool RequestReplyDiscipline::OpenTransport(std::unique_ptr<LinkTransport> transp
     return false;
   }
   pollTimer_ = std::make_unique<QTimer>();
+  pollTimer_->setTimerType(Qt::PreciseTimer);  // the keep-alive never comes before 2 s of quiet
   QObject::connect(pollTimer_.get(), &QTimer::timeout, [this] { PollTimerTick(); });
   pollTimer_->start(pollInterval_.load());
 

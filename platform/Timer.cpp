@@ -3,6 +3,9 @@
 namespace platform {
 
 Timer::Timer(QObject* parent, int interval) : QObject(parent), interval_(interval) {
+  // A coarse timer may fire up to 5 % early; periods such as the meter poll
+  // and the watchdogs must never be shorter than set.
+  timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
     if (enabled_ && OnTimer) OnTimer(this);
   });

@@ -30,8 +30,8 @@ if [ "${PLOTINPUT_INSIDE:-}" = 1 ]; then
   # The menu check sees menus: the File menu opens one.
   before=$(windows)
   xdotool mousemove --window "$window" 18 8 click 1
-  sleep 0.5
-  check "a menu shows as a window" test "$(windows)" != "$before"
+  menu_shown() { [ "$(windows)" != "$before" ]; }
+  check "a menu shows as a window" wait_until 10 menu_shown
   xdotool key Escape
   sleep 0.5
   # Window coordinates: the page tabs on y 43; the plot from (25, 92) to

@@ -83,7 +83,7 @@ if [ "${PRESETS_INSIDE:-}" = 1 ]; then
   shot 5-recalled-u05
 
   file_menu 1; choose_file Save "$work/kitchen.prs"
-  check "Save writes a 1,524-byte .prs" test "$(stat -c %s "$work/kitchen.prs" 2>/dev/null)" = 1524
+  check "Save writes a 1,524-byte .prs" wait_size "$work/kitchen.prs" 1524
   : >"$work/log"
   file_menu 0; choose_file Open "$work/kitchen.prs"
   check "Open sends the preset to the processor" wait_log 0F 90
@@ -95,9 +95,7 @@ if [ "${PRESETS_INSIDE:-}" = 1 ]; then
   check "Upload shows the progress window" wait_window Process
   shot 7-upload-progress
   choose_file Upload "$work/unit.unt"
-  for _ in $(seq 1 300); do [ -s "$work/unit.unt" ] && break; sleep 0.1; done
-  sleep 1
-  check "Upload writes a 31,955-byte .unt" test "$(stat -c %s "$work/unit.unt" 2>/dev/null)" = 31955
+  check "Upload writes a 31,955-byte .unt" wait_size "$work/unit.unt" 31955 60
   sleep 2
   : >"$work/log"
   file_menu 3; choose_file Download "$work/unit.unt"

@@ -34,12 +34,10 @@ if [ "${PREVIEWSHOTS_INSIDE:-}" = 1 ]; then
   "$build/tools/dspshot" "$out/preview-sheet.png"
   # The print button: 28 x 28 at (8, 6) of the preview window.
   click "$preview" 22 20
-  sleep 1
-  check "the print is a one-page PDF" \
-    test "$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages: *//p')" = 1
+  one_page() { [ "$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages: *//p')" = 1 ]; }
+  check "the print is a one-page PDF" wait_until 30 one_page
   click "$preview" 164 20  # "Close"
-  sleep 0.5
-  check "the preview closed" not window "Gate curve (Preview)"
+  check "the preview closed" wait_gone "Gate curve (Preview)"
   pdftoppm -png -r 60 -singlefile "$pdf" "$out/preview-print" || failures=$((failures + 1))
   kill "$pid" 2>/dev/null || true
   exit $failures

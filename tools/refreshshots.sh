@@ -42,7 +42,8 @@ if [ "${REFRESH_INSIDE:-}" = 1 ]; then
   closed() { sed -n '/^27$/,$p' "$sim_log" | grep -qx 12; }
   for _ in $(seq 1 100); do closed && break; sleep 0.1; done
   check "the reading closes with 0x12" closed
-  sleep 3
+  five_after() { [ "$(after_close "$sim_log" | grep -c .)" -ge 5 ]; }
+  wait_until 30 five_after
   main=$(xdotool search --onlyvisible --name 'VELMORA' | head -1)
   after_close "$sim_log" >"$work/after"
   check "then only meter polls, at least five" \

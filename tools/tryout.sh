@@ -34,8 +34,7 @@ if [ "${TRYOUT_INSIDE:-}" = 1 ]; then
   "$build/dspedit" 2>"$work/editor.err" &
   editor=$!
   check "the editor connects and reads the processor" wait_log 40 30
-  sleep 1
-  main=$(window "VELMORA QRV-512 DSP Processor Editor V1.1" || true)
+  main=$(wait_window "VELMORA QRV-512 DSP Processor Editor V1.1" || true)
   check "main window title is exactly the caption" test -n "$main"
   [ -n "$main" ] || main=$(xdotool search --onlyvisible --name 'VELMORA' | head -1)
 
@@ -59,8 +58,8 @@ if [ "${TRYOUT_INSIDE:-}" = 1 ]; then
   click "$main" 817 8   # About
   about=$(wait_window "About" || true)
   check "About title is exactly 'About'" test -n "$about"
-  if [ -n "$about" ]; then xdotool key --window "$about" Return; sleep 0.5; fi
-  check "About closes with Return" test -z "$(window About || true)"
+  if [ -n "$about" ]; then xdotool key --window "$about" Return; fi
+  check "About closes with Return" wait_gone About
 
   # Stop the processor and keep it stopped: the link breaks and the connect
   # window opens.
@@ -71,7 +70,7 @@ if [ "${TRYOUT_INSIDE:-}" = 1 ]; then
   sleep 1
   shot connect
   if [ -n "$connect" ]; then click "$connect" 281 116; fi  # Demo: work offline
-  check "connect window closes with Demo" test -z "$(window Connect || true)"
+  check "connect window closes with Demo" wait_gone Connect
 
   click "$main" 290 665  # Scan, with no processor to answer
   sleep 1
@@ -99,8 +98,7 @@ if [ "${TRYOUT_INSIDE:-}" = 1 ]; then
   "$build/tools/dspedit-monitor" 2>>"$work/editor.err" &
   editor=$!
   check "the monitor run connects" wait_log 40 30
-  sleep 2
-  check "traffic monitor title is exactly 'Hid Data'" test -n "$(window "Hid Data" || true)"
+  check "traffic monitor title is exactly 'Hid Data'" wait_window "Hid Data"
   shot monitor
   kill "$editor"; wait "$editor" 2>/dev/null || true
   touch "$work/stop"

@@ -11,6 +11,15 @@ wait_log() {  # wait_log CODE SECONDS: the processor received CODE (two hex digi
   for _ in $(seq 1 $(($2 * 10))); do grep -qx "$1" "$sim_log" 2>/dev/null && return 0; sleep 0.1; done
   return 1
 }
+wait_until() {  # wait_until SECONDS COMMAND...: polls COMMAND until it succeeds
+  local tries=$(($1 * 10)); shift
+  for _ in $(seq 1 "$tries"); do "$@" && return 0; sleep 0.1; done
+  "$@"
+}
+has_size() { [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]; }  # has_size FILE BYTES
+wait_size() { wait_until "${3:-30}" has_size "$1" "$2"; }  # wait_size FILE BYTES [SECONDS]
+gone() { ! window "$1" >/dev/null; }  # gone TITLE: no visible window has that title
+wait_gone() { wait_until "${2:-10}" gone "$1"; }  # wait_gone TITLE [SECONDS]
 window() {  # the visible window whose title is exactly $1
   for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
     [ "$(xdotool getwindowname "$w")" = "$1" ] && { echo "$w"; return 0; }

@@ -263,15 +263,16 @@ TEST(InstrumentWindow, TimerWaitsFirstDelayThenTicksAtInterval) {
   p.TimerStart(500, 100);
   p.TimerStart(10, 10);  // running: changes nothing
   EXPECT_TRUE(p.TimerActive());
-  testsupport::WaitFor([&] { return ticks.size() >= 4; }, 3000);
+  testsupport::WaitFor([&] { return ticks.size() >= 4; }, 30000);
   p.TimerStop();
   EXPECT_FALSE(p.TimerActive());
   ASSERT_GE(ticks.size(), 4u);
-  EXPECT_GE(ticks[0], 500);
-  for (std::size_t i = 1; i < ticks.size(); ++i) {
-    EXPECT_GE(ticks[i] - ticks[i - 1], 95) << i;
-    EXPECT_LT(ticks[i] - ticks[i - 1], 400) << i;
-  }
+  // A tick never comes early, so tick i comes at least 500 + 100 i ms after the
+  // start; a late tick may make the next gap short, so gaps are not bounded one
+  // by one. The mean gap tells the interval from the first delay unless the
+  // event loop stalls for most of a second.
+  for (std::size_t i = 0; i < ticks.size(); ++i) EXPECT_GE(ticks[i], 500 + 100 * qint64(i)) << i;
+  EXPECT_LT(double(ticks.back() - ticks.front()) / double(ticks.size() - 1), 400);
 }
 
 TEST(InstrumentWindow, SameBoundsMakeNoRequestNewOnesResizeTheBackground) {

@@ -245,7 +245,9 @@ TEST_F(DisciplineTest, FailureGraceOfEachLink) {
   const Case cases[] = {{"serial", LCommProc::Profile(), 1},
                         {"Ethernet", LNetProc::Profile(), 1},
                         {"USB", LUsbProc::Profile(), 5}};
-  constexpr int kTimeout = 120;
+  // Long enough that a loaded machine's late wake-ups stay well inside the
+  // half time-out the bounds leave.
+  constexpr int kTimeout = 300;
   using Clock = std::chrono::steady_clock;
   for (const Case& c : cases) {
     recorder = std::make_shared<Recorder>();
@@ -261,7 +263,7 @@ TEST_F(DisciplineTest, FailureGraceOfEachLink) {
     link->SetReplyTimeout(kTimeout);
     link->SetRetryLimit(3);
     link->QueueFrame(Identity(), true);
-    ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 5000)) << c.name;
+    ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 30000)) << c.name;
     const auto status = Clock::now();
     link->Close();
     ASSERT_EQ(writeTimes.size(), 4u) << c.name;
@@ -369,7 +371,7 @@ TEST_F(DisciplineTest, CloseWithFramesWaitingAndHandOverPendingJoinsQuickly) {
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   const auto start = std::chrono::steady_clock::now();
   link->Close();
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10)) << "Close waited for the UI";
   EXPECT_FALSE(link->IsOpen());
   EXPECT_TRUE(link->PendingFrames().empty());
   Spin(50);

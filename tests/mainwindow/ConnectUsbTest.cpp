@@ -86,8 +86,15 @@ TEST_F(UsbConnectTest, TrafficMonitorListsEveryWriteResendsIncludedAndEachReplyO
   });
   fmHidData->Show();
   fmMain->ConnectUsb();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 20000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 30000));
   fmMain->tmInLevelDet->SetEnabled(false);
+  // The worker posts its lines; on a loaded machine they come late.
+  auto listed = [](const char* prefix) {
+    int n = 0;
+    for (int i = 0; i < fmHidData->hbHidData->count(); ++i) n += fmHidData->hbHidData->item(i)->text().startsWith(prefix);
+    return n;
+  };
+  testsupport::WaitFor([&] { return listed("USB W ") >= writes && listed("USB R ") >= replies; }, 30000);
   testsupport::RunEventLoop(100);
 
   QStringList w, r;

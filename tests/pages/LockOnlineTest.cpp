@@ -96,10 +96,10 @@ TEST_F(LockOnlineTest, UnlockReadsTheStateAgainAndLockingGoesOffline) {
   });
   setter.start(10);
   QTimer::singleShot(0, [] { fmMain->MenuItem("Lock")->Click(); });
-  ASSERT_TRUE(testsupport::WaitFor([&] { return clock.isValid() && !fmMain->IsOnline(); }, 3000));
-  const qint64 offlineAfter = clock.elapsed();
-  EXPECT_GE(offlineAfter, 370);  // coarse timers may fire up to 5 % early
-  EXPECT_LE(offlineAfter, 1500);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return clock.isValid() && !fmMain->IsOnline(); }, 30000));
+  // Not before the two timers (started by OK, a moment before the clock);
+  // a loaded machine only makes it later.
+  EXPECT_GE(clock.elapsed(), 370);
   EXPECT_FALSE(fmLockSetup->isVisible());
   EXPECT_EQ(fmMain->OpenLink(), nullptr);
   EXPECT_EQ(processor->Password(), (std::array<std::uint8_t, 4>{'1', '2', 0, 0}));

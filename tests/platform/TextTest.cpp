@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 #include "platform/Format.h"
 #include "platform/TextCodec.h"
@@ -38,15 +41,25 @@ TEST(TextCodec, InvalidBytesShowAsQuestionMark) {
 }
 
 // Switches the process to a German locale (decimal comma), compiling it into a
-// private folder when the system has none installed.
+// private folder when the system has none installed. Compiling takes seconds,
+// so a locale compiled by an earlier run is reused; each run compiles into a
+// folder of its own and renames it into place, so runs side by side never
+// read a half-written one.
 static bool UseCommaLocale() {
   if (std::setlocale(LC_ALL, "de_DE.UTF-8")) return true;
   const std::string dir = testsupport::OutputPath("locale");
-  std::filesystem::create_directories(dir);
-  const std::string cmd = "localedef -i de_DE -f UTF-8 " + dir + "/de_DE.UTF-8 >/dev/null 2>&1";
-  if (std::system(cmd.c_str()) != 0) return false;
   setenv("LOCPATH", dir.c_str(), 1);
-  return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8")) return true;
+  const std::string scratch = dir + "/.de_DE." + std::to_string(::getpid());
+  std::filesystem::create_directories(scratch);
+  const std::string cmd = "localedef -i de_DE -f UTF-8 " + scratch + "/de_DE.UTF-8 >/dev/null 2>&1";
+  const bool made = std::system(cmd.c_str()) == 0;
+  std::error_code error;
+  if (made) std::filesystem::rename(scratch + "/de_DE.UTF-8", dir + "/de_DE.UTF-8", error);
+  std::filesystem::remove_all(scratch, error);
+  if (made && std::setlocale(LC_ALL, "de_DE.UTF-8")) return true;
+  unsetenv("LOCPATH");
+  return false;
 }
 
 TEST(Format, UsesCLocaleWhateverTheUserLocale) {
