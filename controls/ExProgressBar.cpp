@@ -67,19 +67,8 @@ QColor Mix(const QColor& from, const QColor& to, int i, int steps) {
 // most two; nothing otherwise.
 std::optional<QString> FormatPair(const QString& format, int a, int b) {
   const QByteArray f = format.toUtf8();
-  int conversions = 0;
-  for (qsizetype i = 0; i < f.size(); ++i) {
-    if (f[i] != '%') continue;
-    ++i;
-    if (i < f.size() && f[i] == '%') continue;
-    while (i < f.size() && std::strchr("-+ #0", f[i])) ++i;
-    while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
-    if (i < f.size() && f[i] == '.') {
-      ++i;
-      while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
-    }
-    if (i >= f.size() || !std::strchr("diuxXoc", f[i]) || ++conversions > 2) return std::nullopt;
-  }
+  const int n = platform::CountConversions(std::string_view(f.constData(), f.size()), "diuxXoc");
+  if (n < 0 || n > 2) return std::nullopt;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #pragma GCC diagnostic ignored "-Wformat-security"

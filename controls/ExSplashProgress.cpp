@@ -19,21 +19,8 @@ bool IsNone(const QColor& c) { return !c.isValid() || c.alpha() == 0; }
 // A format that takes exactly one floating-point argument, or nothing: any
 // other conversion would read an argument that is not there.
 bool IsOneFloatFormat(const QByteArray& f) {
-  int conversions = 0;
-  for (qsizetype i = 0; i < f.size(); ++i) {
-    if (f[i] != '%') continue;
-    ++i;
-    if (i < f.size() && f[i] == '%') continue;
-    while (i < f.size() && std::strchr("-+ #0", f[i])) ++i;
-    while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) ++i;
-    if (i < f.size() && f[i] == '.') {
-      ++i;
-      while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i]))) ++i;
-    }
-    if (i >= f.size() || !std::strchr("fFeEgG", f[i])) return false;
-    ++conversions;
-  }
-  return conversions <= 1;
+  const int n = platform::CountConversions(std::string_view(f.constData(), f.size()), "fFeEgG");
+  return n >= 0 && n <= 1;
 }
 
 QColor TableColor(platform::TColor c) {

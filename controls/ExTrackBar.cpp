@@ -30,20 +30,8 @@ bool Absent(const TRect& r) { return r.Left == -1 && r.Top == -1 && r.Right == -
 // A label format takes the position through at most one integer conversion;
 // any other conversion would read an argument that is not there.
 bool IsOneIntegerFormat(const QByteArray& f) {
-  int conversions = 0;
-  for (qsizetype i = 0; i < f.size(); ++i) {
-    if (f[i] != '%') continue;
-    ++i;
-    if (i < f.size() && f[i] == '%') continue;
-    while (i < f.size() && std::strchr("-+ #0", f[i])) ++i;
-    while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
-    if (i < f.size() && f[i] == '.') {
-      ++i;
-      while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
-    }
-    if (i >= f.size() || !std::strchr("diuxXoc", f[i]) || ++conversions > 1) return false;
-  }
-  return true;
+  const int n = platform::CountConversions(std::string_view(f.constData(), f.size()), "diuxXoc");
+  return n >= 0 && n <= 1;
 }
 }  // namespace
 

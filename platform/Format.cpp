@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 namespace platform {
@@ -69,6 +70,24 @@ std::optional<long> ParseLongC(std::string_view text, int base) {
   long v = std::strtol(s.c_str(), &end, base);
   if (end != s.c_str() + s.size() || errno == ERANGE) return std::nullopt;
   return v;
+}
+
+int CountConversions(std::string_view f, const char* letters) {
+  auto digits = [&f](std::size_t& i) {
+    while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+  };
+  int conversions = 0;
+  for (std::size_t i = 0; i < f.size(); ++i) {
+    if (f[i] != '%') continue;
+    ++i;
+    if (i < f.size() && f[i] == '%') continue;
+    while (i < f.size() && std::strchr("-+ #0", f[i])) ++i;
+    digits(i);
+    if (i < f.size() && f[i] == '.') digits(++i);
+    if (i >= f.size() || f[i] == '\0' || !std::strchr(letters, f[i])) return -1;
+    ++conversions;
+  }
+  return conversions;
 }
 
 }  // namespace platform

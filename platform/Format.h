@@ -11,6 +11,12 @@ namespace platform {
 // printf-style formatting in the C locale: FormatC("%4.1f", 12.5) == "12.5".
 std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// The number of conversions of a printf format (flags, width and precision
+// allowed, "%%" not counted), or -1 when a conversion letter is not one of
+// `letters`: a format from a property must not read an argument of another
+// type, so callers check it before handing it to FormatC.
+int CountConversions(std::string_view format, const char* letters);
+
 // Parses a whole decimal number (leading and trailing blanks allowed) in the C
 // locale; nullopt when anything else remains or the text is empty.
 std::optional<double> ParseDoubleC(std::string_view text);
