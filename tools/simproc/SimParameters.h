@@ -40,6 +40,29 @@ namespace simproc {
 
 using ParameterStream = std::array<std::uint8_t, 31 * 50>;
 
+// Where the parameter stream keeps the records and the device-wide words.
+namespace layout {
+constexpr int kInputBase = 16;
+constexpr int kInputSize = 72;
+constexpr int kEffectBase = 592;
+constexpr int kOutputBase = 708;
+constexpr int kOutputSize = 94;
+constexpr int kInputMuteMask = 1460;
+constexpr int kEffectMute = 1462;
+constexpr int kOutputMuteMask = 1464;
+constexpr int kInputBandBypass = 1466;   // one word per input
+constexpr int kEffectBandBypass = 1482;
+constexpr int kOutputBandBypass = 1484;  // one word per output
+constexpr int kSubCtrl = 1500;           // inputs' word, then the outputs'
+constexpr int kTestSource = 1508;
+constexpr int kSineIndex = 1510;
+constexpr int kDelayUnit = 1512;
+constexpr int kMemorizeMode = 1514;
+constexpr int kInputEqBypass = 1516;
+constexpr int kOutputEqBypass = 1518;
+constexpr int kEffectEqBypass = 1520;
+}  // namespace layout
+
 bool ApplyParameterCommand(ParameterStream& stream, std::uint8_t code, const std::vector<std::uint8_t>& payload);
 
 }  // namespace simproc

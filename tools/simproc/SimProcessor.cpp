@@ -7,19 +7,7 @@
 
 namespace {
 
-// Parameter-stream geometry.
-constexpr int kInputBase = 16;
-constexpr int kInputSize = 72;
-constexpr int kEffectBase = 592;
-constexpr int kOutputBase = 708;
-constexpr int kOutputSize = 94;
-constexpr int kInputMuteMask = 1460;
-constexpr int kOutputMuteMask = 1464;
-constexpr int kInputBandBypass = 1466;   // one word per input
-constexpr int kOutputBandBypass = 1484;  // one word per output
-constexpr int kInputEqBypass = 1516;
-constexpr int kOutputEqBypass = 1518;
-constexpr int kMemorizeMode = 1514;
+using namespace simproc::layout;
 
 void Put16(SimProcessor::Stream& s, int at, unsigned v) {
   s[at] = static_cast<std::uint8_t>(v);
