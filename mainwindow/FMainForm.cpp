@@ -9,8 +9,11 @@
 // containers with FindControl and fills them, so the builders depend on no
 // order among themselves. The geometry is the design at 1126 × 725; FormResize
 // spreads any extra size.
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollArea>
+
+#include <algorithm>
 
 #include "controls/ExTrackBar.h"
 #include "controls/UxBmpButton.h"
@@ -39,6 +42,7 @@ constexpr int kFrameLeftWidth = 1082;
 constexpr QSize kPageButton(74, 40);
 constexpr int kChannelTabLeft = 387;
 constexpr int kTabMargin = 24;  // the captions start 24 pixels from a tab's left edge
+constexpr int kTabCaptionRoom = 61;  // a caption ends left of the next tab's slanted edge
 constexpr int kTabStep = 57;
 
 struct PageButton {
@@ -95,11 +99,14 @@ void TfmMain::BuildForm() {
     b->SetTag(tag);
     b->SetGroupIndex(1);
     b->SetShowFocus(false);
-    b->SetMargin(kTabMargin);
     b->setGeometry(QRect(QPoint(x, 0), kPageButton));
     QFont f = b->font();
     f.setBold(true);
     b->setFont(f);
+    // The next tab covers this one from kTabCaptionRoom on: a caption wider
+    // than the stand-in fonts leave room for starts left of the form's margin.
+    const int width = QFontMetrics(f).horizontalAdvance(caption);
+    b->SetMargin(std::clamp(kTabCaptionRoom - width, 2, kTabMargin));
     b->show();
     return b;
   };
