@@ -87,7 +87,7 @@ TfmAec::TfmAec() {
                                                     {"isAecGainOutput", &TfmAec::isAecGainOutputChange}};
   for (auto [name, change] : faders)
     if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
-      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
+      f->OnChange = [this, change = change](QObject* s) { (this->*change)(s); };
 
   auto* aec = Create<TUxGroupBox>(this, "uxgAec");
   dialogs::StyleGroupBox(aec, QRect(350, 8, 137, 256));

@@ -144,7 +144,7 @@ TfmAutoMix::TfmAutoMix() {
                                                    {"isShareTime", &TfmAutoMix::isShareTimeChange}};
   for (auto [name, change] : faders)
     if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
-      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
+      f->OnChange = [this, change = change](QObject* s) { (this->*change)(s); };
   automix->OnClick = [this](QObject* s) { uxbShareAutoClick(s); };
 }
 

@@ -76,7 +76,7 @@ TfmCamera::TfmCamera() {
                                                    {"isRelease", &TfmCamera::isReleaseChange}};
   for (auto [name, change] : faders)
     if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
-      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
+      f->OnChange = [this, change = change](QObject* s) { (this->*change)(s); };
 
   auto* select = Create<TUxGroupBox>(this, "uxgSel");
   dialogs::StyleGroupBox(select, QRect(224, 54, 101, 237));

@@ -72,7 +72,7 @@ TfmComp::TfmComp() {
                                                      {"isRatio", &TfmComp::isRatioChange}};
   for (auto [name, change] : handlers)
     if (auto* f = FindControl<TExTrackBar>(QString::fromLatin1(name)))
-      f->OnChange = [this, change](QObject* s) { (this->*change)(s); };
+      f->OnChange = [this, change = change](QObject* s) { (this->*change)(s); };
 }
 
 namespace {

@@ -1,7 +1,7 @@
 # Installs the Debian packages the build and the tests need, skipping what is
 # present. Sourced by run.sh and test.sh.
 dsp_packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libjpeg-dev libpng-dev
-  zlib1g-dev libudev-dev libbenchmark-dev clang libclang-rt-14-dev fonts-dejavu-core fonts-wqy-microhei iproute2 xvfb xauth locales
+  zlib1g-dev libudev-dev libbenchmark-dev clang libclang-rt-14-dev lld fonts-dejavu-core fonts-wqy-microhei iproute2 xvfb xauth locales
   dpkg-dev"
 
 install_deps() {
