@@ -299,8 +299,10 @@ TRect TCustomTrackBar::TRectThumb() const {
     else across = vertical ? t.Left : t.Top;
   }
   const long double span = (long double)FMax - FMin;
-  const int offset =
-      FMax == FMin ? 0 : int(std::nearbyint((long double)TrackTravel() * (((long double)FPosition - FMin) / span)));
+  // SetMin and SetMax ask for the old thumb while the position lies outside
+  // the new range: it is drawn at the nearer end.
+  const long double along = FMax == FMin ? 0 : std::clamp(((long double)FPosition - FMin) / span, 0.0L, 1.0L);
+  const int offset = int(std::nearbyint((long double)TrackTravel() * along));
   TRect r;
   if (vertical) {
     r = {across, t.Bottom - offset - FThumb->Width(), across + size, t.Bottom - offset};

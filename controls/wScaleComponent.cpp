@@ -94,8 +94,13 @@ int TwScaleObject::ValueToPixels(double Value) const {
   if (FReverseScale) std::swap(a, b);
   const double range = FPositionMax - FPositionMin;
   if (range == 0) return (a + b) / 2;
-  // Halves go to the even neighbour, as every pixel rounding here.
-  return a + int(std::nearbyint((Value - FPositionMin) / range * (b - a)));
+  // Halves go to the even neighbour, as every pixel rounding here. A value an
+  // endless range cannot place (or one past the int range) lands far off the
+  // scale instead of going through an undefined conversion.
+  const double offset = std::nearbyint((Value - FPositionMin) / range * (b - a));
+  constexpr double kFarOff = 1 << 20;
+  if (!(std::abs(offset) < kFarOff)) return a + int(offset < 0 ? -kFarOff : kFarOff);
+  return a + int(offset);
 }
 
 double TwScaleObject::PixelsToValue(int Pixels) const {
