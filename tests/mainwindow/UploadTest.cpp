@@ -437,11 +437,11 @@ TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
     processor->SetFaults(slow);
   };
   testsupport::ShowCounter shown(fmProcess);
-  guard.start(40000);
+  guard.start(90000);
 
   fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
   fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 40000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 90000));
   fmMain->tmInLevelDet->SetEnabled(false);
   testsupport::RunEventLoop(4 * kDelay);
 
