@@ -114,11 +114,14 @@ TEST_F(UsbConnectTest, TrafficMonitorListsEveryWriteResendsIncludedAndEachReplyO
   EXPECT_EQ(w[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
   EXPECT_EQ(w[1], w[0]);
   EXPECT_EQ(r[0], "USB R 00  10 02 09 00 01 10 10 03 19 ");
-  // The reply follows the resend; on a busy machine the 100 ms time-out may
-  // write the connect request once more before it arrives.
+  // The reply follows the unanswered first write; on a busy machine the
+  // 100 ms time-out may write the connect request once more before it
+  // arrives. The worker lists a write once the device has taken it, and this
+  // device answers inside the write, so the reply's line may come before
+  // that of the write it answers: the resend is only known to be listed.
   int firstReply = 0;
   while (!fmHidData->hbHidData->item(firstReply)->text().startsWith("USB R ")) ++firstReply;
-  EXPECT_GE(firstReply, 2) << "the reply follows the resend";
+  EXPECT_GE(firstReply, 1) << "the reply follows the unanswered write";
   for (int i = 0; i < firstReply; ++i) EXPECT_EQ(fmHidData->hbHidData->item(i)->text(), w[0]) << i;
 }
 
