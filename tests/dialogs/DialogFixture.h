@@ -23,7 +23,7 @@ class DialogTest : public ::testing::Test {
   }
 
   // Runs the window modally; `during` runs once the loop is up and must end
-  // it. A guard ends the loop after two seconds whatever happens.
+  // it. A guard ends a loop that `during` failed to end.
   template <typename Form>
   int RunModal(Form* form, const std::function<void()>& during) {
     QTimer step;
@@ -36,7 +36,7 @@ class DialogTest : public ::testing::Test {
       form->SetModalResult(platform::mrCancel);
     });
     step.start(50);
-    guard.start(2000);
+    guard.start(30000);
     return form->ShowModal();
   }
 

@@ -86,7 +86,7 @@ class LinkedDialogTest : public ::testing::Test {
       if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget())) w->done(0);
     });
     step.start(20);
-    guard.start(2000);
+    guard.start(30000);
     action();
     EXPECT_FALSE(step.isActive()) << "no modal window opened";
   }

@@ -183,7 +183,7 @@ TEST_F(Rs232MainTest, ReopeningKeepsTheSelectionsAndTheMenuOpensTheLanguagesBuil
     QObject::connect(&guard, &QTimer::timeout, [] {
       if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
-    guard.start(2000);
+    guard.start(30000);
     fmMain->Rs232CodeClick(nullptr);
     EXPECT_EQ(opened, language == std::string("English") ? static_cast<QWidget*>(fmRs232CmdEnglish)
                                                          : static_cast<QWidget*>(fmRs232Cmd))

@@ -66,7 +66,7 @@ TEST_F(ConnectScanTest, StepsNameWhatTheyTryAndArmTheirWatchdog) {
       hid->Unplug(usb);
       usb.clear();
     }
-    ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->HasUsbProcessor() == c.usb; }, 3000));
+    ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->HasUsbProcessor() == c.usb; }, 30000));
     fmMain->DeviceIp = c.address ? std::array<std::uint8_t, 4>{127, 0, 0, 1} : std::array<std::uint8_t, 4>{};
     ports.assign(all.begin(), all.begin() + c.ports);
 
@@ -132,7 +132,7 @@ TEST_F(ConnectScanTest, ABusyPortShowsLinkBrokenThenTheWatchdogMovesOnToTheNextP
   EXPECT_EQ(Text(fmNetwork->lblDeviceID->text()), "2/2");
   EXPECT_EQ(fmNetwork->tmWatchDog->Interval(), 10000);
   Fire(fmNetwork->tmRunComConnect);
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 30000));
   EXPECT_EQ(fmNetwork->LinkOk, 1u);
   // Online, the label names the port as the scan did, not its device file.
   EXPECT_EQ(Text(fmMain->FindControl<QLabel>("lbShowIp")->text()), "ttySIM2");
@@ -167,7 +167,7 @@ TEST_F(ConnectScanTest, OnlyItsOwnButtonsCloseTheConnectWindow) {
     ADD_FAILURE() << "the connect window stayed open";
     fmNetwork->SetModalResult(platform::mrCancel);
   });
-  guard.start(5000);
+  guard.start(30000);
   fmMain->uxbMenuLinkClick(fmMain);  // shows the window modally until Demo
   EXPECT_TRUE(keptMidScan);
   EXPECT_TRUE(keptAfterScan);

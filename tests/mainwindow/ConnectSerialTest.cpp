@@ -27,7 +27,7 @@ class SerialConnectTest : public ConnectTest {
 }  // namespace
 
 TEST_F(SerialConnectTest, ScanFindsTheProcessorOnASerialPort) {
-  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 30000));
   const std::vector<int> codes = Codes();
   ASSERT_GE(codes.size(), 3u);
   EXPECT_EQ(std::vector<int>(codes.begin(), codes.begin() + 3), (std::vector<int>{0x10, 0x13, 0x22}));
@@ -43,24 +43,24 @@ TEST_F(SerialConnectTest, AProcessorAnsweringWithAnotherIdIsIgnoredAndTheScanEnd
   sim.Processor().SetFaults(faults);
   QTimer::singleShot(0, fmMain, [] { fmMain->uxbMenuLinkClick(fmMain); });
   ASSERT_TRUE(WaitForDialog(
-      [] { return fmNetwork->lblScan->text() == "No Device found." && fmNetwork->btnOK->Enabled(); }, 5000));
+      [] { return fmNetwork->lblScan->text() == "No Device found." && fmNetwork->btnOK->Enabled(); }, 30000));
   EXPECT_FALSE(fmMain->Online);
   EXPECT_EQ(fmMain->OpenLink(), nullptr);
 }
 
 TEST_F(SerialConnectTest, WhileOnlineRepliesWithAnotherIdAreDroppedAndTheLinkStays) {
-  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 30000));
   ExpectForeignRepliesDroppedWhileOnline(sim.Processor());
 }
 
 TEST_F(SerialConnectTest, AProcessorFallingSilentWhileOnlineGivesLinkBroken) {
-  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 30000));
   SimFaults silent;
   silent.Silent = true;
   sim.Processor().SetFaults(silent);
   // The next keep-alive goes unanswered: four writes a second apart, then the
   // link reports, the editor disconnects and shows the dialog again.
-  ASSERT_TRUE(WaitForDialog([] { return fmNetwork->lblScan->text() == "Link Broken"; }, 12000));
+  ASSERT_TRUE(WaitForDialog([] { return fmNetwork->lblScan->text() == "Link Broken"; }, 30000));
   EXPECT_FALSE(fmMain->Online);
   EXPECT_FALSE(fmMain->IdentityAccepted);
   EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIp")->text(), "Disconnected");
@@ -68,7 +68,7 @@ TEST_F(SerialConnectTest, AProcessorFallingSilentWhileOnlineGivesLinkBroken) {
 
 TEST_F(SerialConnectTest, TrafficMonitorListsTheFramesWhileShown) {
   fmHidData->Show();
-  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 30000));
   ASSERT_GE(fmHidData->hbHidData->count(), 2);
   EXPECT_EQ(fmHidData->hbHidData->item(0)->text(), "COM W 10 02 00 01 01 10 10 03 11 ");
   EXPECT_TRUE(fmHidData->hbHidData->item(1)->text().startsWith("COM R 10 02 01 00 01 10 10 03"));
@@ -102,7 +102,7 @@ TEST_F(SerialConnectTest, IdentityCheck) {
     fmMain->SetComPortName(QString::fromStdString(sim.SlavePath()));
     fmMain->ConnectCom();
     ASSERT_NE(fmMain->OpenLink(), nullptr);
-    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online && fmMain->IdentityAccepted; }, 10000));
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online && fmMain->IdentityAccepted; }, 30000));
     fmMain->IdentityAccepted = false;
     frames.Clear();
     fmInformation->lbMessage->clear();
@@ -137,14 +137,14 @@ TEST_F(SerialConnectTest, AStatusFromAClosedLinkDoesNotDropTheNextLink) {
   sim.Processor().SetFaults(SimFaults{});
   fmMain->ConnectCom();
   ASSERT_NE(fmMain->CommProc, nullptr);
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->IdentityAccepted; }, 30000));
   EXPECT_NE(fmMain->CommProc, nullptr);
 }
 
 TEST_F(SerialConnectTest, DisconnectAlwaysEndsTheOnlineState) {
   fmMain->SetComPortName(QString::fromStdString(sim.SlavePath()));
   fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->Online; }, 30000));
   // No processor answered the dialog's last try (LinkOk 0): the captions
   // stay, but the link is closed and the editor is no longer online.
   fmNetwork->LinkOk = 0;

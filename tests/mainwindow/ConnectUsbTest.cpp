@@ -29,12 +29,12 @@ class UsbConnectTest : public ConnectTest {
       for (Bytes& reply : sim.Receive(data)) replies.push_back(std::move(reply));
       return replies;
     });
-    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->HasUsbProcessor(); }, 3000));
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->HasUsbProcessor(); }, 30000));
   }
   // Connects through the link button and waits for the upload's end; meter
   // polling is stopped so that only what a test sends is submitted.
   void ConnectAndUpload() {
-    ASSERT_TRUE(PressLinkAndWait([] { return fmMain->UploadRefreshCount == 1 && !fmNetwork->isVisible(); }, 20000));
+    ASSERT_TRUE(PressLinkAndWait([] { return fmMain->UploadRefreshCount == 1 && !fmNetwork->isVisible(); }, 30000));
     fmMain->tmInLevelDet->SetEnabled(false);
   }
   // Opens a dialog modally; `during` runs inside its loop and must close it.
@@ -46,7 +46,7 @@ class UsbConnectTest : public ConnectTest {
       ADD_FAILURE() << dialog->objectName().toStdString() << " stayed open";
       dialog->SetModalResult(platform::mrCancel);
     });
-    guard.start(5000);
+    guard.start(30000);
     open();
   }
   static void OpenNetworkSetup() { fmMain->NetworkSetupClick(fmMain); }
@@ -62,7 +62,7 @@ class UsbConnectTest : public ConnectTest {
 }  // namespace
 
 TEST_F(UsbConnectTest, ScanConnectsOverUsbAndAdoptsTheProcessorsId) {
-  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 30000));
   EXPECT_NE(fmMain->UsbProc, nullptr);
   EXPECT_EQ(fmMain->DeviceId, 9);
   EXPECT_EQ(fmMain->FindControl<QLabel>("lbShowIdNumber")->text(), "ID : 9");
@@ -87,7 +87,11 @@ TEST_F(UsbConnectTest, TrafficMonitorListsEveryWriteResendsIncludedAndEachReplyO
   fmHidData->Show();
   fmMain->ConnectUsb();
   ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 30000));
+  // No meter poll or keep-alive from here on: once the last frame is
+  // answered the counts stay put, whenever this thread gets to run.
   fmMain->tmInLevelDet->SetEnabled(false);
+  fmMain->SetPollSuspended(true);
+  ASSERT_TRUE(testsupport::WaitFor([] { return !fmMain->OpenLink()->IsBusy(); }, 30000));
   // The worker posts its lines; on a loaded machine they come late.
   auto listed = [](const char* prefix) {
     int n = 0;
@@ -110,16 +114,19 @@ TEST_F(UsbConnectTest, TrafficMonitorListsEveryWriteResendsIncludedAndEachReplyO
   EXPECT_EQ(w[0], "USB W 00  10 02 00 01 01 10 10 03 11 ");
   EXPECT_EQ(w[1], w[0]);
   EXPECT_EQ(r[0], "USB R 00  10 02 09 00 01 10 10 03 19 ");
-  // The reply follows the resend; on a busy machine the 100 ms time-out may
-  // write the connect request once more before it arrives.
+  // The reply follows the unanswered first write; on a busy machine the
+  // 100 ms time-out may write the connect request once more before it
+  // arrives. The worker lists a write once the device has taken it, and this
+  // device answers inside the write, so the reply's line may come before
+  // that of the write it answers: the resend is only known to be listed.
   int firstReply = 0;
   while (!fmHidData->hbHidData->item(firstReply)->text().startsWith("USB R ")) ++firstReply;
-  EXPECT_GE(firstReply, 2) << "the reply follows the resend";
+  EXPECT_GE(firstReply, 1) << "the reply follows the unanswered write";
   for (int i = 0; i < firstReply; ++i) EXPECT_EQ(fmHidData->hbHidData->item(i)->text(), w[0]) << i;
 }
 
 TEST_F(UsbConnectTest, SettingIdAndAddressSendsBothCommandsForTheNewId) {
-  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 5000));
+  ASSERT_TRUE(PressLinkAndWait([] { return fmMain->IdentityAccepted && !fmNetwork->isVisible(); }, 30000));
   fmMain->SetDeviceId(1);
   frames.Clear();
   fmNetworkSetup->FormShow();
@@ -274,7 +281,7 @@ TEST_F(UsbConnectTest, AFieldThatIsNoNumberIsReportedAndSetSendsNothing) {
 TEST_F(UsbConnectTest, UnplugWhileOnlineDisconnects) {
   ASSERT_NO_FATAL_FAILURE(ConnectAndUpload());
   hid->Unplug(device);
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UsbProc == nullptr; }, 5000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UsbProc == nullptr; }, 30000));
   EXPECT_FALSE(fmMain->HasUsbProcessor());
   EXPECT_FALSE(fmMain->Online);
   EXPECT_FALSE(fmMain->IdentityAccepted);
@@ -282,5 +289,5 @@ TEST_F(UsbConnectTest, UnplugWhileOnlineDisconnects) {
   auto* link = fmMain->FindControl<TUxBmpButton>("uxbMenuLink");
   EXPECT_EQ(link->Caption(), "OffLine");
   EXPECT_TRUE(link->Enabled());
-  EXPECT_TRUE(testsupport::WaitFor([] { return fmNetwork->lblScan->text() == "Link Broken"; }, 2000));
+  EXPECT_TRUE(testsupport::WaitFor([] { return fmNetwork->lblScan->text() == "Link Broken"; }, 30000));
 }

@@ -59,12 +59,12 @@ TEST_F(TeardownTest, FramesTheEthernetWorkerHandedOverAreDroppedWithTheWindow) {
 
 TEST_F(TeardownTest, ClosingTheWindowStopsTheUsbLinkBeforeItsDeviceAndEndsAStalledWrite) {
   const std::string device = hid->Plug();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->HasUsbProcessor(); }, 3000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->HasUsbProcessor(); }, 30000));
   hid->SetWriteStalled(device, true);
   fmMain->ConnectUsb();
   ASSERT_NE(fmMain->UsbProc, nullptr);
-  ASSERT_TRUE(testsupport::WaitFor([&] { return hid->WritesWaiting(device) == 1; }, 3000));
-  Watchdog watchdog(4000, [&] { hid->SetWriteStalled(device, false); });
+  ASSERT_TRUE(testsupport::WaitFor([&] { return hid->WritesWaiting(device) == 1; }, 30000));
+  Watchdog watchdog(30000, [&] { hid->SetWriteStalled(device, false); });
   DestroyMain();
   EXPECT_FALSE(watchdog.Stop()) << "the window waited for the stalled write";
   EXPECT_EQ(hid->WritesWaiting(device), 0);

@@ -52,7 +52,7 @@ class UploadRefreshTest : public MainWindowTest {
     QObject::connect(&guard, &QTimer::timeout, [] {
       if (fmProcess && fmProcess->isVisible()) fmProcess->SetModalResult(0);
     });
-    guard.start(15000);
+    guard.start(60000);
   }
   void TearDown() override {
     guard.stop();
@@ -98,8 +98,13 @@ TEST_F(UploadRefreshTest, SeededProcessorReachesPagesAndDialogsAndOnlyPollsFollo
   ASSERT_TRUE(server->StartPty()) << server->LastError();
   fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
   fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
-  testsupport::RunEventLoop(1200);
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 30000));
+  // Two polls, however late a starved thread runs their timer.
+  auto pollsAfterTheRead = [this] {
+    const auto lastBlock = std::find(codes.rbegin(), codes.rend(), 0x27).base();
+    return std::count(lastBlock, codes.end(), std::uint8_t{0x40});
+  };
+  EXPECT_TRUE(testsupport::WaitFor([&] { return pollsAfterTheRead() >= 2; }, 30000));
   fmMain->tmInLevelDet->SetEnabled(false);
   testsupport::RunEventLoop(100);
 

@@ -437,11 +437,11 @@ TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
     processor->SetFaults(slow);
   };
   testsupport::ShowCounter shown(fmProcess);
-  guard.start(40000);
+  guard.start(90000);
 
   fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
   fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 40000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 90000));
   fmMain->tmInLevelDet->SetEnabled(false);
   testsupport::RunEventLoop(4 * kDelay);
 
@@ -488,7 +488,7 @@ TEST_F(UploadTest, RefreshAfterTheUploadShowsTheProcessorsPreset) {
 
   fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
   fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 30000));
   fmMain->tmInLevelDet->SetEnabled(false);
 
   // Only the transfer's own requests and the polls went out.
@@ -525,7 +525,7 @@ TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
   Personalise(*processor);
   AttachSimulatedUsb();
   fmMain->StartUpload(false);
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 30000));
   fmMain->tmInLevelDet->SetEnabled(false);
 
   std::vector<Submitted> chain;
@@ -542,32 +542,43 @@ TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
 
 TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
   // From the start of the read: the eighth reply (the name of U06) is lost,
-  // or says 6 for the request of 5, or every reply comes later than the
-  // reply time-out. The request is written again on its time-out and the
-  // read completes, with no keep-alive while a reply is owed.
+  // or says 6 for the request of 5, or every reply up to the name of U08
+  // comes later than the reply time-out. The request is written again on its
+  // time-out and the read completes, with no keep-alive while a reply is
+  // owed. Late replies cost up to four writes each and leave one time-out to
+  // spare before the link gives up, so the time-out is long enough for a
+  // scheduler on a busy machine not to eat that spare, and the late stretch
+  // short enough to keep the row quick.
   struct Case {
     const char* name;
     bool net;
     SimFaults faults;
-    int timeout = 0;  // reply time-out for the read; 0: the editor's own
+    int timeout = 0;     // reply time-out for the read; 0: the editor's own
+    int lastFaulty = -1;  // the faults end with the reply to this name request; -1: never
   };
   SimFaults lost, misnumbered, slow;
   lost.DropReply = 8;
   misnumbered.MisnumberReply = 8;
-  slow.DelayMs = 90;
+  slow.DelayMs = 225;
   const Case cases[] = {{"serial, lost", false, lost},          {"serial, misnumbered", false, misnumbered},
                         {"Ethernet, lost", true, lost},         {"Ethernet, misnumbered", true, misnumbered},
-                        {"Ethernet, late", true, slow, 60}};
-  guard.start(60000);
+                        {"Ethernet, late", true, slow, 150, 7}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    guard.start(60000);
     fmMain->Disconnect();
     processor = std::make_shared<SimProcessor>();
     Personalise(*processor);
     server.reset();
     netServer.reset();
+    int ownTimeout = 0;
     fmMain->OnSubmit = [&](const Bytes& frame, bool) {
+      if (c.lastFaulty >= 0 && frame[5] == 0x29 && frame[6] == c.lastFaulty + 1) {
+        processor->SetFaults({});
+        fmMain->SetLinkTimeout(ownTimeout);
+      }
       if (frame[5] != 0x22) return;
+      ownTimeout = fmMain->OpenLink()->ReplyTimeout();
       if (c.timeout) fmMain->SetLinkTimeout(c.timeout);
       processor->SetFaults(c.faults);
     };
@@ -590,7 +601,7 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
       fmMain->ConnectCom();
     }
     const int refreshes = fmMain->UploadRefreshCount;
-    ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 30000));
+    ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 60000));
     fmMain->tmInLevelDet->SetEnabled(false);
     const std::vector<LCmd> requests = processor->Requests();
     ExpectNoKeepAliveDuringTheRead(requests);

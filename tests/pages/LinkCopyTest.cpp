@@ -403,7 +403,7 @@ TEST_F(LinkCopyOnlineTest, TheProcessorCopiesAndThePagesShowItAfterTheReRead) {
   ASSERT_TRUE(server->StartPty()) << server->LastError();
   fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
   fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 30000));
   testsupport::RunEventLoop(50);
   frames.clear();
   const int reads = fmMain->UploadRefreshCount;
@@ -416,7 +416,7 @@ TEST_F(LinkCopyOnlineTest, TheProcessorCopiesAndThePagesShowItAfterTheReRead) {
   EXPECT_EQ(fmMain->LinkState, 6);
   EXPECT_TRUE(fmMain->UnitControl->GetPresetImage() == before);
 
-  ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > reads; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > reads; }, 30000));
   EXPECT_TRUE(std::any_of(frames.begin() + 1, frames.end(), [](const Frame& f) { return f.bytes[5] == 0x22; }))
       << "the acknowledgement starts the re-read";
   EXPECT_EQ(fmMain->UnitControl->GetGain(2), 330);

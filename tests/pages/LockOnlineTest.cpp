@@ -25,7 +25,7 @@ class LockOnlineTest : public ConnectTest {
     });
     fmMain->SetComPortName(QString::fromStdString(server.SlavePath()));
     fmMain->ConnectCom();
-    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 10000));
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 1; }, 30000));
     ASSERT_TRUE(fmMain->IsOnline());
   }
   void TearDown() override {
@@ -69,7 +69,7 @@ TEST_F(LockOnlineTest, UnlockReadsTheStateAgainAndLockingGoesOffline) {
   });
   driver.start(10);
   fmMain->OnOperationLockSet();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 2; }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount == 2; }, 30000));
   driver.stop();
   EXPECT_EQ(stage, 2);
   EXPECT_EQ(messages, std::vector<std::string>{"Password Error!!"});

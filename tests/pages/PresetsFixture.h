@@ -91,14 +91,14 @@ class PresetsTest : public MainWindowTest {
     ASSERT_TRUE(server->StartPty()) << server->LastError();
     fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
     fmMain->ConnectCom();
-    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 10000));
+    ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 30000));
     testsupport::RunEventLoop(100);
     frames.clear();
     forced.clear();
     progress.clear();
   }
   // Waits until the frame has been submitted; its index, or -1.
-  int WaitForFrame(const std::string& hex, int ms = 8000) {
+  int WaitForFrame(const std::string& hex, int ms = 30000) {
     int at = -1;
     testsupport::WaitFor([&] {
       for (std::size_t i = 0; i < frames.size(); ++i)

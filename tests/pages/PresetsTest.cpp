@@ -62,7 +62,7 @@ TEST_F(PresetsTest, StoreAndRecallOnline) {
   EXPECT_FALSE(fmStoreName->IsStoreMode());
   EXPECT_FALSE(fmStoreName->edName->isEnabled());
   fmStoreName->btnOKClick(nullptr);
-  ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 8000));
+  ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 30000));
   const std::vector<std::uint8_t> codes = Codes();
   ASSERT_GE(codes.size(), 33u);
   EXPECT_EQ(frames[0], "10 02 00 01 02 20 00 10 03 22");
@@ -102,7 +102,7 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   chosen = QString::fromStdString(folder + "/a.UNT");
   fmMain->UploadClick(nullptr);
   const std::string path = folder + "/a.unt";
-  ASSERT_TRUE(testsupport::WaitFor([&] { return std::filesystem::exists(path); }, 10000));
+  ASSERT_TRUE(testsupport::WaitFor([&] { return std::filesystem::exists(path); }, 30000));
   ASSERT_GE(frames.size(), 66u);
   EXPECT_EQ(frames[0], "10 02 00 01 04 19 00 00 13 10 03 0E");
   EXPECT_EQ(frames[1], "10 02 00 01 02 24 03 10 03 25");
@@ -143,7 +143,7 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   EXPECT_FALSE(fmMain->isEnabled());
   EXPECT_TRUE(fmProcess->isVisible());
   EXPECT_EQ(fmProcess->ProgressBar->Max(), 62);
-  ASSERT_GE(WaitForFrame("10 02 00 01 01 04 10 03 05", 15000), 0);
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 04 10 03 05", 30000), 0);
   const std::vector<std::uint8_t> codes = Codes();
   ASSERT_EQ(codes.size(), 1u + 1 + 62 + 1);
   EXPECT_EQ(codes[0], 0x23);
@@ -157,7 +157,7 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   EXPECT_EQ(progress[64], 62);
   EXPECT_TRUE(fmMain->isEnabled());
   EXPECT_FALSE(fmProcess->isVisible());
-  EXPECT_TRUE(testsupport::WaitFor([] { return !fmMain->Online; }, 3000));
+  EXPECT_TRUE(testsupport::WaitFor([] { return !fmMain->Online; }, 30000));
   // A stored preset is stream bytes 0-1507.
   for (int slot : {2, 6}) {
     const SimProcessor::Stream now = processor->StoredStream(slot);
@@ -199,7 +199,7 @@ TEST_F(PresetsTest, PresetFileSaveAndOpenOnline) {
   EXPECT_EQ(frames[379], "10 02 00 01 01 0F 10 03 0E");
   for (std::size_t i = 0; i < 380; ++i) EXPECT_TRUE(forced[i]) << i;
   EXPECT_EQ(fmMain->TransferMode, 12);
-  ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13", 20000), 380);
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13", 30000), 380);
   EXPECT_EQ(fmMain->TransferMode, 0);
   // Each command's acknowledgement moved the bar one step, to its end.
   EXPECT_EQ(fmProcess->ProgressBar->Max(), 379);
@@ -381,7 +381,7 @@ TEST_F(PresetsTest, MenuCommands) {
   fmMain->MenuItem("FactoryDefault")->Click();
   ASSERT_GE(WaitForFrame("10 02 00 01 01 04 10 03 05"), 1);
   EXPECT_EQ(frames[0], "10 02 00 01 01 23 10 03 22");
-  EXPECT_TRUE(testsupport::WaitFor([] { return !fmMain->Online; }, 3000));
+  EXPECT_TRUE(testsupport::WaitFor([] { return !fmMain->Online; }, 30000));
 
   // Feedback buttons set the edited input's level.
   fmMain->EditChannel = 2;

@@ -20,7 +20,9 @@ namespace testsupport {
 // Processes events for the given time.
 void RunEventLoop(int milliseconds);
 // Processes events until the condition holds or the time runs out; returns it.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000);
+// The time is a guard against a hang, not a measure: a starved test thread
+// may take many seconds for what an idle one does at once.
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 30000);
 
 // A left click in the middle of the widget.
 void Click(QWidget* widget);
