@@ -26,7 +26,8 @@
 // one before its own resends start, so such a processor is not buried under
 // resends. Nor is it resent in the first place once its pace is known: the
 // reply time-out in force is a quarter above the latest answer's latency
-// (from the first write of its frame), when that is longer than the one set,
+// (from the first write of its frame: a resend just before the answer must
+// not make it look quick), when that is longer than the one set,
 // but at most kStretchLimit times the one set. Only answers set the latency,
 // so a processor that stops answering still ends in status 0 after
 // RetryLimit resends, at most kStretchLimit times later than without it; a

@@ -562,13 +562,15 @@ TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
 TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
   // From the start of the read: the eighth reply (the name of U06) is lost,
   // or says 6 for the request of 5, or every reply comes later than the
-  // reply time-out. The request is written again on its time-out and the
-  // read completes, with no keep-alive while a reply is owed.
+  // reply time-out. A lost or misnumbered reply's request is written again on
+  // its time-out (late replies have taught the link to wait longer by the
+  // eighth) and the read completes, with no keep-alive while a reply is owed.
   struct Case {
     const char* name;
     bool net;
     SimFaults faults;
     int timeout = 0;  // reply time-out for the read; 0: the editor's own
+    int leastWrites = 2;  // of the name request for 5
   };
   SimFaults lost, misnumbered, slow;
   lost.DropReply = 8;
@@ -576,7 +578,7 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
   slow.DelayMs = 90;
   const Case cases[] = {{"serial, lost", false, lost},          {"serial, misnumbered", false, misnumbered},
                         {"Ethernet, lost", true, lost},         {"Ethernet, misnumbered", true, misnumbered},
-                        {"Ethernet, late", true, slow, 60}};
+                        {"Ethernet, late", true, slow, 60, 1}};
   guard.start(60000);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -617,7 +619,7 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
     EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), "Board Room 3");
     int nameFive = 0;
     for (const LCmd& r : requests) nameFive += r.GetCode() == 0x29 && r.GetPayload() == Bytes{5};
-    EXPECT_GE(nameFive, 2) << "the request was written again";
+    EXPECT_GE(nameFive, c.leastWrites) << "the request was written again";
     EXPECT_LE(nameFive, 1 + 3);
   }
   fmMain->OnSubmit = nullptr;
