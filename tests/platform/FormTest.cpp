@@ -1,7 +1,10 @@
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "platform/Application.h"
 #include "platform/Form.h"
@@ -89,21 +92,43 @@ TEST(Form, ModalResultEndsShowModal) {
   EXPECT_EQ(form.shows, 1);
 }
 
+// Times are read from a clock started before the timer, so a loaded machine
+// only makes them later: the checks are lower bounds, or upper bounds with a
+// margin of half a period and more.
 TEST(Timer, EnablingRunningTimerDoesNotRestartButNewIntervalDoes) {
-  Timer timer(nullptr, 100);
-  int ticks = 0;
-  timer.OnTimer = [&](QObject*) { ++ticks; };
+  QElapsedTimer clock;
+  clock.start();
+  Timer timer(nullptr, 1000);
+  std::vector<qint64> ticks;
+  timer.OnTimer = [&](QObject*) { ticks.push_back(clock.elapsed()); };
   timer.SetEnabled(true);
-  testsupport::RunEventLoop(60);
-  timer.SetEnabled(true);  // no restart: still fires at about 100 ms
-  testsupport::RunEventLoop(70);
-  EXPECT_EQ(ticks, 1);
-  timer.SetInterval(200);  // restarts
-  testsupport::RunEventLoop(120);
-  EXPECT_EQ(ticks, 1);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return clock.elapsed() >= 500; }, 5000));
+  const qint64 reenabled = clock.elapsed();
+  timer.SetEnabled(true);  // no restart: the tick stays due at 1000 ms
+  ASSERT_TRUE(testsupport::WaitFor([&] { return !ticks.empty(); }, 60000));
+  EXPECT_GE(ticks[0], 1000);
+  EXPECT_LT(ticks[0], reenabled + 1000);
+
+  ASSERT_TRUE(testsupport::WaitFor([&] { return clock.elapsed() >= ticks[0] + 300; }, 5000));
+  const qint64 changed = clock.elapsed();
+  timer.SetInterval(1200);  // restarts: the tick the old period had due is gone
+  ASSERT_TRUE(testsupport::WaitFor([&] { return ticks.size() >= 2; }, 60000));
+  EXPECT_GE(ticks[1], changed + 1200);
+
   timer.SetEnabled(false);
-  testsupport::RunEventLoop(150);
-  EXPECT_EQ(ticks, 1);
+  testsupport::RunEventLoop(1500);
+  EXPECT_EQ(ticks.size(), 2u);
+}
+
+TEST(Timer, NeverFiresBeforeItsPeriod) {
+  QElapsedTimer clock;
+  clock.start();
+  Timer timer(nullptr, 110);
+  std::vector<qint64> ticks;
+  timer.OnTimer = [&](QObject*) { ticks.push_back(clock.elapsed()); };
+  timer.SetEnabled(true);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return ticks.size() >= 20; }, 60000));
+  for (std::size_t k = 0; k < ticks.size(); ++k) EXPECT_GE(ticks[k], 110 * qint64(k + 1)) << "tick " << k;
 }
 
 TEST(MenuItem, HandlerSeesOldCheckState) {
