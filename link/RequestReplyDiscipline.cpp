@@ -12,6 +12,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 RequestReplyDiscipline::RequestReplyDiscipline(LinkOwner owner, LinkProfile profile, std::uint8_t pollDeviceId)
@@ -171,6 +172,7 @@ void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token
     awaitingReply_ = false;
     answered = inFlight_;
     lagTimeouts_ = writes_ - 1;
+    latency_ = Clock::now() - firstWrite_;
   }
   if (owner_.OnFrame) {
     auto handler = owner_.OnFrame;
@@ -225,13 +227,19 @@ void RequestReplyDiscipline::OnReplyTimeout() {
   Post(kLinkNoReply, deviceId);
 }
 
+std::chrono::milliseconds RequestReplyDiscipline::ReplyWait() const {
+  const auto set = std::chrono::milliseconds(replyTimeout_.load());
+  const auto learnt = std::chrono::ceil<std::chrono::milliseconds>(latency_ + latency_ / 4);
+  return std::clamp(learnt, set, set * kStretchLimit);
+}
+
 void RequestReplyDiscipline::Run(std::stop_token stop) {
   const int readFd = transport_->ReadFd();
   int endStatus = -1;
   while (!stop.stop_requested()) {
     int timeoutMs = -1;
     if (awaitingReply_) {
-      const auto due = lastWrite_ + std::chrono::milliseconds(replyTimeout_.load());
+      const auto due = lastWrite_ + ReplyWait();
       const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now()).count();
       timeoutMs = left > 0 ? static_cast<int>(left) : 0;
     }
@@ -287,8 +295,8 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
       }
       WriteSendBuf();
       awaitingReply_ = true;
-      lastWrite_ = Clock::now();
-    } else if (awaitingReply_ && Clock::now() >= lastWrite_ + std::chrono::milliseconds(replyTimeout_.load())) {
+      lastWrite_ = firstWrite_ = Clock::now();
+    } else if (awaitingReply_ && Clock::now() >= lastWrite_ + ReplyWait()) {
       OnReplyTimeout();
     }
   }

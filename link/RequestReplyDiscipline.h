@@ -24,7 +24,14 @@
 // which a processor slower than the time-out sends before it gets to the next
 // frame: that frame waits one uncounted time-out per resend of the previous
 // one before its own resends start, so such a processor is not buried under
-// resends. Once a frame is answered no time-out writes it
+// resends. Nor is it resent in the first place once its pace is known: the
+// reply time-out in force is a quarter above the latest answer's latency
+// (from the first write of its frame: a resend just before the answer must
+// not make it look quick), when that is longer than the one set,
+// but at most kStretchLimit times the one set. Only answers set the latency,
+// so a processor that stops answering still ends in status 0 after
+// RetryLimit resends, at most kStretchLimit times later than without it; a
+// new link starts without it. Once a frame is answered no time-out writes it
 // again: a store or a factory reset never runs twice. A keep-alive 0x12 goes
 // out PollInterval after the latest submission while nothing is in flight or
 // waiting, so never while an answer is owed.
@@ -79,6 +86,10 @@ struct LinkProfile {
 class RequestReplyDiscipline {
  public:
   static constexpr std::uint8_t kKeepAliveCode = 0x12;
+  // How far a slow processor's latency may stretch the reply time-out set. At
+  // the serial read's 1000 ms, answers within 3.2 s need no resend, and a
+  // processor gone silent breaks the link at most four times as late.
+  static constexpr int kStretchLimit = 4;
 
   RequestReplyDiscipline(LinkOwner owner, LinkProfile profile, std::uint8_t pollDeviceId);
   virtual ~RequestReplyDiscipline();
@@ -148,6 +159,9 @@ class RequestReplyDiscipline {
   // the next waiting frame.
   void OnFrameComplete(const Bytes& frame, std::stop_token stop);
   void OnReplyTimeout();
+  // The reply time-out in force: the one set, or longer for a processor
+  // whose answers have been seen to take longer.
+  std::chrono::milliseconds ReplyWait() const;
   void WriteSendBuf();
   void Wake(int fd);
   void Post(int status, int value);
@@ -181,6 +195,8 @@ class RequestReplyDiscipline {
   int lagTimeouts_ = 0;         // uncounted time-outs left: resends of the previous frame
   bool frameAbandoned_ = false;  // given up after the retries: never written again
   Clock::time_point lastWrite_{};
+  Clock::time_point firstWrite_{};  // of the frame in flight
+  Clock::duration latency_{};       // first write to answer, of the frame answered last
   int retryCount_ = 0;
   int failTimeouts_ = 0;
 

@@ -10,7 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <stop_token>
+#include <thread>
 
 namespace {
 
@@ -57,6 +62,63 @@ class DisciplineTest : public ::testing::Test {
   std::shared_ptr<Recorder> recorder = std::make_shared<Recorder>();
   std::unique_ptr<FakeLink> link;
   std::shared_ptr<FakeTransport::Shared> fake;
+};
+
+// A processor slower than the reply time-out, as on a serial line: it
+// answers every frame written to it, resent copies included, in the order
+// they came, each Delay after it got to it. Once silenced it answers nothing.
+class SlowProcessor {
+ public:
+  SlowProcessor(std::shared_ptr<FakeTransport::Shared> fake, std::chrono::milliseconds delay)
+      : state_(std::make_shared<State>()) {
+    state_->fake = fake;
+    {
+      std::lock_guard guard(fake->lock);
+      fake->responder = [state = state_](const Bytes& written) {
+        std::lock_guard lock(state->lock);
+        state->arrived.push_back({Clock::now(), written});
+        state->wake.notify_all();
+        return Bytes{};
+      };
+    }
+    thread_ = std::jthread([state = state_, delay](std::stop_token stop) { Serve(*state, delay, stop); });
+  }
+  void Silence() { state_->silent = true; }
+  // When each frame was written, in order.
+  std::vector<std::chrono::steady_clock::time_point> WriteTimes() {
+    std::lock_guard lock(state_->lock);
+    std::vector<Clock::time_point> times;
+    for (const auto& [at, frame] : state_->arrived) times.push_back(at);
+    return times;
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  struct State {
+    std::shared_ptr<FakeTransport::Shared> fake;
+    std::mutex lock;
+    std::condition_variable_any wake;
+    std::vector<std::pair<Clock::time_point, Bytes>> arrived;
+    std::atomic<bool> silent{false};
+  };
+
+  static void Serve(State& state, std::chrono::milliseconds delay, std::stop_token stop) {
+    Clock::time_point free{};  // when it is done with the frame before
+    for (std::size_t next = 0;; ++next) {
+      std::unique_lock lock(state.lock);
+      if (!state.wake.wait(lock, stop, [&] { return state.arrived.size() > next; })) return;
+      const auto [at, frame] = state.arrived[next];
+      free = std::max(free, at) + delay;
+      if (state.wake.wait_until(lock, stop, free, [] { return false; }) || stop.stop_requested()) return;
+      lock.unlock();
+      if (state.silent) continue;
+      const bool name = frame.size() > 6 && frame[5] == 0x29;
+      FakeTransport::Inject(*state.fake, name ? NameReply(frame[6]) : Ack());
+    }
+  }
+
+  std::shared_ptr<State> state_;
+  std::jthread thread_;
 };
 
 struct Submission {
@@ -204,6 +266,89 @@ TEST_F(DisciplineTest, OnlyWrongAnswersEndInStatusZeroWithoutKeepAlives) {
   EXPECT_EQ(Writes(), std::vector<Bytes>(4, NameRequest(5)));
   EXPECT_TRUE(link->IsBusy());
   for (const Bytes& answered : recorder->answered) EXPECT_TRUE(answered.empty());
+}
+
+TEST_F(DisciplineTest, AProcessorSlowerThanTheReplyTimeOutIsReadWithOneWritePerRequest) {
+  // Name requests 1 to 12, each submitted from the answer to the one before,
+  // as the connect-time read does. Only the first is resent: the answers
+  // teach the link the processor's pace. Without that, every request would
+  // be resent and answered twice, and at 2.5 time-outs the copies would pile
+  // up until the retry limit broke the link. No keep-alive goes out between.
+  struct Case {
+    const char* name;
+    int delay;  // ms, against a reply time-out of 60
+  };
+  const Case cases[] = {{"1.5 time-outs late", 90}, {"2.5 time-outs late", 150}};
+  constexpr std::uint8_t kRequests = 12;
+  for (const Case& c : cases) {
+    recorder = std::make_shared<Recorder>();
+    Open();
+    SlowProcessor processor(fake, std::chrono::milliseconds(c.delay));
+    link->SetReplyTimeout(60);
+    link->SetRetryLimit(3);
+    link->SetPollInterval(40);  // a keep-alive would come between every two requests
+    int answered = 0;
+    recorder->onFrame = [&](const Bytes&) {
+      if (recorder->answered.back().empty()) return;
+      if (++answered < kRequests) link->QueueFrame(NameRequest(static_cast<std::uint8_t>(answered + 1)), true);
+    };
+    link->QueueFrame(NameRequest(1), true);
+    ASSERT_TRUE(WaitUntil([&] { return answered == kRequests || !recorder->statuses.empty(); }, 60000)) << c.name;
+    EXPECT_TRUE(recorder->statuses.empty()) << c.name << ": the link broke";
+    ASSERT_EQ(answered, kRequests) << c.name;
+    const std::vector<Bytes> writes = Writes();
+    const auto last = std::find(writes.begin(), writes.end(), NameRequest(kRequests));
+    const auto firsts = std::count(writes.begin(), last, NameRequest(1));
+    EXPECT_LE(firsts, 4) << c.name;
+    EXPECT_EQ(std::count_if(writes.begin(), last, [](const Bytes& w) { return w[5] == 0x12; }), 0)
+        << c.name << ": a keep-alive while an answer was owed";
+    // A busy machine may hold an answer past the stretched time-out now and
+    // then; each such costs one resend.
+    EXPECT_LE(last - writes.begin() + 1 - firsts, kRequests - 1 + 2) << c.name << ": resends of answered requests";
+    link->Close();
+  }
+}
+
+TEST_F(DisciplineTest, AnAnswersLatencyStretchesTheTimeOutAtMostFourTimes) {
+  // The first name request, under a long time-out, teaches a latency of six
+  // short time-outs; the second then waits four, not the 7.5 the latency
+  // asks for, before it is resent.
+  Open();
+  SlowProcessor processor(fake, std::chrono::milliseconds(360));
+  link->SetRetryLimit(3);
+  link->SetReplyTimeout(1000);
+  link->QueueFrame(NameRequest(1), true);
+  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
+  link->SetReplyTimeout(60);
+  link->QueueFrame(NameRequest(2), true);
+  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 2; }));
+  EXPECT_EQ(recorder->answered[1], NameRequest(2));
+  EXPECT_EQ(Writes(), (std::vector<Bytes>{NameRequest(1), NameRequest(2), NameRequest(2)}));
+  EXPECT_TRUE(recorder->statuses.empty());
+}
+
+TEST_F(DisciplineTest, ASlowProcessorThatFallsSilentStillBreaksTheLink) {
+  // Answers 2.5 time-outs late teach the link to wait longer; once the
+  // processor stops answering, the next request still goes out RetryLimit
+  // times more and ends in status 0, each resend a stretched time-out after
+  // the one before. Time-outs without an answer stretch nothing.
+  constexpr auto kDelay = std::chrono::milliseconds(150);
+  Open();
+  SlowProcessor processor(fake, kDelay);
+  link->SetReplyTimeout(60);
+  link->SetRetryLimit(3);
+  link->QueueFrame(NameRequest(1), true);
+  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
+  processor.Silence();  // the copies of the first request go unanswered too
+  link->QueueFrame(NameRequest(2), true);
+  ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 30000));
+  const std::vector<Bytes> writes = Writes();
+  const auto first = std::find(writes.begin(), writes.end(), NameRequest(2));
+  ASSERT_EQ(writes.end() - first, 4) << "once and three resends";
+  EXPECT_EQ(std::count(first, writes.end(), NameRequest(2)), 4);
+  const auto times = processor.WriteTimes();
+  for (std::size_t i = first - writes.begin() + 1; i < times.size(); ++i)
+    EXPECT_GE(times[i] - times[i - 1], kDelay + kDelay / 4) << "resend " << i;
 }
 
 TEST_F(DisciplineTest, FramesSubmittedFromTheReplyHandlerQueueBehind) {

@@ -418,55 +418,74 @@ TEST_F(UploadTest, SerialConnectReadsTheProcessorAndStartsThePolls) {
 }
 
 TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
-  // Every reply comes half a time-out late, so every request is resent and
-  // answered twice. Only the answer to the outstanding request moves the
-  // chain: the upload runs once, each request within the retry rule, and the
-  // progress window opens once. (In the field: 1000 ms time-out, 1500 ms
-  // delay; scaled down here.)
-  constexpr int kTimeout = 60, kDelay = 90;
-  server = std::make_unique<SimSerialServer>(processor);
-  Personalise(*processor);
-  ASSERT_TRUE(server->StartPty()) << server->LastError();
-  auto record = fmMain->OnSubmit;
-  fmMain->OnSubmit = [this, record](const Bytes& frame, bool force) {
-    record(frame, force);
-    if (frame[5] != 0x22) return;
-    fmMain->SetLinkTimeout(kTimeout);  // the identity check has just set its own
-    SimFaults slow;
-    slow.DelayMs = kDelay;
-    processor->SetFaults(slow);
+  // Every reply comes late, so the chain's first request is resent and
+  // answered more than once, until the link has the processor's pace. Only
+  // the answer to the outstanding request moves the chain: the upload runs
+  // once, each request within the retry rule and hardly any resent, no
+  // keep-alive comes between, and the progress window opens once. (In the
+  // field: 1000 ms time-out, 1500 and 2500 ms delay; scaled down here.) The
+  // second row reconnects to a fresh processor.
+  struct Row {
+    int delay;
+    int writesOf22;  // once and a resend per time-out before its answer
   };
-  testsupport::ShowCounter shown(fmProcess);
-  guard.start(90000);
+  constexpr int kTimeout = 60;
+  const Row rows[] = {{90, 2}, {150, 3}};
+  const auto record = fmMain->OnSubmit;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.delay);
+    processor = std::make_shared<SimProcessor>();
+    server = std::make_unique<SimSerialServer>(processor);
+    Personalise(*processor);
+    ASSERT_TRUE(server->StartPty()) << server->LastError();
+    fmMain->OnSubmit = [this, record, delay = row.delay](const Bytes& frame, bool force) {
+      record(frame, force);
+      if (frame[5] != 0x22) return;
+      fmMain->SetLinkTimeout(kTimeout);  // the identity check has just set its own
+      SimFaults slow;
+      slow.DelayMs = delay;
+      processor->SetFaults(slow);
+    };
+    testsupport::ShowCounter shown(fmProcess);
+    const int refreshes = fmMain->UploadRefreshCount;
+    guard.start(90000);
 
-  fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
-  fmMain->ConnectCom();
-  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 90000));
-  fmMain->tmInLevelDet->SetEnabled(false);
-  testsupport::RunEventLoop(4 * kDelay);
+    fmMain->SetComPortName(QString::fromStdString(server->SlavePath()));
+    fmMain->ConnectCom();
+    ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 90000));
+    fmMain->tmInLevelDet->SetEnabled(false);
+    testsupport::RunEventLoop(4 * row.delay);
 
-  std::map<Bytes, int> times;
-  for (const LCmd& c : processor->Requests()) {
-    Bytes key{c.GetCode()};
-    key.insert(key.end(), c.GetPayload().begin(), c.GetPayload().end());
-    ++times[key];
+    std::map<Bytes, int> times;
+    for (const LCmd& c : processor->Requests()) {
+      Bytes key{c.GetCode()};
+      key.insert(key.end(), c.GetPayload().begin(), c.GetPayload().end());
+      ++times[key];
+    }
+    // Meter polls and keep-alives are fresh submissions each time.
+    int requests = 0, resent = 0;
+    for (const auto& [request, count] : times) {
+      if (request[0] == 0x40 || request[0] == 0x12) continue;
+      EXPECT_LE(count, 1 + 3) << testsupport::Hex(request);
+      ++requests;
+      resent += count > 1;
+    }
+    // A busy machine may hold an answer past the stretched time-out now and
+    // then; a link that never learnt the pace resends every request.
+    EXPECT_LT(resent * 4, requests) << resent << " of " << requests << " requests resent";
+    EXPECT_EQ(times[Bytes{0x22}], row.writesOf22) << "never a second chain";
+    ExpectNoKeepAliveDuringTheRead(processor->Requests());
+    const auto sent = Taken();
+    std::vector<Submitted> chain;
+    for (const Submitted& s : sent)
+      if (s.code != 0x40 && s.code != 0x10 && s.code != 0x13) chain.push_back(s);
+    EXPECT_EQ(Codes(chain), ExpectedChain(false));
+    ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
+    EXPECT_EQ(fmMain->UploadRefreshCount, refreshes + 1);
+    EXPECT_EQ(shown.Count(), 1);
+    EXPECT_FALSE(fmProcess->isVisible());
+    fmMain->Disconnect();  // before its server goes
   }
-  // Meter polls and keep-alives are fresh submissions each time.
-  for (const auto& [request, count] : times) {
-    if (request[0] == 0x40 || request[0] == 0x12) continue;
-    EXPECT_LE(count, 1 + 3) << testsupport::Hex(request);
-  }
-  EXPECT_EQ(times[Bytes{0x22}], 2) << "written and resent once, never a second chain";
-  ExpectNoKeepAliveDuringTheRead(processor->Requests());
-  const auto sent = Taken();
-  std::vector<Submitted> chain;
-  for (const Submitted& s : sent)
-    if (s.code != 0x40 && s.code != 0x10 && s.code != 0x13) chain.push_back(s);
-  EXPECT_EQ(Codes(chain), ExpectedChain(false));
-  ExpectImageEqualsProcessor(*fmMain->UnitControl, *processor);
-  EXPECT_EQ(fmMain->UploadRefreshCount, 1);
-  EXPECT_EQ(shown.Count(), 1);
-  EXPECT_FALSE(fmProcess->isVisible());
 }
 
 // The refresh pass at the end of the upload, online: it submits nothing and
@@ -543,18 +562,19 @@ TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
 TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
   // From the start of the read: the eighth reply (the name of U06) is lost,
   // or says 6 for the request of 5, or every reply up to the name of U08
-  // comes later than the reply time-out. The request is written again on its
-  // time-out and the read completes, with no keep-alive while a reply is
-  // owed. Late replies cost up to four writes each and leave one time-out to
-  // spare before the link gives up, so the time-out is long enough for a
-  // scheduler on a busy machine not to eat that spare, and the late stretch
-  // short enough to keep the row quick.
+  // comes later than the reply time-out. A lost or misnumbered reply's
+  // request is written again on its time-out (late replies have taught the
+  // link to wait longer by the eighth) and the read completes, with no
+  // keep-alive while a reply is owed. The late replies' time-out is long
+  // enough for a scheduler on a busy machine not to eat the spare one, and
+  // the late stretch short enough to keep the row quick.
   struct Case {
     const char* name;
     bool net;
     SimFaults faults;
     int timeout = 0;     // reply time-out for the read; 0: the editor's own
     int lastFaulty = -1;  // the faults end with the reply to this name request; -1: never
+    int leastWrites = 2;   // of the name request for 5
   };
   SimFaults lost, misnumbered, slow;
   lost.DropReply = 8;
@@ -562,7 +582,7 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
   slow.DelayMs = 225;
   const Case cases[] = {{"serial, lost", false, lost},          {"serial, misnumbered", false, misnumbered},
                         {"Ethernet, lost", true, lost},         {"Ethernet, misnumbered", true, misnumbered},
-                        {"Ethernet, late", true, slow, 150, 7}};
+                        {"Ethernet, late", true, slow, 150, 7, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     guard.start(60000);
@@ -609,7 +629,7 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
     EXPECT_EQ(fmMain->UnitControl->GetPresetNameText(), "Board Room 3");
     int nameFive = 0;
     for (const LCmd& r : requests) nameFive += r.GetCode() == 0x29 && r.GetPayload() == Bytes{5};
-    EXPECT_GE(nameFive, 2) << "the request was written again";
+    EXPECT_GE(nameFive, c.leastWrites) << "the request was written again";
     EXPECT_LE(nameFive, 1 + 3);
   }
   fmMain->OnSubmit = nullptr;

@@ -156,6 +156,16 @@ TEST(SimProcessorTest, FaultsAndByteStream) {
   sim.SetFaults(faults);
   EXPECT_FALSE(sim.Answer(connect));
   EXPECT_EQ(sim.Requests().size(), 4u) << "silence still hears";
+
+  // A delay from the read's first request on: the connect goes at full speed.
+  faults = SimFaults();
+  faults.DelayMs = 2500;
+  faults.DelayFrom = 0x22;
+  sim.SetFaults(faults);
+  Ask(sim, CM_MCS_CMD(1, 0x10));
+  EXPECT_EQ(sim.Faults().DelayMs, 0);
+  Ask(sim, CM_MCS_CMD(1, 0x22));
+  EXPECT_EQ(sim.Faults().DelayMs, 2500);
 }
 
 TEST(SimReplyShaperTest, PiecesRunTogetherGarbageAndDelay) {

@@ -156,6 +156,7 @@ std::optional<Bytes> SimProcessor::Answer(std::span<const std::uint8_t> request)
   std::lock_guard guard(lock_);
   const std::uint8_t id = request[3];  // requests carry the ID in byte 3
   log_.emplace_back(id, cmd->GetCode(), cmd->GetPayload());
+  if (faults_.DelayFrom == cmd->GetCode()) faults_.DelayFrom = -1;
   // After a restart the link is down until the editor connects again.
   if (restarted_ && cmd->GetCode() != 0x10) return std::nullopt;
   restarted_ = false;
@@ -349,7 +350,9 @@ void SimProcessor::SetFaults(const SimFaults& faults) {
 
 SimFaults SimProcessor::Faults() const {
   std::lock_guard guard(lock_);
-  return faults_;
+  SimFaults faults = faults_;
+  if (faults.DelayFrom >= 0) faults.DelayMs = 0;  // not yet
+  return faults;
 }
 
 std::uint8_t SimProcessor::DeviceId() const {

@@ -65,6 +65,7 @@ struct SimFaults {
   int PieceGapMs = 2;         // pause between two pieces
   int RunTogether = 1;        // hold replies until this many go out in one write
   int DelayMs = 0;            // pause before each reply write
+  int DelayFrom = -1;         // 0-255: no pause before the first request with this code came
   int GarbageBytes = 0;       // bytes that start no frame, ahead of each write
   bool AnswerUdpCopies = false;  // network: the UDP copy of a command is answered on TCP too
   int DropReply = 0;          // n > 0: the nth reply from the setting of the faults is lost

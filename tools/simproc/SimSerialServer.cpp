@@ -10,6 +10,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <optional>
+#include <vector>
+
 namespace {
 
 bool MakeRaw(int fd) {
@@ -127,8 +130,12 @@ void SimSerialServer::Run(std::stop_token stop) {
     }
     const ssize_t n = ::read(lineFd_, buffer, sizeof buffer);
     if (n <= 0) continue;
-    const SimFaults faults = processor_->Faults();
-    for (const SimChunk& chunk : shaper_.Shape(processor_->Receive({buffer, static_cast<std::size_t>(n)}), faults)) {
+    std::vector<Bytes> replies;
+    for (const Bytes& frame : assembler_.Push({buffer, static_cast<std::size_t>(n)})) {
+      if (log_) log_(frame);
+      if (std::optional<Bytes> reply = processor_->Answer(frame)) replies.push_back(std::move(*reply));
+    }
+    for (const SimChunk& chunk : shaper_.Shape(std::move(replies), processor_->Faults())) {
       if (chunk.DelayMs > 0) {
         pollfd pfd{stopFd_, POLLIN, 0};
         if (::poll(&pfd, 1, chunk.DelayMs) != 0) return;

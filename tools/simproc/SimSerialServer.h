@@ -4,10 +4,12 @@
 // replies.
 #pragma once
 
+#include "link/FrameAssembler.h"
 #include "simproc/SimProcessor.h"
 #include "simproc/SimReplyShaper.h"
 #include "platform/SerialPort.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -36,12 +38,18 @@ class SimSerialServer {
   // Writes bytes as one write, outside the request/reply flow.
   bool Inject(std::span<const std::uint8_t> bytes);
 
+  // Called on the server's thread with every request frame read; set it
+  // before starting.
+  void SetRequestLog(std::function<void(const Bytes& frame)> log) { log_ = std::move(log); }
+
  private:
   bool StartThread();
   void Run(std::stop_token stop);
   bool WriteAll(std::span<const std::uint8_t> bytes);
 
   std::shared_ptr<SimProcessor> processor_;
+  FrameAssembler assembler_;
+  std::function<void(const Bytes&)> log_;
   SimReplyShaper shaper_;
   platform::SerialPort serial_;
   int lineFd_ = -1;     // the fd served: pty master or the serial port

@@ -4,11 +4,13 @@
 //   dspsim --pty [options]          prints the slave path to open, then serves
 //   dspsim --serial PATH [options]  serves a serial port
 //   dspsim --net ADDRESS [options]  answers discovery and serves TCP 9761 and
-//                                   UDP 39030/30303 on ADDRESS (0.0.0.0: all);
-//                                   --log FILE writes each TCP request's code
-//                                   there, one hex byte a line
+//                                   UDP 39030/30303 on ADDRESS (0.0.0.0: all)
+// --log FILE writes the code of each request read from the line or from TCP
+// there, one hex byte a line.
 // Options: --id N (device ID, default 1), --silent, --reply-id N, --split N,
-// --gap MS, --together N, --delay MS, --garbage N, --udp-answers (network: the
+// --gap MS, --together N, --delay MS, --delay-from HEX (replies are delayed
+// only from the first request with this code on, e.g. 22: the connect-time
+// read after a connect at full speed), --garbage N, --udp-answers (network: the
 // UDP copy of a command is answered on TCP too), --drop-reply N (the Nth reply
 // is lost), --misnumber N (the Nth reply carries its first payload byte plus
 // one, as a name reply for 5 that says 6), --preset N (the current
@@ -29,6 +31,7 @@
 #include <csignal>
 #include <pthread.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -38,8 +41,8 @@ namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: dspsim (--pty | --serial PATH | --net ADDRESS) [--id N] [--silent] [--reply-id N] [--split N]\n"
-               "              [--gap MS] [--together N] [--delay MS] [--garbage N] [--udp-answers] [--drop-reply N]\n"
-               "              [--misnumber N] [--preset N]\n"
+               "              [--gap MS] [--together N] [--delay MS] [--delay-from HEX] [--garbage N] [--udp-answers]\n"
+               "              [--drop-reply N] [--misnumber N] [--preset N] [--log FILE]\n"
                "              [--stream FILE] [--password TEXT] [--groups HEX]\n");
   return 2;
 }
@@ -98,6 +101,11 @@ int main(int argc, char** argv) {
       ok = number(faults.RunTogether, 1, 16);
     } else if (arg == "--delay") {
       ok = number(faults.DelayMs, 0, 60000);
+    } else if (arg == "--delay-from" && i + 1 < argc) {
+      char* end = nullptr;
+      const long code = std::strtol(argv[++i], &end, 16);
+      ok = *argv[i] && !*end && code >= 0 && code <= 255;
+      faults.DelayFrom = static_cast<int>(code);
     } else if (arg == "--garbage") {
       ok = number(faults.GarbageBytes, 0, 1000);
     } else if (arg == "--drop-reply") {
@@ -142,14 +150,14 @@ int main(int argc, char** argv) {
     }
     processor->SetCurrentStream(stream);
   }
+  std::FILE* log = logPath.empty() ? nullptr : std::fopen(logPath.c_str(), "w");
+  auto logRequest = [log](const Bytes& frame) {
+    if (frame.size() > 5) std::fprintf(log, "%02X\n", frame[5]);
+    std::fflush(log);
+  };
   if (!netAddress.empty()) {
     SimNetServer net(processor);
-    std::FILE* log = logPath.empty() ? nullptr : std::fopen(logPath.c_str(), "w");
-    if (log)
-      net.SetRequestLog([log](const Bytes& frame) {
-        if (frame.size() > 5) std::fprintf(log, "%02X\n", frame[5]);
-        std::fflush(log);
-      });
+    if (log) net.SetRequestLog(logRequest);
     SimNetConfig config;
     config.Address = netAddress;
     if (!net.Start(config)) {
@@ -166,6 +174,7 @@ int main(int argc, char** argv) {
   }
 
   SimSerialServer server(processor);
+  if (log) server.SetRequestLog(logRequest);
   if (!(pty ? server.StartPty() : server.StartSerial(serialPath))) {
     std::fprintf(stderr, "dspsim: %s\n", server.LastError().c_str());
     return 1;
@@ -176,5 +185,6 @@ int main(int argc, char** argv) {
   int received = 0;
   sigwait(&signals, &received);
   server.Stop();
+  if (log) std::fclose(log);
   return 0;
 }
