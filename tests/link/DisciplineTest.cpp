@@ -95,7 +95,7 @@ class SlowProcessor {
  private:
   using Clock = std::chrono::steady_clock;
   struct State {
-    std::shared_ptr<FakeTransport::Shared> fake;
+    std::weak_ptr<FakeTransport::Shared> fake;  // its responder holds this state
     std::mutex lock;
     std::condition_variable_any wake;
     std::vector<std::pair<Clock::time_point, Bytes>> arrived;
@@ -113,7 +113,7 @@ class SlowProcessor {
       lock.unlock();
       if (state.silent) continue;
       const bool name = frame.size() > 6 && frame[5] == 0x29;
-      FakeTransport::Inject(*state.fake, name ? NameReply(frame[6]) : Ack());
+      if (const auto fake = state.fake.lock()) FakeTransport::Inject(*fake, name ? NameReply(frame[6]) : Ack());
     }
   }
 
