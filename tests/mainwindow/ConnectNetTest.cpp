@@ -50,13 +50,7 @@ class NetConnectTest : public ConnectTest {
     fmMain->Endpoints = platform::NetworkEndpoints::Loopback(relay.localPort(), relay.localPort(), tcpPort, udpPort);
     for (const std::string& address : addresses) {
       auto sim = std::make_unique<SimNetServer>();
-      SimNetConfig config;
-      config.Address = address;
-      config.TcpPort = tcpPort;
-      config.UdpPort = udpPort;
-      config.BroadcastPort = 0;
-      config.MulticastGroup.clear();
-      ASSERT_TRUE(sim->Start(config)) << sim->LastError();
+      ASSERT_TRUE(sim->Start(SimNetConfig::Loopback(address, tcpPort, udpPort))) << sim->LastError();
       sims[address] = std::move(sim);
     }
   }

@@ -606,12 +606,7 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
     };
     if (c.net) {
       netServer = std::make_unique<SimNetServer>(processor);
-      SimNetConfig config;
-      config.Address = "127.0.0.2";
-      config.TcpPort = fmMain->Endpoints.tcpPort;
-      config.UdpPort = fmMain->Endpoints.udpCommandPort;
-      config.BroadcastPort = 0;
-      config.MulticastGroup.clear();
+      const auto config = SimNetConfig::Loopback("127.0.0.2", fmMain->Endpoints.tcpPort, fmMain->Endpoints.udpCommandPort);
       ASSERT_TRUE(netServer->Start(config)) << netServer->LastError();
       fmMain->DeviceIp = {127, 0, 0, 2};
       fmMain->PointAtDeviceIp();

@@ -200,13 +200,8 @@ TEST_F(LinkDropTest, TheRestartAfterAUnitDownloadReachesTheProcessorOverEthernet
   // has handed the restart the link wrote to the socket. The restart still
   // goes out before the connection closes.
   SimNetServer net(processor);
-  SimNetConfig config;
-  config.Address = "127.0.0.2";
-  config.TcpPort = fmMain->Endpoints.tcpPort;
-  config.UdpPort = fmMain->Endpoints.udpCommandPort;
-  config.BroadcastPort = 0;
-  config.MulticastGroup.clear();
-  ASSERT_TRUE(net.Start(config)) << net.LastError();
+  ASSERT_TRUE(net.Start(SimNetConfig::Loopback("127.0.0.2", fmMain->Endpoints.tcpPort, fmMain->Endpoints.udpCommandPort)))
+      << net.LastError();
   fmMain->DeviceIp = {127, 0, 0, 2};
   fmMain->PointAtDeviceIp();
   auto record = fmMain->OnSubmit;

@@ -18,6 +18,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 struct SimNetConfig {
@@ -28,6 +29,18 @@ struct SimNetConfig {
   std::uint16_t UdpPort = 39030;               // discovery (multicast) and the UDP copies
   std::uint16_t BroadcastPort = 30303;         // discovery (subnet broadcast); 0: none
   std::string MulticastGroup = "239.254.50.123";  // joined when not empty
+
+  // A processor at a loopback address, as tests run it: commands and UDP
+  // copies on the ports given, no broadcast or multicast discovery.
+  static SimNetConfig Loopback(std::string address, std::uint16_t tcpPort, std::uint16_t udpPort) {
+    SimNetConfig config;
+    config.Address = std::move(address);
+    config.TcpPort = tcpPort;
+    config.UdpPort = udpPort;
+    config.BroadcastPort = 0;
+    config.MulticastGroup.clear();
+    return config;
+  }
 };
 
 class SimNetServer {
