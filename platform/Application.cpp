@@ -1,11 +1,13 @@
 #include "platform/Application.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Network.h"
 
 namespace platform {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setQuitOnLastWindowClosed(false);
+  UseDirectConnections();
 }
 
 Application::~Application() {

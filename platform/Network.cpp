@@ -1,6 +1,7 @@
 #include "platform/Network.h"
 
 #include <QNetworkInterface>
+#include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QUdpSocket>
 
@@ -46,6 +47,8 @@ void FindLocalIPv4(QHostAddress& address, QHostAddress& broadcast) {
     }
   }
 }
+
+void UseDirectConnections() { QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy)); }
 
 void SetLoopbackOnly(bool on) { loopbackOnly = on; }
 bool LoopbackOnly() { return loopbackOnly; }

@@ -37,6 +37,12 @@ struct NetworkEndpoints {
 // addresses when there is no such interface.
 void FindLocalIPv4(QHostAddress& address, QHostAddress& broadcast);
 
+// The processor sits on the local network: no socket of the program goes
+// through a system proxy, and no proxy lookup runs (a lookup starts a resolver
+// thread of Qt's own and may query the network). Call once, after the
+// application object exists.
+void UseDirectConnections();
+
 // The guard. Off in the program, on in test builds.
 void SetLoopbackOnly(bool on);
 bool LoopbackOnly();

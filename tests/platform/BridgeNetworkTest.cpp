@@ -1,3 +1,5 @@
+#include <QTcpSocket>
+#include <QThreadPool>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@
 
 #include "platform/Network.h"
 #include "platform/UiBridge.h"
+#include "support/ThreadExit.h"
 #include "support/UiFixture.h"
 
 using namespace std::chrono;
@@ -99,4 +102,23 @@ TEST(NetworkEndpoints, DefaultsAndLoopback) {
   auto l = platform::NetworkEndpoints::Loopback(1, 2, 3, 4);
   EXPECT_TRUE(platform::MaySendTo(l.multicastGroup));
   EXPECT_TRUE(platform::MaySendTo(l.broadcastAddress));
+}
+
+// No system proxy carries the processor's link, and no proxy lookup starts a
+// thread of Qt's own that could still be on its way out when the program ends.
+TEST(NetworkProxy, SocketsOpenDirectAndStartNoThread) {
+  const int before = testsupport::ThreadCount();
+  QUdpSocket udp;
+  ASSERT_TRUE(udp.bind(QHostAddress::AnyIPv4, 0));
+  QTcpSocket tcp;
+  ASSERT_TRUE(platform::ConnectTcp(tcp, QHostAddress::LocalHost, udp.localPort()));
+  tcp.abort();
+  // Idle pool threads of earlier tests may end meanwhile; none may start.
+  EXPECT_LE(testsupport::ThreadCount(), before);
+}
+
+TEST(ThreadExit, WorkerThreadsAreJoinedBeforeTheProgramEnds) {
+  for (int i = 0; i < 4; ++i) QThreadPool::globalInstance()->start([] {});
+  EXPECT_TRUE(testsupport::JoinWorkerThreads(std::chrono::seconds(30)));
+  EXPECT_EQ(testsupport::ThreadCount(), 1);
 }
