@@ -214,6 +214,41 @@ TEST(SplashLifecycle, ClosesByItsTimeOut) {
   EXPECT_FALSE(s->CloseTimer()->isActive());
 }
 
+// The clock gives lower bounds only: a loaded machine makes a tick late, a
+// coarse timer may make it early, and the repeats make that likely to show.
+TEST(SplashLifecycle, CloseAndFocusTimersNeverFireEarly) {
+  QWidget form;
+  auto s = NormalSplash(&form);
+  s->SetCloseOnTimeout(true);
+  s->SetTimeOut(100);
+  s->SetFocusParentForm(true);
+  QElapsedTimer clock;
+  clock.start();
+  std::vector<qint64> shown, closed, focused;
+  s->OnClose = [&](QObject*) { closed.push_back(clock.elapsed()); };
+  QObject::connect(s->FocusTimer(), &QTimer::timeout, [&] { focused.push_back(clock.elapsed()); });
+  for (std::size_t k = 0; k < 8; ++k) {
+    shown.push_back(clock.elapsed());
+    s->Show();
+    ASSERT_TRUE(testsupport::WaitFor([&] { return focused.size() > k; }, 30000));
+  }
+  ASSERT_EQ(closed.size(), 8u);
+  for (std::size_t k = 0; k < 8; ++k) {
+    EXPECT_GE(closed[k], shown[k] + 100) << "run " << k;
+    EXPECT_GE(focused[k], closed[k] + 20) << "run " << k << ": the focus timer starts on closing";
+  }
+
+  std::vector<qint64> asked, formFocused;
+  for (std::size_t k = 0; k < 8; ++k) {
+    asked.push_back(clock.elapsed());
+    s->SetFocusToForm(&form);
+    if (k == 0)
+      QObject::connect(s->FocusFormTimer(), &QTimer::timeout, [&] { formFocused.push_back(clock.elapsed()); });
+    ASSERT_TRUE(testsupport::WaitFor([&] { return formFocused.size() > k; }, 30000));
+  }
+  for (std::size_t k = 0; k < 8; ++k) EXPECT_GE(formFocused[k], asked[k] + 20) << "run " << k;
+}
+
 TEST(SplashLifecycle, ClosesBeforeTheMainFormHandlesItsShow) {
   RecordingForm form;
   auto s = NormalSplash(&form);
