@@ -29,6 +29,21 @@ std::unique_ptr<TExSplashScreen> NormalSplash(QObject* owner = nullptr) {
   return s;
 }
 
+// Notes when the application last delivered an event, while it lives.
+class EventClock : public QObject {
+ public:
+  explicit EventClock(const QElapsedTimer& clock) : clock_(clock) { QCoreApplication::instance()->installEventFilter(this); }
+  ~EventClock() override { QCoreApplication::instance()->removeEventFilter(this); }
+  bool eventFilter(QObject*, QEvent*) override {
+    last = clock_.elapsed();
+    return false;
+  }
+  qint64 last = -1;
+
+ private:
+  const QElapsedTimer& clock_;
+};
+
 // A form that notes whether the splash still shows when it handles its show.
 class RecordingForm : public QWidget {
  public:
@@ -228,8 +243,13 @@ TEST(SplashLifecycle, CloseAndFocusTimersNeverFireEarly) {
   s->OnClose = [&](QObject*) { closed.push_back(clock.elapsed()); };
   QObject::connect(s->FocusTimer(), &QTimer::timeout, [&] { focused.push_back(clock.elapsed()); });
   for (std::size_t k = 0; k < 8; ++k) {
-    shown.push_back(clock.elapsed());
-    s->Show();
+    // Show ends by starting the close timer, just after the last event it
+    // delivers: the time of that event bounds the start closely from below.
+    {
+      EventClock events(clock);
+      s->Show();
+      shown.push_back(events.last);
+    }
     ASSERT_TRUE(testsupport::WaitFor([&] { return focused.size() > k; }, 30000));
   }
   ASSERT_EQ(closed.size(), 8u);
