@@ -32,7 +32,9 @@ std::unique_ptr<TExSplashScreen> NormalSplash(QObject* owner = nullptr) {
 // Notes when the application last delivered an event, while it lives.
 class EventClock : public QObject {
  public:
-  explicit EventClock(const QElapsedTimer& clock) : clock_(clock) { QCoreApplication::instance()->installEventFilter(this); }
+  explicit EventClock(const QElapsedTimer& clock) : clock_(clock) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
   ~EventClock() override { QCoreApplication::instance()->removeEventFilter(this); }
   bool eventFilter(QObject*, QEvent*) override {
     last = clock_.elapsed();
