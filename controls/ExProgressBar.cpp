@@ -84,6 +84,7 @@ TExProgressBar::TExProgressBar(QWidget* parent)
     FLevelColorTo[i] = kProgress.levelTo[i];
   }
   setFont(platform::ToQFont(FFont));
+  FTimer.setTimerType(Qt::PreciseTimer);  // never fires early
   FTimer.setInterval(kProgress.interval);
   connect(&FTimer, &QTimer::timeout, this, [this] { InfiniteTimer(); });
   resize(kProgress.size);

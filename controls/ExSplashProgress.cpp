@@ -194,6 +194,7 @@ void TGDIPSplashProgress::Draw(TGPGraphics& g, const platform::TRect& r, double 
 TExSplashProgressBar::TExSplashProgressBar(QWidget* parent)
     : QWidget(parent), FAppearance(new TGDIPSplashProgress(this)), FAnimationTimer(new QTimer(this)) {
   FAppearance->OnChange = [this](QObject*) { AppearanceChanged(); };
+  FAnimationTimer->setTimerType(Qt::PreciseTimer);  // never fires early
   FAnimationTimer->setInterval(10);
   connect(FAnimationTimer, &QTimer::timeout, this, [this] { AnimationTick(); });
   FAnimationTimer->start();

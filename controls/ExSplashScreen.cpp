@@ -25,8 +25,11 @@ TExSplashScreen::TExSplashScreen(QObject* AOwner)
       FTopLayerItems(new TExSplashTopLayerItems(this)),
       FCloseTimer(new QTimer(this)),
       FFocusTimer(new QTimer(this)) {
+  // Precise timers: a coarse one may fire up to 5 % before its interval.
+  FCloseTimer->setTimerType(Qt::PreciseTimer);
   FCloseTimer->setInterval(FTimeOut);
   connect(FCloseTimer, &QTimer::timeout, this, [this] { CloseTimerTick(); });
+  FFocusTimer->setTimerType(Qt::PreciseTimer);
   FFocusTimer->setInterval(20);
   FFocusTimer->setSingleShot(true);
   connect(FFocusTimer, &QTimer::timeout, this, [this] { FocusMainFormTick(); });
@@ -261,6 +264,7 @@ void TExSplashScreen::FocusFormTick() {
 void TExSplashScreen::SetFocusToForm(QWidget* AForm) {
   if (!FFocusFormTimer) {
     FFocusFormTimer = new QTimer(this);
+    FFocusFormTimer->setTimerType(Qt::PreciseTimer);
     FFocusFormTimer->setInterval(20);
     FFocusFormTimer->setSingleShot(true);
     connect(FFocusFormTimer, &QTimer::timeout, this, [this] { FocusFormTick(); });

@@ -147,6 +147,9 @@ class TExSplashScreen : public QObject, public IAppearanceStyle {
   bool MainFormChained() const { return FChained; }
   // The close timer (interval TimeOut, running while CloseOnTimeout and showing).
   QTimer* CloseTimer() const { return FCloseTimer; }
+  // The focus timers (20 ms, single-shot); the form's exists after SetFocusToForm.
+  QTimer* FocusTimer() const { return FFocusTimer; }
+  QTimer* FocusFormTimer() const { return FFocusFormTimer; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -128,6 +128,7 @@ void TCustomTrackBar::mousePressEvent(QMouseEvent* e) {
 void TCustomTrackBar::StartRepeatTimer() {
   if (!FRepeatTimer) {
     FRepeatTimer = new QTimer(this);
+    FRepeatTimer->setTimerType(Qt::PreciseTimer);  // never fires early
     connect(FRepeatTimer, &QTimer::timeout, this, [this] { RepeatTimerExpired(); });
   }
   FRepeatTimer->setInterval(FButtons->InitRepeatPause);

@@ -82,6 +82,7 @@ TUxCustomComboBox::TUxCustomComboBox(QWidget* parent)
   FTimer.setParent(this);
   FTimer.setObjectName(QStringLiteral("SearchTimer"));
   FTimer.setSingleShot(true);
+  FTimer.setTimerType(Qt::PreciseTimer);  // never fires early
   FTimer.setInterval(kCombo.searchTimeout);
   connect(&FTimer, &QTimer::timeout, this, [this] { SearchTimerFired(); });
   // Only the user's pick reaches OnChange; programmatic selection stays silent.

@@ -18,6 +18,7 @@ TUxBlinkingControlsList* gBlinkingControlsList = nullptr;
 }  // namespace
 
 TUxBlinkingControlsList::TUxBlinkingControlsList() {
+  FTimer.setTimerType(Qt::PreciseTimer);  // never fires early
   FTimer.setInterval(FIntervalOff);
   connect(&FTimer, &QTimer::timeout, this, [this] { TimerFired(); });
   FTimer.start();

@@ -285,6 +285,7 @@ THidDeviceController::THidDeviceController(QObject* Owner, std::shared_ptr<platf
     connect(notifier_, &QSocketNotifier::activated, this, [this] { MonitorReady(); });
   }
   rescanTimer_ = new QTimer(this);
+  rescanTimer_->setTimerType(Qt::PreciseTimer);  // never fires early
   rescanTimer_->setInterval(1000);
   connect(rescanTimer_, &QTimer::timeout, this, [this] { DeviceChangeMessage(0); });
   rescanTimer_->start();

@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QStyle>
@@ -10,6 +11,8 @@
 #include <QWheelEvent>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
+
+#include "support/UiFixture.h"
 
 namespace {
 
@@ -177,6 +180,20 @@ TEST(ComboBoxSearch, TypedPrefixSelectsIgnoringCase) {
   QTest::keyClick(&s.box, Qt::Key_Backspace);
   EXPECT_EQ(beeps.count, 2) << "Backspace on an empty prefix beeps";
   EXPECT_EQ(s.Selected(), "BW -6") << "and selects the first item";
+}
+
+// The clock gives a lower bound only: a loaded machine ends the prefix late,
+// a coarse timer may end it early, and the repeats make that likely to show.
+TEST(ComboBoxSearch, PrefixLastsItsWholeTimeOut) {
+  SlopeList s;
+  QElapsedTimer clock;
+  for (int k = 0; k < 3; ++k) {
+    clock.start();
+    QTest::keyClick(&s.box, Qt::Key_B);
+    ASSERT_EQ(s.box.SearchString(), "b");
+    ASSERT_TRUE(testsupport::WaitFor([&] { return s.box.SearchString().isEmpty(); }, 60000));
+    EXPECT_GE(clock.elapsed(), 1500) << "run " << k;
+  }
 }
 
 TEST(ComboBoxSearch, ReadOnlyIgnoresKeys) {

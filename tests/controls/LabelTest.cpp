@@ -3,6 +3,7 @@
 #include "controls/UxLabel.h"
 #include "controls/UxPanel.h"
 
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QtTest/QTest>
@@ -10,6 +11,9 @@
 
 #include <memory>
 #include <set>
+#include <vector>
+
+#include "support/UiFixture.h"
 
 namespace {
 
@@ -193,6 +197,38 @@ TEST(BlinkingList, PhasesFollowTheTwoIntervals) {
   l.SetBlinking(false);
   EXPECT_EQ(l.CurrentColor(), kRed) << "off restores the font colour at once";
   EXPECT_EQ(l.BlinkState(), uxdraw::bsOff);
+}
+
+// The first tick (500 ms after the list is made) ends the rest phase; then
+// the font colour lasts IntervalOff and the blink colour IntervalOn. The clock
+// gives lower bounds only, since a loaded machine makes the ticks late.
+TEST(BlinkingList, PhasesNeverEndEarly) {
+  ASSERT_EQ(BlinkingControlsList(), nullptr);
+  QElapsedTimer clock;
+  clock.start();
+  TUxLabel l;
+  l.SetBlinkIntervalOn(110);
+  l.SetBlinkIntervalOff(130);
+  l.SetFontColor(kRed);
+  l.SetBlinkColor(QColor(0, 0, 255));
+  l.SetBlinking(true);
+  QColor shown = l.CurrentColor();
+  ASSERT_EQ(shown, kRed);
+  std::vector<qint64> flips;
+  ASSERT_TRUE(testsupport::WaitFor(
+      [&] {
+        if (l.CurrentColor() != shown) {
+          shown = l.CurrentColor();
+          flips.push_back(clock.elapsed());
+        }
+        return flips.size() >= 6;
+      },
+      60000));
+  qint64 due = 500 + 130;
+  for (std::size_t k = 0; k < flips.size(); ++k) {
+    EXPECT_GE(flips[k], due) << "flip " << k;
+    due += k % 2 == 0 ? 110 : 130;
+  }
 }
 
 TEST(BlinkingList, LastLabelFreesTheList) {

@@ -5,6 +5,7 @@
 #include "PaintCounter.h"
 #include "support/UiFixture.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -208,6 +209,30 @@ TEST(ExProgressBar, EndlessBandBouncesBetweenTheEnds) {
   EXPECT_EQ(positions[26], 92);
   for (int i = 0; i < 30; ++i) bar.InfiniteTimer();
   EXPECT_EQ(bar.InfinitePos(), 28) << "down to 0 in 23 more ticks, then 7 up again";
+}
+
+// The band moves every InfiniteInterval (50 ms); the clock gives lower
+// bounds only, since a loaded machine makes the ticks late.
+TEST(ExProgressBar, EndlessBandNeverMovesEarly) {
+  BandBar bar;
+  EXPECT_EQ(bar.InfiniteInterval(), 50);
+  bar.SetInfinite(true);
+  int pos = bar.InfinitePos();
+  std::vector<qint64> ticks;
+  QElapsedTimer clock;
+  clock.start();
+  bar.SetAnimated(true);
+  ASSERT_TRUE(testsupport::WaitFor(
+      [&] {
+        if (bar.InfinitePos() != pos) {
+          pos = bar.InfinitePos();
+          ticks.push_back(clock.elapsed());
+        }
+        return ticks.size() >= 20;
+      },
+      60000));
+  bar.SetAnimated(false);
+  for (std::size_t k = 0; k < ticks.size(); ++k) EXPECT_GE(ticks[k], 50 * qint64(k + 1)) << "tick " << k;
 }
 
 TEST_F(BarFixture, EndlessBandShowsA22PixelWindowInLevelZeroColours) {

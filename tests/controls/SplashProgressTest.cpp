@@ -3,8 +3,13 @@
 #include "controls/GdipObjects.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/UiFixture.h"
 
 namespace {
 
@@ -109,6 +114,19 @@ TEST(SplashProgress, ControlValuesAndEasing) {
   bar.SetComponentStyle(4);
   EXPECT_EQ(bar.Appearance()->ProgressFill()->ColorMirror(), platform::ToQColor(16765357));
   EXPECT_EQ(bar.Appearance()->ProgressFill()->GradientMirrorType(), gtVertical);
+}
+
+// The animation timer runs from construction; the clock gives lower bounds
+// only, since a loaded machine makes the ticks late.
+TEST(SplashProgress, AnimationTicksNeverComeEarly) {
+  QElapsedTimer clock;
+  clock.start();
+  Bar bar;
+  bar.SetProgressAnimation(true);
+  std::vector<qint64> ticks;
+  bar.OnPositionChanged = [&](QObject*, double) { ticks.push_back(clock.elapsed()); };
+  ASSERT_TRUE(testsupport::WaitFor([&] { return ticks.size() >= 20; }, 60000));
+  for (std::size_t k = 0; k < ticks.size(); ++k) EXPECT_GE(ticks[k], 10 * qint64(k + 1)) << "tick " << k;
 }
 
 TEST(SplashProgress, WritesTheSplashBar) {

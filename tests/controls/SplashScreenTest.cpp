@@ -29,6 +29,23 @@ std::unique_ptr<TExSplashScreen> NormalSplash(QObject* owner = nullptr) {
   return s;
 }
 
+// Notes when the application last delivered an event, while it lives.
+class EventClock : public QObject {
+ public:
+  explicit EventClock(const QElapsedTimer& clock) : clock_(clock) {
+    QCoreApplication::instance()->installEventFilter(this);
+  }
+  ~EventClock() override { QCoreApplication::instance()->removeEventFilter(this); }
+  bool eventFilter(QObject*, QEvent*) override {
+    last = clock_.elapsed();
+    return false;
+  }
+  qint64 last = -1;
+
+ private:
+  const QElapsedTimer& clock_;
+};
+
 // A form that notes whether the splash still shows when it handles its show.
 class RecordingForm : public QWidget {
  public:
@@ -212,6 +229,46 @@ TEST(SplashLifecycle, ClosesByItsTimeOut) {
   testsupport::RunEventLoop(150);
   EXPECT_EQ(closes, 1);
   EXPECT_FALSE(s->CloseTimer()->isActive());
+}
+
+// The clock gives lower bounds only: a loaded machine makes a tick late, a
+// coarse timer may make it early, and the repeats make that likely to show.
+TEST(SplashLifecycle, CloseAndFocusTimersNeverFireEarly) {
+  QWidget form;
+  auto s = NormalSplash(&form);
+  s->SetCloseOnTimeout(true);
+  s->SetTimeOut(100);
+  s->SetFocusParentForm(true);
+  QElapsedTimer clock;
+  clock.start();
+  std::vector<qint64> shown, closed, focused;
+  s->OnClose = [&](QObject*) { closed.push_back(clock.elapsed()); };
+  QObject::connect(s->FocusTimer(), &QTimer::timeout, [&] { focused.push_back(clock.elapsed()); });
+  for (std::size_t k = 0; k < 8; ++k) {
+    // Show ends by starting the close timer, just after the last event it
+    // delivers: the time of that event bounds the start closely from below.
+    {
+      EventClock events(clock);
+      s->Show();
+      shown.push_back(events.last);
+    }
+    ASSERT_TRUE(testsupport::WaitFor([&] { return focused.size() > k; }, 30000));
+  }
+  ASSERT_EQ(closed.size(), 8u);
+  for (std::size_t k = 0; k < 8; ++k) {
+    EXPECT_GE(closed[k], shown[k] + 100) << "run " << k;
+    EXPECT_GE(focused[k], closed[k] + 20) << "run " << k << ": the focus timer starts on closing";
+  }
+
+  std::vector<qint64> asked, formFocused;
+  for (std::size_t k = 0; k < 8; ++k) {
+    asked.push_back(clock.elapsed());
+    s->SetFocusToForm(&form);
+    if (k == 0)
+      QObject::connect(s->FocusFormTimer(), &QTimer::timeout, [&] { formFocused.push_back(clock.elapsed()); });
+    ASSERT_TRUE(testsupport::WaitFor([&] { return formFocused.size() > k; }, 30000));
+  }
+  for (std::size_t k = 0; k < 8; ++k) EXPECT_GE(formFocused[k], asked[k] + 20) << "run " << k;
 }
 
 TEST(SplashLifecycle, ClosesBeforeTheMainFormHandlesItsShow) {

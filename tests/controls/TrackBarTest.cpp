@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
@@ -18,6 +19,8 @@
 #include <algorithm>
 #include <limits>
 #include <vector>
+
+#include "support/UiFixture.h"
 
 namespace {
 
@@ -246,6 +249,26 @@ TEST(TrackBar, HeldPressPagesTowardThePressAndStopsThere) {
   EXPECT_FALSE(timer->isActive());
   QMetaObject::invokeMethod(timer, "timeout");
   EXPECT_EQ(f.bar.Position(), 330) << "a tick after release does nothing";
+}
+
+// The repeats come InitRepeatPause after the press and then every
+// RepeatPause. The press pages once just before it starts the timer, so that
+// step bounds the start from below; the clock gives lower bounds only, since
+// a loaded machine makes the repeats late.
+TEST(TrackBar, HeldPressNeverRepeatsBeforeItsPauses) {
+  Fader f(0, 998, 0);
+  f.bar.SetPageSize(10);
+  QElapsedTimer clock;
+  std::vector<qint64> steps;
+  f.bar.OnChange = [&](QObject*) { steps.push_back(clock.elapsed()); };
+  const QPoint press(14, 100);
+  clock.start();
+  QTest::mousePress(&f.bar, Qt::LeftButton, {}, press);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return steps.size() >= 8; }, 60000));
+  const std::vector<qint64> held(steps.begin(), steps.begin() + 8);
+  QTest::mouseRelease(&f.bar, Qt::LeftButton, {}, press);
+  qint64 due = held[0] + 400;
+  for (std::size_t k = 1; k < held.size(); ++k, due += 100) EXPECT_GE(held[k], due) << "step " << k;
 }
 
 TEST(TrackBar, ClicksAndDrags) {

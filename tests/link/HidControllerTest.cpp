@@ -112,6 +112,32 @@ TEST_F(HidControllerTest, PluggedDeviceIsFoundByNotificationOrByThePeriodicResca
   EXPECT_EQ(ctl->Device(1)->ProductName(), "Mouse");
 }
 
+// Notes when each scan runs.
+class TimedBackend : public platform::HidFakeBackend {
+ public:
+  std::vector<platform::HidDeviceInfo> Enumerate(std::string& error) override {
+    scans.push_back(Clock::now());
+    return HidFakeBackend::Enumerate(error);
+  }
+  std::vector<Clock::time_point> scans;
+};
+
+// The clock gives lower bounds only: a loaded machine makes a rescan late, a
+// coarse timer may make it early.
+TEST_F(HidControllerTest, PeriodicRescanNeverComesEarly) {
+  auto timed = std::make_shared<TimedBackend>();
+  timed->SetNotify(false);
+  THidDeviceController own(nullptr, timed);
+  own.SetRescanInterval(0);
+  ASSERT_TRUE(WaitFor([&] { return timed->scans.size() == 1; }, 30000)) << "the start-up scan";
+  const Clock::time_point start = Clock::now();
+  own.SetRescanInterval(110);
+  ASSERT_TRUE(WaitFor([&] { return timed->scans.size() >= 13; }, 60000));
+  own.SetRescanInterval(0);
+  for (std::size_t k = 1; k < timed->scans.size(); ++k)
+    EXPECT_GE(timed->scans[k] - start, std::chrono::milliseconds(110 * k)) << "rescan " << k;
+}
+
 TEST_F(HidControllerTest, CheckedOutDeviceDeliversInputReportsOnTheUiThread) {
   const std::string id = fake->Plug();
   RecordData();
