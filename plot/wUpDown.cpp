@@ -11,6 +11,7 @@ using namespace platform;
 
 TwUpDown::TwUpDown(QWidget* parent) : QWidget(parent) {
   resize(15, 21);
+  FTimer.setTimerType(Qt::PreciseTimer);
   connect(&FTimer, &QTimer::timeout, this, &TwUpDown::TimerTick);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include "plot/wEditorForm.h"
 #include "plot/wEditorListBox.h"
 #include "plot/wUpDown.h"
+#include "support/UiFixture.h"
 
 namespace {
 
@@ -152,6 +154,27 @@ TEST(UpDown, HeldButtonRepeatsAfter500ThenEvery50AndFollowsThePointer) {
   EXPECT_EQ(f.edit->AsInteger(), 13);
   QTest::mouseRelease(f.upDown, Qt::LeftButton, {}, f.PointOn(false));
   EXPECT_FALSE(f.upDown->TimerActive());
+}
+
+// Each step is seen when it has happened, never before: the times can only
+// read late, so the pauses hold as lower bounds on a busy machine.
+TEST(UpDown, HeldButtonNeverRepeatsBeforeItsPauses) {
+  UpDownFixture f;
+  f.edit->SetAsInteger(0);
+  QElapsedTimer clock;
+  std::vector<qint64> steps;
+  clock.start();
+  f.Press(true);
+  steps.push_back(0);
+  ASSERT_TRUE(testsupport::WaitFor(
+      [&] {
+        while (int(steps.size()) < f.edit->AsInteger()) steps.push_back(clock.elapsed());
+        return steps.size() >= 8;
+      },
+      60000));
+  QTest::mouseRelease(f.upDown, Qt::LeftButton, {}, f.PointOn(true));
+  qint64 due = 500;
+  for (std::size_t k = 1; k < 8; ++k, due += 50) EXPECT_GE(steps[k], due) << "step " << k;
 }
 
 TEST(UpDown, DisablingEmptiesTheEditAndWithoutAssociateNothingChanges) {
