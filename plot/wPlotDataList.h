@@ -117,7 +117,7 @@ class TwPlotDataCustomList {
   int DataPointSize() const { return FDataPointSize; }
   int MaxDataPoints() const { return FMaxDataPoints; }
   long long MemoryUsed() const { return static_cast<long long>(FDataPointSize) * FCapacity; }
-  // Record slots allocated: Count up to the next growth step, never above Capacity.
+  // Record slots allocated: at least Count, never above Capacity.
   virtual int Allocated() const = 0;
   bool RingBufferEnabled() const { return FRingBufferEnabled; }
   // Capacity while the ring is on, else 0.
