@@ -41,6 +41,7 @@ std::optional<FileChoice> defaultFiles(const FileRequest& r) {
     dialog.setFileMode(QFileDialog::ExistingFiles);
   else
     dialog.setFileMode(r.mustExist || r.fileName.isEmpty() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (r.save && !r.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
   const QStringList filters = dialog.nameFilters();
   if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);

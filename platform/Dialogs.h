@@ -49,6 +49,9 @@ struct FileRequest {
   int filterIndex = 1;    // the filter entry shown at first, from 1
   bool multiSelect = false;
   bool mustExist = false;  // open: only existing files
+  // save: the dialog asks before the chosen file is replaced; off for a
+  // caller that changes the name afterwards and asks about the final one.
+  bool confirmOverwrite = true;
 };
 // Returns the chosen path, or nothing when the user cancelled.
 using FileProvider = std::function<std::optional<QString>(const FileRequest&)>;

@@ -81,20 +81,39 @@ bool TwSaveDialog::Execute() {
   // it would give a name two extensions (notes.dat.ano).
   request.directory = DefaultDir.isEmpty() ? QStringLiteral(".") : DefaultDir;
   request.fileName = FileName.left(260);
-  const std::optional<FileChoice> choice = ChooseFiles(request);
-  if (!choice || choice->files.isEmpty()) return false;
-  FileName = choice->files.front();
-  FilterIndex = choice->filterIndex;
-  // A bare name under a pattern without an extension of its own ("*.*")
-  // takes DefaultExt; under any other pattern the rule adds the pattern's.
-  QStringList patterns;
-  for (const QString& piece : FilterPieces(Filter))
-    if (piece.startsWith(QLatin1Char('*'))) patterns << piece;
-  const bool ownExt = FilterIndex >= 1 && FilterIndex <= patterns.size() && patterns[FilterIndex - 1] != "*.*";
-  if (!ownExt && !DefaultExt.isEmpty() && QFileInfo(FileName).suffix().isEmpty())
-    FileName += QLatin1Char('.') + DefaultExt;
-  ApplyExtensionRule();
-  return true;
+  // The window would ask about the name as typed (shot); the file written is
+  // the name with its extension (shot.bmp), asked about here.
+  request.confirmOverwrite = false;
+  const QString startName = FileName;
+  const int startIndex = FilterIndex;
+  for (;;) {
+    const std::optional<FileChoice> choice = ChooseFiles(request);
+    if (!choice || choice->files.isEmpty()) {
+      FileName = startName;
+      FilterIndex = startIndex;
+      return false;
+    }
+    FileName = choice->files.front();
+    FilterIndex = choice->filterIndex;
+    // A bare name under a pattern without an extension of its own ("*.*")
+    // takes DefaultExt; under any other pattern the rule adds the pattern's.
+    QStringList patterns;
+    for (const QString& piece : FilterPieces(Filter))
+      if (piece.startsWith(QLatin1Char('*'))) patterns << piece;
+    const bool ownExt = FilterIndex >= 1 && FilterIndex <= patterns.size() && patterns[FilterIndex - 1] != "*.*";
+    if (!ownExt && !DefaultExt.isEmpty() && QFileInfo(FileName).suffix().isEmpty())
+      FileName += QLatin1Char('.') + DefaultExt;
+    ApplyExtensionRule();
+    if (!QFileInfo::exists(FileName)) return true;
+    MessageRequest question{QStringLiteral("Confirm Save As"),
+                            QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                .arg(QFileInfo(FileName).fileName()),
+                            MessageKind::Warning, true};
+    if (ShowMessage(question) == mrYes) return true;
+    // No: back to the window, on the name as chosen.
+    request.fileName = choice->files.front().left(260);
+    request.filterIndex = choice->filterIndex;
+  }
 }
 
 void TwSaveDialog::ApplyExtensionRule() {

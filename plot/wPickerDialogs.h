@@ -14,7 +14,8 @@
 //   chosen FilterIndex, and appends the chosen pattern's extension
 //   (ReturnExt) unless the name already ends in exactly that pattern's
 //   extension (ignoring case); ".*" patterns append nothing, and there a
-//   name without an extension takes DefaultExt.
+//   name without an extension takes DefaultExt. When the file so named
+//   exists, Save asks before replacing it; No goes back to the window.
 #pragma once
 
 #include <QObject>

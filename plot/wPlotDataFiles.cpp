@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "controls/wException.h"
@@ -181,6 +182,7 @@ void ReadLogColumns(int Channels, const QStringList& Lines, QChar Sep, StagedPoi
 }
 
 bool IsEnd(double v) { return v > 1.5e38; }
+bool IsValue(double v) { return std::isfinite(v) && v < 9e37; }
 
 void ReadCompactInterval(int Channels, const QByteArray& Bytes, StagedPoints& Points) {
   qsizetype at = 0;
@@ -221,7 +223,9 @@ void ReadCompactInterval(int Channels, const QByteArray& Bytes, StagedPoints& Po
       if (r == 0) x0[std::size_t(i)] = x;
       if (r == 1) x1[std::size_t(i)] = x;
       if (r >= 2) x = x0[std::size_t(i)] + r * (x1[std::size_t(i)] - x0[std::size_t(i)]);
-      if (x < 9e37 && y < 9e37 && i < Channels) Points.push_back({i, x, y, false, false});
+      // 1e38 marks a missing value; NaN and -inf, which no text file can
+      // hold, add nothing either.
+      if (IsValue(x) && IsValue(y) && i < Channels) Points.push_back({i, x, y, false, false});
     }
   }
 }

@@ -7,6 +7,13 @@
 
 namespace {
 constexpr const char* kIndexOutOfBounds = "Index out of Bounds";
+
+// The size after one growth step: + a quarter above 64, + 16 from 9, + 4 up to 8.
+int GrownSize(int Size) {
+  if (Size > 64) return Size + Size / 4;
+  if (Size > 8) return Size + 16;
+  return Size + 4;
+}
 }  // namespace
 
 TwPlotDataCustomList::TwPlotDataCustomList(int DataPointSize) { SetDataPointSize(DataPointSize); }
@@ -24,14 +31,7 @@ int TwPlotDataCustomList::PhysicalIndex(int Index) const {
   return p;
 }
 
-void TwPlotDataCustomList::Grow() {
-  int delta = 4;
-  if (FCapacity > 64)
-    delta = FCapacity / 4;
-  else if (FCapacity > 8)
-    delta = 16;
-  SetCapacity(FCapacity + delta);
-}
+void TwPlotDataCustomList::Grow() { SetCapacity(GrownSize(FCapacity)); }
 
 int TwPlotDataCustomList::CheckCapacity(int NewCapacity) const {
   if (NewCapacity < 0) throw TwException(kIndexOutOfBounds);
@@ -81,10 +81,19 @@ void TwPlotDataList<TRecord>::SetCapacity(int NewCapacity) {
   if (NewCapacity == FCapacity) return;
   // A wrapped ring that changes size keeps its points in logical order.
   Unwrap();
-  FList.resize(static_cast<std::size_t>(NewCapacity));
-  if (NewCapacity == 0) FList.shrink_to_fit();
   FCapacity = NewCapacity;
-  if (NewCapacity < FCount) FCount = NewCapacity;
+  if (NewCapacity < FCount) {
+    FCount = NewCapacity;
+    FList.resize(static_cast<std::size_t>(FCount));
+  }
+  if (FList.capacity() > static_cast<std::size_t>(NewCapacity)) FList.shrink_to_fit();
+}
+
+template <class TRecord>
+void TwPlotDataList<TRecord>::Clear() {
+  // A ring keeps the slots it has filled, for the points to come.
+  FList.clear();
+  TwPlotDataCustomList::Clear();
 }
 
 template <class TRecord>
@@ -99,7 +108,12 @@ int TwPlotDataList<TRecord>::Add(double X, double Y, bool Null, bool Empty) {
     return FCount - 1;
   }
   if (!FRingBufferEnabled && FCount == FCapacity) Grow();
-  FList[static_cast<std::size_t>(FCount)] = record;
+  // The slots grow in the same steps as a growable store, up to Capacity.
+  if (FList.size() == FList.capacity()) {
+    const int room = std::min(FCapacity, GrownSize(static_cast<int>(FList.capacity())));
+    FList.reserve(static_cast<std::size_t>(room));
+  }
+  FList.push_back(record);
   return FCount++;
 }
 
@@ -109,7 +123,7 @@ void TwPlotDataList<TRecord>::DeletePoints(int Size) {
   // A wrapped ring is put in order first, so the oldest logical points go.
   Unwrap();
   FCount -= Size;
-  if (FCount > 0) std::move(FList.begin() + Size, FList.begin() + Size + FCount, FList.begin());
+  FList.erase(FList.begin(), FList.begin() + Size);
 }
 
 template class TwPlotDataList<TwPlotDataNull>;

@@ -19,6 +19,9 @@
 // Growth: 0, 4, 8, 12, 28, 44, 60, 76, 95, ... (4 up to 8, 16 up to 64, then a
 // quarter). With the ring on (RingBufferSize > 0) the capacity is fixed and a
 // full ring overwrites its oldest point; a ring keeps a capacity of 1 at least.
+// Capacity is a limit, not an allocation: the record slots (Allocated) grow in
+// the same steps with the points held, so a ring of any size, or a capacity
+// set by hand, takes memory only for the points it is given.
 // DeletePoints(n) removes the n oldest points (a wrapped ring is put in order
 // first); n must lie in 0 .. Count - 1.
 //
@@ -114,6 +117,8 @@ class TwPlotDataCustomList {
   int DataPointSize() const { return FDataPointSize; }
   int MaxDataPoints() const { return FMaxDataPoints; }
   long long MemoryUsed() const { return static_cast<long long>(FDataPointSize) * FCapacity; }
+  // Record slots allocated: at least Count, never above Capacity.
+  virtual int Allocated() const = 0;
   bool RingBufferEnabled() const { return FRingBufferEnabled; }
   // Capacity while the ring is on, else 0.
   int RingBufferSize() const { return FRingBufferEnabled ? FCapacity : 0; }
@@ -216,7 +221,9 @@ class TwPlotDataCustomList {
 template <class TRecord>
 class TwPlotDataList : public TwPlotDataCustomList {
  public:
+  int Allocated() const override { return static_cast<int>(FList.capacity()); }
   void SetCapacity(int NewCapacity) override;
+  void Clear() override;
   int Add(double X, double Y, bool Null, bool Empty) override;
   void DeletePoints(int Size) override;
 
@@ -233,7 +240,7 @@ class TwPlotDataList : public TwPlotDataCustomList {
   TRecord& Rec(int Index) { return FList[static_cast<std::size_t>(PhysicalIndex(Index))]; }
   const TRecord& Rec(int Index) const { return FList[static_cast<std::size_t>(PhysicalIndex(Index))]; }
 
-  std::vector<TRecord> FList;  // FCapacity slots
+  std::vector<TRecord> FList;  // the Count points, in slot order
 };
 
 class TwPlotDataNullList : public TwPlotDataList<TwPlotDataNull> {

@@ -134,6 +134,57 @@ TEST(PlotLegend, LineSampleIsLineColumnHeightPlusOneRowsThick) {
   EXPECT_EQ(rows().size(), 1u);
 }
 
+// The colour of a name follows ChannelNameColorStyle.
+TEST(PlotLegend, NameColourFollowsItsStyle) {
+  LegendFixture f;
+  f.Room(3);
+  f.plot.GetChannel(0)->SetColor(0x00FF00);
+  platform::TFont x = f.plot.XAxis()->LabelsFont(), y = f.plot.YAxis()->LabelsFont();
+  x.Color = 0x123456;
+  y.Color = 0x654321;
+  f.plot.XAxis()->SetLabelsFont(x);
+  f.plot.YAxis()->SetLabelsFont(y);
+  const struct {
+    TwPlotLegendChannelNameColorStyle style;
+    platform::TColor color;
+  } cases[] = {{iplcncsFont, f.legend->Font().Color},
+               {iplcncsChannelColor, 0x00FF00},
+               {iplcncsXAxisFontColor, 0x123456},
+               {iplcncsYAxisFontColor, 0x654321}};
+  for (const auto& c : cases) {
+    f.legend->SetChannelNameColorStyle(c.style);
+    f.Draw();
+    int names = 0;
+    for (const RecordedOp& op : f.device.OfKind(RecordedOp::Text)) {
+      if (op.text != QStringLiteral("Channel 1")) continue;
+      ++names;
+      EXPECT_EQ(op.pen.color(), platform::ToQColor(c.color)) << c.style;
+    }
+    EXPECT_EQ(names, 1) << c.style;
+  }
+}
+
+// With ChannelNameMaxWidth a long name wraps at its spaces onto more lines.
+TEST(PlotLegend, LongNamesWrapAtWords) {
+  LegendFixture f;
+  f.Room(5);
+  f.plot.GetChannel(0)->SetTitleText(QStringLiteral("one two three"));
+  f.legend->SetChannelNameMaxWidth(6);
+  f.Draw();
+  // The lines drawn in the name's rectangle (measuring draws elsewhere).
+  const platform::TRect r = f.plot.GetChannel(0)->LegendRect();
+  std::set<double> lines;
+  QString drawn;
+  for (const RecordedOp& op : f.device.OfKind(RecordedOp::Text)) {
+    const QPointF at = op.points[0];
+    if (at.x() < r.Left || at.x() >= r.Right || at.y() < r.Top || at.y() > r.Bottom) continue;
+    lines.insert(at.y());
+    drawn += op.text;
+  }
+  EXPECT_GE(lines.size(), 2u) << drawn.toStdString();
+  for (const char* word : {"one", "two", "three"}) EXPECT_TRUE(drawn.contains(word)) << drawn.toStdString();
+}
+
 TEST(PlotLegend, CellTextsForMissingPointsAndAxes) {
   LegendFixture f;
   f.legend->SetShowColumnXValue(true);

@@ -98,6 +98,9 @@ TEST(ValueConverter, BeyondSixtyFourBitsTheWholeNumberFieldsStayEmpty) {
   EXPECT_EQ(form.PriceIntegerEdit->text(), QStringLiteral("-9223372036854775808"));
   form.SetValue(9e18);
   EXPECT_EQ(form.PriceIntegerEdit->text(), QStringLiteral("9000000000000000000"));
+  // 2^63 is one past the largest.
+  form.SetValue(9223372036854775808.0);
+  EXPECT_EQ(form.PriceIntegerEdit->text(), QString());
 }
 
 TEST(ValueConverter, PageEditsRebuildTheValue) {

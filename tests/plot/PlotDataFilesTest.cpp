@@ -5,7 +5,11 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <limits>
+#include <vector>
 
 #include "TimePlotFixture.h"
 
@@ -16,6 +20,17 @@ using timetest::ErrorOf;
 QByteArray Bytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Little-endian 4-byte floats, as a Compact Interval file holds them.
+QByteArray floats(std::initializer_list<float> values) {
+  QByteArray b;
+  for (float v : values) {
+    char c[4];
+    qToLittleEndian(v, c);
+    b.append(c, 4);
+  }
+  return b;
 }
 
 void Write(const QString& path, const QByteArray& bytes) {
@@ -130,22 +145,29 @@ TEST_F(PlotDataFiles, CompactIntervalFaults) {
 
 // Every file the writer makes reads back, also without a row 2 (the end
 // marker then stands where row 1's X would be) and without any point.
+// Channel B is one point shorter than A, so its last row is missing: X is
+// still computed there, but the missing Y (1e38) adds no point.
 TEST_F(PlotDataFiles, CompactIntervalRoundTripsAnyRowCount) {
-  for (int rows : {0, 1, 2, 3}) {
+  for (int rows : {0, 1, 2, 3, 5}) {
+    const int shorter = std::max(rows - 1, 0);
     TwoChannels f;
     f.plot.ClearAllData();
     for (int i = 0; i < rows; ++i) f.a->AddXY(0.5 * i, 10 + i);
-    if (rows > 0) f.b->AddXY(7, 20);
+    for (int i = 0; i < shorter; ++i) f.b->AddXY(7 + i, 20 + i);
     f.plot.SetDataFileFormat(ipdffCompactInterval);
     f.plot.SaveDataToFile(Path("r.bin"));
     TwoChannels g;
     g.plot.ClearAllData();
     EXPECT_EQ(ErrorOf([&] { g.plot.LoadDataFromFile(Path("r.bin")); }), "") << rows;
     ASSERT_EQ(g.a->Count(), rows);
-    EXPECT_EQ(g.b->Count(), rows > 0 ? 1 : 0);
+    ASSERT_EQ(g.b->Count(), shorter) << rows;
     for (int i = 0; i < rows; ++i) {
       EXPECT_EQ(g.a->GetDataX(i), 0.5 * i) << rows;
       EXPECT_EQ(g.a->GetDataY(i), 10 + i) << rows;
+    }
+    for (int i = 0; i < shorter; ++i) {
+      EXPECT_EQ(g.b->GetDataX(i), 7 + i) << rows;
+      EXPECT_EQ(g.b->GetDataY(i), 20 + i) << rows;
     }
   }
   TwPlot none;
@@ -159,15 +181,6 @@ TEST_F(PlotDataFiles, CompactIntervalRoundTripsAnyRowCount) {
 // whole row 0 (8 bytes a channel) after the header unless only the end
 // marker follows, so an absurd count fails before anything is sized by it.
 TEST_F(PlotDataFiles, FileThatFailsLeavesThePlotAsItWas) {
-  auto floats = [](std::initializer_list<float> values) {
-    QByteArray b;
-    for (float v : values) {
-      char c[4];
-      qToLittleEndian(v, c);
-      b.append(c, 4);
-    }
-    return b;
-  };
   const struct {
     const char* name;
     QByteArray bytes;
@@ -190,6 +203,52 @@ TEST_F(PlotDataFiles, FileThatFailsLeavesThePlotAsItWas) {
   TwoChannels g;
   EXPECT_EQ(ErrorOf([&] { g.plot.LoadDataFromFile(Path("end.bin")); }), "");
   EXPECT_EQ(g.a->Count(), 3);
+}
+
+// A compact file may hold floats no text file can: -inf, NaN. They add no
+// point, so whatever a compact file loads saves as text and loads back.
+TEST_F(PlotDataFiles, CompactIntervalSkipsValuesTextCannotHold) {
+  const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+  // Two channels: rows 0 and 1 with X, then Y only.
+  const struct {
+    const char* name;
+    QByteArray rows;
+    std::vector<double> ax, ay, bx, by;
+  } cases[] = {
+      {"-inf and NaN Y", floats({0, -inf, 0, 1, 1, 11, 1, nan, 12, -inf, 2e38f}), {1, 2}, {11, 12}, {0}, {1}},
+      {"-inf X in row 0", floats({-inf, 10, 0, 1, 1, 11, 1, 2, 12, 3, 2e38f}), {1}, {11}, {0, 1, 2}, {1, 2, 3}},
+      {"NaN X in row 1", floats({0, 10, 0, 1, nan, 11, 1, 2, 12, 3, 2e38f}), {0}, {10}, {0, 1, 2}, {1, 2, 3}},
+      {"large negative values stay", floats({0, -3e38f, 0, -1e38f, 1, 11, 1, 2, 2e38f}), {0, 1}, {-3e38f, 11},
+       {0, 1}, {-1e38f, 2}},
+  };
+  for (const auto& c : cases) {
+    Write(Path("c.bin"), QByteArray("Compact Interval\r\n2\r\n") + c.rows);
+    TwoChannels g;
+    g.plot.ClearAllData();
+    ASSERT_EQ(ErrorOf([&] { g.plot.LoadDataFromFile(Path("c.bin")); }), "") << c.name;
+    auto points = [](const TwPlotChannel* ch, bool x) {
+      std::vector<double> v;
+      for (int i = 0; i < ch->Count(); ++i) v.push_back(x ? ch->GetDataX(i) : ch->GetDataY(i));
+      return v;
+    };
+    EXPECT_EQ(points(g.a, true), c.ax) << c.name;
+    EXPECT_EQ(points(g.a, false), c.ay) << c.name;
+    EXPECT_EQ(points(g.b, true), c.bx) << c.name;
+    EXPECT_EQ(points(g.b, false), c.by) << c.name;
+    g.plot.SaveDataToFile(Path("c.txt"));
+    TwoChannels h;
+    h.plot.ClearAllData();
+    EXPECT_EQ(ErrorOf([&] { h.plot.LoadDataFromFile(Path("c.txt")); }), "") << c.name;
+    // Text keeps 15 digits.
+    auto near = [](const std::vector<double>& v, const std::vector<double>& w) {
+      if (v.size() != w.size()) return false;
+      for (std::size_t i = 0; i < v.size(); ++i)
+        if (std::fabs(v[i] - w[i]) > 1e-14 * std::fabs(w[i])) return false;
+      return true;
+    };
+    EXPECT_TRUE(near(points(h.a, false), c.ay)) << c.name;
+    EXPECT_TRUE(near(points(h.b, false), c.by)) << c.name;
+  }
 }
 
 TEST_F(PlotDataFiles, DecimalCommaLocale) {

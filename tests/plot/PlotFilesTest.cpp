@@ -181,6 +181,58 @@ TEST(PlotFiles, DifferentialSaveLeavesOutDefaultsAndLoadsThemBack) {
   EXPECT_EQ(other.GetLegend(0)->LineColumnHeight(), 13);
 }
 
+// Channels are red before their sections apply: a differential file leaves
+// red out, and the second channel must not take the next colour of the
+// palette (yellow) that adding it gave it.
+TEST(PlotFiles, DifferentialFileGivesEveryChannelRed) {
+  FilesFixture f;
+  TwXYPlot plot;
+  plot.SetDifferentialPropertySave(true);
+  plot.AddChannel();
+  plot.AddChannel();
+  for (int i = 0; i < plot.ChannelCount(); ++i) plot.GetChannel(i)->SetColor(platform::clRed);
+  const QString file = f.File("plot.txt");
+  plot.SavePropertiesToFile(file);
+  ASSERT_FALSE(FilesFixture::Has(f.Lines(file), "Channel1.Color"));
+  TwXYPlot other;
+  other.LoadPropertiesFromFile(file);
+  ASSERT_EQ(other.ChannelCount(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(other.GetChannel(i)->Color(), platform::clRed) << i;
+}
+
+// A file may ask every channel for the largest ring: the load takes memory
+// for the points held, none for the capacity asked.
+TEST(PlotFiles, LargestRingInEveryChannelTakesNoMemoryUntilPointsCome) {
+  FilesFixture f;
+  TwXYPlot plot;
+  for (int i = 1; i < 4; ++i) plot.AddChannel();
+  const int largest = plot.GetChannel(0)->MaxDataPoints();
+  const QString file = f.File("plot.txt");
+  plot.SavePropertiesToFile(file);
+  QStringList lines = f.Lines(file);
+  int rings = 0;
+  for (QString& line : lines)
+    if (line.endsWith(".RingBufferSize = 0")) {
+      line.replace(" = 0", QStringLiteral(" = %1").arg(largest));
+      ++rings;
+    }
+  ASSERT_EQ(rings, 4);
+  f.Write(file, lines);
+
+  TwXYPlot other;
+  other.LoadPropertiesFromFile(file);
+  ASSERT_EQ(other.ChannelCount(), 4);
+  for (int i = 0; i < 4; ++i) {
+    TwXYPlotChannel* c = other.GetChannel(i);
+    EXPECT_EQ(c->RingBufferSize(), largest) << i;
+    EXPECT_EQ(c->DataList().Allocated(), 0) << i;
+    for (int k = 0; k < 1000; ++k) c->AddXY(k, k);
+    EXPECT_EQ(c->Count(), 1000) << i;
+    EXPECT_GE(c->DataList().Allocated(), 1000) << i;
+    EXPECT_LE(c->DataList().Allocated(), 1250) << i;  // one growth step at most
+  }
+}
+
 TEST(PlotFiles, SaveAllPropertiesWritesThePlacesButNeverTheName) {
   FilesFixture f;
   TwXYPlot plot;

@@ -24,6 +24,7 @@ struct ProviderReset {
     SetFileProvider([](const FileRequest&) { return std::optional<QString>(); });
     SetPrintDialogProvider([](QPrinter&) { return false; });
     SetClipboardProvider([](const ClipboardData&) {});
+    SetMessageProvider([](const MessageRequest& r) { return r.yesNo ? int(mrYes) : int(mrOk); });
   }
 };
 
@@ -310,6 +311,55 @@ TEST(PlotSave, FormatFollowsTheExtensionInAnyCaseOrTheChosenFilter) {
   SetFileChoiceProvider([](const FileRequest&) { return std::optional<FileChoice>(); });
   f.plot.Save();  // cancelled: nothing more
   EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files).size(), 5);
+}
+
+// The name typed is "shot"; the file written is shot.bmp. When that file
+// exists, Save asks about it: No goes back to the window (here cancelled)
+// and leaves the file alone, Yes replaces it. A new name is not asked about.
+TEST(PlotSave, AskedBeforeReplacingTheFileWritten) {
+  PrintFixture f;
+  const QString shot = f.dir.filePath(QStringLiteral("shot.bmp"));
+  {
+    QFile old(shot);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+  }
+  std::vector<FileRequest> windows;
+  QString typed = f.dir.filePath(QStringLiteral("shot"));
+  SetFileChoiceProvider([&](const FileRequest& r) -> std::optional<FileChoice> {
+    windows.push_back(r);
+    if (windows.size() > 1) return std::nullopt;  // the second window is cancelled
+    return FileChoice{{typed}, 1};
+  });
+  std::vector<MessageRequest> questions;
+  int answer = mrNo;
+  SetMessageProvider([&](const MessageRequest& r) {
+    questions.push_back(r);
+    return answer;
+  });
+
+  f.plot.Save();
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_TRUE(questions[0].yesNo);
+  EXPECT_TRUE(questions[0].text.startsWith(QStringLiteral("shot.bmp already exists."))) << questions[0].text.toStdString();
+  ASSERT_EQ(windows.size(), 2u) << "No goes back to the window";
+  EXPECT_FALSE(windows[0].confirmOverwrite) << "the window would ask about shot, not shot.bmp";
+  EXPECT_EQ(windows[1].fileName, typed);
+  EXPECT_EQ(Head(shot), QByteArray("old"));
+
+  windows.clear();
+  questions.clear();
+  answer = mrYes;
+  f.plot.Save();
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_TRUE(Head(shot).startsWith("BM"));
+
+  windows.clear();
+  questions.clear();
+  typed = f.dir.filePath(QStringLiteral("fresh"));
+  f.plot.Save();
+  EXPECT_TRUE(questions.empty());
+  EXPECT_TRUE(Head(f.dir.filePath(QStringLiteral("fresh.bmp"))).startsWith("BM"));
 }
 
 }  // namespace

@@ -238,4 +238,52 @@ TEST(PointStore, WrappedRingResizedKeepsOrder) {
   EXPECT_EQ(Xs(s), (std::vector<double>{2, 3, 4, 5}));
 }
 
+// Capacity is a limit: the slots grow with the points held, in the store's
+// own steps, whether the ring asks for the largest size or the capacity is
+// set by hand. The ring still drops its oldest points once full.
+TEST(PointStore, SlotsGrowWithThePointsHeldNotWithTheCapacity) {
+  for (TwPlotDataStyle style : {ipdsStandard, ipdsCompact, ipdsCompactInterval, ipdsFullFeature}) {
+    auto s = Store(style);
+    s->SetRingBufferSize(s->MaxDataPoints());
+    EXPECT_EQ(s->RingBufferSize(), s->MaxDataPoints()) << style;
+    EXPECT_EQ(s->Allocated(), 0) << style;
+    std::vector<int> allocated;
+    for (int i = 0; i < 13; ++i) {
+      s->Add(i, i, false, false);
+      allocated.push_back(s->Allocated());
+    }
+    EXPECT_EQ(allocated, (std::vector<int>{4, 4, 4, 4, 8, 8, 8, 8, 12, 12, 12, 12, 28})) << style;
+    s->SetRingBufferSize(0);
+    s->Clear();
+    EXPECT_EQ(s->Allocated(), 0) << style;
+    s->SetCapacity(s->MaxDataPoints());
+    EXPECT_EQ(s->Capacity(), s->MaxDataPoints()) << style;
+    EXPECT_EQ(s->Allocated(), 0) << style;
+    s->Add(0, 0, false, false);
+    EXPECT_EQ(s->Allocated(), 4) << style;
+  }
+
+  // A ring of 10 fed 25 points: allocated 4, 8, then 10 (never above the
+  // capacity); the newest 10 points stay, oldest first.
+  TwPlotDataNullList r;
+  r.SetRingBufferSize(10);
+  std::vector<int> returned, allocated;
+  for (int x = 1; x <= 25; ++x) {
+    returned.push_back(r.Add(x, 10 * x, false, false));
+    allocated.push_back(r.Allocated());
+  }
+  EXPECT_EQ(returned, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}));
+  EXPECT_EQ(allocated, (std::vector<int>{4, 4, 4, 4, 8, 8, 8, 8, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10,
+                                     10, 10}));
+  EXPECT_EQ(Xs(r), (std::vector<double>{16, 17, 18, 19, 20, 21, 22, 23, 24, 25}));
+  EXPECT_EQ(Ys(r), (std::vector<double>{160, 170, 180, 190, 200, 210, 220, 230, 240, 250}));
+  // Resized after it has wrapped, it empties and gives its allocated back.
+  r.SetRingBufferSize(3);
+  EXPECT_EQ(r.Count(), 0);
+  EXPECT_EQ(r.Allocated(), 0);
+  for (double x : {1, 2, 3, 4, 5}) r.Add(x, 0, false, false);
+  EXPECT_EQ(Xs(r), (std::vector<double>{3, 4, 5}));
+  EXPECT_EQ(r.Allocated(), 3);
+}
+
 }  // namespace

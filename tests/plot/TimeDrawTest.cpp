@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "TimePlotFixture.h"
+#include "controls/wMath.h"
 
 namespace {
 
@@ -112,6 +113,30 @@ TEST(TimeDraw, SmoothTracesReadOnlyAroundTheDrawRange) {
     EXPECT_EQ(Columns(lines).back(), 100) << style;
     for (const auto& l : lines)
       for (const TPoint& p : l) EXPECT_NEAR(p.Y, 200 - y(60 + p.X / 10.0), 1) << style << " at " << p.X;
+  }
+}
+
+// Zoomed in, a spline reads enough points beyond the view that its curve is
+// the whole channel's curve, up to the view's ends: on a zigzag, where every
+// point bends the curve, the curve through the points in view alone differs.
+TEST(TimeDraw, ZoomedSplineFollowsTheWholeCurve) {
+  TimeAxesPlot f(40, 20, -30, 60, 0, 100, 100, 0);
+  f.channel->SetInterpolationStyle(ipistCubicSpline);
+  const int n = 100;
+  std::vector<double> xa{0.0}, ya{0.0}, y2;
+  for (int i = 0; i < n; ++i) {
+    f.channel->AddXY(i, i % 2 ? 10 : -10);
+    xa.push_back(i);
+    ya.push_back(i % 2 ? 10 : -10);
+  }
+  SplineSecondDerivatives(xa, ya, n, y2);
+  ASSERT_FALSE(Lines(DrawChannel(f.channel)).empty());
+  const TwPlotAxis* x = f.plot.GetXAxis(0);
+  for (int c = 0; c <= 100; ++c) {
+    const double at = x->PixelsToPosition(c);
+    double y = 0;
+    ASSERT_EQ(f.channel->GetYAtX(at, y), ipdpsValid) << c;
+    EXPECT_NEAR(y, SplineInterpolate(xa, ya, y2, n, at), 1e-6) << "at X " << at;
   }
 }
 
