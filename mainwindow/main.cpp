@@ -1,8 +1,9 @@
-// The editor's main routine: the application with its title, every window
-// created in its fixed order, then the message loop. An exception escaping
+// The editor's main routine: the application with its title and icon, every
+// window created in its fixed order, then the message loop. An exception escaping
 // creation or the loop is shown and the program still returns 0.
 #include <stdexcept>
 
+#include "mainwindow/AppIcon.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/StartupWindows.h"
 #include "platform/Application.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char** argv) {
   platform::Application application(argc, argv);
+  // Set before any window exists, so every window and dialog shows it.
+  application.setWindowIcon(AppIcon());
   try {
     application.SetTitle(QString::fromLatin1(TfmMain::kApplicationTitle));
     TfmMain::StartEndpoints = platform::NetworkEndpoints::FromSystem();

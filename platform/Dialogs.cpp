@@ -5,62 +5,86 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace platform {
 namespace {
 
+// A default dialog lives on the heap, since its parent may be destroyed while
+// it is open: the parent then deletes it and exec() returns Rejected.
+template <typename Dialog>
+class ParentedDialog {
+ public:
+  explicit ParentedDialog(Dialog* dialog) : dialog_(dialog) {}
+  ~ParentedDialog() { delete dialog_.data(); }
+  ParentedDialog(const ParentedDialog&) = delete;
+  ParentedDialog& operator=(const ParentedDialog&) = delete;
+
+  Dialog* operator->() const { return dialog_.data(); }
+  // Runs the dialog; Rejected when its parent took it away.
+  int Exec() { return dialog_->exec(); }
+  bool Alive() const { return !dialog_.isNull(); }
+
+ private:
+  QPointer<Dialog> dialog_;
+};
+
 int defaultMessage(const MessageRequest& r) {
-  QMessageBox box;
-  box.setWindowTitle(r.title.isEmpty() ? QApplication::applicationName() : r.title);
-  box.setText(r.text);
+  ParentedDialog box(new QMessageBox(DialogParent()));
+  box->setWindowTitle(r.title.isEmpty() ? QApplication::applicationName() : r.title);
+  box->setText(r.text);
   switch (r.kind) {
-    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageKind::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageKind::Information: box->setIcon(QMessageBox::Information); break;
+    case MessageKind::Warning: box->setIcon(QMessageBox::Warning); break;
+    case MessageKind::Error: box->setIcon(QMessageBox::Critical); break;
+    case MessageKind::Question: box->setIcon(QMessageBox::Question); break;
   }
   if (r.yesNo) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? mrYes : mrNo;
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.Exec() == QMessageBox::Yes ? mrYes : mrNo;
   }
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
+  box->setStandardButtons(QMessageBox::Ok);
+  box.Exec();
   return mrOk;
 }
 
 std::optional<FileChoice> defaultFiles(const FileRequest& r) {
-  QFileDialog dialog(nullptr, r.title, r.directory, r.filter);
-  dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  ParentedDialog dialog(new QFileDialog(DialogParent(), r.title, r.directory, r.filter));
+  dialog->setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   if (r.save)
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog->setFileMode(QFileDialog::AnyFile);
   else if (r.multiSelect)
-    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
   else
-    dialog.setFileMode(r.mustExist || r.fileName.isEmpty() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  if (r.save && !r.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
-  const QStringList filters = dialog.nameFilters();
-  if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
-  if (!r.fileName.isEmpty()) dialog.selectFile(r.fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return FileChoice{dialog.selectedFiles(), int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+    dialog->setFileMode(r.mustExist || r.fileName.isEmpty() ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (r.save && !r.confirmOverwrite) dialog->setOption(QFileDialog::DontConfirmOverwrite);
+  if (!r.defaultSuffix.isEmpty()) dialog->setDefaultSuffix(r.defaultSuffix);
+  const QStringList filters = dialog->nameFilters();
+  if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog->selectNameFilter(filters[r.filterIndex - 1]);
+  if (!r.fileName.isEmpty()) dialog->selectFile(r.fileName);
+  if (dialog.Exec() != QDialog::Accepted || !dialog.Alive() || dialog->selectedFiles().isEmpty())
+    return std::nullopt;
+  return FileChoice{dialog->selectedFiles(), int(filters.indexOf(dialog->selectedNameFilter())) + 1};
 }
 
+// The static dialog functions delete their dialog themselves when the parent
+// goes first.
 std::optional<TColor> defaultColor(const ColorRequest& r) {
   for (int i = 0; i < int(r.customColors.size()) && i < QColorDialog::customCount(); ++i)
     QColorDialog::setCustomColor(i, ToQColor(r.customColors[i]));
-  const QColor c = QColorDialog::getColor(ToQColor(r.color));
+  const QColor c = QColorDialog::getColor(ToQColor(r.color), DialogParent());
   if (!c.isValid()) return std::nullopt;
   return RGB(c.red(), c.green(), c.blue());
 }
 
 std::optional<TFont> defaultFont(const TFont& font) {
   bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, ToQFont(font));
+  const QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), DialogParent());
   if (!ok) return std::nullopt;
   TFont result = font;
   result.Name = chosen.family();
@@ -74,8 +98,8 @@ std::optional<TFont> defaultFont(const TFont& font) {
 }
 
 bool defaultPrintDialog(QPrinter& printer) {
-  QPrintDialog dialog(&printer);
-  return dialog.exec() == QDialog::Accepted;
+  ParentedDialog dialog(new QPrintDialog(&printer, DialogParent()));
+  return dialog.Exec() == QDialog::Accepted;
 }
 
 void defaultClipboard(const ClipboardData& data) {
@@ -111,6 +135,13 @@ ClipboardProvider& clipboardProvider() {
 }
 
 }  // namespace
+
+QWidget* DialogParent() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<QMainWindow*>(window) && window->isVisible()) return window;
+  return nullptr;
+}
 
 int ShowMessage(const MessageRequest& request) {
   return messageProvider() ? messageProvider()(request) : defaultMessage(request);

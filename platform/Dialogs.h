@@ -1,8 +1,8 @@
 // Message boxes, file, colour, font and print dialogs and the clipboard go
 // through replaceable providers, so that no test ever waits in a real modal
 // dialog or touches the desktop's clipboard. The defaults show Qt's dialogs
-// (QMessageBox, QFileDialog, QColorDialog, QFontDialog, QPrintDialog) and
-// write QClipboard.
+// (QMessageBox, QFileDialog, QColorDialog, QFontDialog, QPrintDialog) over
+// the window the user is in (DialogParent) and write QClipboard.
 //
 // File dialogs: a FileProvider answers with one path (the form every window
 // of the editor uses); a FileChoiceProvider answers with the chosen files and
@@ -83,6 +83,11 @@ struct ClipboardData {
   QByteArray bytes;
 };
 using ClipboardProvider = std::function<void(const ClipboardData&)>;
+
+// The window a default dialog belongs to: the active window, else the shown
+// main window, else none. The dialog opens centred over it, and the window
+// manager gives it no task-bar entry of its own.
+QWidget* DialogParent();
 
 int ShowMessage(const MessageRequest& request);
 // Plain message box with an OK button.

@@ -1,8 +1,16 @@
 // The dialog providers: both kinds of file provider serve both entry points,
-// and the defaults are replaced and restored per provider.
+// and the defaults are replaced and restored per provider. The default
+// message box and file window open over the window the user is in.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "platform/Dialogs.h"
 
@@ -12,6 +20,7 @@ namespace {
 
 struct ProviderReset {
   ~ProviderReset() {
+    SetMessageProvider([](const MessageRequest& r) { return r.yesNo ? int(mrYes) : int(mrOk); });
     SetFileProvider([](const FileRequest&) { return std::optional<QString>(); });
     SetColorProvider([](const ColorRequest&) { return std::optional<TColor>(); });
     SetPrintDialogProvider([](QPrinter&) { return false; });
@@ -19,7 +28,96 @@ struct ProviderReset {
   }
 };
 
+// Closes the next dialog shown from inside its own loop, noting the window it
+// belongs to and where it stood. Gives up after a bounded number of looks.
+class ModalCloser : public QObject {
+ public:
+  ModalCloser() {
+    connect(&timer_, &QTimer::timeout, this, [this] { Look(); });
+    timer_.start(10);
+  }
+  bool closed = false;
+  QString className;
+  QWidget* parent = nullptr;
+  QRect geometry;
+
+ private:
+  void Look() {
+    QDialog* shown = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) shown = dialog;
+    if (!shown) {
+      if (++looks_ > 3000) timer_.stop();
+      return;
+    }
+    timer_.stop();
+    closed = true;
+    className = QString::fromLatin1(shown->metaObject()->className());
+    parent = shown->parentWidget();
+    geometry = shown->frameGeometry();
+    shown->reject();
+  }
+  QTimer timer_;
+  int looks_ = 0;
+};
+
 }  // namespace
+
+TEST(DefaultDialogs, OpenOverTheActiveWindowElseTheShownMainWindow) {
+  ProviderReset reset;
+  SetMessageProvider(nullptr);
+  SetFileProvider(nullptr);
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+
+  QMainWindow main;
+  main.setGeometry(40, 40, 500, 400);
+  QWidget other;
+  other.setGeometry(300, 200, 300, 200);
+
+  enum class Shown { Nothing, MainOnly, MainAndActiveOther };
+  const struct {
+    Shown shown;
+    QWidget* owner;
+  } cases[] = {{Shown::Nothing, nullptr}, {Shown::MainOnly, &main}, {Shown::MainAndActiveOther, &other}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.shown));
+    // Closing a dialog hands activation back to some window: set it anew each time.
+    const auto prepare = [&] {
+      main.setVisible(c.shown != Shown::Nothing);
+      other.setVisible(c.shown == Shown::MainAndActiveOther);
+      if (c.owner != &other) {
+        QApplication::setActiveWindow(nullptr);
+        return true;
+      }
+      other.activateWindow();
+      QApplication::setActiveWindow(&other);
+      return QTest::qWaitForWindowActive(&other);
+    };
+    ASSERT_TRUE(prepare());
+    EXPECT_EQ(DialogParent(), c.owner);
+    {
+      ModalCloser closer;
+      EXPECT_EQ(ShowMessage(MessageRequest{QStringLiteral("t"), QStringLiteral("text"), MessageKind::Warning, true}),
+                mrNo);
+      ASSERT_TRUE(closer.closed);
+      EXPECT_EQ(closer.className, QStringLiteral("QMessageBox"));
+      EXPECT_EQ(closer.parent, c.owner);
+      // Centred over its window (Qt keeps it a few pixels off for odd sizes).
+      if (c.owner) EXPECT_LE((closer.geometry.center() - c.owner->frameGeometry().center()).manhattanLength(), 4);
+    }
+    ASSERT_TRUE(prepare());
+    {
+      ModalCloser closer;
+      FileRequest request{QStringLiteral("Open"), QStringLiteral("Preset files (*.prs)")};
+      request.directory = folder.path();
+      EXPECT_FALSE(ChooseFile(request));
+      ASSERT_TRUE(closer.closed);
+      EXPECT_EQ(closer.className, QStringLiteral("QFileDialog"));
+      EXPECT_EQ(closer.parent, c.owner);
+    }
+  }
+}
 
 TEST(DialogProviders, PlainFileProviderAnswersAChoiceWithTheGivenFilterIndex) {
   ProviderReset reset;
