@@ -212,7 +212,6 @@ void RequestReplyDiscipline::WriteSendBuf() {
     frame = sendBuf_;
   }
   if (frame.empty()) return;
-  ++writes_;
   // Enough to tell the copies apart within the horizon at any retry limit
   // a window sets.
   constexpr std::size_t kWriteTimesKept = 16;
@@ -337,7 +336,6 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
       retryCount_ = 0;
       failTimeouts_ = 0;
       frameAbandoned_ = false;
-      writes_ = 0;
       writeTimes_.clear();
       graceAtStart_ = profile_.GraceResends ? graceResends_.load() : 0;
       {

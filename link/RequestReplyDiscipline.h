@@ -128,7 +128,11 @@ class RequestReplyDiscipline {
   // for the worker's assembler. Any thread.
   void DeliverReceived(std::span<const std::uint8_t> bytes);
 
-  void SetReplyTimeout(int ms) { replyTimeout_.store(ms); }
+  // Takes effect at once: the worker starts a new wait.
+  void SetReplyTimeout(int ms) {
+    replyTimeout_.store(ms);
+    Wake(wakeFd_);
+  }
   int ReplyTimeout() const { return replyTimeout_.load(); }
   void SetRetryLimit(int n) { retryLimit_.store(n); }
   int RetryLimit() const { return retryLimit_.load(); }
@@ -215,7 +219,6 @@ class RequestReplyDiscipline {
   FrameAssembler assembler_;
   bool awaitingReply_ = false;  // the frame written last has had no answer yet
   Bytes inFlight_;              // that frame
-  int writes_ = 0;              // times it was written, resends included
   std::vector<Clock::time_point> writeTimes_;  // of its copies, oldest first (the latest few)
   int graceAtStart_ = 0;        // uncounted resends granted when it was first written
   bool frameAbandoned_ = false;  // given up after the retries: never written again
