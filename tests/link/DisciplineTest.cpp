@@ -321,6 +321,70 @@ TEST_F(DisciplineTest, ADeadProcessorIsReportedWithinFourTimesThePlainLinksWait)
   }
 }
 
+TEST_F(DisciplineTest, TheNextFrameIsNotResentWhileALateCopyCanStillBeAnswered) {
+  // A request answered after a resend may still have the resent copy's
+  // answer on the way: the next request is not written again until that
+  // copy is kStretchLimit time-outs old. (However late a busy machine runs,
+  // the resend only comes later.)
+  constexpr int kTimeout = 60;
+  using Clock = std::chrono::steady_clock;
+  struct Seen {
+    std::mutex lock;
+    std::vector<std::pair<Clock::time_point, Bytes>> writes;
+  };
+  Open();
+  link->SetReplyTimeout(kTimeout);
+  link->SetRetryLimit(10);
+  auto seen = std::make_shared<Seen>();
+  {
+    std::lock_guard guard(fake->lock);
+    fake->responder = [seen](const Bytes& written) {
+      std::lock_guard lock(seen->lock);
+      seen->writes.emplace_back(Clock::now(), written);
+      return Bytes{};
+    };
+  }
+  link->QueueFrame(NameRequest(1), true);
+  link->QueueFrame(NameRequest(2), true);
+  ASSERT_TRUE(WaitWrites(2));
+  FakeTransport::Inject(*fake, NameReply(1));
+  ASSERT_TRUE(WaitUntil([&] {
+    const std::vector<Bytes> writes = Writes();
+    return std::count(writes.begin(), writes.end(), NameRequest(2)) >= 2;
+  }));
+  std::lock_guard lock(seen->lock);
+  Clock::time_point lastCopy{}, resent{};
+  int seconds = 0;
+  for (const auto& [at, frame] : seen->writes) {
+    if (frame == NameRequest(1)) lastCopy = at;
+    if (frame == NameRequest(2) && ++seconds == 2) resent = at;
+  }
+  EXPECT_GE(resent - lastCopy, std::chrono::milliseconds(kTimeout) * RequestReplyDiscipline::kStretchLimit);
+}
+
+TEST_F(DisciplineTest, TheWholeWaitForOneFrameIsBounded) {
+  // A request answered after two resends; the answer to the first resent
+  // copy comes two time-outs after the next request went out, so the
+  // processor looks slow and the other resent copy worth waiting for, far
+  // longer. Then the processor dies. The next request is given up (status
+  // 0) once it has waited four times the plain link's wait: it was resent
+  // at most once, not RetryLimit times.
+  Open();
+  link->SetReplyTimeout(200);
+  link->SetRetryLimit(10);
+  link->QueueFrame(NameRequest(1), true);
+  link->QueueFrame(NameRequest(2), true);
+  ASSERT_TRUE(WaitWrites(3));
+  FakeTransport::Inject(*fake, NameReply(1));
+  ASSERT_TRUE(WaitUntil([&] { return Writes().back() == NameRequest(2); }));
+  link->SetRetryLimit(3);
+  Spin(400);
+  FakeTransport::Inject(*fake, NameReply(1));
+  ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 30000));
+  const std::vector<Bytes> writes = Writes();
+  EXPECT_LE(std::count(writes.begin(), writes.end(), NameRequest(2)), 2);
+}
+
 TEST_F(DisciplineTest, OnlyWrongAnswersEndInStatusZeroWithoutKeepAlives) {
   // A processor that numbers every name reply wrongly: the request goes out
   // once and RetryLimit times again, then status 0; no keep-alive goes out
