@@ -98,7 +98,8 @@ class RequestReplyDiscipline {
   // How far a slow processor's latency may stretch the reply time-out set. At
   // the serial read's 1000 ms, answers within 3.2 s need no resend, and a
   // processor gone silent breaks the link at most four times as late. A copy
-  // written longer ago than this many set time-outs is taken as lost.
+  // written longer ago than this many set time-outs (or latencies, when
+  // longer) is taken as lost.
   static constexpr int kStretchLimit = 4;
 
   RequestReplyDiscipline(LinkOwner owner, LinkProfile profile, std::uint8_t pollDeviceId);
