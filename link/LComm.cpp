@@ -29,6 +29,7 @@ LinkProfile LCommProc::Profile() {
   profile.KeepAliveReplyTimeout = 2000;
   profile.FailureTimeouts = 1;
   profile.GraceResends = true;
+  profile.RepliesCarryId = true;
   profile.TransportFailedStatus = kLinkPortFailed;
   profile.WaitFailedStatus = kLinkWaitFailed;
   return profile;

@@ -11,6 +11,7 @@ LinkProfile LNetProc::Profile() {
   profile.KeepAliveReplyTimeout = 5000;
   profile.FailureTimeouts = 1;
   profile.GraceResends = false;
+  profile.RepliesCarryId = true;
   profile.TransportFailedStatus = -1;
   profile.WaitFailedStatus = -1;
   return profile;

@@ -19,6 +19,7 @@ LinkProfile LUsbProc::Profile() {
   profile.KeepAliveReplyTimeout = 5000;
   profile.FailureTimeouts = 5;
   profile.GraceResends = false;
+  profile.RepliesCarryId = false;  // the window takes the processor's ID from its replies
   profile.TransportFailedStatus = -1;
   profile.WaitFailedStatus = -1;
   return profile;

@@ -165,14 +165,28 @@ void RequestReplyDiscipline::SendNextQueued() {
 void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token stop) {
   if (profile_.TraceReplies) Trace(false, frame);
   // Only an answer to the frame in flight ends its flight; anything else (a
-  // late copy after a resend, a wrong number, a frame sent unasked) leaves it
-  // awaiting its answer, to be resent on its time-out.
+  // late copy after a resend, a wrong number, another processor's ID, a frame
+  // sent unasked) leaves it awaiting its answer, to be resent on its time-out.
+  const LCmd reply(frame, 1);
+  const bool ours = !profile_.RepliesCarryId || reply.GetDeviceId() == pollDeviceId_.load();
   Bytes answered;
-  if (awaitingReply_ && ReplyAnswers(LCmd(inFlight_, 1), LCmd(frame, 1))) {
+  if (ours && awaitingReply_ && ReplyAnswers(LCmd(inFlight_, 1), reply)) {
     awaitingReply_ = false;
     answered = inFlight_;
-    lagTimeouts_ = writes_ - 1;
-    latency_ = Clock::now() - firstWrite_;
+    const auto now = Clock::now();
+    const auto horizon = AnswerHorizon();
+    // The copies whose answers may still come; the processor answers in
+    // the order written, so this answer is the oldest one's.
+    const auto live = std::find_if(writeTimes_.begin(), writeTimes_.end(),
+                                   [&](Clock::time_point t) { return now - t < horizon; });
+    // Tied to its write only when no other copy can still be answered: the
+    // only write, or the latest when the earlier ones' answers were lost.
+    if (!writeTimes_.empty() && (live == writeTimes_.end() || live + 1 == writeTimes_.end()))
+      latency_ = now - writeTimes_.back();
+    answeredLast_ = inFlight_;
+    lateCopies_.assign(live == writeTimes_.end() ? live : live + 1, writeTimes_.end());
+  } else if (ours) {
+    OnLateCopy(reply);
   }
   if (owner_.OnFrame) {
     auto handler = owner_.OnFrame;
@@ -182,6 +196,15 @@ void RequestReplyDiscipline::OnFrameComplete(const Bytes& frame, std::stop_token
   if (!answered.empty()) SendNextQueued();
 }
 
+void RequestReplyDiscipline::OnLateCopy(const LCmd& reply) {
+  if (lateCopies_.empty() || answeredLast_.empty() || !ReplyAnswers(LCmd(answeredLast_, 1), reply)) return;
+  const auto now = Clock::now();
+  latency_ = now - lateCopies_.front();
+  lateCopies_.erase(lateCopies_.begin());
+  // The processor gets to the frame in flight only now.
+  lastWrite_ = now;
+}
+
 void RequestReplyDiscipline::WriteSendBuf() {
   Bytes frame;
   {
@@ -189,18 +212,27 @@ void RequestReplyDiscipline::WriteSendBuf() {
     frame = sendBuf_;
   }
   if (frame.empty()) return;
-  ++writes_;
+  // Enough to tell the copies apart within the horizon at any retry limit
+  // a window sets.
+  constexpr std::size_t kWriteTimesKept = 16;
+  if (writeTimes_.size() == kWriteTimesKept) writeTimes_.erase(writeTimes_.begin());
+  writeTimes_.push_back(Clock::now());
   if (transport_->Write(frame, stopFd_) && profile_.TraceEveryWrite) Trace(true, frame);
 }
 
 void RequestReplyDiscipline::OnReplyTimeout() {
-  lastWrite_ = Clock::now();  // the next time-out counts from here
-  // The processor may still be answering the copies of the previous frame
-  // before it gets to this one: wait without writing, and without counting.
-  if (lagTimeouts_ > 0) {
-    --lagTimeouts_;
+  const auto now = Clock::now();
+  lastWrite_ = now;  // the next time-out counts from here
+  if (now >= FrameDeadline()) {
+    GiveUp();
     return;
   }
+  // The processor may still be answering the copies of the previous frame
+  // before it gets to this one: wait without writing, and without counting,
+  // while one of them can still be answered.
+  const auto horizon = AnswerHorizon();
+  std::erase_if(lateCopies_, [&](Clock::time_point t) { return now - t >= horizon; });
+  if (!lateCopies_.empty()) return;
   // The UI thread may set a new grace between our read and write: take one
   // only from the value still there.
   int grace = graceResends_.load();
@@ -216,15 +248,31 @@ void RequestReplyDiscipline::OnReplyTimeout() {
     return;
   }
   if (++failTimeouts_ < profile_.FailureTimeouts) return;
+  GiveUp();
+}
+
+void RequestReplyDiscipline::GiveUp() {
   failTimeouts_ = 0;
   retryCount_ = 0;
   frameAbandoned_ = true;
+  frameStart_ = Clock::now();
+  graceAtStart_ = 0;
   int deviceId = 0;
   {
     std::lock_guard guard(sendLock_);
     if (sendBuf_.size() > 3) deviceId = sendBuf_[3];
   }
   Post(kLinkNoReply, deviceId);
+}
+
+RequestReplyDiscipline::Clock::duration RequestReplyDiscipline::AnswerHorizon() const {
+  const Clock::duration set = std::chrono::milliseconds(replyTimeout_.load());
+  return std::max(set, latency_) * kStretchLimit;
+}
+
+RequestReplyDiscipline::Clock::time_point RequestReplyDiscipline::FrameDeadline() const {
+  const int plainTimeouts = retryLimit_.load() + profile_.FailureTimeouts + graceAtStart_;
+  return frameStart_ + std::chrono::milliseconds(replyTimeout_.load()) * kStretchLimit * plainTimeouts;
 }
 
 std::chrono::milliseconds RequestReplyDiscipline::ReplyWait() const {
@@ -239,7 +287,7 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
   while (!stop.stop_requested()) {
     int timeoutMs = -1;
     if (awaitingReply_) {
-      const auto due = lastWrite_ + ReplyWait();
+      const auto due = std::min(lastWrite_ + ReplyWait(), FrameDeadline());
       const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now()).count();
       timeoutMs = left > 0 ? static_cast<int>(left) : 0;
     }
@@ -288,15 +336,17 @@ void RequestReplyDiscipline::Run(std::stop_token stop) {
       retryCount_ = 0;
       failTimeouts_ = 0;
       frameAbandoned_ = false;
-      writes_ = 0;
+      writeTimes_.clear();
+      graceAtStart_ = profile_.GraceResends ? graceResends_.load() : 0;
       {
         std::lock_guard guard(sendLock_);
         inFlight_ = sendBuf_;
       }
       WriteSendBuf();
       awaitingReply_ = true;
-      lastWrite_ = firstWrite_ = Clock::now();
-    } else if (awaitingReply_ && Clock::now() >= lastWrite_ + ReplyWait()) {
+      lastWrite_ = frameStart_ = Clock::now();
+    } else if (awaitingReply_ &&
+               Clock::now() >= std::min(lastWrite_ + ReplyWait(), FrameDeadline())) {
       OnReplyTimeout();
     }
   }

@@ -22,19 +22,26 @@
 // acknowledgement of its own command is not advanced by another's. A frame
 // that needed resends may still have late copies of its answer on the way,
 // which a processor slower than the time-out sends before it gets to the next
-// frame: that frame waits one uncounted time-out per resend of the previous
-// one before its own resends start, so such a processor is not buried under
-// resends. Nor is it resent in the first place once its pace is known: the
-// reply time-out in force is a quarter above the latest answer's latency
-// (from the first write of its frame: a resend just before the answer must
-// not make it look quick), when that is longer than the one set,
-// but at most kStretchLimit times the one set. Only answers set the latency,
-// so a processor that stops answering still ends in status 0 after
-// RetryLimit resends, at most kStretchLimit times later than without it; a
-// new link starts without it. Once a frame is answered no time-out writes it
-// again: a store or a factory reset never runs twice. A keep-alive 0x12 goes
-// out PollInterval after the latest submission while nothing is in flight or
-// waiting, so never while an answer is owed.
+// frame: while one of them can still be answered (AnswerHorizon), that
+// frame's time-outs neither write nor count, and each late answer restarts
+// its time-out, so such a processor is not buried under resends. Nor is
+// it resent in the first place once its pace is known: the reply time-out in
+// force is a quarter above the latest latency, when that is longer than the
+// one set, but at most kStretchLimit times the one set. A latency is learnt
+// only from an answer tied to the write it answers: the only write of its
+// frame, the latest when no earlier copy can still be answered, or, for the
+// late copies of an answered frame, the copies in the order written. So
+// replies lost before a resend's answer do not make a quick processor look
+// slow. Only answers set the latency, and the whole wait for one frame is
+// bounded by kStretchLimit times the plain link's (its retries and failure
+// time-outs at the time-out set), so a processor that stops answering ends in
+// status 0 at most that much later than without it; a new link starts
+// without it. Over the serial and Ethernet links a reply answers only when it
+// carries the device ID the link polls with (LinkProfile::RepliesCarryId);
+// one with another ID is handed over as answering nothing. Once a frame is
+// answered no time-out writes it again: a store or a factory reset never runs
+// twice. A keep-alive 0x12 goes out PollInterval after the latest submission
+// while nothing is in flight or waiting, so never while an answer is owed.
 //
 // Threads: the owner's (UI) thread opens and closes the link, submits frames,
 // changes the settings and runs the keep-alive timer; one worker per open
@@ -81,6 +88,8 @@ struct LinkProfile {
   bool GraceResends = false;            // serial: extra uncounted resends on request
   int TransportFailedStatus = kLinkPortFailed;  // -1: no status, the worker just ends
   int WaitFailedStatus = kLinkWaitFailed;       // -1: no status, the worker just ends
+  bool RepliesCarryId = true;           // only a reply with the poll device ID answers
+                                        // (USB: the window takes the ID from the reply)
 };
 
 class RequestReplyDiscipline {
@@ -88,7 +97,9 @@ class RequestReplyDiscipline {
   static constexpr std::uint8_t kKeepAliveCode = 0x12;
   // How far a slow processor's latency may stretch the reply time-out set. At
   // the serial read's 1000 ms, answers within 3.2 s need no resend, and a
-  // processor gone silent breaks the link at most four times as late.
+  // processor gone silent breaks the link at most four times as late. A copy
+  // written longer ago than this many set time-outs (or latencies, when
+  // longer) is taken as lost.
   static constexpr int kStretchLimit = 4;
 
   RequestReplyDiscipline(LinkOwner owner, LinkProfile profile, std::uint8_t pollDeviceId);
@@ -118,7 +129,11 @@ class RequestReplyDiscipline {
   // for the worker's assembler. Any thread.
   void DeliverReceived(std::span<const std::uint8_t> bytes);
 
-  void SetReplyTimeout(int ms) { replyTimeout_.store(ms); }
+  // Takes effect at once: the worker starts a new wait.
+  void SetReplyTimeout(int ms) {
+    replyTimeout_.store(ms);
+    Wake(wakeFd_);
+  }
   int ReplyTimeout() const { return replyTimeout_.load(); }
   void SetRetryLimit(int n) { retryLimit_.store(n); }
   int RetryLimit() const { return retryLimit_.load(); }
@@ -159,6 +174,20 @@ class RequestReplyDiscipline {
   // the next waiting frame.
   void OnFrameComplete(const Bytes& frame, std::stop_token stop);
   void OnReplyTimeout();
+  // Status 0: the frame in flight is given up and not written again.
+  void GiveUp();
+  // The longest a copy's answer is awaited: kStretchLimit set time-outs, or
+  // kStretchLimit latencies when those are longer (a slow processor's
+  // copies queue behind each other).
+  Clock::duration AnswerHorizon() const;
+  // When the frame in flight has waited as long as a dead processor may
+  // keep it: kStretchLimit times the plain link's retries and failure
+  // time-outs, from its first write (or its latest status 0).
+  Clock::time_point FrameDeadline() const;
+  // A reply that answers no frame in flight but repeats the answer of the
+  // frame answered last: the answer to its oldest late copy, whose latency
+  // it gives; the frame in flight's time-out counts from here.
+  void OnLateCopy(const LCmd& reply);
   // The reply time-out in force: the one set, or longer for a processor
   // whose answers have been seen to take longer.
   std::chrono::milliseconds ReplyWait() const;
@@ -191,12 +220,17 @@ class RequestReplyDiscipline {
   FrameAssembler assembler_;
   bool awaitingReply_ = false;  // the frame written last has had no answer yet
   Bytes inFlight_;              // that frame
-  int writes_ = 0;              // times it was written, resends included
-  int lagTimeouts_ = 0;         // uncounted time-outs left: resends of the previous frame
+  std::vector<Clock::time_point> writeTimes_;  // of its copies, oldest first (the latest few)
+  int graceAtStart_ = 0;        // uncounted resends granted when it was first written
   bool frameAbandoned_ = false;  // given up after the retries: never written again
   Clock::time_point lastWrite_{};
-  Clock::time_point firstWrite_{};  // of the frame in flight
-  Clock::duration latency_{};       // first write to answer, of the frame answered last
+  Clock::time_point frameStart_{};  // its first write, or its latest status 0
+  Clock::duration latency_{};       // of the latest answer tied to its write
+  // The frame answered last and the write times of its copies whose answers
+  // may still come: while one can, the next frame's time-outs neither
+  // write nor count.
+  Bytes answeredLast_;
+  std::vector<Clock::time_point> lateCopies_;
   int retryCount_ = 0;
   int failTimeouts_ = 0;
 

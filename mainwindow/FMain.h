@@ -569,6 +569,10 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   QString DeviceIpText() const;
   // Reply time-out of the open link (the keep-alive sets it back).
   void SetLinkTimeout(int ms);
+  // The reply time-out the identity check sets for the open link; every
+  // transfer of presets goes back to it when it ends.
+  int OnlineLinkTimeout() const;
+  void RestoreOnlineLinkTimeout();
   // Ethernet: the worker's write of every frame (any thread), the TCP
   // client's activation, and the socket events.
   bool WriteNetFrame(std::span<const std::uint8_t> frame);

@@ -124,7 +124,7 @@ void TfmMain::OnBulkLoadEndReply(std::uint8_t, const Bytes&) {
   ApplyUnitModel();
   Updating = false;
   tmInLevelDet->SetEnabled(true);
-  SetLinkTimeout(5000);
+  RestoreOnlineLinkTimeout();
 }
 
 // ---- File menu -----------------------------------------------------------------------

@@ -44,6 +44,10 @@ void TfmMain::SetLinkTimeout(int ms) {
   if (auto* link = OpenLink()) link->SetReplyTimeout(ms);
 }
 
+int TfmMain::OnlineLinkTimeout() const { return UsbProc ? 5000 : 1000; }
+
+void TfmMain::RestoreOnlineLinkTimeout() { SetLinkTimeout(OnlineLinkTimeout()); }
+
 void TfmMain::SetLinkRetries(int n) {
   if (auto* link = OpenLink()) link->SetRetryLimit(n);
 }
@@ -194,7 +198,7 @@ void TfmMain::OnIdentityReply(std::uint8_t, const Bytes& payload) {
   }
   if (auto* button = FindControl<TUxBmpButton>("uxbMenuLink")) button->SetDown(true);
   IdentityAccepted = true;
-  SetLinkTimeout(UsbProc ? 5000 : 1000);
+  RestoreOnlineLinkTimeout();
   StartUpload(false);
 }
 

@@ -149,6 +149,7 @@ void TfmMain::OnAcknowledge(std::uint8_t acknowledgedCode) {
       break;
     case 9:
       if (fmProcess) SetProgressPosition(fmProcess->ProgressBar->Max());
+      RestoreOnlineLinkTimeout();
       SendCommand(CM_MCS_CMD(GetDeviceId(), kEndOfTransfer), false, true);
       tmProcessShow->SetEnabled(false);
       if (fmProcess) fmProcess->SetModalResult(QDialog::Accepted);
@@ -183,6 +184,8 @@ void TfmMain::OnAcknowledge(std::uint8_t acknowledgedCode) {
 }
 
 void TfmMain::AbandonTransfers() {
+  // A link that stays open waits no longer than online for what comes next.
+  if (IdentityAccepted && OpenLink()) RestoreOnlineLinkTimeout();
   LinkState = 0;
   PresetReadSlot = 255;
   PresetDownloadSlot = 0;
@@ -256,6 +259,7 @@ void TfmMain::OnPresetBlockReply(std::uint8_t, const Bytes& payload) {
     SendCommand(CM_MCS_CMD(GetDeviceId(), kSelectStored, Lo(PresetReadSlot)), true, true);
     return;
   }
+  RestoreOnlineLinkTimeout();
   SendCommand(CM_MCS_CMD(GetDeviceId(), kEndOfTransfer), false, true);
   tmProcessShow->SetEnabled(false);
   if (fmProcess) fmProcess->SetModalResult(QDialog::Accepted);
@@ -342,6 +346,7 @@ void TfmMain::DownloadNextPreset(int slot) {
   }
   setEnabled(true);
   activateWindow();
+  RestoreOnlineLinkTimeout();
   SendCommand(CM_MCS_MCU_RESET(GetDeviceId()), true, true);
   tmDisconnect->SetEnabled(true);
 }

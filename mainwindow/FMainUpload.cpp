@@ -160,6 +160,7 @@ void TfmMain::OnParameterBlockReply(std::uint8_t, const Bytes& payload) {
   if (n > kLastBlockNumber) return;
 
   SetProgressPosition(kBlockCount);
+  RestoreOnlineLinkTimeout();
   SendCommand(CM_MCS_CMD(GetDeviceId(), kEndOfTransfer), false, true);
   // A transfer quicker than the show timer would otherwise open the window
   // after its end, with nothing left to close it.

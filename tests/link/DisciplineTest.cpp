@@ -44,6 +44,12 @@ Bytes Reply(std::uint8_t code, Bytes payload = {}) {
   return frame;
 }
 Bytes NameReply(std::uint8_t n) { return Reply(0x29, {n, 'N', 'a', 'm', 'e'}); }
+// The same reply from the processor with another device ID.
+Bytes FromId(Bytes reply, std::uint8_t id) {
+  reply.back() ^= static_cast<std::uint8_t>(reply[2] ^ id);
+  reply[2] = id;
+  return reply;
+}
 
 class DisciplineTest : public ::testing::Test {
  protected:
@@ -219,16 +225,19 @@ TEST_F(DisciplineTest, AReplyThatAnswersAnotherRequestLeavesTheFrameInFlight) {
   struct Case {
     const char* name;
     Bytes stray;
+    LinkProfile profile = LCommProc::Profile();
   };
   const Case cases[] = {
       {"a late copy of the previous name", NameReply(4)},
       {"the wrong number", NameReply(6)},
       {"another request's reply", Reply(0x14, {3})},
       {"an acknowledgement", Ack()},
+      {"another processor's ID, serial", FromId(NameReply(5), 2)},
+      {"another processor's ID, Ethernet", FromId(NameReply(5), 2), LNetProc::Profile()},
   };
   for (const Case& c : cases) {
     recorder = std::make_shared<Recorder>();
-    Open();
+    Open(c.profile);
     link->SetReplyTimeout(100);
     link->SetRetryLimit(3);
     link->QueueFrame(NameRequest(5), true);
@@ -246,6 +255,134 @@ TEST_F(DisciplineTest, AReplyThatAnswersAnotherRequestLeavesTheFrameInFlight) {
     EXPECT_TRUE(WaitUntil([&] { return Writes().back() == Gain(1); })) << c.name;
     link->Close();
   }
+}
+
+TEST_F(DisciplineTest, OverUsbAReplyAnswersWhateverItsDeviceId) {
+  // The window takes the processor's ID from its USB replies.
+  Open(LUsbProc::Profile());
+  link->SetReplyTimeout(1000);
+  link->QueueFrame(NameRequest(5), true);
+  link->QueueFrame(Gain(1), true);
+  ASSERT_TRUE(WaitWrites(1));
+  FakeTransport::Inject(*fake, FromId(NameReply(5), 2));
+  ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
+  EXPECT_EQ(recorder->answered[0], NameRequest(5));
+  EXPECT_TRUE(WaitUntil([&] { return Writes().size() == 2; }));
+  EXPECT_EQ(Writes(), (std::vector<Bytes>{NameRequest(5), Gain(1)}));
+}
+
+TEST_F(DisciplineTest, ADeadProcessorIsReportedWithinFourTimesThePlainLinksWait) {
+  // A name request whose first replies are lost (none to three of them) is
+  // answered on a resend; then the processor dies. The next request still
+  // goes out once and RetryLimit times again and ends in status 0 within four
+  // times the plain link's wait (RetryLimit resends and the failure time-out,
+  // at the time-out set): lost replies do not make a quick processor look
+  // slow. Slow processors keep their one write per request (the test above).
+  constexpr int kTimeout = 100;
+  using Clock = std::chrono::steady_clock;
+  struct Seen {
+    std::mutex lock;
+    std::vector<std::pair<Clock::time_point, Bytes>> writes;
+  };
+  for (int lost = 0; lost <= 3; ++lost) {
+    SCOPED_TRACE(lost);
+    recorder = std::make_shared<Recorder>();
+    Open();
+    link->SetReplyTimeout(kTimeout);
+    link->SetRetryLimit(3);
+    auto seen = std::make_shared<Seen>();
+    {
+      std::lock_guard guard(fake->lock);
+      fake->responder = [seen, lost](const Bytes& written) {
+        std::lock_guard lock(seen->lock);
+        seen->writes.emplace_back(Clock::now(), written);
+        const auto copies = std::count_if(seen->writes.begin(), seen->writes.end(),
+                                          [&](const auto& w) { return w.second == written; });
+        return written == NameRequest(1) && copies == lost + 1 ? NameReply(1) : Bytes{};
+      };
+    }
+    link->QueueFrame(NameRequest(1), true);
+    ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
+    ASSERT_EQ(recorder->answered[0], NameRequest(1));
+    link->QueueFrame(NameRequest(2), true);
+    ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 30000));
+    const auto reported = Clock::now();
+    std::vector<Clock::time_point> second;
+    {
+      std::lock_guard lock(seen->lock);
+      for (const auto& [at, frame] : seen->writes)
+        if (frame == NameRequest(2)) second.push_back(at);
+    }
+    EXPECT_EQ(second.size(), 1u + link->RetryLimit()) << "once and every resend";
+    ASSERT_FALSE(second.empty());
+    const auto plain = std::chrono::milliseconds(kTimeout) * (link->RetryLimit() + LinkProfile().FailureTimeouts);
+    EXPECT_LE(reported - second.front(), RequestReplyDiscipline::kStretchLimit * plain);
+    link->Close();
+  }
+}
+
+TEST_F(DisciplineTest, TheNextFrameIsNotResentWhileALateCopyCanStillBeAnswered) {
+  // A request answered after a resend may still have the resent copy's
+  // answer on the way: the next request is not written again until that
+  // copy is kStretchLimit time-outs old. (However late a busy machine runs,
+  // the resend only comes later.)
+  constexpr int kTimeout = 60;
+  using Clock = std::chrono::steady_clock;
+  struct Seen {
+    std::mutex lock;
+    std::vector<std::pair<Clock::time_point, Bytes>> writes;
+  };
+  Open();
+  link->SetReplyTimeout(kTimeout);
+  link->SetRetryLimit(10);
+  auto seen = std::make_shared<Seen>();
+  {
+    std::lock_guard guard(fake->lock);
+    fake->responder = [seen](const Bytes& written) {
+      std::lock_guard lock(seen->lock);
+      seen->writes.emplace_back(Clock::now(), written);
+      return Bytes{};
+    };
+  }
+  link->QueueFrame(NameRequest(1), true);
+  link->QueueFrame(NameRequest(2), true);
+  ASSERT_TRUE(WaitWrites(2));
+  FakeTransport::Inject(*fake, NameReply(1));
+  ASSERT_TRUE(WaitUntil([&] {
+    const std::vector<Bytes> writes = Writes();
+    return std::count(writes.begin(), writes.end(), NameRequest(2)) >= 2;
+  }));
+  std::lock_guard lock(seen->lock);
+  Clock::time_point lastCopy{}, resent{};
+  int seconds = 0;
+  for (const auto& [at, frame] : seen->writes) {
+    if (frame == NameRequest(1)) lastCopy = at;
+    if (frame == NameRequest(2) && ++seconds == 2) resent = at;
+  }
+  EXPECT_GE(resent - lastCopy, std::chrono::milliseconds(kTimeout) * RequestReplyDiscipline::kStretchLimit);
+}
+
+TEST_F(DisciplineTest, TheWholeWaitForOneFrameIsBounded) {
+  // A request answered after two resends; the answer to the first resent
+  // copy comes two time-outs after the next request went out, so the
+  // processor looks slow and the other resent copy worth waiting for, far
+  // longer. Then the processor dies. The next request is given up (status
+  // 0) once it has waited four times the plain link's wait: it was resent
+  // at most once, not RetryLimit times.
+  Open();
+  link->SetReplyTimeout(200);
+  link->SetRetryLimit(10);
+  link->QueueFrame(NameRequest(1), true);
+  link->QueueFrame(NameRequest(2), true);
+  ASSERT_TRUE(WaitWrites(3));
+  FakeTransport::Inject(*fake, NameReply(1));
+  ASSERT_TRUE(WaitUntil([&] { return Writes().back() == NameRequest(2); }));
+  link->SetRetryLimit(3);
+  Spin(400);
+  FakeTransport::Inject(*fake, NameReply(1));
+  ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 30000));
+  const std::vector<Bytes> writes = Writes();
+  EXPECT_LE(std::count(writes.begin(), writes.end(), NameRequest(2)), 2);
 }
 
 TEST_F(DisciplineTest, OnlyWrongAnswersEndInStatusZeroWithoutKeepAlives) {
@@ -328,18 +465,19 @@ TEST_F(DisciplineTest, AnAnswersLatencyStretchesTheTimeOutAtMostFourTimes) {
 }
 
 TEST_F(DisciplineTest, ASlowProcessorThatFallsSilentStillBreaksTheLink) {
-  // Answers 2.5 time-outs late teach the link to wait longer; once the
+  // An answer 2.5 time-outs late teaches the link to wait longer; once the
   // processor stops answering, the next request still goes out RetryLimit
   // times more and ends in status 0, each resend a stretched time-out after
   // the one before. Time-outs without an answer stretch nothing.
   constexpr auto kDelay = std::chrono::milliseconds(150);
   Open();
   SlowProcessor processor(fake, kDelay);
-  link->SetReplyTimeout(60);
   link->SetRetryLimit(3);
+  link->SetReplyTimeout(1000);  // written once, so its answer is tied to that write
   link->QueueFrame(NameRequest(1), true);
   ASSERT_TRUE(WaitUntil([&] { return recorder->frames.size() == 1; }));
-  processor.Silence();  // the copies of the first request go unanswered too
+  link->SetReplyTimeout(60);
+  processor.Silence();
   link->QueueFrame(NameRequest(2), true);
   ASSERT_TRUE(WaitUntil([&] { return !recorder->statuses.empty(); }, 30000));
   const std::vector<Bytes> writes = Writes();
@@ -481,7 +619,7 @@ TEST_F(DisciplineTest, KeepAliveAfterIdleIntervalUnlessSuspended) {
   FakeTransport::Shared& shared = *fake;
   {
     std::lock_guard guard(shared.lock);
-    shared.responder = [](const Bytes&) { return Ack(); };
+    shared.responder = [](const Bytes&) { return FromId(Ack(), 7); };  // processor 7 answers
   }
   link->QueueFrame(Gain(1), false);  // restarts the timer with the new interval
   ASSERT_TRUE(WaitWrites(2, 2000));

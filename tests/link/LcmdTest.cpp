@@ -124,6 +124,34 @@ TEST(LcmdTest, WrittenFrameReadsBack) {
   EXPECT_EQ(read->GetDeviceId(), 0) << "the editor's own frames carry the ID in byte 3";
 }
 
+TEST(LcmdTest, ReplyAnswersByCodeAndTheNumberAsked) {
+  // Replies as the processor frames them: its own code, and for the numbered
+  // requests the number asked for; every other command gets 0x01.
+  const std::array<std::uint8_t, 50> block{};
+  struct Case {
+    const char* name;
+    LCmd request;
+    LCmd reply;
+    bool answers;
+  };
+  const Case cases[] = {
+      {"name 5, reply 5", CM_MCS_CMD(1, 0x29, 5), LCmd(1, 0x29, {5, 'N'}), true},
+      {"name 5, reply 6", CM_MCS_CMD(1, 0x29, 5), LCmd(1, 0x29, {6, 'N'}), false},
+      {"block 3 of the current preset", CM_MCS_CMD(1, 0x27, 3), LCmd(1, 0x24, {3, 0}), true},
+      {"block 3 of the current preset, reply 4", CM_MCS_CMD(1, 0x27, 3), LCmd(1, 0x24, {4, 0}), false},
+      {"stored block 2", CM_MCS_CMD(1, 0x28, 2), LCmd(1, 0x28, {2, 0}), true},
+      {"stored block 2, reply 3", CM_MCS_CMD(1, 0x28, 2), LCmd(1, 0x28, {3, 0}), false},
+      {"download block 7", CM_MCS_DOWNLOAD(1, 2, 7, 50, block), LCmd(1, 0x25, {7}), true},
+      {"download block 7, reply 8", CM_MCS_DOWNLOAD(1, 2, 7, 50, block), LCmd(1, 0x25, {8}), false},
+      {"download block 7, reply the slot", CM_MCS_DOWNLOAD(1, 2, 7, 50, block), LCmd(1, 0x25, {2}), false},
+      {"identity", CM_MCS_CMD(1, 0x13), LCmd(1, 0x13, {'Q'}), true},
+      {"identity, acknowledged", CM_MCS_CMD(1, 0x13), LCmd(1, 0x01, {}), false},
+      {"mute, acknowledged", CM_MCS_MUTE(1, 0, 1), LCmd(1, 0x01, {}), true},
+      {"mute, another code", CM_MCS_MUTE(1, 0, 1), LCmd(1, 0x35, {}), false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReplyAnswers(c.request, c.reply), c.answers) << c.name;
+}
+
 struct AssembleCase {
   const char* name;
   std::vector<const char*> pieces;

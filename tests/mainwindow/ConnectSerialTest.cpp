@@ -152,3 +152,25 @@ TEST_F(SerialConnectTest, DisconnectAlwaysEndsTheOnlineState) {
   EXPECT_EQ(fmMain->OpenLink(), nullptr);
   EXPECT_FALSE(fmMain->Online);
 }
+
+TEST_F(SerialConnectTest, TheEndCommandWaitingBehindALateAnswerStillReachesTheProcessor) {
+  // Going offline sends 0x11 behind a frame whose answer comes two ticks of
+  // the disconnect timer late: the disconnect waits for 0x11 to be written.
+  fmMain->SetComPortName(QString::fromStdString(sim.SlavePath()));
+  fmMain->ConnectCom();
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->UploadRefreshCount > 0; }, 30000));
+  fmMain->tmInLevelDet->SetEnabled(false);
+  ASSERT_TRUE(testsupport::WaitFor([] { return !fmMain->OpenLink()->IsBusy(); }, 30000));
+  SimFaults late;
+  late.DelayMs = 2 * fmMain->tmDisconnect->Interval() + 100;
+  sim.Processor().SetFaults(late);
+  fmMain->SendCommand(CM_MCS_MUTE(static_cast<std::uint8_t>(fmMain->DeviceId), 0, 1), true, true);
+  fmMain->uxbMenuLinkClick(nullptr);
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->OpenLink() == nullptr; }, 30000));
+  const auto endCommand = [this] {
+    for (const LCmd& r : sim.Processor().Requests())
+      if (r.GetCode() == 0x11) return true;
+    return false;
+  };
+  EXPECT_TRUE(testsupport::WaitFor(endCommand, 5000));
+}

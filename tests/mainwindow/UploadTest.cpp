@@ -561,15 +561,17 @@ TEST_F(UploadTest, UsbUploadAlsoReadsTheAddress) {
 
 // ---- Lost, misnumbered and slow replies over both line links ----------------
 
-TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
+TEST_F(UploadTest, ALostMisnumberedForeignOrLateReplyIsAskedAgainAndTheReadCompletes) {
   // From the start of the read: the eighth reply (the name of U06) is lost,
-  // or says 6 for the request of 5, or every reply up to the name of U08
-  // comes later than the reply time-out. A lost or misnumbered reply's
-  // request is written again on its time-out (late replies have taught the
-  // link to wait longer by the eighth) and the read completes, with no
-  // keep-alive while a reply is owed. The late replies' time-out is long
-  // enough for a scheduler on a busy machine not to eat the spare one, and
-  // the late stretch short enough to keep the row quick.
+  // or says 6 for the request of 5, or carries another processor's device ID
+  // (these links take only their own), or every reply up to the name of U08
+  // comes later than the reply time-out. A lost, misnumbered or foreign
+  // reply's request is written again on its time-out (late replies have
+  // taught the link to wait longer by the eighth), the read completes and
+  // the link stays up, with no keep-alive while a reply is owed. The late
+  // replies' time-out is long enough for a scheduler on a busy machine not
+  // to eat the spare one, and the late stretch short enough to keep the row
+  // quick.
   struct Case {
     const char* name;
     bool net;
@@ -578,12 +580,14 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
     int lastFaulty = -1;  // the faults end with the reply to this name request; -1: never
     int leastWrites = 2;   // of the name request for 5
   };
-  SimFaults lost, misnumbered, slow;
+  SimFaults lost, misnumbered, foreign, slow;
   lost.DropReply = 8;
   misnumbered.MisnumberReply = 8;
+  foreign.ForeignIdReply = 8;
   slow.DelayMs = 225;
   const Case cases[] = {{"serial, lost", false, lost},          {"serial, misnumbered", false, misnumbered},
-                        {"Ethernet, lost", true, lost},         {"Ethernet, misnumbered", true, misnumbered},
+                        {"serial, foreign ID", false, foreign}, {"Ethernet, lost", true, lost},
+                        {"Ethernet, misnumbered", true, misnumbered}, {"Ethernet, foreign ID", true, foreign},
                         {"Ethernet, late", true, slow, 150, 7, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -628,6 +632,7 @@ TEST_F(UploadTest, ALostMisnumberedOrLateReplyIsAskedAgainAndTheReadCompletes) {
     for (const LCmd& r : requests) nameFive += r.GetCode() == 0x29 && r.GetPayload() == Bytes{5};
     EXPECT_GE(nameFive, c.leastWrites) << "the request was written again";
     EXPECT_LE(nameFive, 1 + 3);
+    EXPECT_TRUE(fmMain->Online && fmMain->OpenLink()) << "the link stays up";
   }
   fmMain->OnSubmit = nullptr;
 }

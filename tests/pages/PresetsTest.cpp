@@ -7,11 +7,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "PresetsFixture.h"
 #include "controls/ExProgressBar.h"
 #include "controls/UxBmpButton.h"
+#include "link/RequestReplyDiscipline.h"
 #include "model/PresetFiles.h"
 #include "platform/MenuItem.h"
 
@@ -132,6 +135,8 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
   // must not send any of its blocks elsewhere than index 2.
   presetfiles::FileBytes edited = *file;
   edited[35 + 1520 * 2] = 0;
+  // System bytes 1-18 unlike what the processor holds, each unlike its neighbours.
+  for (std::size_t i = 1; i < 19; ++i) edited[16 + i] = static_cast<std::uint8_t>(0xA0 + i);
   ASSERT_TRUE(presetfiles::SaveFileAtomically(path, edited));
   const SimProcessor::Stream third = processor->StoredStream(2), seventh = processor->StoredStream(6);
   processor->Answer(CM_MCS_CMD(1, 0x23).BuildFrame(1));
@@ -165,6 +170,8 @@ TEST_F(PresetsTest, UnitFileUploadSaveAndDownload) {
     EXPECT_TRUE(std::equal(was.begin(), was.begin() + 1508, now.begin())) << slot;
   }
   EXPECT_EQ(processor->Restarts(), 1);
+  const auto memory = processor->Memory();
+  for (std::size_t i = 1; i < 19; ++i) EXPECT_EQ(memory[i], 0xA0 + i) << "system byte " << i;
 }
 
 TEST_F(PresetsTest, ShortOrForeignUnitFilesAreRefused) {
@@ -199,8 +206,9 @@ TEST_F(PresetsTest, PresetFileSaveAndOpenOnline) {
   EXPECT_EQ(frames[379], "10 02 00 01 01 0F 10 03 0E");
   for (std::size_t i = 0; i < 380; ++i) EXPECT_TRUE(forced[i]) << i;
   EXPECT_EQ(fmMain->TransferMode, 12);
-  ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13", 30000), 380);
-  EXPECT_EQ(fmMain->TransferMode, 0);
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->TransferMode == 0; }, 30000));
+  // The load ends with the end of transfer.
+  EXPECT_NE(std::find(frames.begin() + 380, frames.end(), "10 02 00 01 01 12 10 03 13"), frames.end());
   // Each command's acknowledgement moved the bar one step, to its end.
   EXPECT_EQ(fmProcess->ProgressBar->Max(), 379);
   EXPECT_EQ(fmProcess->ProgressBar->Position(), 379);
@@ -407,5 +415,59 @@ TEST_F(PresetsTest, OnlyTheStepsOwnAcknowledgementMovesAStore) {
   ASSERT_GE(WaitForFrame("10 02 00 01 01 12 10 03 13"), 0);
   EXPECT_TRUE(storedAtEnd);
   EXPECT_EQ(Codes(), (std::vector<std::uint8_t>{0x34, 0x26, 0x21, 0x12}));
+  fmMain->OnSubmit = record;
+}
+
+TEST_F(PresetsTest, EveryTransferEndsWithTheOnlineTimeOut) {
+  // A transfer's steps wait as long as their commands need; once it ends, a
+  // processor that dies while only the meters are polled is found as soon
+  // as online again. The keep-alive, which sets a time-out of its own, is
+  // held off. The download ends with the restart and the link's end.
+  processor->StorePreset(2);
+  chosen = QString::fromStdString(folder + "/t.prs");
+  fmMain->SaveClick(nullptr);
+  Connect();
+  RequestReplyDiscipline* link = fmMain->OpenLink();
+  ASSERT_NE(link, nullptr);
+  fmMain->SetPollSuspended(true);
+  const int online = fmMain->OnlineLinkTimeout();
+  EXPECT_EQ(online, 1000);
+  std::map<std::uint8_t, int> timeoutAt;  // the time-out in force as each code last went out
+  const auto record = fmMain->OnSubmit;
+  fmMain->OnSubmit = [&](const Bytes& frame, bool force) {
+    record(frame, force);
+    if (fmMain->OpenLink()) timeoutAt[frame[5]] = fmMain->OpenLink()->ReplyTimeout();
+  };
+
+  StoreFromList(4, "Kitchen");
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->LinkState == 0; }, 30000));
+  EXPECT_EQ(timeoutAt[0x21], 10000) << "the store's own step";
+  EXPECT_EQ(link->ReplyTimeout(), online) << "store";
+
+  int refreshes = fmMain->UploadRefreshCount;
+  fmRecallPreset->vledPresetNameSelectCell(1, 0);
+  fmStoreName->btnOKClick(nullptr);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return fmMain->UploadRefreshCount > refreshes; }, 30000));
+  EXPECT_EQ(timeoutAt[0x27], 5000) << "the recall's block reads";
+  EXPECT_EQ(link->ReplyTimeout(), online) << "recall";
+
+  const std::string unit = folder + "/t.unt";
+  chosen = QString::fromStdString(unit);
+  fmMain->UploadClick(nullptr);
+  ASSERT_TRUE(testsupport::WaitFor([&] { return std::filesystem::exists(unit); }, 30000));
+  EXPECT_EQ(timeoutAt[0x28], 5000) << "the stored-preset read's blocks";
+  EXPECT_EQ(link->ReplyTimeout(), online) << "stored-preset read";
+
+  chosen = QString::fromStdString(folder + "/t.prs");
+  fmMain->OpenClick(nullptr);
+  ASSERT_TRUE(testsupport::WaitFor([] { return fmMain->TransferMode == 0; }, 30000));
+  EXPECT_EQ(timeoutAt[0x0F], 50000) << "the preset-file load";
+  EXPECT_EQ(link->ReplyTimeout(), online) << "preset-file load";
+
+  chosen = QString::fromStdString(unit);
+  fmMain->DownloadClick(nullptr);
+  ASSERT_GE(WaitForFrame("10 02 00 01 01 04 10 03 05", 30000), 0);
+  EXPECT_EQ(timeoutAt[0x25], 10000) << "the download's blocks";
+  EXPECT_EQ(timeoutAt[0x04], online) << "download";
   fmMain->OnSubmit = record;
 }

@@ -169,6 +169,10 @@ std::optional<Bytes> SimProcessor::Answer(std::span<const std::uint8_t> request)
     const std::uint8_t was = (*reply)[6]++;
     reply->back() ^= static_cast<std::uint8_t>(was ^ (*reply)[6]);
   }
+  if (repliesSinceFaults_ == faults_.ForeignIdReply) {
+    const std::uint8_t was = (*reply)[2]++;
+    reply->back() ^= static_cast<std::uint8_t>(was ^ (*reply)[2]);
+  }
   return reply;
 }
 

@@ -70,6 +70,7 @@ struct SimFaults {
   bool AnswerUdpCopies = false;  // network: the UDP copy of a command is answered on TCP too
   int DropReply = 0;          // n > 0: the nth reply from the setting of the faults is lost
   int MisnumberReply = 0;     // n > 0: the nth reply carries its first payload byte plus one
+  int ForeignIdReply = 0;     // n > 0: the nth reply carries another device ID (its own plus one)
   int SilentFrom = 0;         // n > 0: requests from the nth received on are carried out, not answered
 };
 
