@@ -287,10 +287,13 @@ TEST_F(ResponsePlotPicture, BandTextStaysInsideThePlotAtTheAxisEnds) {
         }
         return lines;
     };
+    // The channel pages' plots and the Gain page's narrower ones.
+    for (int width : {1070, 530}) {
+    ApplyMainWindowSettings(w, width);
     const std::vector<Line> middle = inks(1000.0);
     ASSERT_EQ(middle.size(), 3u);
     for (double f : {20158.7, 19.7}) {
-        SCOPED_TRACE(f);
+        SCOPED_TRACE(std::to_string(width) + " wide, " + std::to_string(f) + " Hz");
         const std::vector<Line> end = inks(f);
         ASSERT_EQ(end.size(), middle.size());
         for (std::size_t i = 0; i < end.size(); ++i) {
@@ -300,6 +303,7 @@ TEST_F(ResponsePlotPicture, BandTextStaysInsideThePlotAtTheAxisEnds) {
             if (end[i].text == middle[i].text)
                 EXPECT_EQ(end[i].last - end[i].first, middle[i].last - middle[i].first) << "whole";
         }
+    }
     }
 }
 
