@@ -55,7 +55,7 @@ if [ "${PAGES_INSIDE:-}" = 1 ]; then
     sleep 1; shot 4-camera; close_window
     click "$main" 422 452        # AutoMix Set
     sleep 1
-    automix=$(xdotool search --onlyvisible --name '.' | tail -1)
+    automix=$(wait_window "$( [ $lang = en ] && echo 'AutoMix Setting' || echo '自动混音设置')" || true)
     click "$automix" 646 255     # Auto
     sleep 0.5; shot 5-automix-auto
     click "$automix" 646 255     # back as it was
