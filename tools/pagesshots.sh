@@ -56,9 +56,10 @@ if [ "${PAGES_INSIDE:-}" = 1 ]; then
     click "$main" 422 452        # AutoMix Set
     sleep 1
     automix=$(wait_window "$( [ $lang = en ] && echo 'AutoMix Setting' || echo '自动混音设置')" || true)
-    click "$automix" 646 255     # Auto
+    press() { xdotool mousemove --window "$1" "$2" "$3" mousedown 1; sleep 0.3; xdotool mouseup 1; sleep 0.6; }
+    press "$automix" 646 255     # Auto
     sleep 0.5; shot 5-automix-auto
-    click "$automix" 646 255     # back as it was
+    press "$automix" 646 255     # back as it was
     close_window
     tab 57
     shot 6-design-size
