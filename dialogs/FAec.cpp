@@ -70,7 +70,7 @@ TfmAec::TfmAec() {
     label->setGeometry(4, 6, 102, 20);
     label->setAlignment(Qt::AlignCenter);
     label->setText(dialogs::DesignText(g.key));
-    dialogs::SetupFader(Create<TExTrackBar>(box, "isAecGain" + role), QRect(14, 30, 40, 190), g.min, g.max, 0, g.tag,
+    dialogs::SetupFader(Create<TExTrackBar>(box, "isAecGain" + role), QRect(20, 30, mainform::kFaderWidth, 190), g.min, g.max, 0, g.tag,
                         mainform::kPageLevel);
     auto* level = Create<LProgressBar>(box, "pbAecLevel" + role);
     level->setGeometry(70, 34, 14, 180);

@@ -1,6 +1,8 @@
 #include "dialogs/FAutoMix.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "controls/DvLevelBar.h"
 #include "controls/ExTrackBar.h"
@@ -29,6 +31,25 @@ QLabel* CaptionLabel(platform::Form& form, QWidget* parent, const QString& name,
   l->setText(text);
   return l;
 }
+
+// A read-only value box whose face follows its edit's enabled state: the
+// cyan face while enabled, the button face while disabled, so a box that
+// takes no value does not look as if it showed one.
+class DisabledFace : public QObject {
+ public:
+  DisabledFace(TRoundEdit* box, QColor enabled) : QObject(box), FBox(box), FEnabled(enabled) {
+    box->Edit()->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::EnabledChange && watched == FBox->Edit())
+      FBox->SetColor(FBox->Enabled() ? FEnabled : platform::ToQColor(platform::clBtnFace));
+    return false;
+  }
+
+ private:
+  TRoundEdit* FBox;
+  QColor FEnabled;
+};
 
 }  // namespace
 
@@ -106,7 +127,7 @@ TfmAutoMix::TfmAutoMix() {
 
   const int block = 32 + 8 * 62 + 4;
   auto* gain = Create<TExTrackBar>(this, "isGainAux");
-  dialogs::SetupFader(gain, QRect(block + 14, 30, 40, 210), -280, 120, 0, 0, mainform::kPageLevel);
+  dialogs::SetupFader(gain, QRect(block + 20, 30, mainform::kFaderWidth, 210), -280, 120, 0, 0, mainform::kPageLevel);
   auto* gainBox = Create<TRoundEdit>(this, "cvdGainAux");
   dialogs::SetupValueBox(gainBox, QRect(block, 250, 68, 24), QStringLiteral("+0.0dB"));
   CaptionLabel(*this, this, "lbGainNameAux", QRect(block, 6, 68, 20), dialogs::DesignText("SID_GAIN"));
@@ -116,14 +137,14 @@ TfmAutoMix::TfmAutoMix() {
   auto* time = Create<TUxGroupBox>(this, "uxgShareTime");
   dialogs::StyleGroupBox(time, share);
   CaptionLabel(*this, time, "lbShareTime", QRect(2, 4, 80, 18), dialogs::DesignText("SID_AUTOMIX_TIME"));
-  dialogs::SetupFader(Create<TExTrackBar>(time, "isShareTime"), QRect(22, 26, 40, 200), 3, 3749, 3, 0,
+  dialogs::SetupFader(Create<TExTrackBar>(time, "isShareTime"), QRect(28, 26, mainform::kFaderWidth, 200), 3, 3749, 3, 0,
                       mainform::kPageRelease);
   dialogs::SetupValueBox(Create<TRoundEdit>(time, "cvdShareTime"), QRect(4, 236, 76, 24), QStringLiteral("5.3ms"));
 
   auto* ratio = Create<TUxGroupBox>(this, "uxgShareRatio");
   dialogs::StyleGroupBox(ratio, share);
   CaptionLabel(*this, ratio, "lbShareRatio", QRect(2, 4, 80, 18), dialogs::DesignText("SID_AUTOMIX_RATIO"));
-  dialogs::SetupFader(Create<TExTrackBar>(ratio, "isShareRatio"), QRect(22, 26, 40, 170), 1, 10, 1, 0,
+  dialogs::SetupFader(Create<TExTrackBar>(ratio, "isShareRatio"), QRect(28, 26, mainform::kFaderWidth, 170), 1, 10, 1, 0,
                       mainform::kPageRatio);
   auto* ratioBox = Create<TRoundEdit>(ratio, "cvdShareRatio");
   dialogs::SetupValueBox(ratioBox, QRect(4, 202, 76, 24), QStringLiteral("1"));
@@ -131,6 +152,7 @@ TfmAutoMix::TfmAutoMix() {
   QPalette greyed = ratioBox->Edit()->palette();
   greyed.setColor(QPalette::Disabled, QPalette::Text, platform::ToQColor(platform::clGrayText));
   ratioBox->Edit()->setPalette(greyed);
+  new DisabledFace(ratioBox, ratioBox->Color());
   auto* automix = Create<TUxBmpButton>(ratio, "uxbShareAuto");
   dialogs::SetButtonFaces(automix, QRect(12, 236, 60, 26));
   automix->SetCaption(QStringLiteral("Auto"));

@@ -7,6 +7,7 @@
 #include "controls/UxBmpButton.h"
 #include "controls/UxComboBox.h"
 #include "controls/UxGroupBox.h"
+#include "controls/UxShapeButton.h"
 #include "controls/wLed.h"
 #include "dialogs/DialogLook.h"
 #include "mainwindow/FMain.h"
@@ -56,8 +57,18 @@ TfmCamera::TfmCamera() {
 
   auto* position = Create<TUxGroupBox>(this, "uxgCameraPos");
   dialogs::StyleGroupBox(position, QRect(8, 8, 317, 40));
-  label(position, "lbNameCameraPos", QRect(8, 10, 140, 20), dialogs::DesignText("SID_CAMERA_POS"));
-  label(position, "lbCameraPos", QRect(160, 10, 140, 20), QStringLiteral("None"));
+  // The caption and the camera's input each stand on a plate.
+  const QRect nameFace(8, 10, 140, 20), positionFace(160, 10, 140, 20);
+  mainform::SetupPlate(Create<TUxShapeButton>(position, "uxsbNameCameraPos"), nameFace);
+  mainform::SetupPlate(Create<TUxShapeButton>(position, "uxsbCameraPos"), positionFace);
+  label(position, "lbNameCameraPos", nameFace, dialogs::DesignText("SID_CAMERA_POS"));
+  QLabel* input = label(position, "lbCameraPos", positionFace, QStringLiteral("None"));
+  QPalette lit = input->palette();
+  lit.setColor(QPalette::WindowText, QColor(0, 255, 0));
+  input->setPalette(lit);
+  QFont bold = input->font();
+  bold.setBold(true);
+  input->setFont(bold);
 
   for (int i = 0; i < 3; ++i) {
     const CameraFader& f = kFaders[i];
@@ -66,7 +77,7 @@ TfmCamera::TfmCamera() {
     dialogs::StyleGroupBox(group, QRect(8 + i * 72, 54, 68, 237));
     label(group, "lb" + role, QRect(2, 6, 64, 20), dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(group, "is" + role);
-    dialogs::SetupFader(fader, QRect(14, 30, 40, 168), f.min, f.max, f.min, i, f.pageSize);
+    dialogs::SetupFader(fader, QRect(20, 30, mainform::kFaderWidth, 168), f.min, f.max, f.min, i, f.pageSize);
     auto* box = Create<TRoundEdit>(group, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(2, 204, 64, 24), f.text(f.min));
   }

@@ -47,7 +47,7 @@ TfmComp::TfmComp() {
     label->setAlignment(Qt::AlignCenter);
     label->setText(dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(this, "is" + role);
-    dialogs::SetupFader(fader, QRect(x + 15, 34, 40, 190), f.min, f.max, i == 0 ? f.max : f.min, i,
+    dialogs::SetupFader(fader, QRect(x + 21, 34, mainform::kFaderWidth, 190), f.min, f.max, i == 0 ? f.max : f.min, i,
                         f.pageSize);
     auto* box = Create<TRoundEdit>(this, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(x, 230, 70, 24), QString::fromLatin1(f.text));

@@ -36,7 +36,7 @@ TfmPhantomPotent::TfmPhantomPotent() {
     label->setAlignment(Qt::AlignCenter);
     label->setText(QStringLiteral("In%1").arg(ch + 1));
     auto* fader = Create<TExTrackBar>(strip, "isGainIn" + x);
-    dialogs::SetupFader(fader, QRect(16, 30, 40, 170), -32, 0, 0, ch, mainform::kPageLevel);
+    dialogs::SetupFader(fader, QRect(22, 30, mainform::kFaderWidth, 170), -32, 0, 0, ch, mainform::kPageLevel);
     fader->OnChange = [this](QObject* s) { isGainInAChange(s); };
     auto* box = Create<TRoundEdit>(strip, "cvdGainIn" + x);
     dialogs::SetupValueBox(box, QRect(4, 206, 64, 24), QStringLiteral("+ 0.0dB"));

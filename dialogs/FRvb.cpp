@@ -55,7 +55,7 @@ TfmRvb::TfmRvb() {
     label->setAlignment(Qt::AlignCenter);
     label->setText(dialogs::DesignText(f.key));
     auto* fader = Create<TExTrackBar>(this, "is" + role);
-    dialogs::SetupFader(fader, QRect(centre - 18, 42, 36, 198), 0, f.max, 0, f.tag, mainform::kPageLevel);
+    dialogs::SetupFader(fader, QRect(centre - mainform::kFaderWidth / 2, 42, mainform::kFaderWidth, 198), 0, f.max, 0, f.tag, mainform::kPageLevel);
     auto* box = Create<TRoundEdit>(this, "cvd" + role);
     dialogs::SetupValueBox(box, QRect(centre - 31, even ? 270 : 244, 62, 24), FaderText(f, 0));
     if (auto* t = FindControl<TExTrackBar>("is" + role))

@@ -189,8 +189,18 @@ void LMyFFTDrawHpLp6dB::drawParamText(Canvas& c, const std::vector<PlacedText>& 
     c.Font.SetSize(kParamTextSize);
     c.Font.Color = colour;
     c.BkMode = platform::bkTransparent;
+    // The lines keep their common left edge but stay inside the plot: a band
+    // near either end of the axis has its text moved in, not cut.
+    int left = 0, right = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int x = lines[i].At.X, w = c.TextWidth(lines[i].Text);
+        left = i == 0 ? x : std::min(left, x);
+        right = i == 0 ? x + w : std::max(right, x + w);
+    }
+    int shift = std::min(0, GetPlotWidth() - 1 - right);
+    shift = std::max(shift, -left);
     for (const PlacedText& t : lines)
-        c.TextOut(t.At.X, t.At.Y, t.Text);
+        c.TextOut(t.At.X + shift, t.At.Y, t.Text);
 }
 
 // ---- Band display ----

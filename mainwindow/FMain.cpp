@@ -1,4 +1,5 @@
 #include "mainwindow/FMain.h"
+#include "mainwindow/MainLayout.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -88,7 +89,7 @@ void TfmMain::FormCreate() {
   // 4
   if (auto* w = FindControl<QWidget>("uxgFftInA")) w->setVisible(true);
   if (auto* w = FindControl<QWidget>("uxgParamGain")) w->setVisible(true);
-  resize(1126, 725);
+  SetOuterSize(QSize(mainlayout::kDesignWidth, mainlayout::kDesignHeight));
   FormResize(this);  // a hidden window gets its resize event only when shown
   if (auto* w = FindControl<QWidget>("uxgPreset")) w->move(w->x(), 624);
   ExtraHeight = 0;

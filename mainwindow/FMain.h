@@ -561,6 +561,11 @@ class TfmMain : public platform::MainForm, public UnitControlHost {
   // --- Layout (FMainLayout.cpp) ---------------------------------------------
   // Lays the pages out for the window's size (the window's resize calls it).
   void FormResize(QObject* Sender);
+  // The window's outer size: the client area under the menu bar with the
+  // design's frame around it, so that the layout rules' dh and dw count from
+  // the design's outer size whatever frame the desktop draws.
+  QSize OuterSize() const;
+  void SetOuterSize(const QSize& outer);
 
   // --- Network (FMainNetwork.cpp) ------------------------------------------
   void OpenSockets();

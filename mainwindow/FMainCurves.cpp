@@ -69,6 +69,14 @@ void TfmMain::SelectFirstEqBands() {
     plot->DrawSum(ch);
     if (auto* widget = PlotWidget(ch)) widget->UpdateCurvePage();
   }
+  // The panels show the band now selected, so a key or fader there steps
+  // from the value the processor holds: the shown channel's side and the Aux
+  // page's own panel.
+  for (int ch : {CurrentChannel, 18}) {
+    if ((ch < 0 || ch > 15) && ch != 18) continue;
+    const PeqBand band = UnitControl->GetPeqBand(ch, 0);
+    ShowEqBandControls(ch, true, CodeToQ(band.Q), CodeToGain(band.Gain), CodeToFrequency(band.Frequency));
+  }
 }
 
 void TfmMain::RebuildPeqSections(display::LMyFFTDrawHpLp6dB* plotWidget) {

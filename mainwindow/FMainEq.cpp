@@ -40,8 +40,9 @@ QString PanelSuffix(int ch) {
 }
 
 // Peak and the two allpasses keep their factory Q; every other type has a Q
-// of 0.71 when chosen and at most 3.0.
-bool FreeQType(int type) { return type == 0 || type == 5 || type == 6; }
+// of 0.71 when chosen and at most 3.0. A type code no list holds keeps the Q
+// the processor holds: the page neither knows its rule nor can show it.
+bool FreeQType(int type) { return type == 0 || type == 5 || type == 6 || type < 0 || type > 8; }
 constexpr int kShapedQCode = 10;  // Q 0.71
 constexpr int kMaxShapedQCode = 35;  // Q 3.0
 

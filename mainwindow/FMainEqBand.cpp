@@ -36,22 +36,21 @@ void TfmMain::ShowEqBandControls(int channel, bool enabled, double q, double gai
 void TfmMain::LoadChannelToPanel(int channel) {
   if (channel == 18) {
     CurrentChannel = 18;
-    return;
+  } else {
+    if (channel < 0 || channel > 15) return;
+    CurrentChannel = channel;
+    Updating = true;
+    const bool loaded = SetPanelFromImage(channel);
+    Updating = false;
+    if (!loaded) return;
   }
-  if (channel < 0 || channel > 15) return;
-  CurrentChannel = channel;
-  Updating = true;
-  const bool loaded = SetPanelFromImage(channel);
-  Updating = false;
-  if (!loaded) return;
 
   // The band selected in the channel's own grid; a grid without a current
   // band (cleared selection: -1 or 15) leaves the band faders as they are.
-  const bool input = channel < 8;
-  auto* grid = FindControl<TMyPEQAllpassBandPassStop>(platform::ComposedName(input ? "peqPeqIn" : "peqPeqOut", channel));
+  TMyPEQAllpassBandPassStop* grid = PeqGridOf(channel);
   if (!grid || !UnitControl) return;
   const int band = grid->GetNowIndex();
-  if (band < 0 || band >= (input ? 5 : 7)) return;
+  if (band < 0 || band >= (channel > 7 && channel < 16 ? 7 : 5)) return;
   const PeqBand b = UnitControl->GetPeqBand(channel, band);
   ShowEqBandControls(channel, true, CodeToQ(b.Q), CodeToGain(b.Gain), CodeToFrequency(b.Frequency));
 }

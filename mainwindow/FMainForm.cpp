@@ -42,8 +42,9 @@ constexpr int kFrameLeftWidth = 1082;
 constexpr QSize kPageButton(74, 40);
 constexpr int kChannelTabLeft = 387;
 constexpr int kTabMargin = 24;  // the captions start 24 pixels from a tab's left edge
-constexpr int kTabCaptionRoom = 61;  // a caption ends left of the next tab's slanted edge
 constexpr int kTabStep = 57;
+// A caption ends 2 pixels left of the foot of the next tab's slanted edge.
+constexpr int kTabCaptionRoom = kTabStep - 2;
 
 struct PageButton {
   const char* name;
@@ -128,6 +129,8 @@ void TfmMain::BuildForm() {
         Colours().dimText);
   Label(*this, bar, "lbShowIp", QRect(802, 24, 244, 16), "Disconnected", Qt::AlignLeft | Qt::AlignVCenter,
         Colours().dimText);
+  // The bar's end piece: a plate behind the processor's ID, state and address.
+  SetupPlate(Create<TUxShapeButton>(bar, "uxsbMenuEnd"), QRect(798, 2, 250, 40));
   auto* link = Button(*this, bar, "uxbMenuLink", QRect(1052, 2, 60, 40), "OffLine", Keys().on, ButtonKind::Toggle, 2);
   QFont linkFont = link->font();
   linkFont.setBold(true);
@@ -189,13 +192,7 @@ void TfmMain::BuildForm() {
   // The number and the name stand on shape-button plates: disabled pictures
   // keyed out over the bar (AutoSize makes each button 4 pixels larger).
   auto plate = [&](const char* plateName, const char* name, const QRect& r, const QString& text) {
-    auto* shape = Create<TUxShapeButton>(preset, plateName);
-    shape->SetBevelWidth(0);
-    shape->SetBorderStyle(bsNone);
-    shape->SetBitmap(PlatePicture(r.size()));
-    shape->SetEnabled(false);
-    shape->move(r.topLeft());
-    shape->show();
+    SetupPlate(Create<TUxShapeButton>(preset, plateName), r);
     QLabel* l = Label(*this, preset, name, r, text, Qt::AlignCenter, QColor(0, 255, 0));
     QFont f = l->font();
     f.setBold(true);

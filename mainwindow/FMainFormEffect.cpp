@@ -8,6 +8,7 @@
 #include "controls/RoundEdit.h"
 #include "controls/UxBmpButton.h"
 #include "controls/wLed.h"
+#include "display/MyPEQAllpassBandPassStop.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/FMainFormKit.h"
 
@@ -98,11 +99,8 @@ void TfmMain::BuildEffectPage() {
   BuildCompressor(*this, lower);
   BuildFunctions(*this, lower);
 
-  QLabel* title = Label(*this, lower, "lbEqEff", QRect(kGridLeft, 2, kGrid.width(), 16),
-                        TranslateSid("SID_EFF_EQ_TITLE"), Qt::AlignLeft | Qt::AlignVCenter, Colours().dimText);
-  QFont small = title->font();
-  small.setPixelSize(10);
-  title->setFont(small);
   PeqGrid(*this, lower, "peqPeqEff", "Eff", QRect(QPoint(kGridLeft, 20), kGrid), kEffectChannel, 5);
+  GridHeadings(*this, lower, "lbEqEff", TranslateSid("SID_EFF_EQ_TITLE"), QRect(kGridLeft, 2, kGrid.width(), 16),
+               *FindControl<TMyPEQAllpassBandPassStop>("peqPeqEff"));
   BuildEqFaders(*this, lower, "Eff", kEqFadersLeft);
 }

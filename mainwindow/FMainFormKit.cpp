@@ -16,6 +16,7 @@
 #include "controls/UxBmpButton.h"
 #include "controls/UxGroupBox.h"
 #include "controls/UxPanel.h"
+#include "controls/UxShapeButton.h"
 #include "display/LMyFFTDrawHpLp6dB.h"
 #include "display/LProgressBar.h"
 #include "mainwindow/BandTexts.h"
@@ -70,6 +71,16 @@ TUxGroupBox* Group(TfmMain& form, QWidget* parent, const QString& name, const QR
   group->SetFlatColor(Colours().groupEdge);
   group->SetFlatColorAdjustment(0);
   return Place(group, r);
+}
+
+void SetupPlate(TUxShapeButton* plate, const QRect& face) {
+  plate->SetBevelWidth(0);
+  plate->SetBorderStyle(bsNone);
+  plate->SetBitmap(PlatePicture(face.size()));
+  plate->SetEnabled(false);
+  plate->move(face.topLeft());
+  plate->lower();
+  plate->show();
 }
 
 TUxPanel* Panel(TfmMain& form, QWidget* parent, const QString& name, const QRect& r) {

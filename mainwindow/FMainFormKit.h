@@ -18,13 +18,16 @@
 class QLabel;
 class QPainter;
 class QWidget;
+class TColumnHeadings;
 class TExTrackBar;
+class TMyPEQAllpassBandPassStop;
 class TfmMain;
 class TRoundEdit;
 class TUpDown;
 class TUxBmpButton;
 class TUxGroupBox;
 class TUxPanel;
+class TUxShapeButton;
 class LProgressBar;
 namespace display {
 class LMyFFTDrawHpLp6dB;
@@ -96,6 +99,10 @@ QImage FramePicture(QSize size, bool leftPiece);
 // A dark display plate with rounded corners in the key colour (its
 // bottom-left pixel), the face of a shape button.
 QImage PlatePicture(QSize size);
+// A shape button made a plate: disabled, no bevel, no border, PlatePicture of
+// the face's size as its picture, its face at `face` (AutoSize makes the
+// button 4 pixels larger), behind its parent's other children.
+void SetupPlate(TUxShapeButton* plate, const QRect& face);
 
 // Thumb extents of every vertical fader: across the track and along it.
 constexpr int kThumbAcross = 16;
@@ -195,6 +202,11 @@ void BuildChannelPanel(TfmMain& form, bool input);
 // The selected band's frequency, Q and gain faders with labels and value
 // boxes, 180 pixels wide from `left` (FMainFormPanel.cpp).
 void BuildEqFaders(TfmMain& form, QWidget* panel, const QString& suffix, int left);
+
+// The heading line "lb…" over a PEQ grid (FMainFormPanel.cpp): each word of
+// `text` centred over its column of the grid's first row.
+TColumnHeadings* GridHeadings(TfmMain& form, QWidget* parent, const QString& name, const QString& text, const QRect& r,
+                              const TMyPEQAllpassBandPassStop& grid);
 
 // The item lists of the cut-slope combos (20) and the level combos (51).
 QStringList SlopeItems();

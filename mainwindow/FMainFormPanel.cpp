@@ -146,6 +146,28 @@ void BuildEqFaders(TfmMain& form, QWidget* panel, const QString& s, int left) {
   }
 }
 
+TColumnHeadings* GridHeadings(TfmMain& form, QWidget* parent, const QString& name, const QString& text, const QRect& r,
+                              const TMyPEQAllpassBandPassStop& grid) {
+  auto* title = form.Create<TColumnHeadings>(parent, name);
+  title->setText(text);
+  QPalette colours = title->palette();
+  colours.setColor(QPalette::WindowText, Colours().dimText);
+  title->setPalette(colours);
+  QFont small = title->font();
+  small.setPixelSize(10);
+  title->setFont(small);
+  title->setGeometry(r);
+  title->show();
+  // The headings line up with the grid's columns, which differ between the
+  // sides: the first row's controls give the centres, in the heading's x.
+  std::vector<int> centres;
+  for (QWidget* column : std::initializer_list<QWidget*>{grid.RowNumber(0), grid.FrequencyEdit(0), grid.QEdit(0),
+                                                          grid.GainEdit(0), grid.TypeList(0), grid.BypassButton(0)})
+    centres.push_back(title->mapFrom(&form, column->mapTo(&form, column->rect().center())).x());
+  title->SetColumnCentres(std::move(centres));
+  return title;
+}
+
 void BuildChannelPanel(TfmMain& form, bool input) {
   const QString s = input ? "InA" : "Out1";
   auto* panel = form.FindControl<QWidget>("uxgParam" + s);
@@ -159,17 +181,6 @@ void BuildChannelPanel(TfmMain& form, bool input) {
     holder = Group(form, panel, "uxgEqInA", QRect(152, 0, grid.width() + 12, 284), true);
     at = QPoint(6, 20);
   }
-  // The headings line up with the grids' columns, which differ between the sides.
-  auto* title = form.Create<TColumnHeadings>(holder, "lbEq" + s);
-  title->setText(form.TranslateSid("SID_EQ_PARAM_TITLE"));
-  QPalette colours = title->palette();
-  colours.setColor(QPalette::WindowText, Colours().dimText);
-  title->setPalette(colours);
-  QFont small = title->font();
-  small.setPixelSize(10);
-  title->setFont(small);
-  title->setGeometry(at.x(), at.y() - 16, grid.width(), 16);
-  title->show();
   for (int i = 7; i >= 0; --i) {
     const int ch = input ? i : 8 + i;
     const QString suffix = platform::ComposedName(input ? "In" : "Out", ch);
@@ -180,13 +191,10 @@ void BuildChannelPanel(TfmMain& form, bool input) {
     PeqGrid(form, peq, "peqPeq" + suffix, suffix, QRect(QPoint(0, 0), grid), ch, input ? 5 : 7);
   }
   // Every grid of a side has the same columns and its left edge under the
-  // headings' one: the first row's controls give the centres.
-  auto* first = form.FindControl<TMyPEQAllpassBandPassStop>(input ? "peqPeqInA" : "peqPeqOut1");
-  std::vector<int> centres;
-  for (QWidget* column : std::initializer_list<QWidget*>{first->RowNumber(0), first->FrequencyEdit(0), first->QEdit(0),
-                                                          first->GainEdit(0), first->TypeList(0), first->BypassButton(0)})
-    centres.push_back(column->geometry().center().x());
-  title->SetColumnCentres(std::move(centres));
+  // headings' one.
+  GridHeadings(form, holder, "lbEq" + s, form.TranslateSid("SID_EQ_PARAM_TITLE"),
+               QRect(at.x(), at.y() - 16, grid.width(), 16),
+               *form.FindControl<TMyPEQAllpassBandPassStop>(input ? "peqPeqInA" : "peqPeqOut1"));
 
   BuildEqFaders(form, panel, s, input ? kEqFadersLeftIn : kEqFadersLeftOut);
   BuildCutColumns(form, panel, s, input ? kCutLeftIn : kCutLeftOut);

@@ -165,15 +165,20 @@ bool TfmMain::ApplyGridLanguage(QObject* control) {
 }
 
 void TfmMain::ApplyLanguage() {
-  for (const Step& step : languageSteps()) {
-    const int first = step.family == Family::Outputs ? 8 : 0;
-    const int count = step.family == Family::None ? 1 : 8;
-    for (int ch = first; ch < first + count; ++ch) {
-      const QString suffix = step.family == Family::None ? QString() : platform::ChannelSuffix(ch);
-      for (const Caption& c : step.captions)
-        if (!ApplyCaption(QString::fromLatin1(c.name) + suffix, c.key, c.upKey)) return;
+  // The menu bar's new texts may change its height: the window keeps its outer size.
+  const QSize outer = OuterSize();
+  [&] {
+    for (const Step& step : languageSteps()) {
+      const int first = step.family == Family::Outputs ? 8 : 0;
+      const int count = step.family == Family::None ? 1 : 8;
+      for (int ch = first; ch < first + count; ++ch) {
+        const QString suffix = step.family == Family::None ? QString() : platform::ChannelSuffix(ch);
+        for (const Caption& c : step.captions)
+          if (!ApplyCaption(QString::fromLatin1(c.name) + suffix, c.key, c.upKey)) return;
+      }
     }
-  }
+  }();
+  if (OuterSize() != outer) SetOuterSize(outer);
 }
 
 void TfmMain::ChineseSimplifiedClick(QObject* Sender) { LanguageItemClick(Sender); }

@@ -57,10 +57,27 @@ void TfmMain::resizeEvent(QResizeEvent* event) {
   FormResize(this);
 }
 
+namespace {
+
+int MenuHeight(const QWidget* menu) { return menu && !menu->isHidden() ? menu->sizeHint().height() : 0; }
+
+}  // namespace
+
+QSize TfmMain::OuterSize() const {
+  using namespace mainlayout;
+  return QSize(width() + kDesignFrameWidth, height() - MenuHeight(menuWidget()) + kDesignFrameHeight);
+}
+
+void TfmMain::SetOuterSize(const QSize& outer) {
+  using namespace mainlayout;
+  resize(outer.width() - kDesignFrameWidth, outer.height() - kDesignFrameHeight + MenuHeight(menuWidget()));
+}
+
 void TfmMain::FormResize(QObject*) {
   using namespace mainlayout;
-  const int w = width();
-  const int h = height();
+  const QSize outer = OuterSize();
+  const int w = outer.width();
+  const int h = outer.height();
   auto* area = FindControl<QScrollArea>("fmMainScroll");
   auto* client = FindControl<QWidget>("fmMainClient");
   if (!area || !client) return;
@@ -78,11 +95,9 @@ void TfmMain::FormResize(QObject*) {
     dw = w - kDesignWidth;
     extraWidth_ = dw;
   }
-  // The content: the design size (the window's less the menu bar) grown by
-  // the last extra size of each direction.
-  const QWidget* menu = menuWidget();
-  const int menuHeight = menu && !menu->isHidden() ? menu->sizeHint().height() : 0;
-  client->resize(kDesignWidth + extraWidth_, kDesignHeight - menuHeight + ExtraHeight);
+  // The content: the design's client area grown by the last extra size of
+  // each direction, so it fills the window from the design size up.
+  client->resize(kDesignWidth - kDesignFrameWidth + extraWidth_, kDesignHeight - kDesignFrameHeight + ExtraHeight);
 
   for (const Rule& rule : Rules(dw, dh))
     if (auto* control = FindControl<QWidget>(rule.name)) Apply(control, rule.field, rule.value);

@@ -11,8 +11,14 @@
 
 namespace mainlayout {
 
+// The design's outer size, frame included.
 inline constexpr int kDesignWidth = 1126;
 inline constexpr int kDesignHeight = 725;
+// The design's frame: its outer size less the client area under the menu
+// bar (borders, title bar and menu bar). The form's controls fill the
+// 1120 × 670 left inside, the preset bar ending 2 pixels above its foot.
+inline constexpr int kDesignFrameWidth = 6;
+inline constexpr int kDesignFrameHeight = 55;
 
 enum class Field { Left, Top, Width, Height };
 

@@ -80,10 +80,15 @@ TEST_F(DialogTest, DialogFadersPageAsTheMainWindowsFadersOfTheirRole) {
       EXPECT_TRUE(formsValues.count(fader->PageSize()))
           << fader->objectName().toStdString() << " pages by " << fader->PageSize();
 
-  // The sub-control strips' faders are as wide as the forms' faders.
-  for (QWidget* form : std::initializer_list<QWidget*>{fmSubCtrl, fmGroupCtrl})
-    for (const TExTrackBar* fader : form->findChildren<TExTrackBar*>())
-      EXPECT_EQ(fader->width(), 27) << fader->objectName().toStdString();
+  // Every dialog's faders are as wide as the forms' faders.
+  for (QWidget* form : std::initializer_list<QWidget*>{fmComp, fmCamera, fmAutoMix, fmAec, fmRvb, fmPhantomPotent,
+                                                       fmSubCtrl, fmGroupCtrl}) {
+    const auto faders = form->findChildren<TExTrackBar*>();
+    EXPECT_FALSE(faders.isEmpty()) << form->objectName().toStdString();
+    for (const TExTrackBar* fader : faders)
+      EXPECT_TRUE(fader->width() == 26 || fader->width() == 27)
+          << form->objectName().toStdString() << " " << fader->objectName().toStdString() << " is " << fader->width();
+  }
 }
 
 }  // namespace

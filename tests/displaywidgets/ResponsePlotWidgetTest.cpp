@@ -261,6 +261,52 @@ TEST_F(ResponsePlotPicture, ParameterDisplayShowsEveryOtherBand) {
     EXPECT_FALSE(TextInk(w, all, w.ParamTexts(0, 4.0, GridX(3000.0), 3000.0f, 1.0)[0], 255, 255, 255));
 }
 
+// A band at either end of the axis keeps its whole text inside the plot: the
+// lines move in together instead of being cut at the edge ("20.16KH"). The Q
+// and gain lines read as in the middle of the axis, where their yellow ink
+// is as wide; no line's ink touches the plot's edge.
+TEST_F(ResponsePlotPicture, BandTextStaysInsideThePlotAtTheAxisEnds) {
+    const int rowHeight = QFontMetrics(platform::ToQFont(platform::TFont{.Name = "Tahoma", .Height = -11})).height();
+    struct Line {
+        std::string text;
+        int first, last;  // columns of its yellow ink
+    };
+    auto inks = [&](double f) {
+        DrawChannel(w, plot, 0, {{0, f, -6.0, 2.0}}, 0, false);
+        const QImage shot = w.grab().toImage();
+        std::vector<Line> lines;
+        for (const PlacedText& t : w.BandDisplayTexts()) {
+            Line line{t.Text, -1, -1};
+            for (int x = 0; x < w.GetPlotWidth(); ++x)
+                for (int y = 0; y < rowHeight; ++y)
+                    if (Near(PlotPixel(w, shot, x, t.At.Y + y), 255, 255, 0, 40)) {
+                        if (line.first < 0) line.first = x;
+                        line.last = x;
+                    }
+            lines.push_back(line);
+        }
+        return lines;
+    };
+    // The channel pages' plots and the Gain page's narrower ones.
+    for (int width : {1070, 530}) {
+    ApplyMainWindowSettings(w, width);
+    const std::vector<Line> middle = inks(1000.0);
+    ASSERT_EQ(middle.size(), 3u);
+    for (double f : {20158.7, 19.7}) {
+        SCOPED_TRACE(std::to_string(width) + " wide, " + std::to_string(f) + " Hz");
+        const std::vector<Line> end = inks(f);
+        ASSERT_EQ(end.size(), middle.size());
+        for (std::size_t i = 0; i < end.size(); ++i) {
+            SCOPED_TRACE(end[i].text);
+            ASSERT_GE(end[i].first, 1);
+            EXPECT_LT(end[i].last, w.GetPlotWidth() - 1);
+            if (end[i].text == middle[i].text)
+                EXPECT_EQ(end[i].last - end[i].first, middle[i].last - middle[i].first) << "whole";
+        }
+    }
+    }
+}
+
 TEST(ResponsePlotTwin, TextsByLayoutKind) {
     using L = LMyFFTDrawHpLp6dB;
     const unsigned all = L::LineQ | L::LineFrequency | L::LineGain, qf = L::LineQ | L::LineFrequency,

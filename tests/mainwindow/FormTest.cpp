@@ -59,7 +59,8 @@ class FormTest : public MainWindowTest {
 };
 
 // The preset number and name stand on shape-button plates: disabled pictures
-// without bevel or border, keyed out over the preset bar.
+// without bevel or border, keyed out over the preset bar; so do the page
+// bar's status texts.
 TEST_F(FormTest, PresetPlatesAreShapeButtonsUnderTheirTexts) {
   auto* bar = Get<TUxGroupBox>("uxgPreset");
   for (auto [plateName, labelName] : {std::pair{"uxsbPstNum", "lbPstNum"}, {"uxsbPstName", "lbPstName"}}) {
@@ -79,6 +80,21 @@ TEST_F(FormTest, PresetPlatesAreShapeButtonsUnderTheirTexts) {
     EXPECT_EQ(shot.pixelColor(face.topLeft()), bar->Color()) << "the keyed-out corner";
     EXPECT_EQ(shot.pixelColor(face.bottomLeft() + QPoint(6, -2)), QColor(24, 28, 32)) << "the plate";
   }
+  // The page bar's end piece: a plate behind the ID, state and address texts.
+  auto* bar2 = Get<TUxGroupBox>("uxgFunction");
+  auto* end = Get<TUxShapeButton>("uxsbMenuEnd");
+  ASSERT_NE(end, nullptr);
+  EXPECT_EQ(end->parentWidget(), bar2);
+  EXPECT_FALSE(end->isEnabled());
+  EXPECT_EQ(end->BevelWidth(), 0);
+  EXPECT_EQ(end->BorderStyle(), bsNone);
+  EXPECT_TRUE(end->Caption().isEmpty());
+  const QRect face(end->pos(), end->Bitmap().size());
+  for (const char* text : {"lbShowIdNumber", "lbStatus", "lbShowIp"}) {
+    EXPECT_TRUE(face.contains(Get(text)->geometry())) << text;
+    EXPECT_LT(bar2->children().indexOf(end), bar2->children().indexOf(Get(text))) << text << " stands in front";
+  }
+  EXPECT_EQ(bar2->grab().toImage().pixelColor(face.bottomLeft() + QPoint(6, -2)), QColor(24, 28, 32));
 }
 
 // "EQ Bypass" and "EQ Reset" show their raised bevel inside the black
@@ -128,10 +144,12 @@ TEST_F(FormTest, PageButtonsAreOneGroupOfTabsAtTheirDesignLefts) {
     EXPECT_EQ(b->FontColor(), gain ? QColor(0, 255, 0) : QColor(255, 255, 255));
     EXPECT_FALSE(b->Bitmaps()->Up().isNull());
     // The caption starts 24 pixels from the tab's left edge where it fits
-    // left of the next tab (x 61), else as far left as that needs; vertically centred.
+    // clear of the next tab, whose slanted edge rises from x 57, else as far
+    // left as that needs; vertically centred.
     const int width = QFontMetrics(b->font()).horizontalAdvance(p.caption);
-    EXPECT_EQ(b->Margin(), std::min(24, 61 - width));
-    EXPECT_LE(b->Margin() + width, 61);
+    EXPECT_EQ(b->Margin(), std::min(24, 55 - width));
+    EXPECT_LE(b->Margin() + width, 55);
+    EXPECT_GE(b->Margin(), 8) << "clear of the tab's own slanted edge";
     QRect glyph, text;
     b->GetLayout(glyph, text);
     EXPECT_EQ(text.left(), b->Margin());
@@ -298,9 +316,10 @@ TEST_F(FormTest, FadersCombosAndBoxesStartAtTheirDesignValues) {
     int min, max, pageSize, position;
   };
   // The start-up refresh shows the default preset: inputs at gain code 0
-  // (-280), outputs at 280 (0).
+  // (-280), outputs at 280 (0); In1's band 1, which its grid selects, on the
+  // input panel's band faders (frequency code 49).
   const Fader faders[] = {{"isGainInA", -280, 120, 6, -280}, {"isGainBackupOut5", -280, 120, 6, 0},
-                          {"isEqFreqInA", 0, 300, 15, 0},      {"isEqBwOut1", 0, 100, 5, 0},
+                          {"isEqFreqInA", 0, 300, 15, 49},      {"isEqBwOut1", 0, 100, 5, 0},
                           {"isEqGainEff", 0, 240, 3, 120},     {"isLowCutFreqInA", 0, 300, 15, 0},
                           {"isHighCutFreqOut1", 0, 300, 15, 300}, {"isCompThresholdEff", -180, 40, 6, 40}};
   for (const Fader& f : faders) {
@@ -393,9 +412,9 @@ TEST_F(FormTest, GeometryIsTheDesignAtItsDesignSize) {
   EXPECT_EQ(Get("uxgFftShowChOut")->x(), 662);
   EXPECT_EQ(Get("lbFftGainOut")->x(), 600);
   // The window's outer size; everything lies inside it.
-  EXPECT_EQ(main->size(), QSize(1126, 725));
+  EXPECT_EQ(main->OuterSize(), QSize(1126, 725));
   QWidget* preset = Get("uxgPreset");
-  EXPECT_LE(preset->mapTo(main, QPoint(0, preset->height())).y(), 725);
+  EXPECT_LE(preset->mapTo(main, QPoint(0, preset->height())).y(), main->height());
 }
 
 TEST_F(FormTest, StartsOnTheGainPage) {
@@ -506,7 +525,7 @@ TEST_F(FormTest, PicturesOfThePages) {
   main->show();
   testsupport::RunEventLoop(50);
   const QImage gain = main->grab().toImage();
-  EXPECT_EQ(gain.size(), QSize(1126, 725));
+  EXPECT_EQ(gain.size(), main->size());
   ASSERT_TRUE(gain.save(QString::fromStdString(testsupport::OutputPath("mainwindow-gain.png"))));
 
   // Other pages, shown by hand until page navigation exists.

@@ -103,9 +103,10 @@ class LayoutWindowTest : public MainWindowTest {
     testsupport::RunEventLoop(20);
   }
   QRect Geometry(const char* name) const { return main->FindControl<QWidget>(QString::fromLatin1(name))->geometry(); }
+  // To an outer size.
   void ResizeTo(int w, int h) {
-    main->resize(w, h);
-    testsupport::WaitFor([&] { return main->width() == w && main->height() == h; }, 1000);
+    main->SetOuterSize(QSize(w, h));
+    testsupport::WaitFor([&] { return main->OuterSize() == QSize(w, h); }, 1000);
     main->FormResize(main);
   }
   bool ScrollBarsOn() const {
@@ -122,14 +123,25 @@ TEST_F(LayoutWindowTest, EveryRuleNamesAControlOfTheForm) {
   EXPECT_TRUE(missing.isEmpty()) << missing.join(' ').toStdString();
 }
 
-TEST_F(LayoutWindowTest, TheDesignContentFitsTheDesignSize) {
-  EXPECT_EQ(main->size(), QSize(1126, 725));
-  EXPECT_FALSE(ScrollBarsOn());
-  auto* area = main->FindControl<QScrollArea>("fmMainScroll");
-  const QWidget* client = area->widget();
-  EXPECT_EQ(client->size(), area->size()) << "no scrolling at the design size";
-  const QRect preset = Geometry("uxgPreset");
-  EXPECT_LE(preset.bottom(), client->height());
+// The design size is the window's outer size, frame included; at it and at
+// a full 1920 x 1080 the form fills the window: the content is the area
+// under the menu bar, the preset bar ends 2 pixels above its foot.
+TEST_F(LayoutWindowTest, TheFormFillsTheWindowAtTheDesignSizeAndAtFullHd) {
+  EXPECT_EQ(main->OuterSize(), QSize(1126, 725));
+  for (QSize outer : {QSize(1126, 725), QSize(1920, 1080)}) {
+    SCOPED_TRACE(outer.width());
+    ResizeTo(outer.width(), outer.height());
+    EXPECT_FALSE(ScrollBarsOn());
+    auto* area = main->FindControl<QScrollArea>("fmMainScroll");
+    const QWidget* client = area->widget();
+    testsupport::WaitFor([&] { return area->size() == client->size(); }, 1000);
+    EXPECT_EQ(client->size(), area->size()) << "no scrolling, no bare background";
+    EXPECT_EQ(area->height(), main->height() - main->menuWidget()->height());
+    const QRect preset = Geometry("uxgPreset");
+    EXPECT_EQ(client->height() - 1 - preset.bottom(), 2);
+    EXPECT_EQ(Geometry("uxgFunction").right(), client->width() - 1);
+  }
+  ResizeTo(1126, 725);
   EXPECT_EQ(Geometry("fftDrawInA").height(), 255);
 }
 

@@ -132,17 +132,18 @@ TEST_F(PanelTextsTest, EveryValueBoxShowsItsWidestTextWhole) {
 }
 
 // Each heading word stands over its column of the first row, on the input
-// grids and on the wider output grids, in both languages.
+// grids, on the wider output grids and on the Aux page's grid, in both
+// languages.
 TEST_F(PanelTextsTest, GridHeadingsStandOverTheirColumns) {
   for (const char* language : {"English", "ChineseGB"}) {
     main->Language = language;
     main->ApplyLanguage();
-    for (const char* side : {"InA", "Out1"}) {
+    for (const char* side : {"InA", "Out1", "Eff"}) {
       SCOPED_TRACE(std::string(language) + " " + side);
       auto* headings = Get<TColumnHeadings>(QStringLiteral("lbEq%1").arg(side));
       auto* grid = Get<TMyPEQAllpassBandPassStop>(QStringLiteral("peqPeq%1").arg(side));
       ASSERT_TRUE(headings && grid);
-      EXPECT_EQ(headings->text(), main->TranslateSid("SID_EQ_PARAM_TITLE"));
+      EXPECT_EQ(headings->text(), main->TranslateSid(side == std::string("Eff") ? "SID_EFF_EQ_TITLE" : "SID_EQ_PARAM_TITLE"));
       const QWidget* columns[] = {grid->RowNumber(0), grid->FrequencyEdit(0), grid->QEdit(0),
                                   grid->GainEdit(0),  grid->TypeList(0),      grid->BypassButton(0)};
       ASSERT_EQ(headings->Words().size(), 6);

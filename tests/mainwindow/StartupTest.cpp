@@ -24,8 +24,7 @@ TEST_F(MainWindowTest, StartsInItsStartingState) {
   EXPECT_EQ(main->DragPoint, -1);
   EXPECT_EQ(main->CompChannel, 8);
   EXPECT_FALSE(main->Initialising);
-  EXPECT_EQ(main->width(), 1126);
-  EXPECT_EQ(main->height(), 725);
+  EXPECT_EQ(main->OuterSize(), QSize(1126, 725));
 
   EXPECT_TRUE(main->MenuItem("English")->Checked());
   EXPECT_FALSE(main->MenuItem("ChineseSimplified")->Checked());

@@ -123,10 +123,15 @@ TEST_F(AutoMixSubGroupTest, AutoButtonSwitchesTheRatioAndTimeShowsMilliseconds) 
   EXPECT_FALSE(ratio->isEnabled());
   EXPECT_FALSE(ratioBox->Enabled());
   EXPECT_GT(DarkestInk(ratioBox), 300) << "a disabled box shows its text greyed";
+  // The face too: off the cyan of a box that shows a value.
+  const QColor cyan(223, 255, 255);
+  auto face = [&] { return ratioBox->grab().toImage().pixelColor(8, ratioBox->height() / 2); };
+  EXPECT_NE(face(), cyan);
   UserClick(automatic);
   EXPECT_TRUE(ratio->isEnabled());
   EXPECT_TRUE(ratioBox->Enabled());
   EXPECT_LT(DarkestInk(ratioBox), 150);
+  EXPECT_EQ(face(), cyan);
   EXPECT_EQ(main->frames,
             (std::vector<Frame>{Plain({0x10, 0x02, 0x00, 0x01, 0x0B, 0x5A, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
                                        0x00, 0x01, 0x00, 0x10, 0x03, 0x53}),

@@ -171,7 +171,7 @@ TEST_F(DynamicsPagesTest, AgcThresholdStaysAtTheTargetAndTheCurveWaitsForTheTick
 // Each transfer curve's axes run from -100 to +20 dB: X labelled every 20 dB,
 // Y every 10 dB, at the window's smallest size.
 TEST_F(DynamicsPagesTest, TransferPlotsLabelXEvery20AndYEvery10Db) {
-  main->resize(1126, 725);
+  main->SetOuterSize(QSize(1126, 725));
   auto majors = [](const TwPlotAxis* axis) {
     std::vector<double> at;
     for (int i = 0; i < axis->TickListCount(); ++i)
