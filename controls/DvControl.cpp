@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <array>
@@ -28,6 +29,25 @@ struct DvDefaults {
 const DvDefaults& Defaults() {
   static const DvDefaults d;
   return d;
+}
+
+// Paints the exposed part of a control into bitmap (held at that part's size,
+// drawing in the control's coordinates) and shows it: a control far larger
+// than the screen costs what shows, not its whole area.
+template <typename F>
+void PaintExposed(QWidget* control, const QRect& exposed, QImage::Format format, QImage& bitmap, F paint) {
+  const QRect area = exposed & control->rect();
+  if (area.isEmpty()) return;
+  if (bitmap.size() != area.size() || bitmap.format() != format) bitmap = QImage(area.size(), format);
+  {
+    QPainter onto(&bitmap);
+    onto.translate(-area.topLeft());
+    if (area != control->rect()) onto.setClipRect(area);
+    Canvas c(onto);
+    paint(c);
+  }
+  QPainter p(control);
+  p.drawImage(area.topLeft(), bitmap);
 }
 }  // namespace
 
@@ -384,16 +404,11 @@ void TDvCustomImageControl::ClearBitmapCanvas(Canvas& c) {
   c.FillRect({0, 0, width(), height()});
 }
 
-void TDvCustomImageControl::paintEvent(QPaintEvent*) {
-  if (width() <= 0 || height() <= 0) return;
-  if (FBitmap.size() != size()) FBitmap = QImage(size(), QImage::Format_RGB32);
-  {
-    Canvas c(&FBitmap);
+void TDvCustomImageControl::paintEvent(QPaintEvent* e) {
+  PaintExposed(this, e->rect(), QImage::Format_RGB32, FBitmap, [this](Canvas& c) {
     c.Font = Font();
     Paint(c);
-  }
-  QPainter p(this);
-  p.drawImage(0, 0, FBitmap);
+  });
 }
 
 // ---- TDvGraphicControl -----------------------------------------------------
@@ -508,15 +523,10 @@ void TDvGraphicImageControl::ClearBitmapCanvas(Canvas& c) {
   c.FillRect({0, 0, width(), height()});
 }
 
-void TDvGraphicImageControl::paintEvent(QPaintEvent*) {
-  if (width() <= 0 || height() <= 0) return;
+void TDvGraphicImageControl::paintEvent(QPaintEvent* e) {
   const QImage::Format format = FTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-  if (FBitmap.size() != size() || FBitmap.format() != format) FBitmap = QImage(size(), format);
-  {
-    Canvas c(&FBitmap);
+  PaintExposed(this, e->rect(), format, FBitmap, [this](Canvas& c) {
     c.Font = Font();
     Paint(c);
-  }
-  QPainter p(this);
-  p.drawImage(0, 0, FBitmap);
+  });
 }

@@ -286,7 +286,8 @@ class TDvCustomImageControl : public TDvCustomControl {
   Q_OBJECT
  public:
   explicit TDvCustomImageControl(QWidget* parent = nullptr);
-  // The off-screen picture of the last paint.
+  // The off-screen picture of the last paint: the part it exposed, from
+  // that part's top-left corner.
   const QImage& OffscreenBitmap() const { return FBitmap; }
 
  protected:
@@ -371,7 +372,8 @@ class TDvGraphicImageControl : public TDvGraphicControl {
   Q_OBJECT
  public:
   explicit TDvGraphicImageControl(QWidget* parent = nullptr);
-  // The off-screen picture of the last paint.
+  // The off-screen picture of the last paint: the part it exposed, from
+  // that part's top-left corner.
   const QImage& OffscreenBitmap() const { return FBitmap; }
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool v);

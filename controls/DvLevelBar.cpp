@@ -3,6 +3,7 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 using platform::Canvas;
@@ -132,11 +133,12 @@ int TDvLevelBar::BevelInset() const { return FBevel.GetVisibleArea(TRect{0, 0, 0
 
 QSize TDvLevelBar::SnappedSize(QSize s) const {
   const int inset = BevelInset();
-  const int step = FTickHeight + FSpacing;
+  // In 64 bits: a tick height and spacing near the int limits must not wrap.
+  const long long step = (long long)FTickHeight + FSpacing;
   const bool vertical = FOrientation == voVertical;
   const int length = vertical ? s.height() : s.width();
-  const int ticks = step > 0 ? std::max(0, (length - 2 * inset + FSpacing) / step) : 0;
-  const int snapped = std::max(0, 2 * inset + ticks * step - FSpacing);
+  const long long ticks = step > 0 ? std::max(0LL, (length - 2LL * inset + FSpacing) / step) : 0;
+  const int snapped = int(std::clamp(2LL * inset + ticks * step - FSpacing, 0LL, (long long)INT_MAX));
   if (vertical)
     s.setHeight(snapped);
   else
@@ -164,23 +166,29 @@ TRect TDvLevelBar::ViewPort() const { return FBevel.GetVisibleArea(TRect{0, 0, w
 
 int TDvLevelBar::TickCount() const {
   const TRect vp = ViewPort();
-  const int step = FTickHeight + FSpacing;
+  const long long step = (long long)FTickHeight + FSpacing;
   const int length = FOrientation == voVertical ? vp.Height() : vp.Width();
-  return step > 0 ? std::max(0, (length + FSpacing) / step) : 0;
+  return step > 0 ? int(std::clamp((length + (long long)FSpacing) / step, 0LL, (long long)std::max(length, 0))) : 0;
 }
 
 TRect TDvLevelBar::TickRect(int i) const {
   const TRect vp = ViewPort();
-  const int along = i * (FTickHeight + FSpacing);
+  const long long along = i * ((long long)FTickHeight + FSpacing);
+  // Ends held in int: a tick past the control is cut to just beyond it.
+  auto fit = [](long long v) { return int(std::clamp(v, -(1LL << 30), 1LL << 30)); };
   if (FOrientation == voVertical) {
-    const int top = FStyle == psBottomLeft ? vp.Bottom - FTickHeight - along : vp.Top + along;
-    return TRect{vp.Left, top, vp.Right, top + FTickHeight};
+    const long long top = FStyle == psBottomLeft ? vp.Bottom - (long long)FTickHeight - along : vp.Top + along;
+    return TRect{vp.Left, fit(top), vp.Right, fit(top + FTickHeight)};
   }
-  const int left = FStyle == psBottomLeft ? vp.Left + along : vp.Right - FTickHeight - along;
-  return TRect{left, vp.Top, left + FTickHeight, vp.Bottom};
+  const long long left = FStyle == psBottomLeft ? vp.Left + along : vp.Right - (long long)FTickHeight - along;
+  return TRect{fit(left), vp.Top, fit(left + FTickHeight), vp.Bottom};
 }
 
-int TDvLevelBar::GetFilledPercent() const { return dvdraw::PercentDone(FPosition - FMinValue, FMaxValue - FMinValue); }
+int TDvLevelBar::GetFilledPercent() const {
+  // The range may span the whole int range: its width needs 64 bits.
+  const long long part = (long long)FPosition - FMinValue, total = (long long)FMaxValue - FMinValue;
+  return total == 0 ? 0 : int(part * 100 / total);
+}
 
 int TDvLevelBar::LitCount() const { return dvdraw::PercentOf(GetFilledPercent(), TickCount()); }
 
@@ -204,7 +212,23 @@ void TDvLevelBar::PaintTicks(Canvas& c) {
   const int lit = LitCount();
   const TDvPalette* palettes[] = {&FPalette1, &FPalette2, &FPalette3};
   c.Brush.Style = platform::bsSolid;
-  for (int i = 0; i < ticks; ++i) {
+  // Only the ticks that cross the clip: tick i starts i steps from one end.
+  int first = 0, last = ticks - 1;
+  const TRect clip = c.ClipRect();
+  const long long step = (long long)FTickHeight + FSpacing;
+  if (ticks > 0 && step > 0) {
+    const TRect t0 = TickRect(0);
+    const bool vertical = FOrientation == voVertical;
+    const bool forward = vertical ? FStyle != psBottomLeft : FStyle == psBottomLeft;
+    const long long start = vertical ? t0.Top : t0.Left;
+    const long long lo = vertical ? clip.Top : clip.Left, hi = vertical ? clip.Bottom : clip.Right;
+    // Tick i covers start ± i * step .. + FTickHeight.
+    long long from = forward ? (lo - start - FTickHeight) / step : (start - hi) / step;
+    long long to = forward ? (hi - start) / step : (start + FTickHeight - lo) / step;
+    first = int(std::clamp(from - 1, 0LL, (long long)ticks));
+    last = int(std::clamp(to + 1, -1LL, (long long)ticks - 1));
+  }
+  for (int i = first; i <= last; ++i) {
     const TDvPalette* palette = palettes[ZoneOf(i) - 1];
     c.Brush.Color = platform::FromQColor(i < lit ? palette->High() : palette->Low());
     c.FillRect(TickRect(i));

@@ -3,6 +3,7 @@
 #include "platform/Format.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -58,9 +59,9 @@ bool IsNone(const QColor& c) { return !c.isValid() || c.alpha() == 0; }
 platform::TColor Gdi(const QColor& c) { return platform::FromQColor(c); }
 
 QColor Mix(const QColor& from, const QColor& to, int i, int steps) {
-  return QColor(from.red() + RoundDiv(i * (to.red() - from.red()), steps),
-                from.green() + RoundDiv(i * (to.green() - from.green()), steps),
-                from.blue() + RoundDiv(i * (to.blue() - from.blue()), steps));
+  return QColor(from.red() + RoundDiv((long long)i * (to.red() - from.red()), steps),
+                from.green() + RoundDiv((long long)i * (to.green() - from.green()), steps),
+                from.blue() + RoundDiv((long long)i * (to.blue() - from.blue()), steps));
 }
 
 // The Format text when every conversion is an integer one and there are at
@@ -165,13 +166,13 @@ int TExProgressBar::LevelOf(int p, int level1, int level2) const {
 
 void TExProgressBar::SetMin(int v) {
   FMin = v;
-  FMaxIncrement = (FMax - FMin) / 100;
+  FMaxIncrement = int(((long long)FMax - FMin) / 100);
   update();
 }
 
 void TExProgressBar::SetMax(int v) {
   FMax = v;
-  FMaxIncrement = (FMax - FMin) / 100;
+  FMaxIncrement = int(((long long)FMax - FMin) / 100);
   update();
 }
 
@@ -202,14 +203,21 @@ TRect TExProgressBar::Span(const TRect& r, int from, int len, int inset) const {
   return TRect{r.Left + from, r.Top + inset, r.Left + from + len, r.Bottom - inset};
 }
 
-void TExProgressBar::paintEvent(QPaintEvent*) {
+void TExProgressBar::paintEvent(QPaintEvent* e) {
   if (width() <= 0 || height() <= 0) return;
   // One off-screen picture per paint; what stays transparent (the rounded
   // corners) shows the parent.
-  QImage page(size(), QImage::Format_ARGB32_Premultiplied);
+  // Only the exposed part is held: a bar far larger than the screen costs
+  // what shows.
+  const QRect area = e->rect() & rect();
+  if (area.isEmpty()) return;
+  QImage page(area.size(), QImage::Format_ARGB32_Premultiplied);
   page.fill(Qt::transparent);
   {
-    Canvas c(&page);
+    QPainter onto(&page);
+    onto.translate(-area.topLeft());
+    if (area != rect()) onto.setClipRect(area);
+    Canvas c(onto);
     const TRect r{0, 0, width(), height()};
     const int p = FInfinite ? 100 : Percent();
     drawFrame(c, r);
@@ -220,7 +228,7 @@ void TExProgressBar::paintEvent(QPaintEvent*) {
     drawText(c, r, p);
   }
   QPainter painter(this);
-  painter.drawImage(0, 0, page);
+  painter.drawImage(area.topLeft(), page);
 }
 
 void TExProgressBar::drawFrame(Canvas& c, const TRect& r) {
@@ -284,6 +292,8 @@ void TExProgressBar::drawFill(Canvas& c, const TRect& r, int length, int p) {
 void TExProgressBar::drawBlock(Canvas& c, const TRect& r, int from, int len, int inset, int level) {
   const TRect b = Span(r, from, len, inset);
   if (b.Width() <= 0 || b.Height() <= 0) return;
+  const TRect clip = c.ClipRect();
+  if (b.Right <= clip.Left || b.Left >= clip.Right || b.Bottom <= clip.Top || b.Top >= clip.Bottom) return;
   const QColor full = FLevelColor[level & 3], edge = FLevelColorTo[level & 3];
   c.Brush.Style = platform::bsSolid;
   if (!FShowGradient) {
@@ -296,17 +306,28 @@ void TExProgressBar::drawBlock(Canvas& c, const TRect& r, int from, int len, int
   const int across = vertical ? b.Width() : b.Height();
   const int steps = std::max(1, FSteps);
   auto stripe = [&](int at, int len, const QColor& from, const QColor& to, int i) {
-    const int a0 = at + i * len / steps, a1 = at + (i + 1) * len / steps;
+    const int a0 = int(at + (long long)i * len / steps), a1 = int(at + ((long long)i + 1) * len / steps);
     if (a1 <= a0) return;
     c.Brush.Color = Gdi(Mix(from, to, i, steps));
     c.FillRect(vertical ? TRect{b.Left + a0, b.Top, b.Left + a1, b.Bottom}
                         : TRect{b.Left, b.Top + a0, b.Right, b.Top + a1});
   };
   const int first = across / 2;
-  for (int i = 0; i < steps; ++i) {
-    stripe(0, first, edge, full, i);
-    stripe(first, across - first, full, edge, i);
-  }
+  // Only the stripes over the clip's pixels: each pixel a of a half lies in
+  // the first stripe i whose end (i + 1) * len / steps passes it.
+  const int shownFrom = vertical ? clip.Left - b.Left : clip.Top - b.Top;
+  const int shownTo = vertical ? clip.Right - b.Left : clip.Bottom - b.Top;
+  auto stripes = [&](int at, int len, const QColor& from, const QColor& to) {
+    const int lo = std::max(0, shownFrom - at), hi = std::min(len, shownTo - at);
+    for (int a = lo, last = -1; a < hi; ++a) {
+      const long long reach = ((long long)a + 1) * steps;
+      const int i = int(reach / len + (reach % len != 0) - 1);
+      if (i != last) stripe(at, len, from, to, i);
+      last = i;
+    }
+  };
+  stripes(0, first, edge, full);
+  stripes(first, across - first, full, edge);
 }
 
 void TExProgressBar::drawBand(Canvas& c, const TRect& r, int length) {

@@ -131,7 +131,8 @@ void TCustomTrackBar::SetPosition(int value) {
   const QRect after = ThumbRect();
   if (RatingMode()) {
     QRegion cells;
-    for (int v = std::min(old, value); v <= std::max(old, value); ++v) cells += RateCellRect(v);
+    const long long last = std::min<long long>(std::max(old, value), (long long)FMin + RateCellsShown());
+    for (long long v = std::min(old, value); v <= last; ++v) cells += RateCellRect(int(v));
     if (!cells.isEmpty()) InvalidateRegion(cells);
   } else {
     const QRect b = before.adjusted(-1, -1, 1, 1), a = after.adjusted(-1, -1, 1, 1);
@@ -349,20 +350,26 @@ QRect TCustomTrackBar::RateCellRect(int value) const {
   const QSize cell = RateCellSize();
   if (cell.width() <= 0 || cell.height() <= 0) return {};
   const TRect t = TRectTrack();
-  int x = t.Left, y = t.Top;
-  for (int v = FMin + 1; v < value; ++v) {
-    x += cell.width();
-    if (x + cell.width() > t.Right) {
-      x = t.Left;
-      y += cell.height();
-    }
-  }
-  if (x + cell.width() > t.Right) {
-    x = t.Left;
-    y += cell.height();
-  }
+  // Cells fill rows left to right; when not even one fits a row, each cell
+  // takes a row of its own, starting one row down.
+  const long long k = (long long)value - FMin - 1;
+  const long long perRow = std::max(0, t.Right - t.Left) / cell.width();
+  const long long row = perRow > 0 ? k / perRow : k + 1;
+  const long long col = perRow > 0 ? k % perRow : 0;
+  const long long y = t.Top + row * cell.height();
   if (y > t.Bottom) return {};
-  return {x, y, cell.width(), cell.height()};
+  return {int(t.Left + col * cell.width()), int(y), cell.width(), cell.height()};
+}
+
+int TCustomTrackBar::RateCellsShown() const {
+  const QSize cell = RateCellSize();
+  if (!RatingMode() || cell.width() <= 0 || cell.height() <= 0) return 0;
+  const TRect t = TRectTrack();
+  if (t.Bottom < t.Top) return 0;
+  const long long perRow = std::max(0, t.Right - t.Left) / cell.width();
+  const long long rows = ((long long)t.Bottom - t.Top) / cell.height() + 1;
+  const long long shown = perRow > 0 ? rows * perRow : rows - 1;
+  return int(std::min<long long>(shown, (long long)FMax - FMin));
 }
 
 // ---- paint -------------------------------------------------------------------
@@ -407,7 +414,9 @@ void TCustomTrackBar::DrawBackground(platform::Canvas& c) {
 }
 
 void TCustomTrackBar::DrawRating(platform::Canvas& c) {
-  for (int v = FMin + 1; v <= FMax; ++v) {
+  const int shown = RateCellsShown();
+  for (int k = 1; k <= shown; ++k) {
+    const int v = FMin + k;
     const QRect cell = RateCellRect(v);
     if (cell.isEmpty()) continue;
     const QImage image = (v <= FPosition ? FIRateActive : FIRateInActive).Image();

@@ -250,6 +250,9 @@ class TCustomTrackBar : public QWidget, public IAppearanceStyle {
   int TrackTravel() const;  // track length less the thumb's Width
   int ValueFromPoint(double n) const;
   QSize RateCellSize() const;
+  // How many rating cells (from Min + 1 on) fit the track: cells past it are
+  // never drawn, so paints and hit tests walk no further.
+  int RateCellsShown() const;
   QSize LabelTextSize(QString& text) const;
   void RecalcTextHeight();
   void PaintThumbNow();

@@ -12,11 +12,17 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 int Nearest(long double v) { return int(std::nearbyint(v)); }
+// A position moved by a step, held in int: SetPosition then clamps it to the range.
+int Stepped(int position, long long step) {
+  return int(std::clamp<long long>(position + step, INT_MIN, INT_MAX));
+}
 }  // namespace
 
 // ---- TTrackHintWindow --------------------------------------------------------
@@ -162,7 +168,7 @@ void TCustomTrackBar::PageTowardClick() {
                                                   : (direction > 0 ? thumb.right() >= x : thumb.left() <= x);
   if (reached) return;
   FPageDirection = direction;
-  SetPosition(FPosition + direction * FPageSize);
+  SetPosition(Stepped(FPosition, (long long)direction * FPageSize));
 }
 
 void TCustomTrackBar::RepeatTimerExpired() {
@@ -249,9 +255,10 @@ void TCustomTrackBar::mouseReleaseEvent(QMouseEvent* e) {
   if (left) FPressed = false;
   if (RatingMode()) {
     if (!left) return;
-    for (int v = FMin + 1; v <= FMax; ++v) {
-      if (RateCellRect(v).contains(pt)) {
-        SetPosition(v);
+    const int shown = RateCellsShown();
+    for (int k = 1; k <= shown; ++k) {
+      if (RateCellRect(FMin + k).contains(pt)) {
+        SetPosition(FMin + k);
         return;
       }
     }
@@ -288,8 +295,8 @@ void TCustomTrackBar::keyPressEvent(QKeyEvent* e) {
   if (e->modifiers() & Qt::ShiftModifier) return QWidget::keyPressEvent(e);
   const bool vertical = FOrientation == trVertical;
   switch (e->key()) {
-    case Qt::Key_PageUp: SetPosition(FPosition + FPageSize); break;
-    case Qt::Key_PageDown: SetPosition(FPosition - FPageSize); break;
+    case Qt::Key_PageUp: SetPosition(Stepped(FPosition, FPageSize)); break;
+    case Qt::Key_PageDown: SetPosition(Stepped(FPosition, -(long long)FPageSize)); break;
     case Qt::Key_End: SetPosition(vertical ? FMin : FMax); break;
     case Qt::Key_Home: SetPosition(vertical ? FMax : FMin); break;
     case Qt::Key_Up:

@@ -7,8 +7,10 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 using platform::Canvas;
@@ -175,6 +177,10 @@ void TwComponent::SetErrorFont(const platform::TFont& Value) {
 TPoint TwComponent::GetCenterPoint() const { return {width() / 2 + FOffsetX, height() / 2 + FOffsetY}; }
 
 TPoint TwComponent::PolarPoint(TPoint Center, double Radius, double Degrees) {
+  // Past 2^28 pixels a point is off any canvas; the cut keeps the direction
+  // and the sum in int.
+  constexpr double kFar = 1 << 28;
+  Radius = std::clamp(Radius, -kFar, kFar);
   const double a = Degrees * M_PI / 180.0;
   return {Center.X + int(std::nearbyint(Radius * std::cos(a))), Center.Y - int(std::nearbyint(Radius * std::sin(a)))};
 }
@@ -225,23 +231,31 @@ void TwComponent::PaintException(Canvas& Canvas, const char* Message) {
   DrawTextFlags(Canvas, QString::fromUtf8(Message), r, platform::clWhite, true, itfWordBreak);
 }
 
-void TwComponent::paintEvent(QPaintEvent*) {
+void TwComponent::paintEvent(QPaintEvent* event) {
   try {
     Lock();
     struct Unlocker {
       TwComponent* c;
       ~Unlocker() { c->Unlock(); }
     } unlocker{this};
-    QImage offScreen(std::max(width(), 1), std::max(height(), 1), QImage::Format_ARGB32_Premultiplied);
+    // Only the exposed part is drawn and held: a control far larger than the
+    // screen costs what shows, not its whole area.
+    const QRect area = event->rect() & rect();
+    if (area.isEmpty()) return;
+    QImage offScreen(area.size(), QImage::Format_ARGB32_Premultiplied);
     offScreen.fill(PaintsTransparent() ? QColor(Qt::transparent) : platform::ToQColor(platform::ColorToRGB(FBackGroundColor)));
     if (PaintsTransparent()) {
       // What the parent paints beneath: drawing that works on the pixels
       // beneath it, the XOR of a focus frame, then sees them.
       QPainter beneath(&offScreen);
+      beneath.translate(-area.topLeft());
       uxdraw::PaintParentBackground(this, beneath, false);
     }
     {
-      Canvas canvas(&offScreen);
+      QPainter onto(&offScreen);
+      onto.translate(-area.topLeft());
+      if (area != rect()) onto.setClipRect(area);
+      Canvas canvas(onto);
       canvas.Brush.Style = platform::bsSolid;
       canvas.Pen.Style = platform::psSolid;
       try {
@@ -252,7 +266,7 @@ void TwComponent::paintEvent(QPaintEvent*) {
       if (OnPaint) OnPaint(this, canvas);
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, offScreen);
+    painter.drawImage(area.topLeft(), offScreen);
   } catch (...) {
     // A paint never raises.
   }

@@ -101,6 +101,10 @@ class TwComponent : public QWidget, public IiUpdateClient {
   bool ShowDisabledState() const { return FShowDisabledState; }
   void SetShowDisabledState(bool Value) { SetBooleanProperty(Value, FShowDisabledState, 1); }
   bool CachedDrawing() const { return FCachedDrawing; }
+  // CachedDrawing, for a control of at most kMaxCachedArea pixels: a larger
+  // one paints straight rather than hold a picture of its whole area.
+  static constexpr long long kMaxCachedArea = 4096LL * 4096;
+  bool UsesBackGroundCache() const { return FCachedDrawing && (long long)width() * height() <= kMaxCachedArea; }
   // Off also frees the cached background.
   virtual void SetCachedDrawing(bool Value);
   bool HasFocus() const { return FHasFocus; }
@@ -185,6 +189,8 @@ class TwComponent : public QWidget, public IiUpdateClient {
   void ClearBackGroundChanged() { FBackGroundChanged = false; }
   bool BackGroundChanged() const { return FBackGroundChanged; }
   void FreeBackGroundBitmap() { FBackGroundBitmap.reset(); }
+  // No background picture yet, or one of the control's size.
+  bool BackGroundBitmapFits() const { return !FBackGroundBitmap || FBackGroundBitmap->size() == size(); }
 
   void SetBooleanProperty(bool Value, bool& Field, int Kind);
   void SetIntegerProperty(int Value, int& Field, int Kind);

@@ -11,6 +11,10 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/Format.h"
 
 using platform::Canvas;
 using platform::TColor;
@@ -65,6 +69,13 @@ void FrameBand(Canvas& c, TRect& r, TColor tl, TColor br) {
 }
 
 constexpr double kSqrt2 = 1.4142135623730950488;
+
+// Whether the line from a to b lies wholly outside the clip (with a pixel to
+// spare): its bounding box misses it.
+bool Misses(const TRect& clip, TPoint a, TPoint b) {
+  return std::max(a.X, b.X) < clip.Left - 1 || std::min(a.X, b.X) > clip.Right || std::max(a.Y, b.Y) < clip.Top - 1 ||
+         std::min(a.Y, b.Y) > clip.Bottom;
+}
 
 }  // namespace
 
@@ -172,6 +183,7 @@ TColor ShiftColor(TColor Color, int Amount, bool Up) {
 // ---- fills and frames -------------------------------------------------------
 
 void FillGradient(Canvas& Canvas, const TRect& Rect, TwFillDirection Direction, TColor Color1, TColor Color2) {
+  if (Rect.IsEmpty()) return;  // nothing to fill
   const int W = Rect.Right - Rect.Left;
   const int H = Rect.Bottom - Rect.Top;
   const int M = std::max(Rect.Right, Rect.Bottom);
@@ -200,7 +212,37 @@ void FillGradient(Canvas& Canvas, const TRect& Rect, TwFillDirection Direction, 
   Canvas.Pen = platform::TPen{c1, penWidth, platform::psSolid, platform::pmCopy};
   const double right = Rect.Right - 1, bottom = Rect.Bottom - 1;
   const double cx = right / 2, cy = bottom / 2;
-  for (int i = 0; i <= N; ++i) {
+  // Only the lines that can cross the clip are drawn: a fill far larger than
+  // the canvas costs no more than the canvas.
+  int from = 0, to = N;
+  const TRect clip = Canvas.ClipRect();
+  // The steps i with lo <= i <= hi, widened by a pixel's worth and two steps.
+  auto keep = [&](double lo, double hi, double pixel = 0) {
+    from = int(std::clamp(std::floor(lo - pixel) - 2, 0.0, double(N) + 1));
+    to = int(std::clamp(std::ceil(hi + pixel) + 2, -1.0, double(N)));
+  };
+  switch (Direction) {
+    case ifdTopBottom:
+    case ifdBottomTop: keep(double(clip.Top) - Rect.Top, double(clip.Bottom) - Rect.Top); break;
+    case ifdLeftRight:
+    case ifdRightLeft: keep(double(clip.Left) - Rect.Left, double(clip.Right) - Rect.Left); break;
+    case ifdTopLeftBottomRight:
+    case ifdBottomRightTopLeft:
+      // Step i draws near x / right + y / bottom = 2i / N.
+      if (right > 0 && bottom > 0)
+        keep((clip.Left / right + clip.Top / bottom) * N / 2, ((clip.Right + 1) / right + clip.Bottom / bottom) * N / 2,
+             (1 / right + 1 / bottom) * N / 2);
+      break;
+    case ifdBottomLeftTopRight:
+    case ifdTopRightBottomLeft:
+      // Step i draws near x / right + (bottom - y) / bottom = 2i / N.
+      if (right > 0 && bottom > 0)
+        keep((clip.Left / right + (bottom - clip.Bottom) / bottom) * N / 2,
+             (clip.Right / right + (bottom - clip.Top) / bottom) * N / 2, (1 / right + 1 / bottom) * N / 2);
+      break;
+    default: break;
+  }
+  for (int i = from; i <= to; ++i) {
     // A single step (N = 0) is drawn in the start colour.
     const double f = N == 0 ? 0.0 : double(i) / N;
     Canvas.Pen.Color = even ? Mix(f, c2, c1) : Mix(f, c1, c2);
@@ -216,15 +258,23 @@ void FillGradient(Canvas& Canvas, const TRect& Rect, TwFillDirection Direction, 
         Canvas.LineTo(Rect.Left + i, Rect.Bottom);
         break;
       case ifdTopLeftBottomRight:
-      case ifdBottomRightTopLeft:
-        Canvas.MoveTo(Round(2 * f * right) - 1, 0);
-        Canvas.LineTo(-1, Round(2 * f * bottom));
+      case ifdBottomRightTopLeft: {
+        const TPoint a{Round(2 * f * right) - 1, 0}, b{-1, Round(2 * f * bottom)};
+        if (!Misses(clip, a, b)) {
+          Canvas.MoveTo(a.X, a.Y);
+          Canvas.LineTo(b.X, b.Y);
+        }
         break;
+      }
       case ifdBottomLeftTopRight:
-      case ifdTopRightBottomLeft:
-        Canvas.MoveTo(0, int(bottom) - Round(2 * f * bottom));
-        Canvas.LineTo(Round(2 * f * right), int(bottom));
+      case ifdTopRightBottomLeft: {
+        const TPoint a{0, int(bottom) - Round(2 * f * bottom)}, b{Round(2 * f * right), int(bottom)};
+        if (!Misses(clip, a, b)) {
+          Canvas.MoveTo(a.X, a.Y);
+          Canvas.LineTo(b.X, b.Y);
+        }
         break;
+      }
       default: {
         const double s = Direction >= ifdCircleOut ? f * 1.414 : f;
         const int l = Round(cx - s * right / 2), t = Round(cy - s * bottom / 2);
@@ -305,18 +355,30 @@ void DrawShadedDisk(Canvas& Canvas, TColor LightColor, TColor DarkColor, bool Su
   const double R = Radius;
   const double limit = R / kSqrt2 + 2;
   const int k = int(limit);
+  // The chord at p lies where x + y = Centre.X + Centre.Y + 2p: only those
+  // crossing the clip are drawn, so a disk far larger than the canvas costs
+  // no more than the canvas's diagonal.
+  const TRect clip = Canvas.ClipRect();
+  const double c = double(Centre.X) + Centre.Y;
+  const double first = std::max(-double(k), std::floor((double(clip.Left) + clip.Top - c) / 2) - 2);
+  const double last = std::min(limit, std::ceil((double(clip.Right) + clip.Bottom - c) / 2) + 3);
   const platform::TPen pen = Canvas.Pen;
   Canvas.Pen = platform::TPen{light, 1, platform::psSolid, platform::pmCopy};
   // (p, p) walks the top-left to bottom-right diagonal; each chord crosses it
   // at right angles.
-  for (double p = -k; p < limit; p += 0.5) {
+  for (double p = -k + std::max(0.0, std::ceil((first + k) * 2) / 2); p < last; p += 0.5) {
     const double t = std::fabs(p) * kSqrt2;
     if (t > R) continue;
     const double half = std::sqrt(R * R - t * t) / kSqrt2;
     const double w = (R + p) / (2 * R);
     Canvas.Pen.Color = Sunken ? Mix(w, light, dark) : Mix(w, dark, light);
     const double x = Centre.X + p, y = Centre.Y + p;
-    const TPoint chord[] = {{Round(x - half) - 1, Round(y + half) - 1}, {Round(x + half) - 1, Round(y - half) - 1}};
+    // The chord runs at 45 degrees: cut to a few pixels around the clip, it
+    // keeps its pixels and its ends stay in int.
+    const double from = std::max(x - half, clip.Left - 4.0), to = std::min(x + half, clip.Right + 4.0);
+    if (from > to) continue;
+    const double fromY = from == x - half ? y + half : x + y - from, toY = to == x + half ? y - half : x + y - to;
+    const TPoint chord[] = {{Round(from) - 1, Round(fromY) - 1}, {Round(to) - 1, Round(toY) - 1}};
     Canvas.Polyline(chord);
   }
   Canvas.Pen = pen;
@@ -358,15 +420,40 @@ void SwapIntegers(int& A, int& B) { std::swap(A, B); }
 
 // ---- numbers and time -------------------------------------------------------
 
+int SignificantDecimals(double Magnitude, int Decimals) {
+  const double m = std::fabs(Magnitude);
+  int cap = kMaxDecimals;
+  // Digits past the 17th of a double are noise; a zero has none to lose.
+  if (m > 0 && std::isfinite(m)) cap = std::min(cap, 17 - (int(std::floor(std::log10(m))) + 1));
+  return std::clamp(Decimals, 0, std::max(cap, 0));
+}
+
+std::string FixedText(double Value, int Decimals) {
+  const int d = SignificantDecimals(Value, Decimals);
+  if (!(std::fabs(Value) >= 1e17) || !std::isfinite(Value)) return platform::FormatC("%.*f", d, Value);
+  // Printf writes a large double's whole binary expansion; its 17 leading
+  // digits, rounded, then zeros, are what the double holds.
+  const std::string e = platform::FormatC("%.16e", Value);  // "-d.dddddddddddddddde+NNN"
+  const std::size_t mark = e.find('e');
+  const bool negative = e[0] == '-';
+  std::string digits = e.substr(negative ? 1 : 0, mark - (negative ? 1 : 0));
+  digits.erase(1, 1);  // the point
+  const int exponent = std::atoi(e.c_str() + mark + 1);
+  digits.append(std::size_t(std::max(0, exponent + 1 - int(digits.size()))), '0');
+  return (negative ? "-" : "") + digits;
+}
+
 int CalcAutoPrecision(int Precision, TwPrecisionStyle Style, double Min, double Max) {
-  if (Style == ipsFixedDecimalPoints) return Precision;
+  // The labels run from Min to Max: their largest magnitude sets how many
+  // places still hold significant digits.
+  const double magnitude = std::max(std::fabs(Min), std::fabs(Max));
+  if (Style == ipsFixedDecimalPoints) return SignificantDecimals(magnitude, Precision);
   if (Style != ipsSignificantDigits || Precision <= 0) return 0;
   const double s = std::fabs(Max - Min);
   if (s == 0) return 0;
-  int places = Precision - (int(std::trunc(std::log10(s))) + 1);
+  int places = std::min(Precision, 17) - (int(std::trunc(std::log10(s))) + 1);
   if (s < 1) ++places;
-  // No more than the 17 significant digits a double holds.
-  return std::clamp(places, 0, 17);
+  return SignificantDecimals(magnitude, places);
 }
 
 namespace {

@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
@@ -143,7 +144,18 @@ void SwapIntegers(int& A, int& B);
 
 // ---- numbers and time -------------------------------------------------------
 
-// Decimal places for scale and axis labels.
+// The most decimal places a number in fixed notation can need: the smallest
+// double has its 17th significant digit at the 340th place.
+inline constexpr int kMaxDecimals = 340;
+// Decimals cut so that numbers of up to Magnitude show at most the 17
+// significant digits a double holds (at most kMaxDecimals for a zero).
+int SignificantDecimals(double Magnitude, int Decimals);
+// Value in fixed notation with Decimals places (cut by SignificantDecimals),
+// in the C locale: at most the 17 significant digits a double holds, a large
+// value's further whole digits written as zeros.
+std::string FixedText(double Value, int Decimals);
+// Decimal places for scale and axis labels running from Min to Max, at most
+// 17 significant digits of the larger magnitude.
 int CalcAutoPrecision(int Precision, TwPrecisionStyle Style, double Min, double Max);
 // A date-time (days) in whole units. A negative date-time, or a result
 // beyond the Integer range, gives 2147483647 (minutes: 10000 when negative).

@@ -3,12 +3,12 @@
 #include <QImage>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
 #include "controls/UxDraw.h"
 #include "controls/wClock.h"
-#include "platform/Format.h"
 
 using platform::Canvas;
 using platform::TColor;
@@ -116,18 +116,21 @@ void TwKnob::UserSetPosition(double v) {
 }
 
 QString TwKnob::TickLabel(double v) const {
-  return QString::fromStdString(platform::FormatC("%.*f", GetAutoTickLabelPrecision(), v)).trimmed();
+  return QString::fromStdString(FixedText(v, GetAutoTickLabelPrecision())).trimmed();
 }
 
 QString TwKnob::PositionDisplayText() const {
-  return QString::fromStdString(platform::FormatC("%4.*f", FPositionDisplayPrecision, Position())).trimmed() +
+  const double magnitude = std::max({std::fabs(PositionMin()), std::fabs(PositionMax()), std::fabs(Position())});
+  const int decimals = SignificantDecimals(magnitude, FPositionDisplayPrecision);
+  return QString::fromStdString(FixedText(Position(), decimals)).trimmed() +
          FPositionDisplayUnits;
 }
 
 // ---- size and paint ---------------------------------------------------------
 
 void TwKnob::CalcAutoSize() {
-  int d = std::min(width(), height()) - 2 * FOuterMargin;
+  // In 64 bits: margins and tick lengths from a file may be near the int limits.
+  long long d = std::min(width(), height()) - 2LL * FOuterMargin;
   const TwScaleObject& s = ScaleObject();
   if (s.ShowTickLabels()) {
     QImage scratch(1, 1, QImage::Format_RGB32);
@@ -144,11 +147,11 @@ void TwKnob::CalcAutoSize() {
                          int(measure.TextHeight(t) * std::fabs(std::round(std::sin(a))))});
     }
     d -= widest;
-    d -= 2 * (s.TickMargin() + s.TickMajorLength() + s.TickLabelMargin() + 4);
+    d -= 2 * ((long long)s.TickMargin() + s.TickMajorLength() + s.TickLabelMargin() + 4);
   } else if (s.ShowTicksMajor() || s.ShowTicksMinor()) {
-    d -= 2 * (s.TickMargin() + s.TickMajorLength());
+    d -= 2 * ((long long)s.TickMargin() + s.TickMajorLength());
   }
-  FKnobRadius = d / 2;
+  FKnobRadius = int(std::clamp<long long>(d / 2, INT_MIN, INT_MAX));
 }
 
 void TwKnob::DrawStatic(Canvas& Canvas) {
@@ -160,7 +163,7 @@ void TwKnob::DrawStatic(Canvas& Canvas) {
 
 void TwKnob::DoPaint(Canvas& Canvas) {
   FCenterPoint = GetCenterPoint();
-  if (CachedDrawing()) {
+  if (UsesBackGroundCache()) {
     if (BackGroundChanged()) {
       platform::Canvas background(&GetBackGroundBitmap());
       DrawStatic(background);
@@ -183,10 +186,20 @@ void TwKnob::DrawKnob(Canvas& Canvas) {
   else
     DrawSunkenDisk(Canvas, face, FCenterPoint, FKnobRadius);
   if (FKnobStyle == iksRaisedEdge || FKnobStyle == iksSunkenEdge) {
-    const int r = FKnobRadius - FKnobEdgeWidth;
+    const long long r = (long long)FKnobRadius - FKnobEdgeWidth;
     Canvas.Pen = platform::TPen{face, 1, platform::psSolid};
     Canvas.Brush = platform::TBrush{face, platform::bsSolid};
-    Canvas.Ellipse(FCenterPoint.X - r, FCenterPoint.Y - r, FCenterPoint.X + r, FCenterPoint.Y + r);
+    // A face that covers the whole clip is the clip filled, at any radius.
+    const platform::TRect clip = Canvas.ClipRect();
+    const double far = std::max(std::hypot(double(clip.Left) - FCenterPoint.X, double(clip.Top) - FCenterPoint.Y),
+                                std::hypot(double(clip.Right) - FCenterPoint.X, double(clip.Bottom) - FCenterPoint.Y));
+    const double farOther =
+        std::max(std::hypot(double(clip.Right) - FCenterPoint.X, double(clip.Top) - FCenterPoint.Y),
+                 std::hypot(double(clip.Left) - FCenterPoint.X, double(clip.Bottom) - FCenterPoint.Y));
+    if (std::max(far, farOther) + 2 < double(r))
+      Canvas.FillRect(clip);
+    else if (r > 0)
+      Canvas.Ellipse(FCenterPoint.X - int(r), FCenterPoint.Y - int(r), FCenterPoint.X + int(r), FCenterPoint.Y + int(r));
   }
 }
 
@@ -198,31 +211,34 @@ void TwKnob::DrawTicks(Canvas& Canvas) {
   const double hi = fixed ? AutoScaleMaxTick() : PositionMax();
   const double major = (hi - lo) / (s.TickMajorCount() - 1);
   const double minor = major / (s.TickMinorCount() + 1);
-  const int ri = s.TickMargin() + FKnobRadius - 1;
-  const int ro = s.TickMargin() + FKnobRadius + s.TickMajorLength();
-  int minorFrom = ri;
+  // Radii in 64 bits: a file may set any of them near the int limits.
+  const long long ri = (long long)s.TickMargin() + FKnobRadius - 1;
+  const long long ro = (long long)s.TickMargin() + FKnobRadius + s.TickMajorLength();
+  long long minorFrom = ri;
   if (s.TickMinorAlignment() == itmnaCenter) minorFrom = (ri + ro) / 2 - s.TickMinorLength() / 2;
   if (s.TickMinorAlignment() == itmnaOutside) minorFrom = ro - s.TickMinorLength();
   const bool grey = !isEnabled() && ShowDisabledState();
   const bool textEnabled = isEnabled() || !ShowDisabledState();
   Canvas.Brush.Style = platform::bsClear;
   Canvas.BkMode = platform::bkTransparent;
-  auto line = [&](double v, int from, int to, TColor color) {
+  auto line = [&](double v, double from, double to, TColor color) {
     const double a = ValueToDegrees(v);
     Canvas.Pen = platform::TPen{grey ? platform::clBtnShadow : color, 1, platform::psSolid};
     const TPoint p1 = PolarPoint(FCenterPoint, from, a), p2 = PolarPoint(FCenterPoint, to, a);
     Canvas.MoveTo(p1.X, p1.Y);
     Canvas.LineTo(p2.X, p2.Y);
   };
-  auto minorTick = [&](double v) { line(v, minorFrom, minorFrom + s.TickMinorLength(), s.TickMinorColor()); };
+  auto minorTick = [&](double v) {
+    line(v, double(minorFrom), double(minorFrom) + s.TickMinorLength(), s.TickMinorColor());
+  };
   for (int i = 0; i < s.TickMajorCount(); ++i) {
     const double v = lo + i * major;
-    if (s.ShowTicksMajor()) line(v, ri, ro, s.TickMajorColor());
+    if (s.ShowTicksMajor()) line(v, double(ri), double(ro), s.TickMajorColor());
     if (s.ShowTickLabels()) {
       QString text = TickLabel(v);
       if (OnCustomizeTickLabel) OnCustomizeTickLabel(&ScaleObject(), i, text);
       Canvas.Font = s.TickLabelFont();
-      const TPoint at = PolarPoint(FCenterPoint, ro + s.TickLabelMargin() + 4, ValueToDegrees(v));
+      const TPoint at = PolarPoint(FCenterPoint, double(ro) + s.TickLabelMargin() + 4, ValueToDegrees(v));
       platform::TRect box = CenteredRect(at.X, at.Y, Canvas.TextWidth(text), Canvas.TextHeight(text));
       DrawTextFlags(Canvas, text, box, TwScaleComponent::BackGroundColor(), textEnabled,
                     itfCenter | itfVCenter | itfSingleLine);
@@ -232,7 +248,9 @@ void TwKnob::DrawTicks(Canvas& Canvas) {
   }
   if (fixed && s.ShowTicksMinor()) {
     // Ticks closer than a pixel of the outer arc cannot be told apart.
-    const int cap = int(std::ceil(ro * std::fabs(double(FRotationMaxDegrees)) * std::numbers::pi / 180)) + 1;
+    // Nor can more than the control's own outline holds be told apart.
+    const double arc = std::ceil(double(ro) * std::fabs(double(FRotationMaxDegrees)) * std::numbers::pi / 180) + 1;
+    const int cap = int(std::min(arc, 8.0 * (width() + height()) + 1));
     const int above = TwScaleObject::StepsBetween(hi, PositionMax(), minor, cap);
     const int below = TwScaleObject::StepsBetween(PositionMin(), lo, minor, cap);
     for (int k = 1; k <= above; ++k) minorTick(hi + k * minor);
@@ -253,9 +271,9 @@ void TwKnob::DrawIndicator(Canvas& Canvas) {
   const TColor color = FMouseDown || FKeyDown ? FIndicatorActiveColor : FIndicatorInactiveColor;
   Canvas.Pen = platform::TPen{color, 1, platform::psSolid};
   Canvas.Brush = platform::TBrush{color, platform::bsSolid};
-  const int r1 = FKnobRadius - FIndicatorMargin, r2 = r1 - FIndicatorSize;
+  const double r1 = double(FKnobRadius) - FIndicatorMargin, r2 = r1 - FIndicatorSize;
   const TPoint p = PolarPoint(FCenterPoint, r2, angle);
-  const int s = FIndicatorSize;
+  const int s = std::min(FIndicatorSize, 1 << 28);  // past that it is off any canvas
   switch (FIndicatorStyle) {
     case ikisDotLowered:
     case ikisDotRaised:

@@ -1,6 +1,7 @@
 #include "controls/wLed.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QResizeEvent>
 
 #include "controls/UxDraw.h"
@@ -97,7 +98,11 @@ void TwLedRound::DrawBezel(Canvas& Canvas, TRect& R) {
   const TColor light = Lighten32(platform::clBtnFace), dark = Darken64(platform::clBtnFace);
   QPainter& p = Canvas.Painter();
   p.save();
-  p.setClipRegion(QRegion(platform::ToQRect(R), QRegion::Ellipse), Qt::IntersectClip);
+  // A clip path is laid out over the device only; an elliptic region would
+  // hold a span for every row of the whole LED, however large.
+  QPainterPath disk;
+  disk.addEllipse(QRectF(platform::ToQRect(R)));
+  p.setClipPath(disk, Qt::IntersectClip);
   if (BevelStyle() == ibsRaised)
     FillGradient(Canvas, R, ifdTopLeftBottomRight, light, dark);
   else

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "platform/Format.h"
-
 using platform::Canvas;
 using platform::TColor;
 
@@ -68,7 +66,7 @@ bool AlignFixedRange(double Min, double Max, double L, int n, double& low, doubl
 }
 
 QString LabelText(double Value, int Precision) {
-  return QString::fromStdString(platform::FormatC("%.*f", Precision, Value)).trimmed();
+  return QString::fromStdString(FixedText(Value, Precision)).trimmed();
 }
 
 }  // namespace

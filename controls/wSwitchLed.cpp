@@ -4,11 +4,19 @@
 #include <QKeySequence>
 #include <QShortcutEvent>
 
+#include <algorithm>
+
 #include "controls/UxDraw.h"
 
 using platform::Canvas;
 using platform::TColor;
 using platform::TRect;
+
+namespace {
+// Lengths past any widget (at most 2^24 - 1 pixels) are cut there, so that
+// the layout's sums of margins and sizes stay in int.
+int Far(int v) { return std::clamp(v, -(1 << 24), 1 << 24); }
+}  // namespace
 
 namespace {
 
@@ -119,15 +127,16 @@ void TwSwitchLed::SetGlyph(const QImage& v) {
 // ---- layout -----------------------------------------------------------------
 
 TRect TwSwitchLed::InnerBox() const {
-  const int c = FBorderSize - 2;
+  // A border wider than half the button leaves an empty box, not an overflow.
+  const int c = std::min(FBorderSize - 2, std::min(width(), height()) / 2);
   return {c, c, width() - c - 1, height() - c - 1};
 }
 
 TRect TwSwitchLed::LampRect() const {
   const TRect box = InnerBox();
-  const int bw = box.Right - box.Left, bh = box.Bottom - box.Top, m = FIndicatorMargin;
+  const int bw = box.Right - box.Left, bh = box.Bottom - box.Top, m = Far(FIndicatorMargin);
   const bool horizontal = FIndicatorAlignment == isaBottom || FIndicatorAlignment == isaTop;
-  int w = FIndicatorWidth, h = FIndicatorHeight;
+  int w = Far(FIndicatorWidth), h = Far(FIndicatorHeight);
   if (!FGlyph.isNull()) {
     w = FGlyph.width();
     h = FGlyph.height();
@@ -149,7 +158,7 @@ TRect TwSwitchLed::LampRect() const {
 
 TRect TwSwitchLed::CaptionBox(TwTextFlags& Flags) const {
   const TRect box = InnerBox(), lamp = LampRect();
-  const int cm = FCaptionMargin;
+  const int cm = Far(FCaptionMargin);
   const bool nearLamp = FCaptionAlignment == islcaIndicator;
   switch (FIndicatorAlignment) {
     case isaBottom:
@@ -193,6 +202,15 @@ void TwSwitchLed::DoPaint(Canvas& Canvas) {
 
 void TwSwitchLed::DrawButtonBorder(Canvas& Canvas) {
   const int W = width(), H = height();
+  // Bands past the middle of the button draw nothing new, and a band whose
+  // four lines all miss the clip draws nothing at all.
+  const int bands = std::min(FBorderSize, std::min(W, H) / 2 + 1);
+  const TRect clip = Canvas.ClipRect();
+  auto within = [](int v, int lo, int hi) { return v >= lo - 1 && v <= hi; };
+  auto shown = [&](int a) {
+    return within(a, clip.Left, clip.Right) || within(W - 1 - a, clip.Left, clip.Right) ||
+           within(a, clip.Top, clip.Bottom) || within(H - 1 - a, clip.Top, clip.Bottom);
+  };
   Canvas.Brush.Style = platform::bsClear;
   auto topLeft = [&](int a, TColor color) {
     Canvas.Pen = platform::TPen{color, 1, platform::psSolid};
@@ -211,7 +229,8 @@ void TwSwitchLed::DrawButtonBorder(Canvas& Canvas) {
   if (!HasFocus()) {
     topLeft(0, platform::clBtnHighlight);
     bottomRight(0, platform::clBlack);
-    for (int a = 1; a < FBorderSize; ++a) {
+    for (int a = 1; a < bands; ++a) {
+      if (!shown(a)) continue;
       topLeft(a, FBorderHighlightColor);
       bottomRight(a, FBorderShadowColor);
     }
@@ -220,18 +239,20 @@ void TwSwitchLed::DrawButtonBorder(Canvas& Canvas) {
     bottomRight(0, platform::clBlack);
     topLeft(1, platform::cl3DDkShadow);
     bottomRight(1, platform::cl3DDkShadow);
-    for (int a = 2; a < FBorderSize; ++a) {
+    for (int a = 2; a < bands; ++a) {
+      if (!shown(a)) continue;
       topLeft(a, FBorderShadowColor);
       bottomRight(a, FBorderHighlightColor);
     }
   } else {
     topLeft(0, platform::cl3DDkShadow);
     bottomRight(0, platform::clBlack);
-    for (int a = 1; a < FBorderSize; ++a) {
+    for (int a = 1; a < bands; ++a) {
+      if (!shown(a)) continue;
       topLeft(a, FBorderHighlightColor);
       bottomRight(a, FBorderShadowColor);
     }
-    bottomRight(FBorderSize, FBorderShadowColor);
+    bottomRight(bands, FBorderShadowColor);
   }
 }
 

@@ -134,12 +134,9 @@ void TwWinComponent::DrawBackGround(Canvas& Canvas, TColor Color) {
 void TwWinComponent::RepaintAll() { TwComponent::RepaintAll(); }
 
 void TwWinComponent::ResizeBackGround() {
-  if (width() <= 0 || height() <= 0) return;
-  QImage& bitmap = GetBackGroundBitmap();
-  if (bitmap.size() != size()) {
-    bitmap = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    bitmap.fill(Qt::transparent);
-  }
+  // Made again at the new size by the next paint that uses it: a control
+  // that paints straight holds no picture of its whole area.
+  FreeBackGroundBitmap();
 }
 
 void TwWinComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -152,7 +149,7 @@ void TwWinComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TwWinComponent::resizeEvent(QResizeEvent* e) {
   TwComponent::resizeEvent(e);
   // A resize that did not come through SetBounds (a layout, resize()).
-  if (width() > 0 && height() > 0 && GetBackGroundBitmap().size() != size()) {
+  if (width() > 0 && height() > 0 && !BackGroundBitmapFits()) {
     ResizeBackGround();
     BackGroundChange();
   }

@@ -181,6 +181,7 @@ void Canvas::DrawSegment(TPoint from, TPoint to) {
 void Canvas::LineTo(int x, int y) {
   const TPoint from = penPos_;
   penPos_ = {x, y};
+  if (Observer) Observer->OnLineTo(*this, from, penPos_);
   if (!PenVisible() || (from.X == x && from.Y == y)) return;
   ApplyPen();
   DrawSegment(from, {x, y});
@@ -221,6 +222,7 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::FillRect(const TRect& r) {
+  if (Observer) Observer->OnFillRect(*this, r);
   if (r.IsEmpty() || !BrushVisible()) return;
   ApplyNoPen();
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -444,10 +446,12 @@ void Canvas::DrawTransparent(const TRect& dest, const QImage& image, const TRect
 // ---- clip, state, origin ----
 
 TRect Canvas::ClipRect() const {
-  if (painter_->hasClipping()) return FromQRect(painter_->clipBoundingRect().toAlignedRect());
   const QPaintDevice* device = painter_->device();
   const QRect whole(0, 0, device ? device->width() : 0, device ? device->height() : 0);
-  return FromQRect(painter_->worldTransform().inverted().mapRect(whole));
+  const QRect shown = painter_->worldTransform().inverted().mapRect(whole);
+  // Nothing outside the device can be painted, whatever the clip allows.
+  if (painter_->hasClipping()) return FromQRect(painter_->clipBoundingRect().toAlignedRect() & shown);
+  return FromQRect(shown);
 }
 
 void Canvas::SetClipRect(const TRect& r) {

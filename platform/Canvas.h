@@ -139,6 +139,10 @@ class CanvasObserver {
   virtual void OnPolygon(const Canvas& canvas, std::span<const TPoint> points) = 0;
   virtual void OnEllipse(const Canvas& canvas, const TRect& r) = 0;
   virtual void OnRectangle(const Canvas& canvas, const TRect& r) = 0;
+  // Lines drawn by LineTo and areas filled by FillRect, for observers that
+  // count the work of a paint.
+  virtual void OnLineTo(const Canvas&, TPoint /*from*/, TPoint /*to*/) {}
+  virtual void OnFillRect(const Canvas&, const TRect&) {}
 };
 
 class Canvas {
@@ -155,7 +159,8 @@ class Canvas {
   TFont Font;
   TBkMode BkMode = bkOpaque;
 
-  // Told of every Polyline, Polygon, Ellipse and Rectangle; null for none.
+  // Told of every Polyline, Polygon, Ellipse, Rectangle, LineTo and
+  // FillRect; null for none.
   CanvasObserver* Observer = nullptr;
 
   // The painter underneath, for drawing this class does not offer.
@@ -216,7 +221,8 @@ class Canvas {
   void DrawTransparent(const TRect& dest, const QImage& image, const TRect& source, TColor transparent);
 
   // Clipping, in the canvas's coordinates. ClipRect is the bounding rectangle
-  // of what may be painted (the whole device when nothing clips);
+  // of what may be painted (the clip's within the device; the whole device
+  // when nothing clips);
   // ResetClip returns to the clip the canvas started with.
   TRect ClipRect() const;
   void SetClipRect(const TRect& r);

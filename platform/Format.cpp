@@ -73,8 +73,14 @@ std::optional<long> ParseLongC(std::string_view text, int base) {
 }
 
 int CountConversions(std::string_view f, const char* letters) {
+  // A width or precision is a run of digits; false when it exceeds the limit.
   auto digits = [&f](std::size_t& i) {
-    while (i < f.size() && f[i] >= '0' && f[i] <= '9') ++i;
+    int value = 0;
+    for (; i < f.size() && f[i] >= '0' && f[i] <= '9'; ++i) {
+      value = value * 10 + (f[i] - '0');
+      if (value > kMaxFormatField) return false;
+    }
+    return true;
   };
   int conversions = 0;
   for (std::size_t i = 0; i < f.size(); ++i) {
@@ -82,8 +88,8 @@ int CountConversions(std::string_view f, const char* letters) {
     ++i;
     if (i < f.size() && f[i] == '%') continue;
     while (i < f.size() && std::strchr("-+ #0", f[i])) ++i;
-    digits(i);
-    if (i < f.size() && f[i] == '.') digits(++i);
+    if (!digits(i)) return -1;
+    if (i < f.size() && f[i] == '.' && !digits(++i)) return -1;
     if (i >= f.size() || f[i] == '\0' || !std::strchr(letters, f[i])) return -1;
     ++conversions;
   }

@@ -26,11 +26,19 @@ QString NoNegativeZero(QString Text) {
   return Text.mid(1);
 }
 
-// A double holds 17 significant digits; decimals beyond them show noise.
-int ShownDecimals(double Value, int Decimals) {
-  const double magnitude = std::fabs(Value);
-  const int whole = magnitude >= 1 ? int(std::floor(std::log10(magnitude))) + 1 : 0;
-  return std::clamp(Decimals, 0, std::max(0, 17 - whole));
+// Value with Decimals places and the default locale's separators, showing at
+// most the 17 significant digits a double holds: decimals beyond them, and a
+// large value's whole digits beyond them, are noise.
+QString LocaleFixed(double Value, int Decimals, bool Grouped) {
+  QLocale locale;
+  locale.setNumberOptions(Grouped ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
+  if (std::fabs(Value) < 1e17) return locale.toString(Value, 'f', SignificantDecimals(Value, Decimals));
+  QString digits = QString::fromStdString(FixedText(Value, 0));
+  const bool negative = digits.startsWith(QLatin1Char('-'));
+  if (negative) digits.remove(0, 1);
+  if (Grouped)
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, locale.groupSeparator());
+  return (negative ? locale.negativeSign() : QString()) + digits;
 }
 
 }  // namespace
@@ -47,9 +55,7 @@ double Power10(int Exponent) {
 
 QString Fixed(double Value, int Decimals) {
   CheckFinite(Value);
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return NoNegativeZero(locale.toString(Value, 'f', ShownDecimals(Value, Decimals)).trimmed());
+  return NoNegativeZero(LocaleFixed(Value, Decimals, false).trimmed());
 }
 
 QString Exponent(double Value, int Digits) {
@@ -105,9 +111,7 @@ QString Price32nds(double Value) {
 
 QString Thousands(double Value, int Decimals) {
   CheckFinite(Value);
-  QLocale locale;
-  locale.setNumberOptions(QLocale::DefaultNumberOptions);
-  return NoNegativeZero(locale.toString(Value, 'f', ShownDecimals(Value, Decimals)).trimmed());
+  return NoNegativeZero(LocaleFixed(Value, Decimals, true).trimmed());
 }
 
 namespace {

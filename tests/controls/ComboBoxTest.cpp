@@ -87,6 +87,10 @@ TEST(ComboBox, WheelStepsUnlessHandledAndStopsAtTheEnds) {
   c.Wheel(120);  // up on the first item: stays, silently
   EXPECT_EQ(c.box.ItemIndex(), 0);
   EXPECT_EQ(c.changes, 1);
+  c.box.SetReadOnly(true);
+  c.Wheel(-120);
+  EXPECT_EQ(c.box.ItemIndex(), 0) << "a read-only box keeps its item";
+  EXPECT_EQ(c.changes, 1);
 }
 
 TEST(ComboBox, ListEditingAndValues) {

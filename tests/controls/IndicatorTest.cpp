@@ -148,6 +148,9 @@ TEST(Knob, KeyAndWheelSteps) {
   k.Wheel(120);
   k.Wheel(120);  // within 30 ms of the first: ignored
   EXPECT_DOUBLE_EQ(k.knob.Position(), 1);
+  AutomixKnob down;
+  down.Wheel(-120);
+  EXPECT_DOUBLE_EQ(down.knob.Position(), -1) << "the wheel turned down turns the knob down";
 }
 
 TEST(Knob, DragTurnsClockwiseAndStopsAtMax) {

@@ -7,8 +7,10 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <algorithm>
+#include <climits>
+#include <cmath>
+#include <string>
 #include <vector>
 
 using namespace platform;
@@ -39,11 +41,30 @@ TEST(InstrumentRoutines, AutoPrecision) {
       {3, ipsSignificantDigits, 0, 0.05, 4}, {3, ipsFixedDecimalPoints, 0, 100, 3},
       {0, ipsSignificantDigits, 0, 0.05, 0}, {3, ipsSignificantDigits, 5, 5, 0},
       {3, ipsSignificantDigits, 0, 1000, 0}, {4, ipsSignificantDigits, -1, 1, 3},
-      // No more places than the 17 significant digits of a double.
-      {3, ipsSignificantDigits, 0, 1e-300, 17},
+      // Places that keep the labels' larger end to 17 significant digits: a
+      // tiny span keeps its three, a large offset cuts them.
+      {3, ipsSignificantDigits, 0, 1e-300, 303},  {3, ipsSignificantDigits, 1e-20, 1.1e-20, 24},
+      {3, ipsSignificantDigits, 1e10, 1e10 + 1e-5, 6}, {2000000000, ipsSignificantDigits, 0, 1, 16},
+      {2000000000, ipsFixedDecimalPoints, 0, 100, 14}, {2000000000, ipsFixedDecimalPoints, 0, 0, 340},
+      {2000000000, ipsFixedDecimalPoints, -1e300, 1e300, 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(CalcAutoPrecision(c.precision, c.style, c.min, c.max), c.expected) << c.precision << " " << c.max;
+}
+
+// Fixed texts hold at most the 17 significant digits of a double.
+TEST(InstrumentRoutines, FixedText) {
+  struct Case { double value; int decimals; std::string text; };
+  const Case cases[] = {
+      {2.5, 2, "2.50"},
+      {0.1, 2000000000, "0.10000000000000001"},
+      {123.456, 1, "123.5"},
+      {-1e20, 5, "-100000000000000000000"},
+      {std::ldexp(1.0, 100), 0, "1267650600228229400000000000000"},
+      {0, 2000000000, "0." + std::string(340, '0')},
+      {1e-300, 400, "0." + std::string(299, '0') + "10000000000000000"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FixedText(c.value, c.decimals), c.text) << c.value;
 }
 
 TEST(InstrumentRoutines, ColourArithmetic) {

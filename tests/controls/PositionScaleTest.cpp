@@ -165,6 +165,72 @@ TEST(ScaleObject, MinorTicksPastTheFixedEndsAlwaysEnd) {
   endless.grab();
 }
 
+// Counts the lines a paint draws in one pen colour.
+class LinesOfColour : public platform::CanvasObserver {
+ public:
+  explicit LinesOfColour(platform::TColor colour) : colour_(colour) {}
+  int lines = 0;
+  void OnPolyline(const platform::Canvas&, std::span<const platform::TPoint>) override {}
+  void OnPolygon(const platform::Canvas&, std::span<const platform::TPoint>) override {}
+  void OnEllipse(const platform::Canvas&, const platform::TRect&) override {}
+  void OnRectangle(const platform::Canvas&, const platform::TRect&) override {}
+  void OnLineTo(const platform::Canvas& c, platform::TPoint, platform::TPoint) override {
+    if (c.Pen.Color == colour_) ++lines;
+  }
+
+ private:
+  platform::TColor colour_;
+};
+
+struct OpenKnob : TwKnob {
+  using TwKnob::PaintUncached;
+};
+
+// In the fixed style minor ticks go on past the last major tick up to
+// PositionMax and below the first down to PositionMin, on a straight scale
+// and around the knob's dial.
+TEST(ScaleObject, MinorTicksContinuePastTheFixedEnds) {
+  const platform::TColor minorColour = platform::RGB(1, 2, 3);
+  auto scaleLines = [&](bool fixed) {
+    TwScaleObject s;
+    s.SetTickMinorColor(minorColour);
+    s.SetTickMinorStyle(ibsNone);
+    s.AutoScaleEnabled = fixed;
+    s.AutoScaleStyle = iassFixedMinMax;
+    s.AutoScaleMinTick = 10;
+    s.AutoScaleMaxTick = 90;
+    s.SetRange(fixed ? 0 : 10, fixed ? 100 : 90);
+    s.SetPixels(10, 210, 20);
+    QImage image(240, 60, QImage::Format_RGB32);
+    platform::Canvas canvas(&image);
+    LinesOfColour counter(minorColour);
+    canvas.Observer = &counter;
+    s.Draw(canvas, true, platform::clWhite);
+    return counter.lines;
+  };
+  // Majors 20 apart with 4 minors between: 94 and 98 above, 6 and 2 below.
+  const int inner = scaleLines(false);
+  ASSERT_GT(inner, 0);
+  EXPECT_EQ(scaleLines(true), inner * 20 / 16);
+
+  OpenKnob knob;
+  knob.resize(150, 150);
+  knob.SetTickMinorColor(minorColour);
+  knob.SetMinMax(0, 87);
+  knob.SetAutoScaleStyle(iassFixedMinMax);
+  knob.SetAutoScaleEnabled(true);
+  const double lo = knob.AutoScaleMinTick(), hi = knob.AutoScaleMaxTick();
+  const double minor = (hi - lo) / (knob.TickMajorCount() - 1) / (knob.TickMinorCount() + 1);
+  const int past = int(std::floor((87 - hi) / minor + 1e-9)) + int(std::floor((lo - 0) / minor + 1e-9));
+  ASSERT_GT(past, 0) << "the range reaches past the major ticks";
+  QImage image(150, 150, QImage::Format_RGB32);
+  platform::Canvas canvas(&image);
+  LinesOfColour counter(minorColour);
+  canvas.Observer = &counter;
+  knob.PaintUncached(canvas);
+  EXPECT_EQ(counter.lines, (knob.TickMajorCount() - 1) * knob.TickMinorCount() + past);
+}
+
 TEST(GaugePointer, ManagerHandlersAndNotifications) {
   std::vector<std::pair<std::string, void*>> log;
   auto record = [&log](const char* what) { return [&log, what](void* s) { log.emplace_back(what, s); }; };

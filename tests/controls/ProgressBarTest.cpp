@@ -94,7 +94,8 @@ TEST(ExProgressBar, FormatAndValueTexts) {
   bar.SetFormat("%03d/%x%%");
   EXPECT_EQ(bar.PositionText(), "003/8%");
   // Conversions that would read other argument types are not applied.
-  for (const char* f : {"%s", "%f", "%d %d %d", "%*d", "%n", "%ld"}) {
+  // Nor are widths and precisions past a line of text.
+  for (const char* f : {"%s", "%f", "%d %d %d", "%*d", "%n", "%ld", "%2147483647d", "%d of %.100000000d"}) {
     bar.SetFormat(f);
     EXPECT_EQ(bar.PositionText(), f);
   }

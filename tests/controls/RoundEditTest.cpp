@@ -327,6 +327,12 @@ TEST_F(BoxFixture, ExitOnlyWhenTheFocusMovesWithinTheWindow) {
   EXPECT_TRUE(box->Edit()->hasFocus());
   EXPECT_EQ(seen, std::vector<std::string>{}) << "another window and back";
 
+  box->Edit()->clearFocus();
+  ASSERT_EQ(QApplication::focusWidget(), nullptr);
+  EXPECT_EQ(seen, std::vector<std::string>{}) << "no control takes the focus";
+  box->SetFocus();
+  seen.clear();
+
   other.setFocus(Qt::MouseFocusReason);
   EXPECT_EQ(seen, std::vector<std::string>{"Exit"}) << "another control of the window";
 }

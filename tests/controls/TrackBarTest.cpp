@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <limits>
 #include <vector>
 
@@ -312,6 +313,7 @@ TEST(TrackBar, KeysAndWheel) {
       {trVertical, 5, Qt::Key_Home, Qt::ShiftModifier, 5, 0},
       {trVertical, 10, Qt::Key_PageUp, {}, 10, 1},     {trVertical, 10, Qt::Key_Up, {}, 10, 0},
       {trHorizontal, 0, Qt::Key_Left, {}, 0, 0},       {trHorizontal, 3, Qt::Key_Right, {}, 4, 1},
+      {trHorizontal, 5, Qt::Key_PageUp, {}, 8, 1},     {trVertical, 5, Qt::Key_PageDown, {}, 2, 1},
   };
   for (const Case& c : cases) {
     TExTrackBar bar;
@@ -332,6 +334,33 @@ TEST(TrackBar, KeysAndWheel) {
   EXPECT_TRUE(up.isAccepted());
   EXPECT_EQ(f.changes, 0);
   EXPECT_EQ(f.bar.Position(), 10);
+  // The wheel steps one: down lowers the position, up raises it.
+  for (int delta : {-120, -120, 120}) {
+    QWheelEvent turn(QPointF(13, 90), QPointF(13, 90), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&f.bar, &turn);
+  }
+  EXPECT_EQ(f.bar.Position(), 9);
+}
+
+// A page past the int range stops at the range's end instead of wrapping.
+TEST(TrackBar, PageKeysHoldTheRangeEnds) {
+  struct Case { int min, max, page, start; Qt::Key key; int expect; };
+  const Case cases[] = {
+      {0, INT_MAX, INT_MAX, INT_MAX - 1, Qt::Key_PageUp, INT_MAX},
+      {INT_MIN, 0, INT_MAX, INT_MIN + 1, Qt::Key_PageDown, INT_MIN},
+      {INT_MIN, INT_MAX, INT_MAX, -5, Qt::Key_PageDown, INT_MIN},
+      {INT_MIN, INT_MAX, INT_MAX, 7, Qt::Key_PageUp, INT_MAX},
+  };
+  for (const Case& c : cases) {
+    TExTrackBar bar;
+    bar.SetMax(c.max);
+    bar.SetMin(c.min);
+    bar.SetPageSize(c.page);
+    bar.SetPosition(c.start);
+    QTest::keyClick(&bar, c.key);
+    EXPECT_EQ(bar.Position(), c.expect) << c.start << " key " << c.key;
+  }
 }
 
 // ---- 4. repaint region ---------------------------------------------------------
@@ -477,7 +506,10 @@ TEST(TrackBar, LabelFormatTakesOneIntegerConversion) {
   struct Case { const char* format; const char* shown; };
   const Case cases[] = {{"Pos: %d", "Pos: -42"}, {"%5i dB", "  -42 dB"}, {"%x", "ffffffd6"}, {"100%%", "100%"},
                         {"Pos: %s %s", "Pos: %s %s"}, {"%d of %d", "%d of %d"}, {"%f", "%f"}, {"%ld", "%ld"},
-                        {"%n", "%n"}, {"%*d", "%*d"}, {"50%", "50%"}};
+                        {"%n", "%n"}, {"%*d", "%*d"}, {"50%", "50%"},
+                        // A width or precision past a line of text is refused, not filled.
+                        {"%100000000d", "%100000000d"}, {"%.2147483647d", "%.2147483647d"},
+                        {"%256d", "%256d"}, {"%.4d", "-0042"}};
   for (const Case& c : cases) {
     TExTrackBar bar;
     bar.resize(150, 60);
@@ -490,6 +522,13 @@ TEST(TrackBar, LabelFormatTakesOneIntegerConversion) {
     bar.grab();
     EXPECT_EQ(text, QString::fromLatin1(c.shown)) << c.format;
   }
+  TExTrackBar bar;
+  bar.TrackLabel()->SetVisible(true);
+  bar.TrackLabel()->SetFormat("%255d");
+  QString text;
+  bar.OnGetTrackLabelText = [&](QObject*, int, QString& v) { text = v; };
+  bar.grab();
+  EXPECT_EQ(text.size(), 255) << "the widest field accepted";
 }
 
 // Without a draw handler only ticks more than a pixel apart are considered.

@@ -258,7 +258,10 @@ TEST_F(AxisTest, FormatterTable) {
       // At most the 17 significant digits a double holds, whatever the span
       // or the precision asks for.
       {iptfValue, "", 1e-300, 5, ipsSignificantDigits, 3, "5.0000000000000000"},
-      {iptfValue, "", 1e-300, 0, ipsSignificantDigits, 3, "0.00000000000000000"},
+      // A zero keeps its neighbours' places: 2.5e-301 needs 303.
+      {iptfValue, "", 1e-300, 0, ipsSignificantDigits, 3, "0." + QString(303, QLatin1Char('0'))},
+      {iptfValue, "", 120, -std::ldexp(1.0, 100), ipsSignificantDigits, 3, "-1267650600228229400000000000000"},
+      {iptfThousands, "", 120, 1.5e20, ipsSignificantDigits, 3, "150,000,000,000,000,000,000"},
       {iptfThousands, "", 1e-300, 1234, ipsSignificantDigits, 3, "1,234.0000000000000"},
       {iptfValue, "", 120, 123.5, ipsFixedDecimalPoints, 1000, "123.50000000000000"},
   };
@@ -271,6 +274,39 @@ TEST_F(AxisTest, FormatterTable) {
   x->SetScaleType(ipstLog10);
   double minLength = 5;
   EXPECT_EQ(x->FormatAxisValue(iptfValue, "", 0, ipsSignificantDigits, 3, false, minLength), "Unknown");
+}
+
+// Digits from the first to the last non-zero one.
+int SignificantDigits(const QString& text) {
+  QString digits;
+  for (QChar c : text)
+    if (c.isDigit()) digits += c;
+  while (digits.startsWith(QLatin1Char('0'))) digits.remove(0, 1);
+  while (digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+  return int(digits.size());
+}
+
+// Labels a quarter span apart read differently over any span and offset,
+// each with no more than the 17 significant digits a double holds.
+TEST_F(AxisTest, LabelsOfAnySpanDifferWithinSeventeenDigits) {
+  for (TwPlotTextFormat style : {iptfValue, iptfThousands}) {
+    for (int e = -300; e <= 300; e += 10) {
+      const double span = std::pow(10.0, e);
+      for (double offset : {0.0, -span, 0.37 * span, 1e6 * span, -1e9 * span}) {
+        if (!std::isfinite(offset)) continue;
+        x->SetMinSpan(offset, span);
+        QStringList labels;
+        for (int k = 0; k <= 4; ++k) {
+          double minLength = 0;
+          labels << x->FormatAxisValue(style, "", offset + k * span / 4, ipsSignificantDigits, 3, false, minLength);
+        }
+        for (int k = 0; k <= 4; ++k) {
+          EXPECT_LE(SignificantDigits(labels[k]), 17) << labels[k].toStdString();
+          if (k > 0) EXPECT_NE(labels[k], labels[k - 1]) << "span 1e" << e << " offset " << offset;
+        }
+      }
+    }
+  }
 }
 
 TEST_F(AxisTest, CustomizedLabelReachesTheCursorOnOneLine) {
