@@ -2,7 +2,10 @@
 # The real program without the item-binding library, as a user would meet it:
 # online with the simulated processor inside a private two-host network
 # (netns-run; nothing reaches the host's network), under Xvfb at 1200 x 800.
-# Checks that the editor prints nothing about the binding library, and that
+# The processor starts from dspseed's stream (tools/seedstream/SeedImage.h),
+# which puts inputs 1-4 on the effect bus: the automix window takes only
+# those strips' knobs. Opens the window with the Aux page's automix "Set" and
+# checks that the editor prints nothing about the binding library, and that
 # the automix knobs respond to the keyboard and the mouse wheel:
 #   binding-automix-1.png  the automix window as opened
 #   binding-automix-2.png  after forty wheel notches up on knob 3 (+40), four
@@ -11,9 +14,8 @@
 # and copies the editor's error output to binding-editor.err.
 #
 #   tools/bindingshots.sh [BUILD_DIR] [OUT_DIR]
-# BUILD_DIR holds tools/dspedit-automix (the editor with the automix window
-# shown: no control of the main window opens it yet), tools/dspsim and
-# tools/dspshot (default build/test).
+# BUILD_DIR holds dspedit, tools/dspsim, tools/dspseed and tools/dspshot
+# (default build/test).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/test}" && pwd)
@@ -27,10 +29,14 @@ if [ "${BINDING_INSIDE:-}" = 1 ]; then
   sim_log=$3
   source "$root/tools/xsession.sh"
   shot() { "$build/tools/dspshot" "$out/binding-$1.png"; }
-  "$build/tools/dspedit-automix" 2>"$out/binding-editor.err" &
+  "$build/dspedit" 2>"$out/binding-editor.err" &
   editor=$!
   check "the editor connects and reads the processor" wait_log 40 30
   sleep 2
+  # The Aux tab on the line y 43, then the automix row's "Set".
+  main=$(xdotool search --onlyvisible --name 'VELMORA' | head -1)
+  click "$main" 398 43
+  click "$main" 422 452
   dlg=$(wait_window "AutoMix Setting" || true)
   check "the automix window opens" test -n "$dlg"
   if [ -n "$dlg" ]; then
@@ -65,7 +71,9 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-bash "$netns_run" --device "exec '$build/tools/dspsim' --net 0.0.0.0 --log '$work/log'" -- \
+groups=$("$build/tools/dspseed" "$work/stream")
+bash "$netns_run" \
+  --device "exec '$build/tools/dspsim' --net 0.0.0.0 --stream '$work/stream' --groups $groups --log '$work/log'" -- \
   env BINDING_INSIDE=1 xvfb-run -a -s "-screen 0 1200x800x24" bash "$0" "$build" "$out" "$work/log" 2>&1 |
   grep -v '^X Error\|^  \(Major\|Resource\|Serial\|Current\)'
 status=${PIPESTATUS[0]}

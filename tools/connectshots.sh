@@ -45,7 +45,7 @@ if [ "${CONNECTSHOTS_INSIDE:-}" = 1 ]; then
 
   "$build/dspedit" 2>"$work/editor.err" &
   editor=$!
-  trap 'kill $editor 2>/dev/null; wait $editor 2>/dev/null' EXIT
+  trap 'kill $editor 2>/dev/null; wait $editor 2>/dev/null || true' EXIT
 
   # The start-up scan has one step: Ethernet to 192.168.1.101, 2 s.
   connect=$(wait_window Connect)

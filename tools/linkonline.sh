@@ -43,7 +43,7 @@ if [ "${LINKONLINE_INSIDE:-}" = 1 ]; then
 
   "$build/dspedit" 2>"$work/editor.err" &
   editor=$!
-  trap 'kill $editor 2>/dev/null; wait $editor 2>/dev/null' EXIT
+  trap 'kill $editor 2>/dev/null; wait $editor 2>/dev/null || true' EXIT
   check "the editor reads the processor's blocks" wait_log 27 30
   closed() { sed -n '/^27$/,$p' "$sim_log" | grep -qx 12; }
   for _ in $(seq 1 100); do closed && break; sleep 0.1; done

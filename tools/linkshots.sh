@@ -26,7 +26,7 @@ if [ "${LINKSHOTS_INSIDE:-}" = 1 ]; then
   shot() { "$build/tools/dspshot" "$out/linkshots-$1.png"; echo "$out/linkshots-$1.png"; }
   source "$root/tools/xsession.sh"
 
-  editor=; trap '[ -n "$editor" ] && kill $editor 2>/dev/null; wait $editor 2>/dev/null' EXIT
+  editor=; trap '[ -n "$editor" ] && kill $editor 2>/dev/null; wait $editor 2>/dev/null || true' EXIT
   start_demo "$build/dspedit"
 
   # Window coordinates at the design size 1126 x 725: the page tabs' centre
