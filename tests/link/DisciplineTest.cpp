@@ -271,6 +271,12 @@ TEST_F(DisciplineTest, OverUsbAReplyAnswersWhateverItsDeviceId) {
   EXPECT_EQ(Writes(), (std::vector<Bytes>{NameRequest(5), Gain(1)}));
 }
 
+// Every write the fake processor saw, with when it saw it (any thread).
+struct TimedWrites {
+  std::mutex lock;
+  std::vector<std::pair<std::chrono::steady_clock::time_point, Bytes>> writes;
+};
+
 TEST_F(DisciplineTest, ADeadProcessorIsReportedWithinFourTimesThePlainLinksWait) {
   // A name request whose first replies are lost (none to three of them) is
   // answered on a resend; then the processor dies. The next request still
@@ -282,17 +288,13 @@ TEST_F(DisciplineTest, ADeadProcessorIsReportedWithinFourTimesThePlainLinksWait)
   // machine's late wake-ups well inside the other half.
   constexpr int kTimeout = 300;
   using Clock = std::chrono::steady_clock;
-  struct Seen {
-    std::mutex lock;
-    std::vector<std::pair<Clock::time_point, Bytes>> writes;
-  };
   for (int lost = 0; lost <= 3; ++lost) {
     SCOPED_TRACE(lost);
     recorder = std::make_shared<Recorder>();
     Open();
     link->SetReplyTimeout(kTimeout);
     link->SetRetryLimit(3);
-    auto seen = std::make_shared<Seen>();
+    auto seen = std::make_shared<TimedWrites>();
     {
       std::lock_guard guard(fake->lock);
       fake->responder = [seen, lost](const Bytes& written) {
@@ -330,14 +332,10 @@ TEST_F(DisciplineTest, TheNextFrameIsNotResentWhileALateCopyCanStillBeAnswered) 
   // the resend only comes later.)
   constexpr int kTimeout = 60;
   using Clock = std::chrono::steady_clock;
-  struct Seen {
-    std::mutex lock;
-    std::vector<std::pair<Clock::time_point, Bytes>> writes;
-  };
   Open();
   link->SetReplyTimeout(kTimeout);
   link->SetRetryLimit(10);
-  auto seen = std::make_shared<Seen>();
+  auto seen = std::make_shared<TimedWrites>();
   {
     std::lock_guard guard(fake->lock);
     fake->responder = [seen](const Bytes& written) {
