@@ -427,10 +427,9 @@ TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
   // second row reconnects to a fresh processor.
   struct Row {
     int delay;
-    int writesOf22;  // at least: once and a resend per time-out before its answer
   };
   constexpr int kTimeout = 60;
-  const Row rows[] = {{90, 2}, {150, 3}};
+  const Row rows[] = {{90}, {150}};
   const auto record = fmMain->OnSubmit;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.delay);
@@ -473,9 +472,10 @@ TEST_F(UploadTest, RepliesSlowerThanTheReplyTimeOutGiveOneUpload) {
     // A busy machine may hold an answer past the stretched time-out now and
     // then; a link that never learnt the pace resends every request.
     EXPECT_LT(resent * 4, requests) << resent << " of " << requests << " requests resent";
-    // A late answer on a busy machine may cost one write more; a second
-    // chain would be a second upload, counted below.
-    EXPECT_GE(times[Bytes{0x22}], row.writesOf22);
+    // The first request's writes are bounded above with the others: a worker
+    // that wakes late on a busy machine may find the answer before its
+    // time-out, so how few went out says nothing. A second chain would be a
+    // second upload, counted below.
     ExpectNoKeepAliveDuringTheRead(processor->Requests());
     const auto sent = Taken();
     std::vector<Submitted> chain;
