@@ -56,10 +56,10 @@ if [ "${PAGES_INSIDE:-}" = 1 ]; then
     click "$main" 422 452        # AutoMix Set
     sleep 1
     automix=$(wait_window "$( [ $lang = en ] && echo 'AutoMix Setting' || echo '自动混音设置')" || true)
-    press() { xdotool mousemove --window "$1" "$2" "$3" mousedown 1; sleep 0.3; xdotool mouseup 1; sleep 0.6; }
-    press "$automix" 646 255     # Auto
+    # Without a window manager a click only focuses Auto; Space then presses it.
+    click "$automix" 646 255; xdotool key space; sleep 0.8   # Auto
     sleep 0.5; shot 5-automix-auto
-    press "$automix" 646 255     # back as it was
+    xdotool key space; sleep 0.5   # back as it was
     close_window
     tab 57
     shot 6-design-size
