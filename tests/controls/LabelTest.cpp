@@ -215,15 +215,7 @@ TEST(BlinkingList, PhasesNeverEndEarly) {
   QColor shown = l.CurrentColor();
   ASSERT_EQ(shown, kRed);
   std::vector<qint64> flips;
-  ASSERT_TRUE(testsupport::WaitFor(
-      [&] {
-        if (l.CurrentColor() != shown) {
-          shown = l.CurrentColor();
-          flips.push_back(clock.elapsed());
-        }
-        return flips.size() >= 6;
-      },
-      60000));
+  ASSERT_TRUE(testsupport::WaitForChanges([&] { return l.CurrentColor(); }, 6, clock, flips));
   qint64 due = 500 + 130;
   for (std::size_t k = 0; k < flips.size(); ++k) {
     EXPECT_GE(flips[k], due) << "flip " << k;

@@ -218,20 +218,11 @@ TEST(ExProgressBar, EndlessBandNeverMovesEarly) {
   BandBar bar;
   EXPECT_EQ(bar.InfiniteInterval(), 50);
   bar.SetInfinite(true);
-  int pos = bar.InfinitePos();
   std::vector<qint64> ticks;
   QElapsedTimer clock;
   clock.start();
   bar.SetAnimated(true);
-  ASSERT_TRUE(testsupport::WaitFor(
-      [&] {
-        if (bar.InfinitePos() != pos) {
-          pos = bar.InfinitePos();
-          ticks.push_back(clock.elapsed());
-        }
-        return ticks.size() >= 20;
-      },
-      60000));
+  ASSERT_TRUE(testsupport::WaitForChanges([&] { return bar.InfinitePos(); }, 20, clock, ticks));
   bar.SetAnimated(false);
   for (std::size_t k = 0; k < ticks.size(); ++k) EXPECT_GE(ticks[k], 50 * qint64(k + 1)) << "tick " << k;
 }

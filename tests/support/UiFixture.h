@@ -24,6 +24,26 @@ void RunEventLoop(int milliseconds);
 // may take many seconds for what an idle one does at once.
 bool WaitFor(const std::function<bool()>& condition, int milliseconds = 30000);
 
+// Waits until the value read has changed count times, appending the clock's
+// reading at each change seen to times. A change is seen only when it has
+// happened, so the times can only read late: lower bounds on a timer's
+// period hold on a busy machine.
+template <typename Read, typename Clock>
+bool WaitForChanges(Read read, std::size_t count, const Clock& clock, std::vector<qint64>& times,
+                    int milliseconds = 60000) {
+  auto last = read();
+  return WaitFor(
+      [&] {
+        auto now = read();
+        if (now != last) {
+          last = now;
+          times.push_back(clock.elapsed());
+        }
+        return times.size() >= count;
+      },
+      milliseconds);
+}
+
 // A left click in the middle of the widget.
 void Click(QWidget* widget);
 // Finds a control of the form by name and clicks it; false when not found.
